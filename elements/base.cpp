@@ -1,0 +1,131 @@
+#include "elements/base.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <unordered_map>
+
+#include "elements/errors.h"
+#include "elements/platform.h"
+#include "elements/values.h"
+#include "elements/writer.h"
+
+namespace {
+// The toolkit's persistent-object base above TBase: registering stops there.
+const ClassInfo persistentInfo{"TPersistent", nullptr, nullptr};
+
+std::string upper(std::string_view name) {
+    std::string result(name);
+    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::unordered_map<std::string, const ClassInfo*>& table() {
+    static std::unordered_map<std::string, const ClassInfo*> classes;
+    return classes;
+}
+
+// Lookups of element class names happen once per stored element; the names
+// are short, so an upper-cased key in a small buffer avoids allocations.
+const ClassInfo* lookup(std::string_view name) {
+    thread_local std::string key;
+    key.assign(name);
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto it = table().find(key);
+    return it == table().end() ? nullptr : it->second;
+}
+}  // namespace
+
+const ClassInfo TBase::info{"TBase", &persistentInfo, nullptr};
+
+bool TBase::sameClass(const TBase& other) const {
+    const std::string_view a = className();
+    const std::string_view b = other.className();
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+void abstractCalled(std::string_view className, std::string_view operation) {
+    (void)className;  // the message names the declaring class, as the program always did
+    fatalStop("TBase." + std::string(operation) +
+              " wurde nicht überschrieben - das Programm wird daher abgebrochen");
+}
+
+void TBase::writeValue() const { abstractCalled(className(), "writeValue"); }
+void TBase::saveValue(TWriter&) const { abstractCalled(className(), "saveValue"); }
+void TBase::loadValue(TReader&) { abstractCalled(className(), "loadValue"); }
+std::int32_t TBase::compare(const TBase&) const { abstractCalled(className(), "compare"); }
+std::unique_ptr<TBase> TBase::copy() const { abstractCalled(className(), "copy"); }
+void TBase::paintValue(Surface&, int, int) const { abstractCalled(className(), "paintValue"); }
+
+namespace registry {
+
+void registerClass(const ClassInfo& info) {
+    for (const ClassInfo* cls = &info; cls != nullptr; cls = cls->parent) {
+        if (const ClassInfo* present = lookup(cls->name)) {
+            if (present != cls) {
+                throw FileError("Klasse mit der Bezeichnung " + std::string(cls->name) +
+                                " existiert bereits");
+            }
+            return;
+        }
+        table().emplace(upper(cls->name), cls);
+    }
+}
+
+const ClassInfo& find(std::string_view name) {
+    if (const ClassInfo* cls = lookup(name)) return *cls;
+    throw FileError("Klasse " + std::string(name) + " nicht gefunden");
+}
+
+bool contains(std::string_view name) { return lookup(name) != nullptr; }
+
+void clear() { table().clear(); }
+
+}  // namespace registry
+
+void registerElementClasses() {
+    for (const ClassInfo* cls :
+         {&TBase::info, &TChar::info, &TString::info, &TInteger::info, &TInt64::info, &TByte::info,
+          &TWord::info, &TLongint::info, &TReal::info, &TExtended::info, &TBoolean::info,
+          &TTColor::info, &TTBruch::info}) {
+        registry::registerClass(*cls);
+    }
+}
+
+// TString
+
+const ClassInfo TString::info{"TString", &TBase::info,
+                              []() -> std::unique_ptr<TBase> { return std::make_unique<TString>(); }};
+
+void TString::saveValue(TWriter& writer) const { writer.writeString(value_); }
+
+void TString::loadValue(TReader& reader) { value_ = reader.readString(); }
+
+std::int32_t TString::compare(const TBase& other) const {
+    if (!sameClass(other)) return kOtherClass;
+    // std::string compares char_traits<char>, which orders bytes unsigned.
+    const int order = value_.compare(static_cast<const TString&>(other).value_);
+    return order < 0 ? kLess : (order > 0 ? kGreater : kEqual);
+}
+
+std::unique_ptr<TBase> TString::copy() const { return std::make_unique<TString>(value_); }
+
+// TInteger
+
+const ClassInfo TInteger::info{"TInteger", &TBase::info,
+                               []() -> std::unique_ptr<TBase> { return std::make_unique<TInteger>(); }};
+
+void TInteger::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
+
+void TInteger::loadValue(TReader& reader) { value_ = reader.readInteger(); }
+
+std::int32_t TInteger::compare(const TBase& other) const {
+    if (!sameClass(other)) return kOtherClass;
+    return threeWay(value_, static_cast<const TInteger&>(other).value_);
+}
+
+std::unique_ptr<TBase> TInteger::copy() const { return std::make_unique<TInteger>(value_); }

@@ -1,0 +1,26 @@
+#include "elements/elementio.h"
+
+#include <string>
+
+#include "elements/base.h"
+#include "elements/cp1252.h"
+#include "elements/errors.h"
+#include "elements/writer.h"
+
+void saveElement(TWriter& writer, const TBase& element) {
+    writer.writeString(element.className());
+    element.saveValue(writer);
+}
+
+std::unique_ptr<TBase> loadElement(TReader& reader) {
+    const std::string name = reader.readString();
+    const ClassInfo& cls = registry::find(cp1252::toUtf8(name));
+    // Base and container classes are registered but hold no value of their
+    // own; a file that names one is refused like an unknown class.
+    if (cls.makeDefault == nullptr) {
+        throw FileError("Klasse " + std::string(cls.name) + " kann nicht als Element geladen werden");
+    }
+    std::unique_ptr<TBase> element = cls.makeDefault();
+    element->loadValue(reader);
+    return element;
+}

@@ -1,0 +1,18 @@
+// File errors: every failure to create, open, read or write a structure file,
+// and every refused file content, is a FileError carrying the German text the
+// user sees (UTF-8). The GUI shows them in its general error box.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class FileError : public std::runtime_error {
+public:
+    explicit FileError(const std::string& utf8) : std::runtime_error(utf8) {}
+};
+
+namespace errtext {
+inline constexpr const char* invalidValue = "Ungültiger Eigenschaftswert";
+inline constexpr const char* readError = "Stream-Lesefehler";
+inline constexpr const char* writeError = "Stream-Schreibfehler";
+}  // namespace errtext

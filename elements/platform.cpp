@@ -1,0 +1,36 @@
+#include "elements/platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Used until the program or a test installs its own sink.
+class StderrMessages final : public UserMessages {
+public:
+    void information(std::string_view utf8) override { print("Informationen", utf8); }
+    void error(std::string_view utf8) override { print("Fehler", utf8); }
+    void fatalStop(std::string_view utf8) override { print("Fehler", utf8); }
+
+private:
+    static void print(const char* caption, std::string_view utf8) {
+        std::fprintf(stderr, "%s: %.*s\n", caption, static_cast<int>(utf8.size()), utf8.data());
+    }
+};
+
+StderrMessages stderrMessages;
+UserMessages* current = nullptr;
+}  // namespace
+
+UserMessages& userMessages() { return current ? *current : stderrMessages; }
+
+UserMessages* setUserMessages(UserMessages* messages) {
+    UserMessages* previous = current;
+    current = messages;
+    return previous;
+}
+
+void fatalStop(std::string_view utf8) {
+    userMessages().fatalStop(utf8);
+    // The sink returned: end the process as the message promised.
+    std::_Exit(EXIT_FAILURE);
+}

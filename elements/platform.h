@@ -1,0 +1,78 @@
+// The four small interfaces through which the Qt-free core reaches the screen:
+// a drawing surface, a text output, user messages and (in demo/) a step clock.
+// ui/ implements them with Qt; tests implement them with recorders.
+//
+// Text rule: element values are Windows-1252 bytes; everything handed to these
+// interfaces (messages, memo lines, drawn text) is UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Colours as the workbench names them. Ordinary colours are 0x00BBGGRR; system
+// colours have the top bit set and carry the system colour index.
+using Color = std::int32_t;
+inline constexpr Color clBlack = 0x000000;
+inline constexpr Color clWhite = 0xFFFFFF;
+inline constexpr Color clBtnFace = static_cast<Color>(0x8000000F);
+
+// An image's canvas. Coordinates are pixels, (0, 0) top left. A rectangle
+// (x1, y1, x2, y2) covers x1 <= x < x2 and y1 <= y < y2.
+class Surface {
+public:
+    virtual ~Surface() = default;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+
+    virtual void setFontName(std::string_view name) = 0;
+    virtual void setFontSize(int points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+    virtual void setFontColor(Color color) = 0;
+    virtual void setPenColor(Color color) = 0;
+    virtual void setBrushColor(Color color) = 0;
+
+    // Writes text with its top-left corner at (x, y); the text cell is filled
+    // with the brush colour first.
+    virtual void textOut(int x, int y, std::string_view utf8) = 0;
+    // Pen position and lines: lineTo draws from the pen position to (x, y)
+    // (the end point itself is not drawn) and leaves the pen there.
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;
+    // Outline in the pen colour, inside filled with the brush colour.
+    virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // Fills with the brush colour, no outline.
+    virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
+};
+
+// A page's text output: a memo that takes lines or text, or an info field.
+class TextOutput {
+public:
+    virtual ~TextOutput() = default;
+    virtual void addLine(std::string_view utf8) = 0;
+    // Appends to the last line of the text (no line break).
+    virtual void appendText(std::string_view utf8) = 0;
+    virtual void setText(std::string_view utf8) = 0;
+    virtual std::string text() const = 0;
+};
+
+// Modal messages with one OK button.
+class UserMessages {
+public:
+    virtual ~UserMessages() = default;
+    // Caption "Informationen", information icon.
+    virtual void information(std::string_view utf8) = 0;
+    // Caption "Fehler", error icon.
+    virtual void error(std::string_view utf8) = 0;
+    // Shows the text; the program then ends at once. An implementation may
+    // instead throw (tests do), but must not return normally.
+    virtual void fatalStop(std::string_view utf8) = 0;
+};
+
+// The process-wide message sink. Until one is set, messages go to stderr.
+UserMessages& userMessages();
+// Lends the sink; pass nullptr to return to stderr. Returns the previous one.
+UserMessages* setUserMessages(UserMessages* messages);
+
+// Shows the text through the sink's fatalStop, then ends the process.
+[[noreturn]] void fatalStop(std::string_view utf8);

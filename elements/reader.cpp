@@ -1,0 +1,138 @@
+#include "elements/writer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "elements/cp1252.h"
+#include "elements/errors.h"
+#include "elements/stream.h"
+
+namespace {
+template <typename T>
+T fromLittleEndian(const std::uint8_t* in) {
+    std::make_unsigned_t<T> bits = 0;
+    for (std::size_t i = sizeof(T); i-- > 0;) {
+        bits = static_cast<decltype(bits)>((bits << 8) | in[i]);
+    }
+    return static_cast<T>(bits);
+}
+
+[[noreturn]] void invalidValue() { throw FileError(errtext::invalidValue); }
+}  // namespace
+
+TReader::TReader(InputStream& in) : in_(in) {}
+
+bool TReader::fill() {
+    pos_ = 0;
+    end_ = in_.read(buffer_, kBufferSize);
+    return end_ > 0;
+}
+
+bool TReader::atEnd() { return pos_ == end_ && !fill(); }
+
+std::uint8_t TReader::takeByte() {
+    if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+    return buffer_[pos_++];
+}
+
+void TReader::take(void* data, std::size_t size) {
+    auto* out = static_cast<std::uint8_t*>(data);
+    while (size > 0) {
+        if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+        const std::size_t chunk = std::min(size, end_ - pos_);
+        std::memcpy(out, buffer_ + pos_, chunk);
+        pos_ += chunk;
+        out += chunk;
+        size -= chunk;
+    }
+}
+
+// The text grows with what actually arrives, so a length field that claims
+// more than the data holds fails at the end of the data instead of reserving
+// the claimed size.
+std::string TReader::takeText(std::uint64_t size) {
+    std::string text;
+    while (size > 0) {
+        if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+        const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(size, end_ - pos_));
+        text.append(reinterpret_cast<const char*>(buffer_ + pos_), chunk);
+        pos_ += chunk;
+        size -= chunk;
+    }
+    return text;
+}
+
+std::int32_t TReader::readInteger() {
+    std::uint8_t payload[4];
+    switch (takeByte()) {
+        case tag::int8:
+            take(payload, 1);
+            return fromLittleEndian<std::int8_t>(payload);
+        case tag::int16:
+            take(payload, 2);
+            return fromLittleEndian<std::int16_t>(payload);
+        case tag::int32:
+            take(payload, 4);
+            return fromLittleEndian<std::int32_t>(payload);
+        default:
+            invalidValue();
+    }
+}
+
+std::int64_t TReader::readInt64() {
+    if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+    if (buffer_[pos_] == tag::int64) {
+        ++pos_;
+        std::uint8_t payload[8];
+        take(payload, 8);
+        return fromLittleEndian<std::int64_t>(payload);
+    }
+    return readInteger();
+}
+
+Extended TReader::readFloat() {
+    if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+    if (buffer_[pos_] == tag::extended) {
+        ++pos_;
+        std::array<std::uint8_t, 10> payload;
+        take(payload.data(), payload.size());
+        return decodeExtended(payload);
+    }
+    // Any other tag stays in place and is read as an integer.
+    return static_cast<Extended>(readInt64());
+}
+
+std::string TReader::readString() {
+    std::uint8_t length[4];
+    switch (takeByte()) {
+        case tag::shortText:
+            return takeText(takeByte());
+        case tag::longText:
+            take(length, 4);
+            return takeText(fromLittleEndian<std::uint32_t>(length));
+        case tag::utf8Text:
+            take(length, 4);
+            return cp1252::fromUtf8(takeText(fromLittleEndian<std::uint32_t>(length)));
+        case tag::utf16Text: {
+            take(length, 4);
+            const std::string raw =
+                takeText(std::uint64_t{fromLittleEndian<std::uint32_t>(length)} * 2);
+            std::u16string units(raw.size() / 2, u'\0');
+            for (std::size_t i = 0; i < units.size(); ++i) {
+                units[i] = fromLittleEndian<std::uint16_t>(
+                    reinterpret_cast<const std::uint8_t*>(raw.data()) + 2 * i);
+            }
+            return cp1252::fromUtf16(units);
+        }
+        default:
+            invalidValue();
+    }
+}
+
+char TReader::readChar() {
+    const std::string text = readString();
+    if (text.size() != 1) invalidValue();
+    return text[0];
+}
+
+bool TReader::readBoolean() { return takeByte() == tag::trueValue; }

@@ -1,0 +1,152 @@
+#include "elements/stream.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "elements/errors.h"
+#include "elements/writer.h"
+
+void StringOutputStream::write(const void* data, std::size_t size) {
+    bytes_.append(static_cast<const char*>(data), size);
+}
+
+std::size_t MemoryInputStream::read(void* data, std::size_t size) {
+    const std::size_t n = std::min(size, bytes_.size() - pos_);
+    std::memcpy(data, bytes_.data() + pos_, n);
+    pos_ += n;
+    return n;
+}
+
+std::string systemReason(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT:
+            return "Das System kann den angegebenen Pfad nicht finden.";
+        case EACCES:
+        case EPERM:
+            return "Zugriff verweigert.";
+        case EISDIR:
+            return "Der Name bezeichnet ein Verzeichnis.";
+        case ENOTDIR:
+            return "Ein Teil des Pfades ist kein Verzeichnis.";
+        case EROFS:
+            return "Das Medium ist schreibgeschützt.";
+        case ENOSPC:
+            return "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.";
+        case ENAMETOOLONG:
+            return "Der Dateiname ist zu lang.";
+        case EMFILE:
+        case ENFILE:
+            return "Zu viele geöffnete Dateien.";
+        default:
+            return std::strerror(errorNumber);
+    }
+}
+
+namespace {
+[[noreturn]] void cannotCreate(const std::string& fileName, int errorNumber) {
+    throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
+                    systemReason(errorNumber));
+}
+
+std::string directoryOf(const std::string& fileName) {
+    const auto slash = fileName.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : fileName.substr(0, slash);
+}
+}  // namespace
+
+FileOutputStream::FileOutputStream(const std::string& fileName) : target_(fileName) {
+    struct stat old {};
+    const bool exists = ::stat(fileName.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) cannotCreate(fileName, EISDIR);
+    if (exists && ::access(fileName.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
+    if (!exists && errno != ENOENT) cannotCreate(fileName, errno);
+
+    // The new file lies beside the target so that the final rename stays on
+    // one file system and replaces the target in one step.
+    std::string pattern = directoryOf(fileName) + "/.tessaro-XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) cannotCreate(fileName, errno);
+    temp_ = pattern;
+    mode_t mode;
+    if (exists) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+    file_ = ::fdopen(fd, "wb");
+    if (!file_) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temp_.c_str());
+        cannotCreate(fileName, error);
+    }
+}
+
+FileOutputStream::~FileOutputStream() {
+    if (file_) {
+        std::fclose(file_);
+        ::unlink(temp_.c_str());
+    }
+}
+
+void FileOutputStream::write(const void* data, std::size_t size) {
+    if (std::fwrite(data, 1, size, file_) != size) throw FileError(errtext::writeError);
+}
+
+void FileOutputStream::commit() {
+    const bool written = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!written || !closed || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temp_.c_str());
+        throw FileError(errtext::writeError);
+    }
+}
+
+FileInputStream::FileInputStream(const std::string& fileName) {
+    struct stat info {};
+    int error = 0;
+    if (::stat(fileName.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+    } else {
+        file_ = std::fopen(fileName.c_str(), "rb");
+        if (!file_) error = errno;
+    }
+    if (error) {
+        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " + systemReason(error));
+    }
+}
+
+FileInputStream::~FileInputStream() {
+    if (file_) std::fclose(file_);
+}
+
+std::size_t FileInputStream::read(void* data, std::size_t size) {
+    const std::size_t n = std::fread(data, 1, size, file_);
+    if (n == 0 && std::ferror(file_)) throw FileError(errtext::readError);
+    return n;
+}
+
+void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>& save) {
+    FileOutputStream out(fileName);
+    {
+        TWriter writer(out);
+        save(writer);
+        writer.flush();
+    }
+    out.commit();
+}
+
+void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load) {
+    FileInputStream in(fileName);
+    TReader reader(in);
+    load(reader);
+}

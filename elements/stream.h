@@ -1,0 +1,92 @@
+// Byte streams under TWriter and TReader, and the two file operations every
+// container uses: saving a file (replaced only when completely written) and
+// loading one.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class TWriter;
+class TReader;
+
+class OutputStream {
+public:
+    virtual ~OutputStream() = default;
+    // Writes all bytes or throws FileError("Stream-Schreibfehler").
+    virtual void write(const void* data, std::size_t size) = 0;
+};
+
+class InputStream {
+public:
+    virtual ~InputStream() = default;
+    // Reads up to size bytes; returns how many, 0 only at the end.
+    virtual std::size_t read(void* data, std::size_t size) = 0;
+};
+
+class StringOutputStream final : public OutputStream {
+public:
+    void write(const void* data, std::size_t size) override;
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+class MemoryInputStream final : public InputStream {
+public:
+    // The bytes are lent and must outlive the stream.
+    explicit MemoryInputStream(std::string_view bytes) : bytes_(bytes) {}
+    std::size_t read(void* data, std::size_t size) override;
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+// A file being written: the bytes go to a new file beside the target, which
+// replaces the target only in commit(). Until then the old file is untouched;
+// destroying the stream without commit removes the new file.
+class FileOutputStream final : public OutputStream {
+public:
+    // Fails with "Datei "%s" kann nicht erstellt werden. %s".
+    explicit FileOutputStream(const std::string& fileName);
+    ~FileOutputStream() override;
+    FileOutputStream(const FileOutputStream&) = delete;
+    FileOutputStream& operator=(const FileOutputStream&) = delete;
+
+    void write(const void* data, std::size_t size) override;
+    // Flushes to disk and renames over the target; fails with
+    // "Stream-Schreibfehler".
+    void commit();
+
+private:
+    std::string target_;
+    std::string temp_;
+    std::FILE* file_ = nullptr;
+};
+
+class FileInputStream final : public InputStream {
+public:
+    // Fails with "Datei %s kann nicht geöffnet werden. %s".
+    explicit FileInputStream(const std::string& fileName);
+    ~FileInputStream() override;
+    FileInputStream(const FileInputStream&) = delete;
+    FileInputStream& operator=(const FileInputStream&) = delete;
+
+    std::size_t read(void* data, std::size_t size) override;
+
+private:
+    std::FILE* file_ = nullptr;
+};
+
+// Creates fileName with a 4000-byte-buffered writer, runs save, flushes and
+// replaces the file. On any error the old file stays as it was.
+void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>& save);
+// Opens fileName for reading with a 4000-byte-buffered reader and runs load.
+void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load);
+
+// The German wording of a system error number, for the file-open messages.
+std::string systemReason(int errorNumber);

@@ -1,0 +1,116 @@
+// Saving and loading through files: the old file survives every failure.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "elements/errors.h"
+#include "elements/stream.h"
+#include "elements/writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Files : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tessaro-files-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all);
+        fs::remove_all(dir_);
+    }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+    static std::string contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void put(const std::string& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    }
+    fs::path dir_;
+};
+
+TEST_F(Files, SaveWritesTheValuesAndLoadReadsThem) {
+    saveToFile(path("a.ldt"), [](TWriter& w) {
+        w.writeInteger(1);
+        w.writeString("abc");
+    });
+    EXPECT_EQ(contents(path("a.ldt")), std::string("\x02\x01\x06\x03" "abc", 7));
+    loadFromFile(path("a.ldt"), [](TReader& r) {
+        EXPECT_EQ(r.readInteger(), 1);
+        EXPECT_EQ(r.readString(), "abc");
+    });
+    EXPECT_EQ(entries(), 1u);  // nothing left beside it
+}
+
+TEST_F(Files, AFailedSaveLeavesTheOldFileAsItWas) {
+    put(path("old.ldt"), "precious");
+    EXPECT_THROW(saveToFile(path("old.ldt"),
+                            [](TWriter& w) {
+                                w.writeInteger(5);
+                                throw FileError("Abbruch");
+                            }),
+                 FileError);
+    EXPECT_EQ(contents(path("old.ldt")), "precious");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(Files, MissingFilesAndFoldersGiveTheGermanTexts) {
+    try {
+        loadFromFile(path("none.ldt"), [](TReader&) {});
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Datei " + path("none.ldt") +
+                                             " kann nicht geöffnet werden. Das System kann den "
+                                             "angegebenen Pfad nicht finden.");
+    }
+    try {
+        saveToFile(path("no/such/dir.ldt"), [](TWriter&) {});
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Datei \"" + path("no/such/dir.ldt") +
+                                             "\" kann nicht erstellt werden. Das System kann "
+                                             "den angegebenen Pfad nicht finden.");
+    }
+    try {
+        saveToFile(dir_.string(), [](TWriter&) {});
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Datei \"" + dir_.string() +
+                                             "\" kann nicht erstellt werden. Der Name "
+                                             "bezeichnet ein Verzeichnis.");
+    }
+}
+
+TEST_F(Files, AReplacedFileKeepsItsPermissions) {
+    put(path("mode.ldt"), "x");
+    fs::permissions(path("mode.ldt"), fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read);
+    saveToFile(path("mode.ldt"), [](TWriter& w) { w.writeBoolean(true); });
+    EXPECT_EQ(contents(path("mode.ldt")), "\x09");
+    EXPECT_EQ(fs::status(path("mode.ldt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(Files, AnUnwritableFolderIsReportedBeforeAnythingChanges) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write everywhere";
+    put(path("keep.ldt"), "old");
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(saveToFile(path("keep.ldt"), [](TWriter&) {}), FileError);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(contents(path("keep.ldt")), "old");
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// The class registry and the element records of the files.
+#include <gtest/gtest.h>
+
+#include "elements/base.h"
+#include "elements/elementio.h"
+#include "elements/errors.h"
+#include "elements/stream.h"
+#include "elements/values.h"
+#include "elements/writer.h"
+#include "tests/elements/hex.h"
+
+namespace {
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override { registerElementClasses(); }
+};
+
+std::string failureOfLoading(const std::string& hex) {
+    const std::string bytes = fromHex(hex);
+    MemoryInputStream in(bytes);
+    TReader reader(in);
+    try {
+        loadElement(reader);
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return "loaded";
+}
+
+TEST_F(Registry, LookupIgnoresLetterCase) {
+    EXPECT_EQ(registry::find("tinteger").name, "TInteger");
+    EXPECT_EQ(registry::find("TSTRING").name, "TString");
+    EXPECT_TRUE(registry::contains("tTbRuCh"));
+    // Registering pulls in the ancestors up to the persistent-object base.
+    EXPECT_TRUE(registry::contains("TBase"));
+    EXPECT_TRUE(registry::contains("TPersistent"));
+}
+
+TEST_F(Registry, UnknownNamesAndClashingClassesFail) {
+    try {
+        registry::find("TFoo");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "Klasse TFoo nicht gefunden");
+    }
+    static const ClassInfo impostor{"TSTRING", &TBase::info, nullptr};
+    try {
+        registry::registerClass(impostor);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "Klasse mit der Bezeichnung TSTRING existiert bereits");
+    }
+    registry::registerClass(TString::info);  // the same class again does nothing
+    EXPECT_EQ(&registry::find("tstring"), &TString::info);
+}
+
+TEST_F(Registry, ElementRecordsNameTheClassInAnyCase) {
+    const std::string bytes = fromHex("06 08 74 69 6E 74 65 67 65 72 02 05");  // "tinteger" 5
+    MemoryInputStream in(bytes);
+    TReader reader(in);
+    const auto element = loadElement(reader);
+    EXPECT_EQ(element->className(), "TInteger");
+    EXPECT_EQ(static_cast<const TInteger&>(*element).getValue(), 5);
+}
+
+TEST_F(Registry, ClassesThatCannotBeElementsAreRefused) {
+    EXPECT_EQ(failureOfLoading("06 05 54 42 61 73 65 02 05"),  // "TBase"
+              "Klasse TBase kann nicht als Element geladen werden");
+    EXPECT_EQ(failureOfLoading("06 04 54 46 6F 6F"), "Klasse TFoo nicht gefunden");
+    EXPECT_EQ(failureOfLoading("06 08 54 49 6E 74 65 67 65 72 06 00"),
+              "Ungültiger Eigenschaftswert");
+    EXPECT_EQ(failureOfLoading("06 08 54 49 6E 74 65 67 65 72"), "Stream-Lesefehler");
+}
+
+}  // namespace
