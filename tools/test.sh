@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, a build with AddressSanitizer
+# and UndefinedBehaviorSanitizer, and each fuzz target of the file loaders
+# for a bounded time.
+# FUZZ_SECONDS (default 30) sets the time per fuzz target; 0 skips fuzzing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/packages.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
+
+echo "== Normal build"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARO_BENCH=ON >/dev/null
+cmake --build build-test -j"$jobs"
+ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+fuzz_seconds=${FUZZ_SECONDS:-30}
+if [ "$fuzz_seconds" -gt 0 ]; then
+  echo "== Fuzzing the file loaders, ${fuzz_seconds} s each"
+  CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTESSARO_FUZZ=ON -DTESSARO_GUI=OFF -DTESSARO_TESTS=OFF -DTESSARO_BENCH=OFF >/dev/null
+  cmake --build build-fuzz -j"$jobs"
+  for target in build-fuzz/fuzz/*_fuzz; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus="build-fuzz/corpus/$name"
+    mkdir -p "$corpus"
+    [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
+    echo "-- $name"
+    "$target" "$corpus" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=0 2>&1 | tail -n 3
+  done
+fi
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARO_SANITIZE=ON \
+  -DTESSARO_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
