@@ -1,0 +1,47 @@
+// FakeDialogs: a DialogService for page tests. Records every message as
+// "information: <text>", "error: <text>", "errorBox: <text>", "fatal: <text>",
+// every file dialog as "save <ext> <filter>" / "open <ext> <filter>", and
+// answers the file dialogs from a queue of names ("" = cancelled).
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/dialogservice.h"
+
+class FakeDialogs final : public DialogService {
+public:
+    void information(std::string_view utf8) override { log.push_back("information: " + s(utf8)); }
+    void error(std::string_view utf8) override { log.push_back("error: " + s(utf8)); }
+    void errorBox(std::string_view utf8) override { log.push_back("errorBox: " + s(utf8)); }
+    void fatal(std::string_view utf8) override { log.push_back("fatal: " + s(utf8)); }
+
+    std::string getSaveFileName(std::string_view ext, std::string_view filter) override {
+        log.push_back("save " + s(ext) + " " + s(filter));
+        return next();
+    }
+    std::string getOpenFileName(std::string_view ext, std::string_view filter) override {
+        log.push_back("open " + s(ext) + " " + s(filter));
+        return next();
+    }
+
+    // Returns and forgets what was logged.
+    std::vector<std::string> take() {
+        std::vector<std::string> taken;
+        taken.swap(log);
+        return taken;
+    }
+
+    std::vector<std::string> log;
+    std::deque<std::string> answers;
+
+private:
+    static std::string s(std::string_view v) { return std::string(v); }
+    std::string next() {
+        if (answers.empty()) return {};
+        std::string name = answers.front();
+        answers.pop_front();
+        return name;
+    }
+};

@@ -1,0 +1,312 @@
+// The main window's shell: pages, controls as designed, locking, the menu
+// panel and the about window.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolButton>
+#include <set>
+
+#include "tests/ui/pagefixture.h"
+#include "ui/imageview.h"
+#include "ui/taboutbox.h"
+
+namespace {
+
+struct Control {
+    const char* name;
+    const char* caption;  // button/label/radio/group text; nullptr for fields
+    int x, y, w, h;       // w, h -1 when not designed
+};
+
+// Designed positions relative to the parent (the panels for their buttons).
+const Control kControls[] = {
+    {"LabelLEingabe", "Eingabe (String oder Integer)", 8, 5, -1, -1},
+    {"EditLEingabe", nullptr, 8, 21, 121, -1},
+    {"GroupBoxListe", "Eingabeauswahl", 160, 8, -1, -1},
+    {"RadioButtonString", "String-Eingabe", -1, -1, -1, -1},
+    {"RadioButtonInteger", "Integer-Eingabe", -1, -1, -1, -1},
+    {"PanelListe", nullptr, 8, 51, 113, 406},
+    {"ButtonLReset", "&Reset", -1, -1, -1, -1},
+    {"ButtonLAdvance", "&Advance", -1, -1, -1, -1},
+    {"ButtonLInsert", "&Insert", -1, -1, -1, -1},
+    {"ButtonLFindElem", "&FindElem", -1, -1, -1, -1},
+    {"ButtonLUpdate", "&Update", -1, -1, -1, -1},
+    {"ButtonLElem", "&Elem", -1, -1, -1, -1},
+    {"ButtonLDelete", "&Delete", -1, -1, -1, -1},
+    {"ButtonLClear", "&Clear", -1, -1, -1, -1},
+    {"ButtonLSave", "&Save", -1, -1, -1, -1},
+    {"ButtonLLoad", "&Load", -1, -1, -1, -1},
+    {"ButtonLSort", "Sor&t (ASCII)", -1, -1, -1, -1},
+    {"BitBtnLSortdemo", "Sort-Demo", -1, -1, -1, -1},
+    {"LabelCurrent", "Current", -1, -1, -1, -1},
+    {"LabelLAnz", "Anzahl Elemente", -1, -1, -1, -1},
+    {"MemoListe", nullptr, 296, 16, 185, 298},
+    {"GroupBoxListeErzeugen", "Liste mit Integer erzeugen", 496, 152, -1, -1},
+    {"LabelLAnzahl", "Anzahl der Elemente (2 bis 100)", -1, -1, -1, -1},
+    {"RadioButtondoppelt", "Doppelungen", -1, -1, -1, -1},
+    {"RadioButtonKeineDoppelt", "keine Doppelungen", -1, -1, -1, -1},
+    {"BitBtnZufaellig", "Zufällig", -1, -1, -1, -1},
+    {"BitBtnAufsteigend", "Aufsteigend", -1, -1, -1, -1},
+    {"BitBtnAbsteigend", "Absteigend", -1, -1, -1, -1},
+    {"LabelKEingabe", "Eingabe (String)", 32, 40, -1, -1},
+    {"EditKEingabe", nullptr, 32, 56, 105, 21},
+    {"PanelKeller", nullptr, 32, 116, 105, 209},
+    {"ButtonKpush", "&Push", 16, 8, 73, 25},
+    {"ButtonKpop", "&Pop", 16, 40, 73, 25},
+    {"ButtonKtop", "&Top", 16, 72, 73, 25},
+    {"ButtonKclear", "&Clear", 16, 104, 73, 25},
+    {"ButtonKSave", "&Save", 16, 136, 73, 25},
+    {"ButtonKLoad", "&Load", 16, 168, 73, 25},
+    {"Memolifo", nullptr, 272, 20, 185, 281},
+    {"LabelKAnz", "Anzahl Elemente", 152, 168, -1, -1},
+    {"EditKAnz", nullptr, 152, 184, 89, 21},
+    {"LabelSEingabe", "Eingabe (String)", 24, 32, -1, -1},
+    {"EditSEingabe", nullptr, 24, 48, 105, 21},
+    {"PanelSchlange", nullptr, 24, 92, 105, 209},
+    {"ButtonSInsert", "&Insert", 16, 8, 73, 25},
+    {"ButtonSDelete", "&Delete", 16, 40, 73, 25},
+    {"ButtonSFront", "&Front", 16, 72, 73, 25},
+    {"ButtonSClear", "&Clear", 16, 104, 73, 25},
+    {"ButtonSSave", "&Save", 16, 136, 73, 25},
+    {"ButtonSLoad", "&Load", 16, 168, 73, 25},
+    {"MemoFifo", nullptr, 256, 28, 185, 289},
+    {"LabelSAnz", "Anzahl Elemente", 144, 96, -1, -1},
+    {"EditSAnz", nullptr, 144, 120, 81, 21},
+    {"ImageTbaum", nullptr, 224, 16, 497, 293},
+    {"ButtonTlookup", "L&ookup", 8, 104, 73, 25},
+    {"ButtonTBalance", "&Balance", 8, 200, 73, 25},
+    {"BitBtnTWeiter", "Weiter", 136, 296, 75, 25},
+    {"BitBtnEbene", "&Ebenen", 136, 368, 75, 25},
+    {"ImageABaum", nullptr, 208, 36, 505, 293},
+    {"BitBtnAweiter", "Weiter", 110, 296, 75, 25},
+    {"ImageBBaum", nullptr, 216, 12, 497, 305},
+    {"BitBtnBweiter", "Weiter", 120, 268, 75, 25},
+    {"ButtonNCreateRoot", "Crea&teRoot", -1, -1, -1, -1},
+    {"TreeView", nullptr, -1, -1, -1, -1},
+};
+
+QString textOf(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    return {};
+}
+
+}  // namespace
+
+using MainWindowTest = PageFixture;
+
+TEST_F(MainWindowTest, WindowHasItsCaptionSizeAndSevenPagesWithSuchbaumInFront) {
+    EXPECT_EQ(form->windowTitle(), "Tessaro");
+    EXPECT_EQ(form->size(), QSize(819, 565));
+    QTabWidget& pages = form->pageControl();
+    EXPECT_EQ(pages.objectName(), "PageControl");
+    EXPECT_EQ(pages.geometry(), QRect(8, 40, 777, 489));
+    const char* names[][2] = {{"TabSheetListe", "Liste"},       {"TabSheetKeller", "Keller"},
+                              {"TabSheetSchlange", "Schlange"}, {"TabSheetSuchbaum", "Suchbaum"},
+                              {"TabSheetAVLBaum", "AVL-Baum"},  {"TabSheetBayerBaum", "BayerBaum"},
+                              {"TabSheetNBaum", "NBaum"}};
+    ASSERT_EQ(pages.count(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(pages.widget(i)->objectName(), names[i][0]);
+        EXPECT_EQ(pages.tabText(i), QString::fromUtf8(names[i][1]));
+    }
+    EXPECT_EQ(pages.currentWidget()->objectName(), "TabSheetSuchbaum");
+}
+
+TEST_F(MainWindowTest, EveryDesignedControlHasItsNameCaptionAndPlace) {
+    for (const Control& c : kControls) {
+        auto* w = form->findChild<QWidget*>(c.name);
+        ASSERT_TRUE(w) << c.name;
+        if (c.caption) {
+            EXPECT_EQ(textOf(w), QString::fromUtf8(c.caption)) << c.name;
+        }
+        if (c.x >= 0) {
+            EXPECT_EQ(w->pos(), QPoint(c.x, c.y)) << c.name;
+        }
+        if (c.w >= 0) {
+            EXPECT_EQ(w->width(), c.w) << c.name;
+        }
+        if (c.h >= 0) {
+            EXPECT_EQ(w->height(), c.h) << c.name;
+        }
+    }
+    EXPECT_NE(
+        find<QLabel>("LabelLInfo")
+            ->text()
+            .indexOf(QString::fromUtf8("gekennzeichnet.        Der Zeiger steht jeweils vor dem "
+                                       "aktuellen Element.")),
+        -1);
+    EXPECT_EQ(find<QWidget>("BitBtnEbene")->toolTip(), "Gibt den Baum ebenenweise aus");
+}
+
+TEST_F(MainWindowTest, ButtonsTakeNoFocusFieldsAreOutOfTheTabChainAndReadOnlyWhereDesigned) {
+    for (QAbstractButton* b : form->findChildren<QPushButton*>()) {
+        if (b->window() != form.get()) continue;  // the about window keeps its tab chain
+        EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
+    }
+    EXPECT_FALSE(find<QWidget>("SpinEditLAnzahl")->focusPolicy() & Qt::TabFocus);
+    for (QLineEdit* e : form->findChildren<QLineEdit*>()) {
+        if (e->objectName() == "qt_spinbox_lineedit") continue;  // its spin box decides
+        EXPECT_FALSE(e->focusPolicy() & Qt::TabFocus) << e->objectName().toStdString();
+    }
+    for (const char* name :
+         {"EditLCurrent", "EditLAnz", "EditKAnz", "EditSAnz", "EditTTiefe", "EditTAnz",
+          "EditTAusgeglichen", "EditTinfo", "EditAtiefe", "EditAanz", "EditAinfo", "EditBAnz",
+          "EditBInfo", "EditNEbene", "EditNAktuell", "EditNTiefe", "EditNAnz"}) {
+        EXPECT_TRUE(find<QLineEdit>(name)->isReadOnly()) << name;
+    }
+    for (const char* name : {"EditLEingabe", "EditKEingabe", "EditSEingabe", "EditTEingabe",
+                             "EditAEingabe", "EditBEingabe", "EditNEingabe", "EditNNummer"}) {
+        EXPECT_FALSE(find<QLineEdit>(name)->isReadOnly()) << name;
+    }
+    for (const char* name : {"MemoListe", "Memolifo", "MemoFifo", "MemoEbene"}) {
+        EXPECT_TRUE(find<QPlainTextEdit>(name)->isReadOnly()) << name;
+    }
+    EXPECT_EQ(find<QPlainTextEdit>("Memolifo")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(find<QPlainTextEdit>("MemoListe")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(MainWindowTest, MenuButtonsShowTheirHintsAndTheWeiterButtonsStartDisabled) {
+    EXPECT_EQ(find<QToolButton>("SpeedButtonInfo")->toolTip(), "Info");
+    EXPECT_EQ(find<QToolButton>("SpeedButtonEnde")->toolTip(), "Beenden");
+    EXPECT_EQ(find<QWidget>("PanelMenue")->geometry(), QRect(0, 0, 73, 33));
+    for (const char* name : {"BitBtnTWeiter", "BitBtnAweiter", "BitBtnBweiter"}) {
+        EXPECT_FALSE(find<QWidget>(name)->isEnabled()) << name;
+    }
+}
+
+namespace {
+// Names of every enabled push/tool button of the main window (tab bar arrows aside).
+std::set<std::string> enabledButtons(TForm1& form) {
+    std::set<std::string> names;
+    for (QAbstractButton* b : form.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<QRadioButton*>(b) || b->window() != &form) continue;
+        if (b->parentWidget() == form.pageControl().tabBar()) continue;
+        if (b->isEnabled()) names.insert(b->objectName().toStdString());
+    }
+    return names;
+}
+std::set<std::string> enabledPages(TForm1& form) {
+    std::set<std::string> names;
+    QTabWidget& pages = form.pageControl();
+    for (int i = 0; i < pages.count(); ++i) {
+        if (pages.widget(i)->isEnabled() && pages.isTabEnabled(i)) {
+            names.insert(pages.widget(i)->objectName().toStdString());
+        }
+    }
+    return names;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, DuringASearchTreeDemonstrationOnlyItsPageAndWeiterAreUsable) {
+    form->lockControls(false, TForm1::kSearchTree);
+    EXPECT_EQ(enabledButtons(*form), std::set<std::string>{"BitBtnTWeiter"});
+    EXPECT_EQ(enabledPages(*form), std::set<std::string>{"TabSheetSuchbaum"});
+    EXPECT_EQ(form->pageControl().currentWidget()->objectName(), "TabSheetSuchbaum");
+    form->setWeiterPressed(false);
+    click("BitBtnTWeiter");
+    EXPECT_TRUE(form->weiterPressed());
+
+    form->lockControls(true, TForm1::kSearchTree);
+    const auto enabled = enabledButtons(*form);
+    EXPECT_FALSE(enabled.count("BitBtnTWeiter"));
+    EXPECT_TRUE(enabled.count("BitBtnAweiter"));  // the other pages' Weiter stay enabled
+    EXPECT_TRUE(enabled.count("BitBtnBweiter"));
+    EXPECT_TRUE(enabled.count("BitBtnEbene"));
+    EXPECT_TRUE(enabled.count("SpeedButtonEnde"));
+    EXPECT_TRUE(enabled.count("ButtonLInsert"));
+    EXPECT_EQ(enabledPages(*form).size(), 7u);
+}
+
+TEST_F(MainWindowTest, AvlAndBayerLockingKeepTheirOwnPageAndWeiter) {
+    showPage("TabSheetAVLBaum");
+    form->lockControls(false, TForm1::kAvlTree);
+    EXPECT_EQ(enabledButtons(*form), std::set<std::string>{"BitBtnAweiter"});
+    EXPECT_EQ(enabledPages(*form), std::set<std::string>{"TabSheetAVLBaum"});
+    form->lockControls(true, TForm1::kAvlTree);
+    showPage("TabSheetBayerBaum");
+    form->lockControls(false, TForm1::kBayerTree);
+    EXPECT_EQ(enabledButtons(*form), std::set<std::string>{"BitBtnBweiter"});
+    EXPECT_EQ(enabledPages(*form), std::set<std::string>{"TabSheetBayerBaum"});
+    form->lockControls(true, TForm1::kBayerTree);
+    EXPECT_FALSE(enabledButtons(*form).count("BitBtnBweiter"));
+}
+
+TEST_F(MainWindowTest, SortWindowLockingDisablesEverythingAndUnlockingRestoresIt) {
+    showPage("TabSheetListe");
+    const auto before = enabledButtons(*form);
+    form->lockControls(false, TForm1::kSortWindow);
+    EXPECT_TRUE(enabledButtons(*form).empty());
+    EXPECT_TRUE(enabledPages(*form).empty());
+    EXPECT_EQ(form->pageControl().currentWidget()->objectName(), "TabSheetListe");
+    form->lockControls(true, TForm1::kSortWindow);
+    auto after = enabledButtons(*form);
+    // Unlocking enables every button, the Weiter buttons of the tree pages too.
+    for (const char* weiter : {"BitBtnTWeiter", "BitBtnAweiter", "BitBtnBweiter"}) {
+        after.erase(weiter);
+    }
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(MainWindowTest, ReadTreeNumberAcceptsOneToNinetyNineAndReportsTheRest) {
+    EXPECT_TRUE(form->readTreeNumber("1"));
+    EXPECT_TRUE(form->readTreeNumber("99"));
+    for (const char* bad : {"0", "100", "-3", "ab", ""}) {
+        EXPECT_FALSE(form->readTreeNumber(bad)) << bad;
+        EXPECT_EQ(dialogs.take(),
+                  std::vector<std::string>{"information: Ganze Zahl von 1 bis 99 eingeben"});
+    }
+}
+
+TEST_F(MainWindowTest, InfoShowsTheAboutWindowWhoseButtonsHandTheirCaptionsToTheShell) {
+    click("SpeedButtonInfo");
+    TAboutBox& about = form->aboutBox();
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_FALSE(about.isModal());
+    EXPECT_EQ(about.windowTitle(), "Info");
+    EXPECT_EQ(about.size(), QSize(503, 432));
+    EXPECT_EQ(about.findChild<QLabel*>("ProductName")->text(), "Tessaro");
+    EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), "Version 2.5");
+    EXPECT_EQ(about.findChild<QLabel*>("Label1")->text(),
+              "Keine Garantie auf Fehlerfreiheit Benutzung auf eigenes Risiko");
+    EXPECT_EQ(about.findChild<QWidget*>("Panel1")->geometry(), QRect(8, 8, 401, 273));
+    EXPECT_EQ(about.findChild<QWidget*>("BitBtnSchliessen")->geometry(), QRect(16, 304, 89, 25));
+
+    std::vector<QString> opened;
+    about.setUrlOpener([&](const QString& address) { opened.push_back(address); });
+    auto* web = about.findChild<QPushButton*>("ButtonWebseite");
+    auto* mail = about.findChild<QPushButton*>("ButtonMail");
+    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    web->setText("example.com/neu");
+    QTest::mouseClick(web, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], "http://tessaro.example");
+    EXPECT_EQ(opened[1], "Mailto:info@tessaro.example");
+    EXPECT_EQ(opened[2], "http://example.com/neu");
+
+    // The main window stays usable while the about window is shown.
+    EXPECT_TRUE(find<QAbstractButton>("ButtonLInsert")->isEnabled());
+    QTest::mouseClick(about.findChild<QPushButton*>("BitBtnSchliessen"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(MainWindowTest, EndeRunsTheQuitHandler) {
+    int quits = 0;
+    form->setQuitHandler([&] { ++quits; });
+    click("SpeedButtonEnde");
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(MainWindowTest, TreeImagesStartBlankInTheButtonFaceColour) {
+    for (const char* name : {"ImageTbaum", "ImageABaum", "ImageBBaum"}) {
+        auto* view = find<ImageView>(name);
+        const QImage& image = view->image();
+        const QColor face = ImageSurface::toQColor(clBtnFace);
+        EXPECT_EQ(image.pixelColor(0, 0), face) << name;
+        EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), face) << name;
+    }
+}

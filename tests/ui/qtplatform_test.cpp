@@ -1,0 +1,211 @@
+// The Qt side of the core's interfaces and of the dialog service: real
+// message boxes and a real (non-native) file dialog, the image surface, the
+// text outputs, the message sink and the guard.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "elements/errors.h"
+#include "tests/ui/fakedialogs.h"
+#include "ui/guard.h"
+#include "ui/imagesurface.h"
+#include "ui/lineeditoutput.h"
+#include "ui/memooutput.h"
+#include "ui/qtdialogservice.h"
+#include "ui/servicemessages.h"
+
+namespace {
+
+// Answers the next modal dialog from inside its exec(): checks it with
+// `inspect`, then closes it with `answer`.
+template <typename Dialog, typename Inspect>
+void answerNextModal(Inspect inspect) {
+    QTimer::singleShot(0, [inspect] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog) << "no modal dialog of the expected kind";
+        inspect(dialog);
+    });
+}
+
+}  // namespace
+
+TEST(QtDialogService, InformationAndErrorBoxesHaveTheirCaptionsIconsAndOneOkButton) {
+    QtDialogService service;
+    struct Kind {
+        void (QtDialogService::*show)(std::string_view);
+        const char* caption;
+        QMessageBox::Icon icon;
+    };
+    const Kind kinds[] = {
+        {&QtDialogService::information, "Informationen", QMessageBox::Information},
+        {&QtDialogService::error, "Fehler", QMessageBox::Critical},
+        {&QtDialogService::errorBox, "Tessaro", QMessageBox::Critical}};
+    for (const Kind& kind : kinds) {
+        bool seen = false;
+        answerNextModal<QMessageBox>([&](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), kind.caption);
+            EXPECT_EQ(box->text(), QString::fromUtf8("Überlauf"));
+            EXPECT_EQ(box->icon(), kind.icon);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            seen = true;
+            box->button(QMessageBox::Ok)->click();
+        });
+        (service.*kind.show)("Überlauf");
+        EXPECT_TRUE(seen) << kind.caption;
+    }
+}
+
+TEST(QtDialogService, SaveDialogIsNonNativeAddsTheDefaultExtensionAndUsesTheFilter) {
+    const auto dir = std::filesystem::temp_directory_path() / "tessaro-qtdialog-test";
+    std::filesystem::create_directories(dir);
+    QtDialogService service;
+    answerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->defaultSuffix(), "ldt");
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Listen (*.ldt)"});
+        dialog->setDirectory(QString::fromStdString(dir.string()));
+        dialog->selectFile("meine");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::string name = service.getSaveFileName("ldt", "Listen (*.ldt)|*.ldt");
+    EXPECT_EQ(name, (dir / "meine.ldt").string());
+    EXPECT_FALSE(std::filesystem::exists(dir / "meine.ldt"));  // the dialog writes nothing
+
+    answerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        dialog->reject();
+    });
+    EXPECT_EQ(service.getOpenFileName("kdt", "Keller (*.kdt)|*.kdt"), "");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ServiceMessages, CoreMessagesReachTheServiceAndAFatalStopEndsAfterItsBox) {
+    FakeDialogs dialogs;
+    ServiceMessages messages(dialogs);
+    messages.information("Die Liste ist voll - maximal 65535 Elemente");
+    messages.error("Überlauf");
+    struct Ended {};
+    messages.setEndProcess([] { throw Ended{}; });
+    EXPECT_THROW(messages.fatalStop("TBase.copy wurde nicht überschrieben"), Ended);
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{
+                               "information: Die Liste ist voll - maximal 65535 Elemente",
+                               "error: Überlauf", "fatal: TBase.copy wurde nicht überschrieben"}));
+}
+
+TEST(Guard, EveryKindOfErrorEndsInTheGeneralErrorBoxAndNothingEscapes) {
+    FakeDialogs dialogs;
+    guard(dialogs, [] { throw FileError("Stream-Lesefehler"); });
+    guard(dialogs, [] { throw std::runtime_error("kaputt"); });
+    guard(dialogs, [] { throw std::bad_alloc(); });
+    guard(dialogs, [] { throw 42; });
+    int ran = 0;
+    guard(dialogs, [&] { ++ran; });
+    EXPECT_EQ(ran, 1);
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"errorBox: Stream-Lesefehler", "errorBox: kaputt",
+                                        "errorBox: Zu wenig Arbeitsspeicher",
+                                        "errorBox: Unbekannter Fehler"}));
+}
+
+TEST(ImageSurface, LinesLeaveOutTheirEndPointAndRectanglesCoverHalfOpenRanges) {
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ImageSurface surface(image);
+    EXPECT_EQ(surface.width(), 20);
+    EXPECT_EQ(surface.height(), 10);
+
+    surface.setPenColor(0x0000FF);  // red in 0x00BBGGRR
+    surface.moveTo(2, 1);
+    surface.lineTo(6, 1);
+    for (int x = 0; x < 20; ++x) {
+        EXPECT_EQ(image.pixelColor(x, 1) == QColor(255, 0, 0), x >= 2 && x < 6) << x;
+    }
+    surface.lineTo(6, 4);  // from the pen position on
+    EXPECT_EQ(image.pixelColor(6, 1), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(6, 3), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(6, 4), QColor(Qt::white));
+
+    surface.setBrushColor(0xFF0000);  // blue
+    surface.fillRect(10, 2, 13, 4);
+    int blue = 0;
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 20; ++x) blue += image.pixelColor(x, y) == QColor(0, 0, 255);
+    }
+    EXPECT_EQ(blue, 6);
+    EXPECT_EQ(image.pixelColor(10, 2), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(12, 3), QColor(0, 0, 255));
+
+    surface.setPenColor(clBlack);
+    surface.setBrushColor(clWhite);
+    surface.rectangle(14, 5, 18, 9);
+    EXPECT_EQ(image.pixelColor(14, 5), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(17, 8), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(15, 6), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(18, 9), QColor(Qt::white));
+}
+
+TEST(ImageSurface, DiagonalLinesAreContinuousAndSystemColoursComeFromThePalette) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ImageSurface surface(image);
+    surface.setPenColor(clBlack);
+    surface.moveTo(0, 0);
+    surface.lineTo(9, 9);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(image.pixelColor(i, i), QColor(Qt::black)) << i;
+    EXPECT_EQ(image.pixelColor(9, 9), QColor(Qt::white));
+    EXPECT_EQ(ImageSurface::toQColor(clBtnFace), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(ImageSurface::toQColor(0x00336699), QColor(0x99, 0x66, 0x33));
+}
+
+TEST(ImageSurface, TextCellIsFilledWithTheBrushAndTheTextIsDrawnInTheFontColour) {
+    QImage image(60, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ImageSurface surface(image);
+    surface.setBrushColor(0x00FF00);
+    surface.setFontColor(clBlack);
+    surface.textOut(5, 5, "42");
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(4, 5), QColor(Qt::white));
+    // Glyphs are antialiased: look for dark pixels, and none outside the cell's rows.
+    int dark = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                ++dark;
+                EXPECT_GE(x, 5);
+                EXPECT_GE(y, 5);
+            }
+        }
+    }
+    EXPECT_GT(dark, 5);
+}
+
+TEST(TextOutputs, MemoAndLineEditTakeUtf8Lines) {
+    QPlainTextEdit memo;
+    MemoOutput out(&memo);
+    out.addLine("eins");
+    out.addLine("zwei");
+    out.appendText(" – drei");
+    EXPECT_EQ(out.text(), "eins\nzwei – drei");
+    out.setText("Größe");
+    EXPECT_EQ(memo.toPlainText(), QString::fromUtf8("Größe"));
+
+    QLineEdit field;
+    LineEditOutput info(&field);
+    info.addLine("Schritt 1");
+    info.appendText(" und 2");
+    EXPECT_EQ(info.text(), "Schritt 1 und 2");
+    info.addLine("neu");
+    EXPECT_EQ(field.text(), "neu");
+}

@@ -1,0 +1,25 @@
+// AvlTreePage: the "AVL-Baum" tab sheet (TabSheetAVLBaum) with its designed
+// controls. The animated operations come with the AVL demonstration; for now
+// only "Weiter" has its handler (it sets the main window's weiterPressed flag).
+#pragma once
+
+#include <QWidget>
+
+class TForm1;
+class ImageView;
+
+class AvlTreePage final : public QWidget {
+    Q_OBJECT
+public:
+    // form is lent: the main window that holds the flag and the routines.
+    explicit AvlTreePage(TForm1& form, QWidget* parent = nullptr);
+
+    ImageView& image() { return *image_; }
+
+public slots:
+    void BitBtnAweiterClick();
+
+private:
+    TForm1& form_;
+    ImageView* image_;
+};

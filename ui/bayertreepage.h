@@ -1,0 +1,26 @@
+// BayerTreePage: the "BayerBaum" tab sheet (TabSheetBayerBaum) with its
+// designed controls. The animated operations come with the B-tree
+// demonstration; for now only "Weiter" has its handler (it sets the main
+// window's weiterPressed flag).
+#pragma once
+
+#include <QWidget>
+
+class TForm1;
+class ImageView;
+
+class BayerTreePage final : public QWidget {
+    Q_OBJECT
+public:
+    // form is lent: the main window that holds the flag and the routines.
+    explicit BayerTreePage(TForm1& form, QWidget* parent = nullptr);
+
+    ImageView& image() { return *image_; }
+
+public slots:
+    void BitBtnBweiterClick();
+
+private:
+    TForm1& form_;
+    ImageView* image_;
+};

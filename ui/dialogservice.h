@@ -1,0 +1,37 @@
+// DialogService: the one door through which the workbench shows message boxes
+// and file dialogs. The program uses QtDialogService; page tests install a
+// fake that records the messages and answers the dialogs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+
+    // Caption "Informationen", information icon, one OK button; modal.
+    virtual void information(std::string_view utf8) = 0;
+    // Caption "Fehler", error icon, one OK button; modal.
+    virtual void error(std::string_view utf8) = 0;
+    // The general error box for errors that end a handler (file errors and
+    // the like): the program's title "Tessaro" as caption, stop icon, OK.
+    virtual void errorBox(std::string_view utf8) = 0;
+    // The box before a fatal stop; returns when the user has confirmed it.
+    virtual void fatal(std::string_view utf8) = 0;
+
+    // The save dialog: prompts before overwriting, appends defaultExtension
+    // when the name has none. filter is "description|pattern|...". Returns the
+    // chosen name (UTF-8) or "" when cancelled.
+    virtual std::string getSaveFileName(std::string_view defaultExtension,
+                                        std::string_view filter) = 0;
+    // The open dialog: the file must exist. Returns "" when cancelled.
+    virtual std::string getOpenFileName(std::string_view defaultExtension,
+                                        std::string_view filter) = 0;
+};
+
+namespace dialogtext {
+inline constexpr const char* informationCaption = "Informationen";
+inline constexpr const char* errorCaption = "Fehler";
+inline constexpr const char* generalErrorCaption = "Tessaro";
+}  // namespace dialogtext

@@ -1,0 +1,53 @@
+// ImageSurface: the core's Surface drawn with QPainter on a QImage. Pixels
+// follow the Windows canvas rules that the tree drawings were designed for:
+// lineTo leaves out its end point, rectangles and fills cover x1 <= x < x2,
+// y1 <= y < y2, text cells are filled with the brush colour first.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include "elements/platform.h"
+
+class ImageSurface final : public Surface {
+public:
+    // image is lent and must outlive the surface; view (may be null) is
+    // repainted after each drawing call.
+    explicit ImageSurface(QImage& image, QWidget* view = nullptr);
+
+    int width() const override { return image_.width(); }
+    int height() const override { return image_.height(); }
+
+    void setFontName(std::string_view name) override;
+    void setFontSize(int points) override;
+    void setFontBold(bool bold) override;
+    void setFontColor(Color color) override { fontColor_ = toQColor(color); }
+    void setPenColor(Color color) override { penColor_ = toQColor(color); }
+    void setBrushColor(Color color) override { brushColor_ = toQColor(color); }
+
+    void textOut(int x, int y, std::string_view utf8) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x1, int y1, int x2, int y2) override;
+
+    // 0x00BBGGRR, or a system colour (top bit set) taken from the application
+    // palette: clBtnFace is the palette's button colour.
+    static QColor toQColor(Color color);
+
+private:
+    void setPixel(int x, int y, const QColor& color);
+    void changed();
+
+    QImage& image_;
+    QPointer<QWidget> view_;
+    QFont font_;
+    QColor fontColor_{Qt::black};
+    QColor penColor_{Qt::black};
+    QColor brushColor_{Qt::white};
+    int penX_ = 0;
+    int penY_ = 0;
+};

@@ -1,0 +1,48 @@
+#include "ui/listdisplay.h"
+
+#include "linear/liste.h"
+#include "ui/elementtext.h"
+
+namespace {
+constexpr const char* kArrowAtStart = "     <--";
+constexpr const char* kArrowBehind = "  <--";
+constexpr const char* kRunSeparator = "---------";
+constexpr const char* kSublistFrame = "--------";
+}  // namespace
+
+ListDisplay renderList(TListe& list, bool markRuns, int first, int last) {
+    ListDisplay display;
+    display.position = list.position();
+    display.count = list.count();
+
+    std::string& out = display.text;
+    out.reserve(static_cast<std::size_t>(display.count) * 8 + 16);
+    if (display.position == 0) out += kArrowAtStart;
+
+    list.reset();
+    const TBase* previous = nullptr;
+    int n = 0;
+    while (!list.isAtEnd()) {
+        const TBase* element = list.elem();
+        ++n;
+        if (markRuns && previous && previous->compare(*element) == 1) {
+            out += '\n';
+            out += kRunSeparator;
+        }
+        if (first >= 0 && first == n - 1) {
+            out += '\n';
+            out += kSublistFrame;
+        }
+        out += '\n';
+        out += elementtext::memoText(*element);
+        if (n == display.position) out += kArrowBehind;
+        if (last >= 0 && last == n - 1) {
+            out += '\n';
+            out += kSublistFrame;
+        }
+        previous = element;
+        list.advance();
+    }
+    list.moveTo(display.position);
+    return display;
+}

@@ -1,0 +1,364 @@
+#include "ui/listpage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "elements/base.h"
+#include "linear/liste.h"
+#include "linear/sortableliste.h"
+#include "ui/dialogservice.h"
+#include "ui/elementtext.h"
+#include "ui/entrysyntax.h"
+#include "ui/guard.h"
+#include "ui/listdisplay.h"
+#include "ui/sortdemowindow.h"
+#include "ui/tform1.h"
+#include "ui/widgetfactory.h"
+
+namespace {
+
+constexpr int kMinGenerated = 2;
+constexpr int kMaxGenerated = 100;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Fills `list` with n values drawn from 1..n, each inserted in front of the
+// previous ones (the cursor stays at the start).
+void insertRandomValues(TListe& list, int n, RandomSource& random) {
+    for (int k = 0; k < n; ++k) list.insert(std::make_unique<TInteger>(random.uniform(1, n)));
+}
+
+}  // namespace
+
+ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setObjectName("TabSheetListe");
+    using namespace widgets;
+
+    label(this, "LabelLEingabe", utf8("Eingabe (String oder Integer)"), 8, 5);
+    editEingabe_ = edit(this, "EditLEingabe", 8, 21, 121);
+
+    auto* group = groupBox(this, "GroupBoxListe", utf8("Eingabeauswahl"), 160, 8, 129, 65);
+    radioString_ = radio(group, "RadioButtonString", utf8("String-Eingabe"), 8, 18, 117, true);
+    radioInteger_ = radio(group, "RadioButtonInteger", utf8("Integer-Eingabe"), 8, 40, 117, false);
+
+    auto* panelListe = panel(this, "PanelListe", 8, 51, 113, 406);
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        void (ListPage::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {"ButtonLReset", "&Reset", &ListPage::ButtonLResetClick},
+        {"ButtonLAdvance", "&Advance", &ListPage::ButtonLAdvanceClick},
+        {"ButtonLInsert", "&Insert", &ListPage::ButtonLInsertClick},
+        {"ButtonLFindElem", "&FindElem", &ListPage::ButtonLFindElemClick},
+        {"ButtonLUpdate", "&Update", &ListPage::ButtonLUpdateClick},
+        {"ButtonLElem", "&Elem", &ListPage::ButtonLElemClick},
+        {"ButtonLDelete", "&Delete", &ListPage::ButtonLDeleteClick},
+        {"ButtonLClear", "&Clear", &ListPage::ButtonLClearClick},
+        {"ButtonLSave", "&Save", &ListPage::ButtonLSaveClick},
+        {"ButtonLLoad", "&Load", &ListPage::ButtonLLoadClick},
+        {"ButtonLSort", "Sor&t (ASCII)", &ListPage::ButtonLSortClick},
+        {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
+    };
+    int y = 12;
+    for (const ButtonSpec& spec : buttons) {
+        auto* b = button(panelListe, spec.name, utf8(spec.caption), 12, y, 89, 25);
+        connect(b, &QPushButton::clicked, this, spec.handler);
+        y += 32;
+    }
+
+    label(this, "LabelCurrent", utf8("Current"), 144, 104);
+    editCurrent_ = edit(this, "EditLCurrent", 144, 120, 81, 21, true);
+    editCurrent_->setText("0");
+    label(this, "LabelLAnz", utf8("Anzahl Elemente"), 144, 160);
+    editAnz_ = edit(this, "EditLAnz", 144, 176, 81, 21, true);
+
+    memo_ = memo(this, "MemoListe", 296, 16, 185, 298, ScrollBars::vertical);
+
+    label(this, "LabelLInfo",
+          utf8("In der Liste können Exemplare der Klassen TString und TInteger gespeichert "
+               "werden. Die Integer-Werte werden durch eckige Klammern gekennzeichnet.        "
+               "Der Zeiger steht jeweils vor dem aktuellen Element."),
+          496, 16, 160, 134);
+
+    auto* create = groupBox(this, "GroupBoxListeErzeugen", utf8("Liste mit Integer erzeugen"), 496,
+                            152, 161, 257);
+    label(create, "LabelLAnzahl", utf8("Anzahl der Elemente (2 bis 100)"), 8, 18, 145, 30);
+    spinAnzahl_ = new QSpinBox(create);
+    spinAnzahl_->setObjectName("SpinEditLAnzahl");
+    spinAnzahl_->setGeometry(8, 50, 57, 22);
+    spinAnzahl_->setRange(kMinGenerated, kMaxGenerated);
+    spinAnzahl_->setValue(8);
+    spinAnzahl_->setFocusPolicy(Qt::ClickFocus);
+    radioDoppelt_ = radio(create, "RadioButtondoppelt", utf8("Doppelungen"), 8, 82, 145, true);
+    radioKeineDoppelt_ =
+        radio(create, "RadioButtonKeineDoppelt", utf8("keine Doppelungen"), 8, 104, 145, false);
+    auto* zufaellig = button(create, "BitBtnZufaellig", utf8("Zufällig"), 8, 134, 105, 25);
+    auto* aufsteigend = button(create, "BitBtnAufsteigend", utf8("Aufsteigend"), 8, 166, 105, 25);
+    auto* absteigend = button(create, "BitBtnAbsteigend", utf8("Absteigend"), 8, 198, 105, 25);
+    connect(zufaellig, &QPushButton::clicked, this, &ListPage::BitBtnZufaelligClick);
+    connect(aufsteigend, &QPushButton::clicked, this, &ListPage::BitBtnAufsteigendClick);
+    connect(absteigend, &QPushButton::clicked, this, &ListPage::BitBtnAbsteigendClick);
+}
+
+template <typename Body>
+void ListPage::handle(Body&& body, bool focusEntry) {
+    guard(form_.dialogs(), std::forward<Body>(body));
+    if (focusEntry) editEingabe_->setFocus();
+}
+
+void ListPage::showList() {
+    const ListDisplay display = renderList(form_.theListe());
+    memo_->setPlainText(QString::fromStdString(display.text));
+    editCurrent_->setText(QString::number(display.position));
+    editAnz_->setText(QString::number(display.count));
+}
+
+int ListPage::generationCount() {
+    const auto value = entrysyntax::readInt32(spinAnzahl_->cleanText().toStdString());
+    const int n =
+        value ? std::clamp<std::int32_t>(*value, kMinGenerated, kMaxGenerated) : kMinGenerated;
+    spinAnzahl_->setValue(n);
+    return n;
+}
+
+void ListPage::ButtonLResetClick() {
+    handle([&] {
+        form_.theListe().reset();
+        showList();
+    });
+}
+
+void ListPage::ButtonLAdvanceClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isAtEnd()) {
+            form_.dialogs().information(listtext::atEnd);
+            return;
+        }
+        list.advance();
+        showList();
+    });
+}
+
+void ListPage::ButtonLInsertClick() {
+    handle([&] {
+        std::unique_ptr<TBase> element;
+        if (!form_.parseEntry(editEingabe_->text(), element)) return;
+        form_.theListe().insert(std::move(element));  // a full list says so and drops it
+        showList();
+    });
+}
+
+void ListPage::ButtonLFindElemClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        std::unique_ptr<TBase> key;
+        if (!form_.parseEntry(editEingabe_->text(), key)) return;
+        const bool found = list.findElem(*key) != nullptr;
+        form_.dialogs().information(found ? listtext::found : listtext::notFound);
+        showList();
+    });
+}
+
+void ListPage::ButtonLUpdateClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        if (list.isAtEnd()) {
+            form_.dialogs().information(listtext::atEnd);
+            return;
+        }
+        std::unique_ptr<TBase> element;
+        if (!form_.parseEntry(editEingabe_->text(), element)) return;
+        list.update(std::move(element));
+        showList();
+    });
+}
+
+void ListPage::ButtonLElemClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        if (list.isAtEnd()) {
+            form_.dialogs().information(listtext::atEnd);
+            return;
+        }
+        editEingabe_->setText(QString::fromStdString(elementtext::valueText(*list.elem())));
+    });
+}
+
+void ListPage::ButtonLDeleteClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        if (list.isAtEnd()) {
+            form_.dialogs().information(listtext::atEnd);
+            return;
+        }
+        list.deleteElem();
+        showList();
+    });
+}
+
+void ListPage::ButtonLClearClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        list.clear();
+        showList();
+    });
+}
+
+void ListPage::ButtonLSaveClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        const std::string name = form_.saveWithDialog(listtext::extension, listtext::filter);
+        if (!name.empty()) list.saveToFile(name);
+    });
+}
+
+void ListPage::ButtonLLoadClick() {
+    handle([&] {
+        const std::string name = form_.loadWithDialog(listtext::extension, listtext::filter);
+        if (name.empty()) return;
+        TListe& list = form_.theListe();
+        list.clear();
+        try {
+            list.loadFromFile(name);
+        } catch (...) {
+            // The list keeps what was read before the error; show that, then
+            // let the guard report the error.
+            showList();
+            throw;
+        }
+        showList();
+    });
+}
+
+void ListPage::ButtonLSortClick() {
+    handle([&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        list.sortAscii();
+        showList();
+    });
+}
+
+void ListPage::BitBtnLSortdemoClick() {
+    bool started = false;
+    guard(form_.dialogs(), [&] {
+        TListe& list = form_.theListe();
+        if (list.isEmpty()) {
+            form_.dialogs().information(listtext::empty);
+            return;
+        }
+        if (list.hasMixedClasses()) {
+            form_.dialogs().information(listtext::mixedClasses);
+            return;
+        }
+        SortDemoWindow* window = form_.sortWindow();
+        if (!window) return;  // the sort window is not part of this build
+        form_.lockControls(false, TForm1::kSortWindow);
+        window->openFor(list);
+        started = true;
+    });
+    if (!started) editEingabe_->setFocus();
+}
+
+void ListPage::BitBtnZufaelligClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            TListe& list = form_.theListe();
+            RandomSource& random = form_.random();
+            list.clear();
+            if (radioDoppelt_->isChecked()) {
+                insertRandomValues(list, n, random);
+            } else {
+                // Each k goes in front of a random one of the present elements,
+                // never behind the last: 1 always ends last, the cursor stands
+                // before n.
+                for (int k = 1; k <= n; ++k) {
+                    const int r = list.isEmpty() ? 0 : random.uniform(0, list.count() - 1);
+                    list.insertAt(r, std::make_unique<TInteger>(k));
+                }
+            }
+            showList();
+        },
+        false);
+}
+
+void ListPage::BitBtnAufsteigendClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            TListe& list = form_.theListe();
+            list.clear();
+            if (radioDoppelt_->isChecked()) {
+                TSortableListe sorted;
+                insertRandomValues(sorted, n, form_.random());
+                sorted.insertionSort();
+                sorted.copyInto(list);  // the page's list takes over the cursor
+            } else {
+                for (int k = 1; k <= n; ++k) {
+                    list.insert(std::make_unique<TInteger>(k));
+                    list.advance();
+                }
+            }
+            showList();
+        },
+        false);
+}
+
+void ListPage::BitBtnAbsteigendClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            TListe& list = form_.theListe();
+            list.clear();
+            if (radioDoppelt_->isChecked()) {
+                TSortableListe sorted;
+                insertRandomValues(sorted, n, form_.random());
+                sorted.insertionSort();
+                sorted.reverse();  // cursor at the end, which copyInto hands on
+                sorted.copyInto(list);
+            } else {
+                for (int k = 1; k <= n; ++k) list.insert(std::make_unique<TInteger>(k));
+            }
+            showList();
+        },
+        false);
+}

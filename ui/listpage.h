@@ -1,0 +1,73 @@
+// ListPage: the "Liste" tab sheet (TabSheetListe). Its buttons drive the main
+// window's list: insert, move the cursor, read, replace, find and delete
+// elements, save and load, sort, generate integer lists and open the sort
+// window. After each change MemoListe shows the whole list with the cursor.
+#pragma once
+
+#include <QWidget>
+
+class TForm1;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QSpinBox;
+class QPushButton;
+
+namespace listtext {
+inline constexpr const char* empty = "Die Liste ist leer";
+inline constexpr const char* atEnd = "Das Listenende ist erreicht";
+inline constexpr const char* found = "Element ist vorhanden";
+inline constexpr const char* notFound = "Element ist nicht vorhanden";
+inline constexpr const char* mixedClasses =
+    "Zur Demonstration darf die Liste keine Exemplare unterschiedlicher Klassen enthalten";
+inline constexpr const char* extension = "ldt";
+inline constexpr const char* filter = "Listen (*.ldt)|*.ldt";
+}  // namespace listtext
+
+class ListPage final : public QWidget {
+    Q_OBJECT
+public:
+    // form is lent: the main window that holds the list and the routines.
+    explicit ListPage(TForm1& form, QWidget* parent = nullptr);
+
+    // The list display (cursor arrow, brackets) in MemoListe, the position in
+    // EditLCurrent and the count in EditLAnz. One memo update for the whole list.
+    void showList();
+    // The value of SpinEditLAnzahl as the generation buttons read it: text that
+    // is no number counts as 2, other values are clamped to 2..100 (and the
+    // field shows the corrected value).
+    int generationCount();
+
+public slots:
+    void ButtonLResetClick();
+    void ButtonLAdvanceClick();
+    void ButtonLInsertClick();
+    void ButtonLFindElemClick();
+    void ButtonLUpdateClick();
+    void ButtonLElemClick();
+    void ButtonLDeleteClick();
+    void ButtonLClearClick();
+    void ButtonLSaveClick();
+    void ButtonLLoadClick();
+    void ButtonLSortClick();
+    void BitBtnLSortdemoClick();
+    void BitBtnZufaelligClick();
+    void BitBtnAufsteigendClick();
+    void BitBtnAbsteigendClick();
+
+private:
+    // Runs body through the guard, then puts the focus into EditLEingabe.
+    template <typename Body>
+    void handle(Body&& body, bool focusEntry = true);
+
+    TForm1& form_;
+    QLineEdit* editEingabe_;
+    QRadioButton* radioString_;
+    QRadioButton* radioInteger_;
+    QLineEdit* editCurrent_;
+    QLineEdit* editAnz_;
+    QPlainTextEdit* memo_;
+    QSpinBox* spinAnzahl_;
+    QRadioButton* radioDoppelt_;
+    QRadioButton* radioKeineDoppelt_;
+};

@@ -1,0 +1,240 @@
+#include "ui/tform1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "elements/base.h"
+#include "linear/displaystrings.h"
+#include "linear/fifo.h"
+#include "linear/lifo.h"
+#include "linear/liste.h"
+#include "ui/avltreepage.h"
+#include "ui/bayertreepage.h"
+#include "ui/dialogservice.h"
+#include "ui/entrysyntax.h"
+#include "ui/fileprobe.h"
+#include "ui/imageview.h"
+#include "ui/listpage.h"
+#include "ui/ntreepage.h"
+#include "ui/qtdialogservice.h"
+#include "ui/queuepage.h"
+#include "ui/searchtreepage.h"
+#include "ui/servicemessages.h"
+#include "ui/sortdemowindow.h"
+#include "ui/stackpage.h"
+#include "ui/taboutbox.h"
+
+namespace {
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+}  // namespace
+
+TForm1::TForm1(DialogService* dialogs, QWidget* parent)
+    : QWidget(parent),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogService>(this)),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
+      messages_(std::make_unique<ServiceMessages>(*dialogs_)),
+      quit_([] { QApplication::quit(); }) {
+    registerElementClasses();
+    registerListClasses();
+    registerQueueClasses();
+    registerDisplayStringClasses();
+    previousMessages_ = setUserMessages(messages_.get());
+
+    // The structures, in the order the pages need them; the random source
+    // seeded itself from the clock.
+    theListe_ = std::make_unique<TListe>();
+    theLifo_ = std::make_unique<TLifo>();
+    theFifo_ = std::make_unique<TFifo>();
+
+    // The designed fonts are Windows fonts; their nearest metric relatives
+    // keep the designed captions inside their designed widths.
+    const QStringList sansSerif{"Nimbus Sans", "Liberation Sans", "Arial", "Helvetica",
+                                "DejaVu Sans"};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
+    QFont::insertSubstitutions(QStringLiteral("System"), sansSerif);
+
+    setObjectName("TForm1");
+    setWindowTitle(utf8(formtext::caption));
+    setWindowIcon(QIcon(":/icons/tessaro.png"));
+    move(106, 123);
+    resize(819, 565);
+    QFont windowFont(QStringLiteral("System"));
+    windowFont.setPixelSize(13);
+    setFont(windowFont);
+
+    buildMenuPanel();
+    buildPages();
+    aboutBox_ = new TAboutBox(this);
+
+    clearImage(searchTreePage_->image());
+    clearImage(avlTreePage_->image());
+    clearImage(bayerTreePage_->image());
+}
+
+TForm1::~TForm1() {
+    // The core must not reach this window's dialogs once it is gone.
+    setUserMessages(previousMessages_);
+}
+
+void TForm1::buildMenuPanel() {
+    panelMenue_ = new QFrame(this);
+    panelMenue_->setObjectName("PanelMenue");
+    panelMenue_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelMenue_->setGeometry(0, 0, 73, 33);
+
+    const auto speedButton = [this](const char* name, const char* hint,
+                                    QStyle::StandardPixmap glyph, int x) {
+        auto* b = new QToolButton(panelMenue_);
+        b->setObjectName(name);
+        b->setToolTip(utf8(hint));
+        b->setIcon(style()->standardIcon(glyph));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(x, 4, 25, 25);
+        return b;
+    };
+    speedButtonInfo_ = speedButton("SpeedButtonInfo", "Info", QStyle::SP_MessageBoxInformation, 8);
+    speedButtonEnde_ = speedButton("SpeedButtonEnde", "Beenden", QStyle::SP_DialogCloseButton, 40);
+    connect(speedButtonInfo_, &QToolButton::clicked, this, &TForm1::SpeedButtonInfoClick);
+    connect(speedButtonEnde_, &QToolButton::clicked, this, &TForm1::SpeedButtonEndeClick);
+}
+
+void TForm1::buildPages() {
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName("PageControl");
+    pageControl_->setGeometry(8, 40, 777, 489);
+    pageControl_->setFocusPolicy(Qt::NoFocus);
+    pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    QFont pageFont(QStringLiteral("MS Sans Serif"));
+    pageFont.setPixelSize(11);
+    pageControl_->setFont(pageFont);
+
+    listPage_ = new ListPage(*this);
+    stackPage_ = new StackPage(*this);
+    queuePage_ = new QueuePage(*this);
+    searchTreePage_ = new SearchTreePage(*this);
+    avlTreePage_ = new AvlTreePage(*this);
+    bayerTreePage_ = new BayerTreePage(*this);
+    ntreePage_ = new NtreePage();
+
+    pageControl_->addTab(listPage_, utf8("Liste"));
+    pageControl_->addTab(stackPage_, utf8("Keller"));
+    pageControl_->addTab(queuePage_, utf8("Schlange"));
+    pageControl_->addTab(searchTreePage_, utf8("Suchbaum"));
+    pageControl_->addTab(avlTreePage_, utf8("AVL-Baum"));
+    pageControl_->addTab(bayerTreePage_, utf8("BayerBaum"));
+    pageControl_->addTab(ntreePage_, utf8("NBaum"));
+    pageControl_->setCurrentWidget(searchTreePage_);
+}
+
+bool TForm1::parseEntry(const QString& text, std::unique_ptr<TBase>& element) {
+    const auto* integerInput = listPage_->findChild<QAbstractButton*>("RadioButtonInteger");
+    entrysyntax::ParsedEntry parsed =
+        entrysyntax::parseEntry(text.toStdString(), integerInput && integerInput->isChecked());
+    if (parsed.element) {
+        element = std::move(parsed.element);
+        return true;
+    }
+    if (parsed.kind == entrysyntax::ParsedEntry::Message::error) {
+        dialogs_->error(parsed.message);
+    } else {
+        dialogs_->information(parsed.message);
+    }
+    return false;
+}
+
+std::string TForm1::saveWithDialog(std::string_view extension, std::string_view filter) {
+    std::string name = dialogs_->getSaveFileName(extension, filter);
+    if (name.empty()) return {};
+    // Proves that the file can be written without emptying it: the save that
+    // follows writes a new file beside it and replaces it only when complete,
+    // so a failing save keeps the old file.
+    if (!fileprobe::canWrite(name)) {
+        dialogs_->information(formtext::cannotCreate);
+        return {};
+    }
+    return name;
+}
+
+std::string TForm1::loadWithDialog(std::string_view extension, std::string_view filter) {
+    return dialogs_->getOpenFileName(extension, filter);
+}
+
+void TForm1::setPageEnabled(QWidget* page, bool enabled) {
+    const int index = pageControl_->indexOf(page);
+    // QTabBar moves the selection away from a tab that is disabled while
+    // selected; the current page is therefore disabled as a widget only, so
+    // that the page the user works on stays in front.
+    if (index == pageControl_->currentIndex()) {
+        page->setEnabled(enabled);
+    } else {
+        pageControl_->setTabEnabled(index, enabled);
+    }
+}
+
+void TForm1::lockControls(bool enabled, int kind) {
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        const bool pushButton = qobject_cast<QPushButton*>(b) || qobject_cast<QToolButton*>(b);
+        if (pushButton && b->window() == this && b->parentWidget() != pageControl_->tabBar()) {
+            b->setEnabled(enabled);
+        }
+    }
+    for (int i = 0; i < pageControl_->count(); ++i)
+        setPageEnabled(pageControl_->widget(i), enabled);
+    speedButtonEnde_->setEnabled(enabled);
+    speedButtonInfo_->setEnabled(enabled);
+
+    const auto setButton = [this](const char* name, bool state) {
+        if (auto* b = findChild<QAbstractButton*>(name)) b->setEnabled(state);
+    };
+    switch (kind) {
+        case kSortWindow:
+            if (sortWindow_) sortWindow_->enableSortButtons(true);
+            break;
+        case kSearchTree:
+            setButton("BitBtnEbene", enabled);
+            setButton("BitBtnTWeiter", !enabled);
+            setPageEnabled(searchTreePage_, true);
+            break;
+        case kAvlTree:
+            setButton("BitBtnAweiter", !enabled);
+            setPageEnabled(avlTreePage_, true);
+            break;
+        case kBayerTree:
+            setButton("BitBtnBweiter", !enabled);
+            setPageEnabled(bayerTreePage_, true);
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm1::clearImage(ImageView& image) {
+    Surface& surface = image.surface();
+    surface.setBrushColor(clBtnFace);
+    surface.fillRect(0, 0, surface.width(), surface.height());
+}
+
+bool TForm1::readTreeNumber(const QString& text) {
+    if (entrysyntax::isTreeNumber(text.toStdString())) return true;
+    dialogs_->information(entrysyntax::kTreeRange);
+    return false;
+}
+
+void TForm1::SpeedButtonInfoClick() {
+    aboutBox_->showCentered();
+}
+
+void TForm1::SpeedButtonEndeClick() {
+    quit_();
+}

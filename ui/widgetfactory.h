@@ -1,0 +1,43 @@
+// Small makers for the designed controls: each puts a named widget at its
+// designed pixel position with the workbench's focus rules. Buttons never take
+// the focus (a click leaves it where the handler puts it); entry fields,
+// read-only fields and memos are out of the tab chain but take the focus on a
+// click, so that they can be typed into or copied from.
+#pragma once
+
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace widgets {
+
+enum class ScrollBars { vertical, both };
+
+// A label sized to its text at (x, y). With a width and a one-line height it
+// keeps that size as its minimum; with a width alone (or a taller height) it
+// word-wraps in that width.
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width = 0,
+              int height = 0);
+QLineEdit* edit(QWidget* parent, const char* name, int x, int y, int width, int height = 21,
+                bool readOnly = false);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                    int width = 73, int height = 25);
+// A button in the style of a glyph button of the OK kind.
+QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                      int width = 75, int height = 25);
+QPlainTextEdit* memo(QWidget* parent, const char* name, int x, int y, int width, int height,
+                     ScrollBars bars);
+QFrame* panel(QWidget* parent, const char* name, int x, int y, int width, int height);
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, int x, int y,
+                    int width, int height);
+QRadioButton* radio(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                    int width, bool checked);
+
+}  // namespace widgets
