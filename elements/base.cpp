@@ -1,10 +1,11 @@
 #include "elements/base.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <string>
 #include <unordered_map>
 
+#include "elements/cp1252.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
 #include "elements/values.h"
@@ -14,9 +15,18 @@ namespace {
 // The toolkit's persistent-object base above TBase: registering stops there.
 const ClassInfo persistentInfo{"TPersistent", nullptr, nullptr};
 
+// Class names are ASCII; letter case is folded without locale rules.
+char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return upperAscii(x) == upperAscii(y);
+           });
+}
+
 std::string upper(std::string_view name) {
     std::string result(name);
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result) c = upperAscii(c);
     return result;
 }
 
@@ -25,27 +35,27 @@ std::unordered_map<std::string, const ClassInfo*>& table() {
     return classes;
 }
 
-// Lookups of element class names happen once per stored element; the names
-// are short, so an upper-cased key in a small buffer avoids allocations.
+// A file names the same few classes over and over: the classes found last
+// are tried first, by their exact spelling, before the name is folded and
+// hashed.
+std::array<const ClassInfo*, 4> recentlyFound{};
+
 const ClassInfo* lookup(std::string_view name) {
-    thread_local std::string key;
-    key.assign(name);
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const auto it = table().find(key);
-    return it == table().end() ? nullptr : it->second;
+    for (const ClassInfo* cls : recentlyFound) {
+        if (cls && cls->name == name) return cls;
+    }
+    const auto it = table().find(upper(name));
+    if (it == table().end()) return nullptr;
+    std::rotate(recentlyFound.rbegin(), recentlyFound.rbegin() + 1, recentlyFound.rend());
+    recentlyFound[0] = it->second;
+    return it->second;
 }
 }  // namespace
 
 const ClassInfo TBase::info{"TBase", &persistentInfo, nullptr};
 
 bool TBase::sameClass(const TBase& other) const {
-    const std::string_view a = className();
-    const std::string_view b = other.className();
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
+    return &classInfo() == &other.classInfo() || equalIgnoringCase(className(), other.className());
 }
 
 void abstractCalled(std::string_view className, std::string_view operation) {
@@ -78,12 +88,15 @@ void registerClass(const ClassInfo& info) {
 
 const ClassInfo& find(std::string_view name) {
     if (const ClassInfo* cls = lookup(name)) return *cls;
-    throw FileError("Klasse " + std::string(name) + " nicht gefunden");
+    throw FileError("Klasse " + cp1252::toUtf8(name) + " nicht gefunden");
 }
 
 bool contains(std::string_view name) { return lookup(name) != nullptr; }
 
-void clear() { table().clear(); }
+void clear() {
+    table().clear();
+    recentlyFound.fill(nullptr);
+}
 
 }  // namespace registry
 

@@ -72,7 +72,8 @@ namespace registry {
 // registered. A different class under a taken name (letter case ignored)
 // throws FileError "Klasse mit der Bezeichnung %s existiert bereits".
 void registerClass(const ClassInfo& info);
-// Case-insensitive; throws FileError "Klasse %s nicht gefunden".
+// Case-insensitive, the name in Windows-1252 as a file holds it; throws
+// FileError "Klasse %s nicht gefunden".
 const ClassInfo& find(std::string_view name);
 // True when a class of that name (case-insensitive) is registered.
 bool contains(std::string_view name);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "elements/base.h"
-#include "elements/cp1252.h"
 #include "elements/errors.h"
 #include "elements/writer.h"
 
@@ -14,7 +13,7 @@ void saveElement(TWriter& writer, const TBase& element) {
 
 std::unique_ptr<TBase> loadElement(TReader& reader) {
     const std::string name = reader.readString();
-    const ClassInfo& cls = registry::find(cp1252::toUtf8(name));
+    const ClassInfo& cls = registry::find(name);
     // Base and container classes are registered but hold no value of their
     // own; a file that names one is refused like an unknown class.
     if (cls.makeDefault == nullptr) {

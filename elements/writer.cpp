@@ -29,6 +29,11 @@ TWriter::~TWriter() {
 }
 
 void TWriter::put(const void* data, std::size_t size) {
+    if (size <= kBufferSize - used_) {
+        std::memcpy(buffer_ + used_, data, size);
+        used_ += size;
+        return;
+    }
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     while (size > 0) {
         if (used_ == kBufferSize) flush();
