@@ -68,6 +68,8 @@ TEST_F(Registry, ClassesThatCannotBeElementsAreRefused) {
     EXPECT_EQ(failureOfLoading("06 05 54 42 61 73 65 02 05"),  // "TBase"
               "Klasse TBase kann nicht als Element geladen werden");
     EXPECT_EQ(failureOfLoading("06 04 54 46 6F 6F"), "Klasse TFoo nicht gefunden");
+    // The name is shown as the user reads it, whatever the file's encoding.
+    EXPECT_EQ(failureOfLoading("14 04 00 00 00 54 C3 A4 78"), "Klasse Täx nicht gefunden");
     EXPECT_EQ(failureOfLoading("06 08 54 49 6E 74 65 67 65 72 06 00"),
               "Ungültiger Eigenschaftswert");
     EXPECT_EQ(failureOfLoading("06 08 54 49 6E 74 65 67 65 72"), "Stream-Lesefehler");
