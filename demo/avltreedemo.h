@@ -1,0 +1,42 @@
+// TAvlTreeDemo: the AVL tree of the "AVL-Baum" page. A TAvlTree of
+// TTreeIntegers whose insertion and deletion, rotations included, run step by
+// step on the page (TreeAnimation).
+#pragma once
+
+#include <memory>
+
+#include "demo/treeanimation.h"
+#include "trees/avltree.h"
+
+class TreePage;
+
+class TAvlTreeDemo : public TAvlTree {
+public:
+    static const ClassInfo info;
+    static constexpr int kPageKind = 2;
+
+    // The page is lent and must outlive the tree.
+    explicit TAvlTreeDemo(TreePage& page) : animation_(page, *this, kPageKind) {}
+
+    const ClassInfo& classInfo() const override { return info; }
+
+    // Insert (true) or Delete (false) button, see TreeAnimation::insdel.
+    void insdel(bool doInsert) { animation_.insdel(doInsert); }
+    void insertAnimated(std::unique_ptr<TBase> element) {
+        animation_.insertAnimated(std::move(element));
+    }
+    void removeAnimated(std::unique_ptr<TBase> key) { animation_.removeAnimated(std::move(key)); }
+    // The Lookup button (not animated).
+    void lookUp() { animation_.lookUp(); }
+    using TAvlTree::lookUp;
+    // Redraws the page and refreshes depth and count (this page has no
+    // balanced field).
+    void zeichne() { animation_.zeichne(); }
+
+    // Loading also refuses keys that are not TTreeIntegers.
+    using TAvlTree::load;
+    void load(TReader& reader) override;
+
+private:
+    TreeAnimation animation_;
+};

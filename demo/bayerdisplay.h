@@ -1,0 +1,81 @@
+// BayerDisplay: the step displays of the B-tree demonstration. It watches
+// TBayerTree's insertion and deletion (BayerObserver) and, at each step,
+// writes the step text into the info field, blinks the number, page or split
+// on the page image and waits for "Weiter" with the page's four wait loops.
+//
+// Geometry on an image of width W: the root page stands at (W - 100, 10); the
+// child i of a page at (x, y) at (x - 4g + g*i, y + 100), g = (W - 100) div 5
+// below the root and 16 below the second level. A page box is (x, y) to
+// (x + 16, y + 54); key slot k is written at (x + 1, y + 13(k - 1) + 1).
+#pragma once
+
+#include <string_view>
+
+#include "elements/platform.h"
+#include "trees/bayerobserver.h"
+
+class StepClock;
+
+class BayerDisplay final : public BayerObserver {
+public:
+    struct Point {
+        int x;
+        int y;
+    };
+
+    // All three are lent for the display's lifetime.
+    BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock, bool& redrawNeeded);
+
+    // True once the clock has cancelled a wait; every later step is skipped.
+    bool cancelled() const { return cancelled_; }
+
+    // The page position of a path on an image of width `width`.
+    static Point pagePosition(const BayerPath& at, int width);
+    // The text position of key slot k of a page at p.
+    static Point slot(Point p, int k) { return {p.x + 1, p.y + 13 * (k - 1) + 1}; }
+    // Where a key that reaches the page at p is shown first.
+    static Point newItem(Point p) { return {p.x + 1, p.y + 66}; }
+    // Draws one page as the full redraw does: box and keys in black, and the
+    // connector from its parent at `parent` (unless it is the root) as child i.
+    static void drawPage(Surface& image, const TBayerTreeNode& page, Point p, const Point* parent,
+                         int i);
+
+    void keyPlaced(const TBayerTreeNode& page, const BayerPath& at, int slot,
+                   const TBase& key) override;
+    void fullPageReached(const TBayerTreeNode& page, const BayerPath& at,
+                         const TBase& key) override;
+    void pageSplit(const BayerPath& at, const std::array<const TBase*, 5>& keys,
+                   const TBayerTreeNode& left, const TBayerTreeNode& right) override;
+    void rootCreated(const TBase& key, bool treeWasEmpty) override;
+    void leafKeyRemoved(const TBayerTreeNode& page, const BayerPath& at, int slot, const TBase& x,
+                        bool underflow) override;
+    void innerKeyFound(const TBayerTreeNode& page, const BayerPath& at, int slot,
+                       const TBase& x) override;
+    void predecessorMoved(const TBayerTreeNode& page, const BayerPath& at, int slot,
+                          const TBayerTreeNode& from, const BayerPath& fromAt, int fromSlot,
+                          const TBase& key, bool underflow) override;
+    void underflowRepaired(const BayerRepair& repair) override;
+
+private:
+    // The four wait loops.
+    void blinkNumber(std::string_view text, Point p, const TBase& key);
+    void blinkPage(std::string_view text, const TBayerTreeNode& page, Point p);
+    void blinkSplit(std::string_view text, const std::array<const TBase*, 5>& keys, Point p);
+    void blinkNewRoot(std::string_view text, const TBase& key);
+    // Repeats the two phases (300 ms each) until "Weiter" was pressed, then
+    // clears the flag. A cancelled wait marks the display cancelled.
+    template <typename Phase>
+    void blink(Phase phase, Color first, Color second);
+
+    void write(Point p, const TBase& key, Color color);
+    void line(int x1, int y1, int x2, int y2, Color color);
+    // Runs a step unless the demonstration has been cancelled.
+    template <typename Step>
+    void step(Step body);
+
+    Surface& image_;
+    TextOutput& info_;
+    StepClock& clock_;
+    bool& redrawNeeded_;
+    bool cancelled_ = false;
+};

@@ -1,0 +1,75 @@
+#include "demo/bayertreedemo.h"
+
+#include <string>
+#include <vector>
+
+#include "demo/bayerdisplay.h"
+#include "demo/stepclock.h"
+#include "demo/stepdriver.h"
+#include "demo/treenumber.h"
+#include "elements/platform.h"
+#include "elements/values.h"
+
+namespace {
+void setDrawingFont(Surface& image) {
+    image.setFontName("MS SANS SERIF");
+    image.setFontSize(8);
+    image.setFontColor(clBlack);
+    image.setPenColor(clBlack);
+}
+}  // namespace
+
+TBayerTreeDemo::TBayerTreeDemo(StepClock& clock) : TBayerTree(&TInteger::info), clock_(clock) {}
+
+TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& infoField,
+                                                std::unique_ptr<TBase> x) {
+    setDrawingFont(image);
+    BayerDisplay display(image, infoField, clock_, redrawNeeded);
+    const InsertResult result = TBayerTree::insert(std::move(x), &display);
+    if (display.cancelled()) throw DemoCancelled{};
+    return result;
+}
+
+bool TBayerTreeDemo::remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x) {
+    BayerDisplay display(image, infoField, clock_, redrawNeeded);
+    const bool removed = TBayerTree::remove(*x, &display);
+    if (display.cancelled()) throw DemoCancelled{};
+    return removed;
+}
+
+void TBayerTreeDemo::zeichne(Surface& image, TextOutput& countField) const {
+    clearImage(image);
+    setDrawingFont(image);
+    // Pre-order: a page, then its leftmost child, then its other children.
+    struct Entry {
+        const TBayerTreeNode* page;
+        BayerPath at;
+        BayerDisplay::Point parent;
+        int position;
+    };
+    std::vector<Entry> stack;
+    if (root()) stack.push_back({root(), BayerPath{}, {}, 0});
+    while (!stack.empty()) {
+        const Entry e = stack.back();
+        stack.pop_back();
+        const BayerDisplay::Point p = BayerDisplay::pagePosition(e.at, image.width());
+        BayerDisplay::drawPage(image, *e.page, p, p.y <= 10 ? nullptr : &e.parent, e.position);
+        if (e.at.length == BayerPath::kMaxSteps) continue;  // no level below the third
+        for (int i = e.page->count(); i >= 0; --i) {
+            if (const TBayerTreeNode* child = e.page->child(i))
+                stack.push_back({child, e.at.child(i), p, i});
+        }
+    }
+    countField.setText(std::to_string(count()));
+}
+
+void TBayerTreeDemo::showLookUp(std::string_view entry) const {
+    if (entry.empty()) {
+        userMessages().information("Es ist kein Element eingegeben worden");
+        return;
+    }
+    const auto number = readTreeNumber(entry);
+    if (!number) return;
+    const TInteger x(*number);
+    userMessages().information(lookUp(x) ? "Element ist vorhanden" : "Element ist nicht vorhanden");
+}

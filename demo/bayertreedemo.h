@@ -1,0 +1,43 @@
+// TBayerTreeDemo: the B-tree of the "BayerBaum" page. Its insertion and
+// deletion are TBayerTree's own, watched step by step: each step shows its
+// German text in the info field, blinks a number, a page or a split on the
+// page image and waits for "Weiter". Also the full redraw and the look-up
+// message of the page.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "trees/bayertree.h"
+
+class Surface;
+class TextOutput;
+class StepClock;
+
+class TBayerTreeDemo : public TBayerTree {
+public:
+    // Keys are TInteger. The clock is lent and must outlive the tree.
+    explicit TBayerTreeDemo(StepClock& clock);
+
+    // Inserts x (taken over) with the step displays. The caller has checked
+    // that x is not present. Propagates DemoCancelled after finishing the
+    // insertion without further steps.
+    InsertResult insert(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);
+    // Deletes the key equal to x (x is the search argument, freed here) with
+    // the step displays. Propagates DemoCancelled like insert.
+    bool remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);
+    // Full redraw: blanks the image, draws every page and its connector, and
+    // shows the count in countField.
+    void zeichne(Surface& image, TextOutput& countField) const;
+    // The page's look-up message for the entry text: "Es ist kein Element
+    // eingegeben worden", readTreeNumber's message, "Element ist vorhanden"
+    // or "Element ist nicht vorhanden".
+    void showLookUp(std::string_view entry) const;
+
+    // Set by the page before an operation; true when the animated drawing no
+    // longer matches the tree and zeichne must redraw it afterwards.
+    bool redrawNeeded = false;
+
+private:
+    StepClock& clock_;
+};

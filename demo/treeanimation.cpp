@@ -1,0 +1,348 @@
+#include "demo/treeanimation.h"
+
+#include <string>
+
+#include "demo/stepclock.h"
+#include "demo/stepdriver.h"
+#include "demo/treenumber.h"
+#include "demo/treepage.h"
+#include "elements/platform.h"
+#include "trees/treeinteger.h"
+
+namespace {
+
+// The step texts of the two pages.
+constexpr const char* kPlaceFound = "Einfügestelle gefunden";
+constexpr const char* kTooDeep = "Der Baum wird zu tief - Element wird nicht eingefügt";
+constexpr const char* kFound = "Zahl gefunden";
+constexpr const char* kFoundLeaf = "Zahl gefunden - Speicher wird freigegeben";
+constexpr const char* kHelperPointer = "Hilfszeiger setzen";
+constexpr const char* kToLeft = "Auf linken Teilbaum verweisen";
+constexpr const char* kToRight = "Auf rechten Teilbaum verweisen";
+constexpr const char* kChoosePredecessor = "Nächst kleinere Zahl auswählen";
+constexpr const char* kReplace = "Zu löschende Zahl durch nächst kleinere Zahl ersetzen";
+constexpr const char* kAttachLeft = "Linken Teilbaum anhängen";
+constexpr const char* kFree = "Speicher freigeben";
+constexpr const char* kNoEntry = "Es ist kein Element eingegeben worden";
+constexpr const char* kPresent = "Element ist vorhanden";
+constexpr const char* kAlreadyPresent = "Element ist bereits vorhanden";
+constexpr const char* kAbsent = "Element ist nicht vorhanden";
+
+const char* rotationText(Rotation kind) {
+    switch (kind) {
+        case Rotation::LL:
+            return "LL-Rotation wird durchgeführt";
+        case Rotation::LR:
+            return "LR-Rotation wird durchgeführt";
+        case Rotation::RR:
+            return "RR-Rotation wird durchgeführt";
+        case Rotation::RL:
+            return "RL-Rotation wird durchgeführt";
+    }
+    return "";
+}
+
+std::int32_t valueOf(const TBinTreeNode& node) {
+    return static_cast<const TInteger&>(*node.getValue()).getValue();
+}
+
+}  // namespace
+
+// --- Page operations -----------------------------------------------------------
+
+std::optional<std::int32_t> TreeAnimation::readEntry() {
+    const std::string text = page_.entryField().text();
+    if (text.empty()) {
+        userMessages().information(kNoEntry);
+        return std::nullopt;
+    }
+    return readTreeNumber(text);
+}
+
+void TreeAnimation::insdel(bool doInsert) {
+    page_.clock().weiterPressed = false;
+    const auto value = readEntry();
+    if (!value) {
+        return;
+    }
+    auto element = std::make_unique<TTreeInteger>(*value);
+    const bool present = tree_.lookUp(*element) != nullptr;
+    if (doInsert && present) {
+        userMessages().information(kAlreadyPresent);
+        return;
+    }
+    if (!doInsert && !present) {
+        userMessages().information(kAbsent);
+        return;
+    }
+    page_.lockControls(false, kind_);
+    try {
+        if (doInsert) {
+            insertAnimated(std::move(element));
+        } else {
+            removeAnimated(std::move(element));
+        }
+    } catch (...) {
+        page_.lockControls(true, kind_);
+        throw;
+    }
+    if (cancelled_) {
+        throw DemoCancelled{};
+    }
+    zeichne();
+    page_.lockControls(true, kind_);
+}
+
+void TreeAnimation::lookUp() {
+    const auto value = readEntry();
+    if (!value) {
+        return;
+    }
+    const TTreeInteger key(*value);
+    userMessages().information(tree_.lookUp(key) != nullptr ? kPresent : kAbsent);
+}
+
+void TreeAnimation::zeichne() {
+    Surface& image = page_.image();
+    clearImage(image);
+    const int half = image.width() / 2;
+    tree_.paint(image, half, 10, 30, 10, half, false);
+    page_.depthField().setText(std::to_string(tree_.depth()));
+    page_.countField().setText(std::to_string(tree_.count()));
+    if (TextOutput* balanced = page_.balancedField()) {
+        balanced->setText(tree_.balanced() ? "JA" : "Nein");
+    }
+}
+
+int TreeAnimation::nodesPassed(const TBase& key) const {
+    int passed = 0;
+    for (const TBinTreeNode* node = tree_.root.get(); node != nullptr;) {
+        ++passed;
+        const std::int32_t c = key.compare(*node->getValue());
+        if (c == kLess) {
+            node = node->getLeft();
+        } else if (c == kGreater) {
+            node = node->getRight();
+        } else {
+            break;
+        }
+    }
+    return passed;
+}
+
+void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
+    cancelled_ = false;
+    setFont();
+    if (nodesPassed(*element) >= kMaxLevel) {
+        userMessages().information(kTooDeep);
+    } else {
+        tree_.insertObserved(std::move(element), this);
+    }
+    if (!cancelled_) {
+        page_.infoField().setText("");
+    }
+}
+
+void TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
+    cancelled_ = false;
+    freePending_ = false;
+    setFont();
+    tree_.removeObserved(std::move(key), this);
+    if (!cancelled_) {
+        page_.infoField().setText("");
+    }
+}
+
+// --- Drawing helpers -------------------------------------------------------------
+
+void TreeAnimation::blink(std::string_view text, std::optional<std::int32_t> value, int x1, int y1,
+                          int x2, int y2, bool line, bool endVisible) {
+    if (cancelled_) {
+        return;
+    }
+    try {
+        blinkAndWait(page_.image(), page_.infoField(), page_.clock(), text, value, x1, y1, x2, y2,
+                     line, endVisible);
+    } catch (const DemoCancelled&) {
+        cancelled_ = true;
+    }
+}
+
+void TreeAnimation::number(std::string_view text, std::int32_t value, const TreePlace& at,
+                           bool endVisible) {
+    blink(text, value, at.parentX, at.parentY + 10, at.x, at.y, at.y > 10, endVisible);
+}
+
+void TreeAnimation::mark(std::string_view text, const TreePlace& at) {
+    blink(text, std::nullopt, at.x, at.y - 15, at.x, at.y, true, true);
+}
+
+void TreeAnimation::line(std::string_view text, int x1, int y1, int x2, int y2) {
+    blink(text, std::nullopt, x1, y1, x2, y2, true, true);
+}
+
+void TreeAnimation::erase(int x1, int y1, int x2, int y2) {
+    blink("", std::nullopt, x1, y1, x2, y2, false, false);
+}
+
+void TreeAnimation::setFont() {
+    if (cancelled_) {
+        return;
+    }
+    page_.image().setFontName("MS SANS SERIF");
+    page_.image().setFontSize(8);
+}
+
+TreePlace TreeAnimation::place(const TreePath& path) const {
+    return TreePlace::at(path, page_.image().width());
+}
+
+// --- Insertion and deletion steps -------------------------------------------------
+
+void TreeAnimation::inserted(const TreePath& path, const TBinTreeNode& node) {
+    number(kPlaceFound, valueOf(node), place(path), true);
+}
+
+void TreeAnimation::found(const TreePath& path, const TBinTreeNode& node) {
+    foundPlace_ = place(path);
+    foundHadRight_ = node.getRight() != nullptr;
+    freePending_ = true;
+    const bool leaf = node.getLeft() == nullptr && node.getRight() == nullptr;
+    number(leaf ? kFoundLeaf : kFound, valueOf(node), foundPlace_, !leaf);
+    if (leaf) {
+        freePending_ = false;
+    } else {
+        mark(kHelperPointer, foundPlace_);
+    }
+}
+
+void TreeAnimation::bypassed(const TreePath& /*path*/, const TBinTreeNode* child) {
+    if (child == nullptr) {
+        return;  // a leaf: its step was shown when it was found
+    }
+    const TreePlace& n = foundPlace_;
+    erase(n.parentX, n.parentY + 10, n.x, n.y);
+    const TreePlace to = n.child(foundHadRight_ ? Side::right : Side::left);
+    line(foundHadRight_ ? kToRight : kToLeft, n.parentX, n.parentY + 10, to.x, to.y);
+}
+
+void TreeAnimation::predecessorFound(const TreePath& predecessorPath,
+                                     const TBinTreeNode& predecessor) {
+    replacement_ = valueOf(predecessor);
+    const TreePlace r = place(predecessorPath);
+    blink(kChoosePredecessor, replacement_, r.x, r.y, r.x, r.y, false, true);
+}
+
+void TreeAnimation::valueReplaced(const TreePath& /*path*/, const TBinTreeNode& /*node*/) {
+    const TreePlace& n = foundPlace_;
+    blink(kReplace, replacement_, n.x, n.y, n.x, n.y, false, true);
+}
+
+void TreeAnimation::predecessorUnlinked(const TreePath& predecessorPath,
+                                        const TBinTreeNode& /*predecessor*/,
+                                        const TBinTreeNode* leftChild) {
+    const TreePlace r = place(predecessorPath);
+    if (leftChild == nullptr) {
+        blink(kFree, replacement_, r.parentX, r.parentY + 10, r.x, r.y, true, false);
+    } else {
+        mark(kHelperPointer, r);
+        erase(r.parentX, r.parentY + 10, r.x, r.y);
+        const TreePlace child = r.child(Side::left);
+        blink(kAttachLeft, valueOf(*leftChild), r.parentX, r.parentY + 10, child.x, child.y, true,
+              true);
+        blink(kFree, replacement_, r.x, r.y - 15, r.x, r.y, true, false);
+    }
+    freePending_ = false;
+}
+
+void TreeAnimation::releasing(const TBinTreeNode& node) {
+    if (freePending_) {
+        const TreePlace& n = foundPlace_;
+        blink(kFree, valueOf(node), n.x, n.y - 15, n.x, n.y, true, false);
+        freePending_ = false;
+    }
+}
+
+// --- Rotations --------------------------------------------------------------------
+
+void TreeAnimation::redrawBeforeRotation() {
+    if (!cancelled_) {
+        zeichne();
+    }
+}
+
+void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& pathOfA,
+                                  const RotationNodes& nodes) {
+    const char* text = rotationText(kind);
+    // Mirror images: `in` is the side of B below A, `out` the other one.
+    const bool leftHeavy = kind == Rotation::LL || kind == Rotation::LR;
+    const Side in = leftHeavy ? Side::left : Side::right;
+    const Side out = leftHeavy ? Side::right : Side::left;
+    const TreePlace a = place(pathOfA);
+    const TreePlace b = a.child(in);
+    const bool single = kind == Rotation::LL || kind == Rotation::RR;
+    auto child = [in](const TBinTreeNode* node) {
+        return in == Side::left ? node->getLeft() : node->getRight();
+    };
+    auto parentLine = [&](const TreePlace& top) {
+        if (a.y > 10) {
+            erase(a.parentX, a.parentY + 10, a.x, a.y);
+            line(text, a.parentX, a.parentY + 10, top.x, top.y);
+        }
+    };
+
+    if (phase == 0) {
+        blink("Bei " + std::to_string(valueOf(*nodes.a)) + " ist die AVL-Eigenschaft verletzt",
+              valueOf(*nodes.a), a.x, a.y, a.x, a.y, false, true);
+        mark(text, b);
+        if (!single) {
+            mark(text, b.child(out));
+        }
+        return;
+    }
+    if (single) {
+        // B's inner child's place: below B, towards A.
+        const TreePlace inner = b.child(out);
+        if (phase == 1) {  // A's inner link := B's outer-side subtree
+            erase(a.x, a.y + 10, b.x, b.y);
+            if (child(nodes.a) != nullptr) {
+                line(text, a.x, a.y + 10, inner.x, inner.y);
+            }
+        } else {  // B now above A, linked where A was
+            erase(b.x, b.y + 10, inner.x, inner.y);
+            line(text, b.x, b.y + 10, a.x, a.y);
+            parentLine(b);
+        }
+        return;
+    }
+    const TreePlace c = b.child(out);
+    const TreePlace cIn = c.child(in);    // C's child towards B
+    const TreePlace cOut = c.child(out);  // C's child towards A
+    switch (phase) {
+        case 1:  // B's link to C := C's subtree towards B
+            erase(b.x, b.y + 10, c.x, c.y);
+            if ((in == Side::left ? nodes.b->getRight() : nodes.b->getLeft()) != nullptr) {
+                line(text, b.x, b.y + 10, cIn.x, cIn.y);
+            }
+            break;
+        case 2:  // C takes B
+            if ((in == Side::left ? nodes.b->getRight() : nodes.b->getLeft()) != nullptr) {
+                erase(c.x, c.y + 10, cIn.x, cIn.y);
+            }
+            line(text, c.x, c.y + 10, b.x, b.y);
+            break;
+        case 3:  // A's link to B := C's subtree towards A
+            erase(a.x, a.y + 10, b.x, b.y);
+            if (child(nodes.a) != nullptr) {
+                line(text, a.x, a.y + 10, cOut.x, cOut.y);
+            }
+            break;
+        default:  // C takes A and stands where A was
+            if (child(nodes.a) != nullptr) {
+                erase(c.x, c.y + 10, cOut.x, cOut.y);
+            }
+            line(text, c.x, c.y + 10, a.x, a.y);
+            parentLine(c);
+            break;
+    }
+}

@@ -1,0 +1,94 @@
+// TreeAnimation: the step-by-step demonstration of a search tree's or an AVL
+// tree's insertion and deletion on a TreePage. It observes the tree's own
+// algorithm (TreeObserver) and turns each reported pointer change into the
+// steps of the "Suchbaum" and "AVL-Baum" pages: a German step text, a number,
+// line or auxiliary-pointer mark blinking until "Weiter", lines erased at once.
+// The tree therefore ends exactly as the plain operation leaves it.
+//
+// When the clock reports that the program closes (DemoCancelled), the
+// remaining steps are skipped, the tree operation still completes, the page is
+// not touched again and insdel passes DemoCancelled on.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "demo/treegeometry.h"
+#include "trees/searchtree.h"
+#include "trees/treeobserver.h"
+
+class TreePage;
+
+class TreeAnimation final : public TreeObserver {
+public:
+    // The page and the tree are lent and must outlive the animation; kind is
+    // the page number for lockControls (1 "Suchbaum", 2 "AVL-Baum").
+    TreeAnimation(TreePage& page, TSearchTree& tree, int kind)
+        : page_(page), tree_(tree), kind_(kind) {}
+
+    // The Insert and Delete buttons: checks the entry ("Es ist kein Element
+    // eingegeben worden", readTreeNumber, "Element ist bereits vorhanden",
+    // "Element ist nicht vorhanden"), then locks the window, animates, redraws
+    // and unlocks it.
+    void insdel(bool doInsert);
+    // Animated insertion of element (taken); a place on level 7 is refused
+    // with "Der Baum wird zu tief - Element wird nicht eingefügt".
+    void insertAnimated(std::unique_ptr<TBase> element);
+    // Animated deletion of the value equal to key (key is destroyed).
+    void removeAnimated(std::unique_ptr<TBase> key);
+    // The Lookup button: "Element ist vorhanden" / "Element ist nicht
+    // vorhanden", not animated.
+    void lookUp();
+    // Blanks the image, paints the tree, shows depth, count and (where the
+    // page has it) "JA" / "Nein".
+    void zeichne();
+
+    // Deepest level (the root is level 1) on which a number is inserted.
+    static constexpr int kMaxLevel = 6;
+
+    // TreeObserver: the steps.
+    void inserted(const TreePath& path, const TBinTreeNode& node) override;
+    void found(const TreePath& path, const TBinTreeNode& node) override;
+    void bypassed(const TreePath& path, const TBinTreeNode* child) override;
+    void predecessorFound(const TreePath& predecessorPath,
+                          const TBinTreeNode& predecessor) override;
+    void valueReplaced(const TreePath& path, const TBinTreeNode& node) override;
+    void predecessorUnlinked(const TreePath& predecessorPath, const TBinTreeNode& predecessor,
+                             const TBinTreeNode* leftChild) override;
+    void releasing(const TBinTreeNode& node) override;
+    void redrawBeforeRotation() override;
+    void rotationPhase(Rotation kind, int phase, const TreePath& pathOfA,
+                       const RotationNodes& nodes) override;
+
+private:
+    // One blinkAndWait on the page; does nothing once cancelled.
+    void blink(std::string_view text, std::optional<std::int32_t> value, int x1, int y1, int x2,
+               int y2, bool line, bool endVisible);
+    // A number at a place, with its connecting line when below the root.
+    void number(std::string_view text, std::int32_t value, const TreePlace& at, bool endVisible);
+    // The auxiliary-pointer mark above a place, ending visible.
+    void mark(std::string_view text, const TreePlace& at);
+    // A line alone, ending visible.
+    void line(std::string_view text, int x1, int y1, int x2, int y2);
+    // A line erased at once.
+    void erase(int x1, int y1, int x2, int y2);
+    void setFont();
+    // Number of existing nodes the search for key passes (stops at an equal one).
+    int nodesPassed(const TBase& key) const;
+    TreePlace place(const TreePath& path) const;
+    // Reads the entry; empty when it is empty or no number 1..99 (the
+    // message is shown).
+    std::optional<std::int32_t> readEntry();
+
+    TreePage& page_;
+    TSearchTree& tree_;
+    int kind_;
+    bool cancelled_ = false;
+    // Deletion state of one call.
+    bool freePending_ = false;
+    bool foundHadRight_ = false;
+    TreePlace foundPlace_;
+    std::int32_t replacement_ = 0;
+};

@@ -1,0 +1,96 @@
+// Arbitrary bytes as a ".tdt" image loaded into a TSearchTree: it loads or is
+// refused with a FileError, and a refused tree is empty. A loaded tree must be
+// a search tree: every key is found by binary search, the tree saves to an
+// image that loads back to itself, and deleting, re-inserting and balancing
+// its keys never meets a comparison without an order (that would be a fatal
+// stop, which the harness reports as a finding).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "elements/base.h"
+#include "elements/errors.h"
+#include "elements/stream.h"
+#include "elements/writer.h"
+#include "fuzz/fuzzsupport.h"
+#include "trees/avltree.h"
+#include "trees/searchtree.h"
+
+namespace {
+
+std::string image(const TBinTree& tree) {
+    StringOutputStream out;
+    {
+        TWriter writer(out);
+        tree.save(writer);
+        writer.flush();
+    }
+    return out.bytes();
+}
+
+// Copies of the keys in order, without recursion.
+std::vector<std::unique_ptr<TBase>> keys(const TBinTreeNode* node) {
+    std::vector<std::unique_ptr<TBase>> result;
+    std::vector<const TBinTreeNode*> stack;
+    while (node != nullptr || !stack.empty()) {
+        while (node != nullptr) {
+            stack.push_back(node);
+            node = node->getLeft();
+        }
+        node = stack.back();
+        stack.pop_back();
+        result.push_back(node->getValue()->copy());
+        node = node->getRight();
+    }
+    return result;
+}
+
+void exercise(TReader& reader) {
+    TSearchTree tree;
+    try {
+        tree.load(reader);
+    } catch (const FileError&) {
+        if (!tree.empty()) __builtin_trap();
+        throw;
+    }
+    if (!tree.verify()) __builtin_trap();
+    const std::string saved = image(tree);
+    {
+        TSearchTree again;
+        MemoryInputStream in(saved);
+        TReader back(in);
+        again.load(back);
+        if (again.compare(tree) != kEqual) __builtin_trap();
+    }
+    // TTBruch's cross-product order is no order for non-positive denominators
+    // or overflowing products; such trees only have to survive the operations.
+    const bool ordered = tree.empty() || tree.root->getValue()->className() != "TTBruch";
+    auto all = keys(tree.root.get());
+    for (const auto& key : all) {
+        if (tree.lookUp(*key) == nullptr && ordered) __builtin_trap();
+    }
+    for (std::size_t i = 0; i < all.size(); i += 2) {
+        tree.remove(all[i]->copy());
+        if (tree.lookUp(*all[i]) != nullptr && ordered) __builtin_trap();
+    }
+    if (!tree.verify() && ordered) __builtin_trap();
+    for (std::size_t i = 0; i < all.size(); i += 2) tree.insert(all[i]->copy());
+    tree.balance();
+    if (!tree.balanced()) __builtin_trap();
+    if (ordered && (!tree.verify() || keys(tree.root.get()).size() != all.size())) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool registered = [] {
+        registerElementClasses();
+        registerAvlTreeClasses();
+        return true;
+    }();
+    (void)registered;
+    fuzzLoad(data, size, exercise);
+    return 0;
+}
