@@ -2,7 +2,7 @@
 # Builds and runs every test: the normal build, a build with AddressSanitizer
 # and UndefinedBehaviorSanitizer, and each fuzz target of the file loaders
 # for a bounded time.
-# FUZZ_SECONDS (default 30) sets the time per fuzz target; 0 skips fuzzing.
+# FUZZ_SECONDS (default 20) sets the time per fuzz target; 0 skips fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/packages.sh
@@ -17,7 +17,7 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARO_BE
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
 
-fuzz_seconds=${FUZZ_SECONDS:-30}
+fuzz_seconds=${FUZZ_SECONDS:-20}
 if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== Fuzzing the file loaders, ${fuzz_seconds} s each"
   CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
