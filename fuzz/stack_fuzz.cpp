@@ -1,55 +1,7 @@
-// Arbitrary bytes as a stack file: they load or are refused with a FileError.
-// A loaded stack must keep its invariants and save to bytes that load back to
-// the same bytes.
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-
-#include "elements/errors.h"
-#include "elements/stream.h"
-#include "elements/writer.h"
-#include "fuzz/fuzzsupport.h"
-#include "linear/displaystrings.h"
-#include "linear/fifo.h"
+// Arbitrary bytes as a stack file: see fuzz/linearfuzz.h.
+#include "fuzz/linearfuzz.h"
 #include "linear/lifo.h"
-#include "linear/liste.h"
-
-namespace {
-std::string saved(const TLifo& stack) {
-    StringOutputStream out;
-    TWriter w(out);
-    stack.save(w);
-    w.flush();
-    return out.bytes();
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = [] {
-        registerElementClasses();
-        registerListClasses();
-        registerQueueClasses();
-        registerDisplayStringClasses();
-        return true;
-    }();
-    (void)ready;
-    TLifo stack;
-    bool loaded = false;
-    fuzzLoad(data, size, [&](TReader& r) {
-        stack.load(r);
-        loaded = true;
-    });
-    if (!stack.verify()) {
-        std::abort();
-    }
-    if (loaded) {
-        const std::string first = saved(stack);
-        TLifo again;
-        fuzzLoad(reinterpret_cast<const uint8_t*>(first.data()), first.size(),
-                 [&](TReader& r) { again.load(r); });
-        if (saved(again) != first || again.count() != stack.count()) {
-            std::abort();
-        }
-    }
-    return 0;
+    return fuzzLinearLoader<TLifo>(data, size);
 }
