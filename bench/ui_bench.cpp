@@ -1,11 +1,16 @@
 // Speed of the user interface on the offscreen platform: refreshing the list,
-// stack and queue pages with 65535 elements, loading a 65535-element list file
-// with its display, and showing the main window next to an empty Qt window.
+// stack and queue pages with 65535 elements (hidden, and shown with the paint),
+// loading a 65535-element list file with its display, the memo widget against
+// a QPlainTextEdit on the same 65535 lines, and showing the main window next
+// to an empty Qt window.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTabWidget>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +24,7 @@
 #include "linear/liste.h"
 #include "ui/dialogservice.h"
 #include "ui/listpage.h"
+#include "ui/memoview.h"
 #include "ui/queuepage.h"
 #include "ui/stackpage.h"
 #include "ui/tform1.h"
@@ -68,6 +74,72 @@ void BM_QueuePageRefresh65535(benchmark::State& state) {
     for (auto _ : state) form.queuePage().refresh();
 }
 BENCHMARK(BM_QueuePageRefresh65535)->Unit(benchmark::kMillisecond);
+
+// The same refreshes with the window shown and the page in front, until the
+// memo has painted the lines in sight.
+void BM_ListPageRefreshShown65535(benchmark::State& state) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    form.pageControl().setCurrentWidget(&form.listPage());
+    for (int i = 0; i < kFull; ++i) form.theListe().insert(std::make_unique<TInteger>(i));
+    form.theListe().moveTo(kFull / 2);
+    for (auto _ : state) {
+        form.listPage().showList();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ListPageRefreshShown65535)->Unit(benchmark::kMillisecond);
+
+// The list memo wraps: 65535 strings, each two or three rows wide.
+void BM_ListPageRefreshShownWrapped65535(benchmark::State& state) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    form.pageControl().setCurrentWidget(&form.listPage());
+    for (int i = 0; i < kFull; ++i) {
+        form.theListe().insert(std::make_unique<TString>(
+            "Element " + std::to_string(i) + " mit einem Text, der nicht in eine Zeile passt"));
+    }
+    for (auto _ : state) {
+        form.listPage().showList();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ListPageRefreshShownWrapped65535)->Unit(benchmark::kMillisecond);
+
+void BM_StackPageRefreshShown65535(benchmark::State& state) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    form.pageControl().setCurrentWidget(&form.stackPage());
+    for (int i = 0; i < kFull; ++i) {
+        form.theLifo()->push(std::make_unique<TLifoString>("Element " + std::to_string(i)));
+    }
+    for (auto _ : state) {
+        form.stackPage().refresh();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_StackPageRefreshShown65535)->Unit(benchmark::kMillisecond);
+
+// The memo widgets alone, side by side: 65535 list lines into a shown memo of
+// the list page's size, painted.
+template <typename Memo>
+void BM_MemoSetText65535(benchmark::State& state) {
+    QStringList lines{QStringLiteral("     <--")};
+    for (int i = 0; i < kFull; ++i) lines << QStringLiteral("[%1]").arg(i);
+    const QString text = lines.join(QLatin1Char('\n'));
+    Memo memo;
+    memo.resize(185, 298);
+    memo.show();
+    for (auto _ : state) {
+        memo.setPlainText(text);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MemoSetText65535<QPlainTextEdit>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoSetText65535<MemoView>)->Unit(benchmark::kMillisecond);
 
 // Load button to finished display: dialog answer, clear, read, showList.
 void BM_ListPageLoad65535(benchmark::State& state) {

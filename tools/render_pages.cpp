@@ -1,7 +1,9 @@
 // render_pages: starts the workbench on the offscreen platform, puts a little
 // sample content on the list, stack and queue pages, and writes a picture of
 // the main window with each page in front, and of the about window, to
-// <folder>/<page>.png (default folder docs/pages).
+// <folder>/<page>.png (default folder docs/pages). The "Suchbaum" and
+// "AVL-Baum" pages are pictured once more in the middle of a demonstration,
+// as <folder>/suchbaum-demo.png and <folder>/avl-baum-demo.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -12,7 +14,9 @@
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
+#include "demo/stepclock.h"
 #include "ui/taboutbox.h"
 #include "ui/tform1.h"
 
@@ -27,6 +31,47 @@ bool save(QWidget& widget, const QString& file) {
     QApplication::processEvents();
     const bool ok = widget.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
+    return ok;
+}
+
+// A clock that never waits: every step blinks one cycle and goes on; at the
+// end of the given step (its figure drawn as the step leaves it) it calls
+// atStep.
+class PictureClock final : public StepClock {
+public:
+    void pause(int) override {
+        ++phases_;
+        if (phases_ % 2 == 0) {
+            if (phases_ / 2 == step_ && atStep_) atStep_();
+            weiterPressed = true;
+        }
+    }
+    // Starts counting steps anew for the next operation.
+    void restart(int grabStep, std::function<void()> grab) {
+        phases_ = 0;
+        step_ = grabStep;
+        atStep_ = std::move(grab);
+    }
+
+private:
+    int phases_ = 0;
+    int step_ = 0;
+    std::function<void()> atStep_;
+};
+
+// Builds a tree on a page with the given numbers, then runs one more
+// operation and pictures the window at its given step.
+bool renderDemo(TForm1& form, PictureClock& clock, const char* page, const char* entry,
+                const char* insert, std::initializer_list<int> numbers, const char* button,
+                int number, int step, const QString& file) {
+    form.pageControl().setCurrentWidget(form.findChild<QWidget*>(page));
+    clock.restart(0, nullptr);
+    for (int n : numbers) typeAndClick(form, entry, QString::number(n), insert);
+    if (auto* levels = form.findChild<QWidget*>(page)->findChild<QAbstractButton*>("BitBtnEbene"))
+        levels->click();
+    bool ok = false;
+    clock.restart(step, [&] { ok = save(form, file); });
+    typeAndClick(form, entry, QString::number(number), button);
     return ok;
 }
 
@@ -57,5 +102,20 @@ int main(int argc, char* argv[]) {
     }
     form.aboutBox().show();
     ok = save(form.aboutBox(), folder + "/info.png") && ok;
+    form.aboutBox().hide();
+
+    PictureClock clock;
+    form.setStepClock(&clock);
+    form.activateWindow();
+    // Deleting 50: the next smaller number 40 is written over it.
+    ok = renderDemo(form, clock, "TabSheetSuchbaum", "EditTEingabe", "ButtonTinsert",
+                    {50, 30, 70, 20, 40, 35, 60, 85, 10}, "ButtonTdelete", 50, 4,
+                    folder + "/suchbaum-demo.png") &&
+         ok;
+    // Inserting 35 below 40 makes 50 left-heavy: an LR rotation.
+    ok = renderDemo(form, clock, "TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert",
+                    {50, 30, 70, 20, 40}, "ButtonAInsert", 35, 5, folder + "/avl-baum-demo.png") &&
+         ok;
+    form.setStepClock(nullptr);
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

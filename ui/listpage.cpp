@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -17,6 +16,7 @@
 #include "ui/entrysyntax.h"
 #include "ui/guard.h"
 #include "ui/listdisplay.h"
+#include "ui/memoview.h"
 #include "ui/sortdemowindow.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
@@ -82,7 +82,7 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
     label(this, "LabelLAnz", utf8("Anzahl Elemente"), 144, 160);
     editAnz_ = edit(this, "EditLAnz", 144, 176, 81, 21, true);
 
-    memo_ = memo(this, "MemoListe", 296, 16, 185, 298, ScrollBars::vertical);
+    memo_ = memoView(this, "MemoListe", 296, 16, 185, 298, ScrollBars::vertical);
 
     label(this, "LabelLInfo",
           utf8("In der Liste können Exemplare der Klassen TString und TInteger gespeichert "
@@ -119,6 +119,9 @@ void ListPage::handle(Body&& body, bool focusEntry) {
 void ListPage::showList() {
     const ListDisplay display = renderList(form_.theListe());
     memo_->setPlainText(QString::fromStdString(display.text));
+    // The arrow stands on line `position` (the arrow line is line 0): keep it
+    // in sight, also in a long list with the cursor far down.
+    memo_->ensureLineVisible(display.position);
     editCurrent_->setText(QString::number(display.position));
     editAnz_->setText(QString::number(display.count));
 }

@@ -8,7 +8,7 @@
 
 class TForm1;
 class QLineEdit;
-class QPlainTextEdit;
+class MemoView;
 class QRadioButton;
 class QSpinBox;
 class QPushButton;
@@ -66,7 +66,7 @@ private:
     QRadioButton* radioInteger_;
     QLineEdit* editCurrent_;
     QLineEdit* editAnz_;
-    QPlainTextEdit* memo_;
+    MemoView* memo_;
     QSpinBox* spinAnzahl_;
     QRadioButton* radioDoppelt_;
     QRadioButton* radioKeineDoppelt_;

@@ -9,20 +9,26 @@ QString fromUtf8(std::string_view text) {
 }  // namespace
 
 void MemoOutput::addLine(std::string_view utf8) {
-    if (memo_) memo_->appendPlainText(fromUtf8(utf8));
+    if (view_) view_->appendPlainText(fromUtf8(utf8));
+    if (plain_) plain_->appendPlainText(fromUtf8(utf8));
 }
 
 void MemoOutput::appendText(std::string_view utf8) {
-    if (!memo_) return;
-    QTextCursor cursor(memo_->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(fromUtf8(utf8));
+    if (view_) view_->appendToLastLine(fromUtf8(utf8));
+    if (plain_) {
+        QTextCursor cursor(plain_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(fromUtf8(utf8));
+    }
 }
 
 void MemoOutput::setText(std::string_view utf8) {
-    if (memo_) memo_->setPlainText(fromUtf8(utf8));
+    if (view_) view_->setPlainText(fromUtf8(utf8));
+    if (plain_) plain_->setPlainText(fromUtf8(utf8));
 }
 
 std::string MemoOutput::text() const {
-    return memo_ ? memo_->toPlainText().toStdString() : "";
+    if (view_) return view_->toPlainText().toStdString();
+    if (plain_) return plain_->toPlainText().toStdString();
+    return "";
 }

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "elements/cp1252.h"
@@ -12,6 +11,7 @@
 #include "ui/elementtext.h"
 #include "ui/guard.h"
 #include "ui/linecollector.h"
+#include "ui/memoview.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
 
@@ -61,7 +61,7 @@ QueuePage::QueuePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         y += 32;
     }
 
-    memo_ = memo(this, "MemoFifo", 256, 28, 185, 289, ScrollBars::both);
+    memo_ = memoView(this, "MemoFifo", 256, 28, 185, 289, ScrollBars::both);
     memo_->setFocusPolicy(Qt::NoFocus);
     label(this, "LabelSAnz", utf8("Anzahl Elemente"), 144, 96, 79, 13);
     editAnz_ = edit(this, "EditSAnz", 144, 120, 81, 21, true);

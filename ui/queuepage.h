@@ -7,7 +7,7 @@
 
 class TForm1;
 class QLineEdit;
-class QPlainTextEdit;
+class MemoView;
 
 namespace queuetext {
 inline constexpr const char* empty = "Die Schlange ist leer";
@@ -41,5 +41,5 @@ private:
     TForm1& form_;
     QLineEdit* editEingabe_;
     QLineEdit* editAnz_;
-    QPlainTextEdit* memo_;
+    MemoView* memo_;
 };

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "elements/cp1252.h"
@@ -12,6 +11,7 @@
 #include "ui/elementtext.h"
 #include "ui/guard.h"
 #include "ui/linecollector.h"
+#include "ui/memoview.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
 
@@ -61,7 +61,7 @@ StackPage::StackPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         y += 32;
     }
 
-    memo_ = memo(this, "Memolifo", 272, 20, 185, 281, ScrollBars::both);
+    memo_ = memoView(this, "Memolifo", 272, 20, 185, 281, ScrollBars::both);
     memo_->setFocusPolicy(Qt::NoFocus);
     label(this, "LabelKAnz", utf8("Anzahl Elemente"), 152, 168, 79, 13);
     editAnz_ = edit(this, "EditKAnz", 152, 184, 89, 21, true);

@@ -7,7 +7,7 @@
 
 class TForm1;
 class QLineEdit;
-class QPlainTextEdit;
+class MemoView;
 
 namespace stacktext {
 inline constexpr const char* empty = "Der Keller ist leer";
@@ -41,5 +41,5 @@ private:
     TForm1& form_;
     QLineEdit* editEingabe_;
     QLineEdit* editAnz_;
-    QPlainTextEdit* memo_;
+    MemoView* memo_;
 };

@@ -10,11 +10,14 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "demo/avltreedemo.h"
+#include "demo/searchtreedemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "linear/liste.h"
+#include "trees/avltree.h"
 #include "ui/avltreepage.h"
 #include "ui/bayertreepage.h"
 #include "ui/dialogservice.h"
@@ -24,6 +27,7 @@
 #include "ui/listpage.h"
 #include "ui/ntreepage.h"
 #include "ui/qtdialogservice.h"
+#include "ui/qtstepclock.h"
 #include "ui/queuepage.h"
 #include "ui/searchtreepage.h"
 #include "ui/servicemessages.h"
@@ -47,6 +51,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerListClasses();
     registerQueueClasses();
     registerDisplayStringClasses();
+    registerAvlTreeClasses();
     previousMessages_ = setUserMessages(messages_.get());
 
     // The structures, in the order the pages need them; the random source
@@ -54,6 +59,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     theListe_ = std::make_unique<TListe>();
     theLifo_ = std::make_unique<TLifo>();
     theFifo_ = std::make_unique<TFifo>();
+    ownClock_ = new QtStepClock(this);
+    clock_ = ownClock_;
 
     // The designed fonts are Windows fonts; their nearest metric relatives
     // keep the designed captions inside their designed widths.
@@ -74,6 +81,9 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     buildMenuPanel();
     buildPages();
     aboutBox_ = new TAboutBox(this);
+    // The demonstration trees draw on their pages, so they follow the pages.
+    theSearchTree_ = std::make_unique<TSearchTreeDemo>(searchTreePage_->treePage());
+    theAvlTree_ = std::make_unique<TAvlTreeDemo>(avlTreePage_->treePage());
 
     clearImage(searchTreePage_->image());
     clearImage(avlTreePage_->image());
@@ -236,5 +246,29 @@ void TForm1::SpeedButtonInfoClick() {
 }
 
 void TForm1::SpeedButtonEndeClick() {
+    endProgram();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProgram();
+}
+
+void TForm1::endProgram() {
+    // A handler may be waiting in a step; its wait must end before the event
+    // loop can, and the demonstration must not wait again.
+    ownClock_->cancel();
     quit_();
+}
+
+bool TForm1::weiterPressed() const {
+    return clock_->weiterPressed;
+}
+
+void TForm1::setWeiterPressed(bool pressed) {
+    clock_->weiterPressed = pressed;
+}
+
+void TForm1::setStepClock(StepClock* clock) {
+    clock_ = clock ? clock : ownClock_;
 }

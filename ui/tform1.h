@@ -34,6 +34,10 @@ class AvlTreePage;
 class BayerTreePage;
 class NtreePage;
 class UserMessages;
+class StepClock;
+class QtStepClock;
+class TSearchTreeDemo;
+class TAvlTreeDemo;
 
 namespace formtext {
 inline constexpr const char* caption = "Tessaro";
@@ -59,6 +63,10 @@ public:
     std::unique_ptr<TLifo>& theLifo() { return theLifo_; }
     TFifo& theFifo() { return *theFifo_; }
     RandomSource& random() { return random_; }
+    // The demonstration trees of "Suchbaum" and "AVL-Baum"; their pages
+    // replace them on Clear and Load.
+    std::unique_ptr<TSearchTreeDemo>& theSearchTree() { return theSearchTree_; }
+    std::unique_ptr<TAvlTreeDemo>& theAvlTree() { return theAvlTree_; }
 
     // The list page's entry as a new element (owned by the caller), by the
     // radio buttons' choice; false after showing the message of the refusal.
@@ -81,9 +89,16 @@ public:
     // bis 99 eingeben".
     bool readTreeNumber(const QString& text);
 
-    // The flag every "Weiter" button sets; demonstrations clear it.
-    bool weiterPressed() const { return weiterPressed_; }
-    void setWeiterPressed(bool pressed) { weiterPressed_ = pressed; }
+    // The flag every "Weiter" button sets; demonstrations clear it. It is the
+    // step clock's flag, so that the waiting step sees the press.
+    bool weiterPressed() const;
+    void setWeiterPressed(bool pressed);
+
+    // The clock of the step-by-step demonstrations: the window's own
+    // QtStepClock unless one is lent (tests); null returns to the own one.
+    // Lend it only while no demonstration runs.
+    StepClock& stepClock() { return *clock_; }
+    void setStepClock(StepClock* clock);
 
     // The sort window, lent; null until it exists.
     void setSortWindow(SortDemoWindow* window) { sortWindow_ = window; }
@@ -95,8 +110,14 @@ public:
     StackPage& stackPage() { return *stackPage_; }
     QueuePage& queuePage() { return *queuePage_; }
 
-    // What "Beenden" does; by default the application quits.
+    // What "Beenden" and closing the window do after ending a waiting
+    // demonstration step; by default the application quits.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+protected:
+    // Closing the window ends the program, also while a demonstration step
+    // waits: the step's wait ends at once (DemoCancelled), then quit.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void SpeedButtonInfoClick();
@@ -106,6 +127,9 @@ private:
     void buildMenuPanel();
     void buildPages();
     void setPageEnabled(QWidget* page, bool enabled);
+    // Ends a waiting step of the own clock and lets every later one throw
+    // DemoCancelled, then runs the quit handler.
+    void endProgram();
 
     std::unique_ptr<DialogService> ownDialogs_;
     DialogService* dialogs_;
@@ -116,7 +140,10 @@ private:
     std::unique_ptr<TLifo> theLifo_;
     std::unique_ptr<TFifo> theFifo_;
     RandomSource random_;
-    bool weiterPressed_ = false;
+    std::unique_ptr<TSearchTreeDemo> theSearchTree_;
+    std::unique_ptr<TAvlTreeDemo> theAvlTree_;
+    QtStepClock* ownClock_ = nullptr;  // a child of the window
+    StepClock* clock_ = nullptr;       // ownClock_ or a lent one
     SortDemoWindow* sortWindow_ = nullptr;
     std::function<void()> quit_;
 

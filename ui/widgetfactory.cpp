@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "ui/memoview.h"
+
 namespace widgets {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
@@ -73,6 +75,19 @@ QPlainTextEdit* memo(QWidget* parent, const char* name, int x, int y, int width,
         m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
+    return m;
+}
+
+MemoView* memoView(QWidget* parent, const char* name, int x, int y, int width, int height,
+                   ScrollBars bars) {
+    auto* m = new MemoView(parent);
+    m->setObjectName(name);
+    m->setGeometry(x, y, width, height);
+    m->setFocusPolicy(Qt::ClickFocus);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const bool both = bars == ScrollBars::both;
+    m->setWordWrap(!both);
+    m->setHorizontalScrollBarPolicy(both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     return m;
 }
 

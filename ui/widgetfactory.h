@@ -11,6 +11,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class MemoView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,8 +33,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 // A button in the style of a glyph button of the OK kind.
 QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
                       int width = 75, int height = 25);
+// A read-only memo as a text edit, for short texts (a few dozen lines).
 QPlainTextEdit* memo(QWidget* parent, const char* name, int x, int y, int width, int height,
                      ScrollBars bars);
+// A read-only memo for long listings (MemoView): with only the vertical bar
+// its lines wrap at the memo's width, with both bars they scroll sideways.
+MemoView* memoView(QWidget* parent, const char* name, int x, int y, int width, int height,
+                   ScrollBars bars);
 QFrame* panel(QWidget* parent, const char* name, int x, int y, int width, int height);
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, int x, int y,
                     int width, int height);

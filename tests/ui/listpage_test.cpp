@@ -416,3 +416,31 @@ TEST_F(ListPageTest, LoadedValueClassesShowInTheMemoAndThroughElem) {
     click("ButtonLElem");
     EXPECT_EQ(field("EditLEingabe"), "3/4");
 }
+
+TEST_F(ListPageTest, TheArrowLineOfALongListIsScrolledIntoSight) {
+    TListe& list = form->theListe();
+    for (int i = 0; i < 500; ++i) list.insert(std::make_unique<TInteger>(i));
+    auto* view = find<MemoView>("MemoListe");
+    const int page = view->verticalScrollBar()->pageStep();
+    ASSERT_GT(page, 2);
+    for (int position : {500, 250, 3, 0, 499}) {
+        list.moveTo(position);
+        form->listPage().showList();
+        ASSERT_EQ(view->lineCount(), 501);
+        const std::string arrowLine = view->line(position).toStdString();
+        EXPECT_NE(arrowLine.find("<--"), std::string::npos) << arrowLine;
+        EXPECT_LE(view->firstVisibleLine(), position);
+        EXPECT_LT(position, view->firstVisibleLine() + page) << position;
+    }
+    // A new list starts from the top again when its arrow is there.
+    click("ButtonLReset");
+    EXPECT_EQ(view->firstVisibleLine(), 0);
+}
+
+TEST_F(ListPageTest, ALongStringWrapsInTheMemoInsteadOfScrollingSideways) {
+    insert(QString(120, QLatin1Char('w')) + " " + QString(40, QLatin1Char('v')));
+    auto* view = find<MemoView>("MemoListe");
+    EXPECT_EQ(view->lineCount(), 2);
+    EXPECT_GT(view->rowCount(), 2);
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
+}

@@ -162,11 +162,19 @@ TEST_F(MainWindowTest, ButtonsTakeNoFocusFieldsAreOutOfTheTabChainAndReadOnlyWhe
                              "EditAEingabe", "EditBEingabe", "EditNEingabe", "EditNNummer"}) {
         EXPECT_FALSE(find<QLineEdit>(name)->isReadOnly()) << name;
     }
-    for (const char* name : {"MemoListe", "Memolifo", "MemoFifo", "MemoEbene"}) {
-        EXPECT_TRUE(find<QPlainTextEdit>(name)->isReadOnly()) << name;
+    for (const char* name : {"MemoListe", "Memolifo", "MemoFifo"}) {
+        EXPECT_TRUE(find<MemoView>(name)->isReadOnly()) << name;
+        EXPECT_FALSE(find<MemoView>(name)->focusPolicy() & Qt::TabFocus) << name;
     }
-    EXPECT_EQ(find<QPlainTextEdit>("Memolifo")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(find<QPlainTextEdit>("MemoListe")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(find<QPlainTextEdit>("MemoEbene")->isReadOnly());
+    for (const char* name : {"Memolifo", "MemoFifo"}) {
+        EXPECT_EQ(find<MemoView>(name)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << name;
+        EXPECT_EQ(find<MemoView>(name)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << name;
+        EXPECT_FALSE(find<MemoView>(name)->wordWrap()) << name;
+    }
+    EXPECT_EQ(find<MemoView>("MemoListe")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(find<MemoView>("MemoListe")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(find<MemoView>("MemoListe")->wordWrap());
 }
 
 TEST_F(MainWindowTest, MenuButtonsShowTheirHintsAndTheWeiterButtonsStartDisabled) {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "tests/ui/fakedialogs.h"
+#include "ui/memoview.h"
 #include "ui/tform1.h"
 
 class PageFixture : public ::testing::Test {
@@ -56,7 +58,9 @@ protected:
     }
     void type(const char* name, const QString& text) { find<QLineEdit>(name)->setText(text); }
     std::string field(const char* name) { return find<QLineEdit>(name)->text().toStdString(); }
+    // The text of a memo: a MemoView (list, stack, queue) or a text edit.
     std::string memo(const char* name) {
+        if (auto* view = form->findChild<MemoView*>(name)) return view->toPlainText().toStdString();
         return find<QPlainTextEdit>(name)->toPlainText().toStdString();
     }
     bool hasFocus(const char* name) { return QApplication::focusWidget() == find<QWidget>(name); }

@@ -196,3 +196,16 @@ TEST_F(QueuePageTest, FullQueueShowsOverflowAsAnError) {
     EXPECT_EQ(dialogs.take(), std::vector<std::string>{"error: Überlauf"});
     EXPECT_EQ(field("EditSAnz"), "65535");
 }
+
+TEST_F(QueuePageTest, AFullQueueShowsEveryElementInItsOwnLine) {
+    TFifo& fifo = form->theFifo();
+    for (int i = 0; i < 65535; ++i) fifo.insert(std::make_unique<TFifoString>(std::to_string(i)));
+    insert("zu viel");
+    EXPECT_EQ(dialogs.take(), std::vector<std::string>{"error: Überlauf"});
+    auto* view = find<MemoView>("MemoFifo");
+    ASSERT_EQ(view->lineCount(), 65535);
+    EXPECT_EQ(view->line(0), "0");
+    EXPECT_EQ(view->line(65534), "65534");
+    EXPECT_EQ(view->firstVisibleLine(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), 65535 - view->verticalScrollBar()->pageStep());
+}

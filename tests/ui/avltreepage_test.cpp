@@ -1,0 +1,243 @@
+// The "AVL-Baum" page: every handler through its button, with the exact
+// messages, field contents, step texts (rotations included) and enabled
+// states; the step clock is scripted, so no test waits.
+#include <QLineEdit>
+#include <QTest>
+#include <random>
+#include <set>
+
+#include "demo/avltreedemo.h"
+#include "demo/searchtreedemo.h"
+#include "tests/trees/searchsupport.h"
+#include "tests/trees/treesupport.h"
+#include "tests/ui/treepagesupport.h"
+#include "trees/avltree.h"
+
+using treepagetest::enabledButtons;
+using treepagetest::usablePages;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string kFilter = "AVL-Bäume (*.adt)|*.adt";
+const std::string kTreeIntegerName = "06 0C 54 54 72 65 65 49 6E 74 65 67 65 72";
+const std::string kIntegerName = "06 08 54 49 6E 74 65 67 65 72";
+
+class AvlTreePageTest : public treepagetest::TreePageFixture {
+protected:
+    AvlTreePageTest() : TreePageFixture("TabSheetAVLBaum", "EditAEingabe", "EditAinfo") {}
+
+    void insert(std::initializer_list<int> values) {
+        for (int v : values) enter("ButtonAInsert", QString::number(v));
+    }
+    TAvlTreeDemo& tree() { return *form->theAvlTree(); }
+    std::string shape() { return searchtest::shape(tree().root.get()); }
+    Lines fields() { return {field("EditAtiefe"), field("EditAanz")}; }
+    const QImage& picture() { return image("ImageABaum"); }
+};
+
+TEST_F(AvlTreePageTest, InsertingThreeTwoOneShowsTheViolationAndTheLLRotation) {
+    insert({3, 2});
+    steps.clear();
+    insert({1});
+    EXPECT_EQ(steps, (Lines{"Einfügestelle gefunden", "Bei 3 ist die AVL-Eigenschaft verletzt",
+                            "LL-Rotation wird durchgeführt", "LL-Rotation wird durchgeführt"}));
+    EXPECT_EQ(shape(), "2[0](1[0],3[0])");
+    EXPECT_EQ(fields(), (Lines{"2", "3"}));
+    EXPECT_EQ(field("EditAinfo"), "");
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_TRUE(hasFocus("EditAEingabe"));
+}
+
+TEST_F(AvlTreePageTest, InsertingOneTwoThreeGivesDepthTwoAndCountThree) {
+    insert({1, 2, 3});
+    EXPECT_EQ(fields(), (Lines{"2", "3"}));
+    EXPECT_EQ(shape(), "2[0](1[0],3[0])");
+    // The page has no balanced field and no level listing.
+    EXPECT_EQ(form->findChild<QWidget*>("EditTAusgeglichen")->parentWidget()->objectName(),
+              "TabSheetSuchbaum");
+}
+
+TEST_F(AvlTreePageTest, InsertingOneThreeTwoShowsTheRLRotation) {
+    insert({1, 3});
+    steps.clear();
+    insert({2});
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps[1], "Bei 1 ist die AVL-Eigenschaft verletzt");
+    for (std::size_t i = 2; i < steps.size(); ++i)
+        EXPECT_EQ(steps[i], "RL-Rotation wird durchgeführt");
+    EXPECT_EQ(shape(), "2[0](1[0],3[0])");
+}
+
+TEST_F(AvlTreePageTest, DeletingWithARotationRedrawsThenShowsTheRRRotation) {
+    insert({2, 1, 4, 3, 5});
+    steps.clear();
+    enter("ButtonADelete", "1");
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps[0], "Zahl gefunden - Speicher wird freigegeben");
+    EXPECT_EQ(steps[1], "Bei 2 ist die AVL-Eigenschaft verletzt");
+    EXPECT_EQ(steps[2], "RR-Rotation wird durchgeführt");
+    EXPECT_EQ(shape(), "4[-1](2[1](-,3[0]),5[0])");
+    EXPECT_EQ(fields(), (Lines{"3", "4"}));
+}
+
+TEST_F(AvlTreePageTest, EntryMistakesAndEmptyTreeAreAnsweredWithoutSteps) {
+    enter("ButtonADelete", "5");
+    click("ButtonAlookup");
+    click("ButtonAsave");
+    insert({50});
+    clock.phases = 0;
+    type("EditAEingabe", "");
+    click("ButtonAInsert");
+    enter("ButtonAInsert", "x");
+    enter("ButtonAInsert", "50");
+    enter("ButtonADelete", "49");
+    enter("ButtonAlookup", "50");
+    enter("ButtonAlookup", "49");
+    EXPECT_EQ(
+        dialogs.take(),
+        (Lines{"information: Der Baum ist leer", "information: Der Baum ist leer",
+               "information: Der Baum ist leer",
+               "information: Es ist kein Element eingegeben worden",
+               "information: Ganze Zahl von 1 bis 99 eingeben",
+               "information: Element ist bereits vorhanden",
+               "information: Element ist nicht vorhanden", "information: Element ist vorhanden",
+               "information: Element ist nicht vorhanden"}));
+    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(shape(), "50[0]");
+}
+
+TEST_F(AvlTreePageTest, ClearOnAnEmptyTreeSaysSoAndStillSetsDepthAndCount) {
+    click("ButtonAClear");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    EXPECT_EQ(fields(), (Lines{"0", "0"}));
+}
+
+TEST_F(AvlTreePageTest, ClearReplacesTheTreeAndBlanksTheImage) {
+    insert({5, 6});
+    TAvlTreeDemo* before = form->theAvlTree().get();
+    click("ButtonAClear");
+    EXPECT_TRUE(dialogs.take().empty());
+    EXPECT_NE(form->theAvlTree().get(), before);
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0"}));
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+    insert({8});
+    EXPECT_EQ(fields(), (Lines{"1", "1"}));
+}
+
+TEST_F(AvlTreePageTest, SaveWritesTheFactorsAndLoadDrawsTheSameTree) {
+    insert({50, 30});
+    const QImage drawn = picture().copy();
+    const std::string file = path("baum.adt");
+    dialogs.answers = {file};
+    click("ButtonAsave");
+    EXPECT_EQ(dialogs.take(), Lines{"save adt " + kFilter});
+    EXPECT_EQ(treetest::hex(readFile(file)),
+              kTreeIntegerName + " 02 32 02 FF 09 08 " + kTreeIntegerName + " 02 1E 02 00 08 08");
+    click("ButtonAClear");
+    dialogs.answers = {file};
+    click("ButtonAload");
+    EXPECT_EQ(dialogs.take(), Lines{"open adt " + kFilter});
+    EXPECT_EQ(shape(), "50[-1](30[0],-)");
+    EXPECT_EQ(fields(), (Lines{"2", "2"}));
+    EXPECT_EQ(picture(), drawn);
+    // The loaded tree goes on with AVL steps on the page.
+    steps.clear();
+    insert({20});
+    EXPECT_EQ(steps[1], "Bei 50 ist die AVL-Eigenschaft verletzt");
+}
+
+TEST_F(AvlTreePageTest, AFileOfPlainIntegersIsRefusedAndThePageShowsAnEmptyTree) {
+    insert({50});
+    const std::string file = path("integers.adt");
+    writeFile(file, treetest::unhex(kIntegerName + " 02 07 02 00 08 08"));
+    dialogs.answers = {file};
+    click("ButtonAload");
+    EXPECT_EQ(dialogs.take(),
+              (Lines{"open adt " + kFilter, std::string("errorBox: ") + kNotPageNumbersFile}));
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0"}));
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+}
+
+TEST_F(AvlTreePageTest, AFileWithAWrongBalanceFactorIsRefused) {
+    const std::string file = path("factor.adt");
+    // 50 with 30 on its left, but factor 0 instead of -1.
+    writeFile(file, treetest::unhex(kTreeIntegerName + " 02 32 02 00 09 08 " + kTreeIntegerName +
+                                    " 02 1E 02 00 08 08"));
+    dialogs.answers = {file};
+    click("ButtonAload");
+    EXPECT_EQ(dialogs.take(),
+              (Lines{"open adt " + kFilter, std::string("errorBox: ") + kFactorMismatchFile}));
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0"}));
+}
+
+TEST_F(AvlTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
+    std::set<std::string> buttons, pages;
+    during = [&](int phase) {
+        if (phase != 1) return;
+        buttons = enabledButtons(*form);
+        pages = usablePages(form->pageControl());
+    };
+    insert({50});
+    EXPECT_EQ(buttons, std::set<std::string>{"BitBtnAweiter"});
+    EXPECT_EQ(pages, std::set<std::string>{"TabSheetAVLBaum"});
+    const auto after = enabledButtons(*form);
+    EXPECT_FALSE(after.count("BitBtnAweiter"));
+    EXPECT_TRUE(after.count("BitBtnTWeiter"));
+    EXPECT_TRUE(after.count("ButtonAInsert"));
+    EXPECT_TRUE(after.count("SpeedButtonEnde"));
+    EXPECT_EQ(usablePages(form->pageControl()).size(), 7u);
+}
+
+TEST_F(AvlTreePageTest, ReturnPressesTheAvlWeiterNotTheHiddenSearchTreeOne) {
+    clock.pressAfter = 0;
+    during = [&](int phase) {
+        if (phase == 3) QTest::keyClick(find<QLineEdit>("EditAEingabe"), Qt::Key_Return);
+    };
+    insert({50});
+    EXPECT_EQ(clock.phases, 4);
+    EXPECT_EQ(fields(), (Lines{"1", "1"}));
+}
+
+TEST_F(AvlTreePageTest, RandomInsertsAndDeletesMatchTheAvlReferenceAfterEveryStep) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> number(1, 60);
+    searchtest::RefLink reference;
+    std::set<int> present;
+    for (int i = 0; i < 150; ++i) {
+        const int v = number(random);
+        const bool doInsert = random() % 3 != 0;
+        enter(doInsert ? "ButtonAInsert" : "ButtonADelete", QString::number(v));
+        const Lines log = dialogs.take();
+        bool h = false;
+        if (doInsert && !present.count(v)) {
+            if (log.empty()) {
+                searchtest::refInsert(reference, v, h);
+                present.insert(v);
+            } else {
+                EXPECT_EQ(log, Lines{"information: Der Baum wird zu tief - Element wird nicht "
+                                     "eingefügt"});
+            }
+        } else if (doInsert) {
+            EXPECT_EQ(log, Lines{"information: Element ist bereits vorhanden"});
+        } else if (present.empty()) {
+            EXPECT_EQ(log, Lines{"information: Der Baum ist leer"});
+        } else if (present.erase(v)) {
+            searchtest::refDelete(reference, v, h);
+        } else {
+            EXPECT_EQ(log, Lines{"information: Element ist nicht vorhanden"});
+        }
+        ASSERT_EQ(shape(), searchtest::refShape(reference.get())) << "after " << v;
+        ASSERT_TRUE(tree().verify());
+        ASSERT_FALSE(find<QAbstractButton>("BitBtnAweiter")->isEnabled());
+        // The fields are refreshed by every operation that ran.
+        if (!log.empty() && log[0].find("zu tief") == std::string::npos) continue;
+        ASSERT_EQ(field("EditAanz"), std::to_string(present.size()));
+        ASSERT_EQ(field("EditAtiefe"), std::to_string(tree().depth()));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,387 @@
+// The "Suchbaum" page: every handler through its button, with the exact
+// messages, field contents, step texts, enabled states and pixels; the step
+// clock is scripted, so no test waits.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "demo/searchtreedemo.h"
+#include "tests/trees/searchsupport.h"
+#include "tests/trees/treesupport.h"
+#include "tests/ui/treepagesupport.h"
+#include "trees/searchtree.h"
+
+using treepagetest::enabledButtons;
+using treepagetest::usablePages;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string kFilter = "Binäre Suchbäume (*.tdt)|*.tdt";
+const std::string kTreeIntegerName = "06 0C 54 54 72 65 65 49 6E 74 65 67 65 72";
+const std::string kStringName = "06 07 54 53 74 72 69 6E 67";
+
+class SearchTreePageTest : public treepagetest::TreePageFixture {
+protected:
+    SearchTreePageTest() : TreePageFixture("TabSheetSuchbaum", "EditTEingabe", "EditTinfo") {}
+
+    void insert(std::initializer_list<int> values) {
+        for (int v : values) enter("ButtonTinsert", QString::number(v));
+    }
+    TSearchTreeDemo& tree() { return *form->theSearchTree(); }
+    std::string shape() { return searchtest::shape(tree().root.get()); }
+    Lines fields() { return {field("EditTTiefe"), field("EditTAnz"), field("EditTAusgeglichen")}; }
+    const QImage& picture() { return image("ImageTbaum"); }
+};
+
+TEST_F(SearchTreePageTest, InsertingOneTwoThreeGivesDepthThreeCountThreeAndNein) {
+    insert({1, 2, 3});
+    EXPECT_EQ(shape(), "1(-,2(-,3))");
+    EXPECT_EQ(fields(), (Lines{"3", "3", "Nein"}));
+    EXPECT_EQ(steps, (Lines(3, "Einfügestelle gefunden")));
+    EXPECT_EQ(clock.pauses, std::vector<int>(6, 300));
+    EXPECT_EQ(field("EditTinfo"), "");
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_TRUE(hasFocus("EditTEingabe"));
+}
+
+TEST_F(SearchTreePageTest, BalanceRebuildsOnceThenSaysAlreadyBalanced) {
+    insert({1, 2, 3});
+    click("ButtonTBalance");
+    EXPECT_EQ(shape(), "2(1,3)");
+    EXPECT_EQ(fields(), (Lines{"2", "3", "JA"}));
+    EXPECT_TRUE(dialogs.take().empty());
+    click("ButtonTBalance");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist bereits ausgeglichen"});
+    EXPECT_EQ(shape(), "2(1,3)");
+}
+
+TEST_F(SearchTreePageTest, BalanceOnAnEmptyTreeSaysTheTreeIsEmpty) {
+    click("ButtonTBalance");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+}
+
+TEST_F(SearchTreePageTest, TheNewNumbersLineBlinksFromBelowTheParentAndEndsVisible) {
+    insert({50});
+    steps.clear();
+    // (248, 20) is the first pixel of the line from below 50 to 30's place.
+    std::vector<bool> black;
+    during = [&](int) { black.push_back(treepagetest::isBlack(picture(), 248, 20)); };
+    clock.phases = 0;
+    clock.pressAfter = 4;  // two full cycles
+    insert({30});
+    EXPECT_EQ(black, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(steps, (Lines{"Einfügestelle gefunden", "Einfügestelle gefunden"}));
+    // The final redraw draws the same line (its start is then covered by the
+    // text cell of 50); (186, 30) is its middle.
+    EXPECT_TRUE(treepagetest::isBlack(picture(), 186, 30));
+    EXPECT_EQ(fields(), (Lines{"2", "2", "JA"}));
+}
+
+TEST_F(SearchTreePageTest, EntryMistakesAreAnsweredBeforeAnythingIsLocked) {
+    insert({50});
+    clock.phases = 0;
+    type("EditTEingabe", "");
+    click("ButtonTinsert");
+    enter("ButtonTinsert", "abc");
+    enter("ButtonTinsert", "0");
+    enter("ButtonTinsert", "100");
+    enter("ButtonTinsert", "50");
+    enter("ButtonTdelete", "51");
+    EXPECT_EQ(dialogs.take(), (Lines{"information: Es ist kein Element eingegeben worden",
+                                     "information: Ganze Zahl von 1 bis 99 eingeben",
+                                     "information: Ganze Zahl von 1 bis 99 eingeben",
+                                     "information: Ganze Zahl von 1 bis 99 eingeben",
+                                     "information: Element ist bereits vorhanden",
+                                     "information: Element ist nicht vorhanden"}));
+    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(shape(), "50");
+    EXPECT_FALSE(find<QAbstractButton>("BitBtnTWeiter")->isEnabled());
+    EXPECT_TRUE(hasFocus("EditTEingabe"));
+}
+
+TEST_F(SearchTreePageTest, HexadecimalEntriesAreNumbers) {
+    enter("ButtonTinsert", "$1F");
+    enter("ButtonTinsert", " 0x0A");
+    EXPECT_EQ(shape(), "31(10,-)");
+}
+
+TEST_F(SearchTreePageTest, DeletingANodeWithOnlyALeftChildShowsItsFourSteps) {
+    insert({50, 30, 20});
+    steps.clear();
+    enter("ButtonTdelete", "30");
+    EXPECT_EQ(steps, (Lines{"Zahl gefunden", "Hilfszeiger setzen", "Auf linken Teilbaum verweisen",
+                            "Speicher freigeben"}));
+    EXPECT_EQ(shape(), "50(20,-)");
+    EXPECT_EQ(fields(), (Lines{"2", "2", "JA"}));
+    EXPECT_EQ(field("EditTinfo"), "");
+}
+
+TEST_F(SearchTreePageTest, DeletingWithTwoChildrenTakesTheNextSmallerNumber) {
+    insert({50, 30, 70, 20, 40, 35});
+    steps.clear();
+    enter("ButtonTdelete", "50");
+    EXPECT_EQ(steps,
+              (Lines{"Zahl gefunden", "Hilfszeiger setzen", "Nächst kleinere Zahl auswählen",
+                     "Zu löschende Zahl durch nächst kleinere Zahl ersetzen", "Hilfszeiger setzen",
+                     "Linken Teilbaum anhängen", "Speicher freigeben"}));
+    EXPECT_EQ(shape(), "40(30(20,35),70)");
+    EXPECT_EQ(fields(), (Lines{"3", "5", "JA"}));
+}
+
+TEST_F(SearchTreePageTest, DeletingTheLastNumberLeavesABlankImage) {
+    insert({42});
+    enter("ButtonTdelete", "42");
+    EXPECT_EQ(steps.back(), "Zahl gefunden - Speicher wird freigegeben");
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0", "JA"}));
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+}
+
+TEST_F(SearchTreePageTest, DeleteOnAnEmptyTreeSaysTheTreeIsEmpty) {
+    enter("ButtonTdelete", "5");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    EXPECT_EQ(clock.phases, 0);
+}
+
+TEST_F(SearchTreePageTest, APlaceOnLevelSevenIsRefusedAndThePageUnlocked) {
+    insert({60, 50, 40, 30, 20, 10});
+    EXPECT_EQ(field("EditTTiefe"), "6");
+    clock.phases = 0;
+    enter("ButtonTinsert", "5");
+    EXPECT_EQ(dialogs.take(),
+              Lines{"information: Der Baum wird zu tief - Element wird nicht eingefügt"});
+    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(fields(), (Lines{"6", "6", "Nein"}));
+    EXPECT_TRUE(find<QAbstractButton>("ButtonTinsert")->isEnabled());
+    EXPECT_FALSE(find<QAbstractButton>("BitBtnTWeiter")->isEnabled());
+    enter("ButtonTinsert", "25");  // level 6 is still allowed
+    EXPECT_EQ(field("EditTAnz"), "7");
+}
+
+TEST_F(SearchTreePageTest, LookupAnswersWithoutStepsOrLocking) {
+    click("ButtonTlookup");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    insert({50, 30});
+    clock.phases = 0;
+    enter("ButtonTlookup", "30");
+    enter("ButtonTlookup", "31");
+    type("EditTEingabe", "");
+    click("ButtonTlookup");
+    EXPECT_EQ(dialogs.take(), (Lines{"information: Element ist vorhanden",
+                                     "information: Element ist nicht vorhanden",
+                                     "information: Es ist kein Element eingegeben worden"}));
+    EXPECT_EQ(clock.phases, 0);
+    EXPECT_TRUE(hasFocus("EditTEingabe"));
+}
+
+TEST_F(SearchTreePageTest, ClearOnAnEmptyTreeSaysSoAndStillSetsTheFields) {
+    click("ButtonTclear");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    EXPECT_EQ(fields(), (Lines{"0", "0", ""}));
+}
+
+TEST_F(SearchTreePageTest, ClearEmptiesTreeAndImageButKeepsTheLevelListing) {
+    insert({50, 30});
+    click("BitBtnEbene");
+    const std::string listing = memo("MemoEbene");
+    TSearchTreeDemo* before = form->theSearchTree().get();
+    click("ButtonTclear");
+    EXPECT_TRUE(dialogs.take().empty());
+    EXPECT_NE(form->theSearchTree().get(), before);
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0", ""}));
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+    EXPECT_EQ(memo("MemoEbene"), listing);
+    // The new tree works on the page.
+    insert({7});
+    EXPECT_EQ(fields(), (Lines{"1", "1", "JA"}));
+}
+
+TEST_F(SearchTreePageTest, EbenenListsEachLevelOnItsOwnLine) {
+    click("BitBtnEbene");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    insert({50, 30, 70, 40});
+    click("BitBtnEbene");
+    EXPECT_EQ(memo("MemoEbene"), "50  \n30  70  \n40  \n");
+    click("BitBtnEbene");  // replaces, does not append
+    EXPECT_EQ(memo("MemoEbene"), "50  \n30  70  \n40  \n");
+}
+
+TEST_F(SearchTreePageTest, SaveWritesTheTreeFileAndLoadDrawsTheSameTree) {
+    click("ButtonTsave");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
+    insert({50, 30});
+    const QImage drawn = picture().copy();
+    const std::string file = path("baum.tdt");
+    dialogs.answers = {file};
+    click("ButtonTsave");
+    EXPECT_EQ(dialogs.take(), Lines{"save tdt " + kFilter});
+    EXPECT_EQ(treetest::hex(readFile(file)),
+              kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08");
+
+    click("ButtonTclear");
+    dialogs.answers = {file};
+    click("ButtonTload");
+    EXPECT_EQ(dialogs.take(), Lines{"open tdt " + kFilter});
+    EXPECT_EQ(shape(), "50(30,-)");
+    EXPECT_EQ(fields(), (Lines{"2", "2", "JA"}));
+    EXPECT_EQ(picture(), drawn);
+    EXPECT_TRUE(hasFocus("EditTEingabe"));
+}
+
+TEST_F(SearchTreePageTest, CancelledDialogsChangeNothing) {
+    insert({50});
+    TSearchTreeDemo* before = form->theSearchTree().get();
+    click("ButtonTsave");
+    click("ButtonTload");
+    EXPECT_EQ(dialogs.take(), (Lines{"save tdt " + kFilter, "open tdt " + kFilter}));
+    EXPECT_EQ(form->theSearchTree().get(), before);
+    EXPECT_EQ(shape(), "50");
+}
+
+TEST_F(SearchTreePageTest, AFileOfStringsIsRefusedAndThePageShowsAnEmptyTree) {
+    insert({50, 30});
+    // TString "b" with TString "a" on its left: a search tree, but not of numbers.
+    const std::string file = path("strings.tdt");
+    writeFile(file,
+              treetest::unhex(kStringName + " 06 01 62 09 08 " + kStringName + " 06 01 61 08 08"));
+    dialogs.answers = {file};
+    click("ButtonTload");
+    EXPECT_EQ(dialogs.take(),
+              (Lines{"open tdt " + kFilter, std::string("errorBox: ") + kNotPageNumbersFile}));
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(fields(), (Lines{"0", "0", "JA"}));
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+    insert({9});
+    EXPECT_EQ(shape(), "9");
+}
+
+TEST_F(SearchTreePageTest, AnUnorderedOrTruncatedFileIsRefusedAndThePageShowsAnEmptyTree) {
+    insert({50});
+    const std::string file = path("bad.tdt");
+    // 30 with 50 on its left.
+    writeFile(file, treetest::unhex(kTreeIntegerName + " 02 1E 09 08 " + kTreeIntegerName +
+                                    " 02 32 08 08"));
+    dialogs.answers = {file};
+    click("ButtonTload");
+    Lines log = dialogs.take();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1], std::string("errorBox: ") + kUnorderedFile);
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(field("EditTAnz"), "0");
+
+    // The first record of a two-node tree, then the end of the file.
+    writeFile(file, treetest::unhex(kTreeIntegerName + " 02 32 09"));
+    dialogs.answers = {file};
+    click("ButtonTload");
+    log = dialogs.take();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].rfind("errorBox: ", 0), 0u);
+    EXPECT_TRUE(tree().empty());
+    EXPECT_TRUE(treepagetest::isBlank(picture()));
+}
+
+TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
+    insert({50});
+    clock.phases = 0;
+    std::set<std::string> buttons, pages;
+    bool enteredFocus = false;
+    during = [&](int phase) {
+        if (phase != 1) return;
+        buttons = enabledButtons(*form);
+        pages = usablePages(form->pageControl());
+        enteredFocus = form->pageControl().currentWidget()->objectName() == "TabSheetSuchbaum";
+    };
+    enter("ButtonTinsert", "30");
+    EXPECT_EQ(buttons, std::set<std::string>{"BitBtnTWeiter"});
+    EXPECT_EQ(pages, std::set<std::string>{"TabSheetSuchbaum"});
+    EXPECT_TRUE(enteredFocus);
+
+    const auto after = enabledButtons(*form);
+    EXPECT_FALSE(after.count("BitBtnTWeiter"));
+    for (const char* name :
+         {"ButtonTinsert", "ButtonTdelete", "ButtonTclear", "ButtonTlookup", "ButtonTsave",
+          "ButtonTload", "ButtonTBalance", "BitBtnEbene", "SpeedButtonEnde", "SpeedButtonInfo",
+          "ButtonLInsert", "ButtonAInsert", "BitBtnAweiter", "BitBtnBweiter"}) {
+        EXPECT_TRUE(after.count(name)) << name;
+    }
+    EXPECT_EQ(usablePages(form->pageControl()).size(), 7u);
+}
+
+TEST_F(SearchTreePageTest, WeiterPressedTwiceInOneStepAdvancesOnlyOneStep) {
+    insert({50, 30, 20});
+    steps.clear();
+    clock.pressAfter = 0;
+    clock.phases = 0;
+    during = [&](int phase) {
+        if (phase == 1) {
+            click("BitBtnTWeiter");
+            click("BitBtnTWeiter");
+        }
+        if (phase == 6 || phase == 8 || phase == 10) click("BitBtnTWeiter");
+    };
+    enter("ButtonTdelete", "30");
+    // Step 1 ends after phase 2; step 2 waits until the press in phase 6.
+    EXPECT_EQ(clock.phases, 10);
+    EXPECT_EQ(steps, (Lines{"Zahl gefunden", "Hilfszeiger setzen", "Hilfszeiger setzen",
+                            "Auf linken Teilbaum verweisen", "Speicher freigeben"}));
+}
+
+TEST_F(SearchTreePageTest, ReturnAndEnterPressTheWeiterButtonOfTheRunningPage) {
+    insert({50});
+    clock.pressAfter = 0;
+    clock.phases = 0;
+    during = [&](int phase) {
+        if (phase == 1) QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Return);
+        if (phase == 3) QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Enter);
+    };
+    enter("ButtonTinsert", "30");
+    EXPECT_EQ(clock.phases, 2);
+    enter("ButtonTinsert", "70");
+    EXPECT_EQ(clock.phases, 4);
+    EXPECT_EQ(shape(), "50(30,70)");
+    // Without a demonstration the keys press nothing.
+    QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Return);
+    EXPECT_FALSE(form->weiterPressed());
+}
+
+TEST_F(SearchTreePageTest, RandomInsertsAndDeletesMatchASetAfterEveryStep) {
+    std::mt19937 random(20240607);
+    std::uniform_int_distribution<int> number(1, 99);
+    std::set<int> reference;
+    for (int i = 0; i < 150; ++i) {
+        const int v = number(random);
+        const bool doInsert = random() % 3 != 0;
+        enter(doInsert ? "ButtonTinsert" : "ButtonTdelete", QString::number(v));
+        const Lines log = dialogs.take();
+        if (doInsert && !reference.count(v)) {
+            if (log.empty())
+                reference.insert(v);
+            else
+                EXPECT_EQ(log, Lines{"information: Der Baum wird zu tief - Element wird nicht "
+                                     "eingefügt"});
+        } else if (doInsert) {
+            EXPECT_EQ(log, Lines{"information: Element ist bereits vorhanden"});
+        } else if (reference.empty()) {
+            EXPECT_EQ(log, Lines{"information: Der Baum ist leer"});
+        } else if (!reference.erase(v)) {
+            EXPECT_EQ(log, Lines{"information: Element ist nicht vorhanden"});
+        }
+        ASSERT_EQ(searchtest::inOrderValues(tree().root.get()),
+                  std::vector<int>(reference.begin(), reference.end()));
+        ASSERT_TRUE(tree().verify());
+        ASSERT_LE(tree().depth(), 6);
+        ASSERT_FALSE(find<QAbstractButton>("BitBtnTWeiter")->isEnabled());
+        // The fields are refreshed by every operation that ran.
+        if (!log.empty() && log[0].find("zu tief") == std::string::npos) continue;
+        ASSERT_EQ(field("EditTAnz"), std::to_string(reference.size()));
+        ASSERT_EQ(field("EditTTiefe"), std::to_string(tree().depth()));
+        ASSERT_EQ(field("EditTAusgeglichen"), tree().balanced() ? "JA" : "Nein");
+    }
+}
+
+}  // namespace
