@@ -30,8 +30,8 @@ bool TReader::fill() {
 
 bool TReader::atEnd() { return pos_ == end_ && !fill(); }
 
-std::uint8_t TReader::takeByte() {
-    if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
+std::uint8_t TReader::takeByteAfterFill() {
+    if (!fill()) throw FileError(errtext::readError);
     return buffer_[pos_++];
 }
 
@@ -51,6 +51,12 @@ void TReader::take(void* data, std::size_t size) {
 // more than the data holds fails at the end of the data instead of reserving
 // the claimed size.
 std::string TReader::takeText(std::uint64_t size) {
+    if (size <= end_ - pos_) {
+        // The usual case: the whole text lies in the buffer.
+        std::string text(reinterpret_cast<const char*>(buffer_ + pos_), size);
+        pos_ += size;
+        return text;
+    }
     std::string text;
     while (size > 0) {
         if (pos_ == end_ && !fill()) throw FileError(errtext::readError);

@@ -1,5 +1,6 @@
 #include "elements/writer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -28,12 +29,7 @@ TWriter::~TWriter() {
     }
 }
 
-void TWriter::put(const void* data, std::size_t size) {
-    if (size <= kBufferSize - used_) {
-        std::memcpy(buffer_ + used_, data, size);
-        used_ += size;
-        return;
-    }
+void TWriter::putAcrossBuffers(const void* data, std::size_t size) {
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     while (size > 0) {
         if (used_ == kBufferSize) flush();
@@ -93,13 +89,8 @@ void TWriter::writeFloat(Extended value) {
 
 void TWriter::writeString(std::string_view text) {
     std::uint8_t head[5];
-    bool ascii = true;
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii) {
         const std::string utf8 = cp1252::toUtf8(text);
         head[0] = tag::utf8Text;

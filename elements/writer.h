@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -56,7 +57,16 @@ public:
     void flush();
 
 private:
-    void put(const void* data, std::size_t size);
+    // Most values fit in what is left of the buffer: copy them directly.
+    void put(const void* data, std::size_t size) {
+        if (size <= kBufferSize - used_) {
+            std::memcpy(buffer_ + used_, data, size);
+            used_ += size;
+        } else {
+            putAcrossBuffers(data, size);
+        }
+    }
+    void putAcrossBuffers(const void* data, std::size_t size);
     void putByte(std::uint8_t byte) { put(&byte, 1); }
 
     OutputStream& out_;
@@ -90,7 +100,8 @@ public:
     bool atEnd();
 
 private:
-    std::uint8_t takeByte();
+    std::uint8_t takeByte() { return pos_ < end_ ? buffer_[pos_++] : takeByteAfterFill(); }
+    std::uint8_t takeByteAfterFill();
     void take(void* data, std::size_t size);
     std::string takeText(std::uint64_t size);
     bool fill();
