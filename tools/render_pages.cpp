@@ -2,8 +2,9 @@
 // sample content on the list, stack and queue pages, and writes a picture of
 // the main window with each page in front, and of the about window, to
 // <folder>/<page>.png (default folder docs/pages). The "Suchbaum" and
-// "AVL-Baum" pages are pictured once more in the middle of a demonstration,
-// as <folder>/suchbaum-demo.png and <folder>/avl-baum-demo.png.
+// "AVL-Baum" and "BayerBaum" pages are pictured once more in the middle of a
+// demonstration, as <folder>/suchbaum-demo.png, <folder>/avl-baum-demo.png and
+// <folder>/bayerbaum-demo.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -94,6 +95,20 @@ int main(int argc, char* argv[]) {
         typeAndClick(form, "EditSEingabe", QString::fromUtf8(text), "ButtonSInsert");
     }
 
+    // "NBaum": a root with two children, the second one current with three.
+    const auto insertChild = [&form](const char* text, const char* number) {
+        form.findChild<QLineEdit*>("EditNNummer")->setText(QString::fromUtf8(number));
+        typeAndClick(form, "EditNEingabe", QString::fromUtf8(text), "ButtonNInsert");
+    };
+    typeAndClick(form, "EditNEingabe", QStringLiteral("Datenstrukturen"), "ButtonNCreateRoot");
+    insertChild("Linear", "0");
+    insertChild("Bäume", "1");
+    form.findChild<QLineEdit*>("EditNNummer")->setText(QStringLiteral("1"));
+    form.findChild<QAbstractButton*>("ButtonNGet")->click();
+    insertChild("Suchbaum", "0");
+    insertChild("AVL-Baum", "1");
+    insertChild("BayerBaum", "2");
+
     bool ok = true;
     QTabWidget& pages = form.pageControl();
     for (int i = 0; i < pages.count(); ++i) {
@@ -115,6 +130,11 @@ int main(int argc, char* argv[]) {
     // Inserting 35 below 40 makes 50 left-heavy: an LR rotation.
     ok = renderDemo(form, clock, "TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert",
                     {50, 30, 70, 20, 40}, "ButtonAInsert", 35, 5, folder + "/avl-baum-demo.png") &&
+         ok;
+    // Inserting 38 splits the full leaf [35 40 45 50]; 40 goes up to the root.
+    ok = renderDemo(form, clock, "TabSheetBayerBaum", "EditBEingabe", "ButtonBInsert",
+                    {50, 20, 80, 10, 30, 60, 90, 40, 70, 35, 45}, "ButtonBInsert", 38, 3,
+                    folder + "/bayerbaum-demo.png") &&
          ok;
     form.setStepClock(nullptr);
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;

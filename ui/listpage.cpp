@@ -8,14 +8,15 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "demo/elementtext.h"
+#include "demo/listdemo.h"
+#include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "linear/liste.h"
 #include "linear/sortableliste.h"
 #include "ui/dialogservice.h"
-#include "ui/elementtext.h"
 #include "ui/entrysyntax.h"
 #include "ui/guard.h"
-#include "ui/listdisplay.h"
 #include "ui/memoview.h"
 #include "ui/sortdemowindow.h"
 #include "ui/tform1.h"
@@ -283,7 +284,7 @@ void ListPage::ButtonLSortClick() {
 void ListPage::BitBtnLSortdemoClick() {
     bool started = false;
     guard(form_.dialogs(), [&] {
-        TListe& list = form_.theListe();
+        TListDemo& list = form_.theListe();
         if (list.isEmpty()) {
             form_.dialogs().information(listtext::empty);
             return;
@@ -293,7 +294,7 @@ void ListPage::BitBtnLSortdemoClick() {
             return;
         }
         SortDemoWindow* window = form_.sortWindow();
-        if (!window) return;  // the sort window is not part of this build
+        if (!window) return;
         form_.lockControls(false, TForm1::kSortWindow);
         window->openFor(list);
         started = true;

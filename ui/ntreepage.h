@@ -1,12 +1,92 @@
-// NtreePage: the "NBaum" tab sheet (TabSheetNBaum) with its controls: entry,
-// child number, level, current element, depth and count fields, the tree view
-// and the nine buttons. Their handlers come with the n-ary tree page's work.
+// NtreePage: the "NBaum" tab sheet (TabSheetNBaum). The user builds the main
+// window's TNtreeDemo node by node: a root, then children of the current node
+// by child number; the current node moves down one child at a time
+// (ButtonNGet) and back to the root (ButtonNReset). After every change the
+// tree view (TreeView) is rebuilt from the tree, expanded; EditNEbene and
+// EditNAktuell show the current node's level and text, EditNTiefe and
+// EditNAnz the tree's depth and node count.
 #pragma once
 
 #include <QWidget>
+#include <memory>
+#include <optional>
+
+class TForm1;
+class TNtreeDemo;
+class NtreeDisplay;
+class QtNtreeDisplay;
+class QLineEdit;
+class QTreeWidget;
+
+namespace ntreetext {
+inline constexpr const char* rootExists = "Es existiert bereits eine Wurzel";
+inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
+inline constexpr const char* empty = "Der Baum ist leer";
+inline constexpr const char* noRoot = "Es muss erst eine Wurzel erzeugt werden";
+inline constexpr const char* badNumber = "Im Nummernfeld ganze Zahl >= 0 eingeben";
+inline constexpr const char* noChildren = "Keine Kinder vorhanden";
+inline constexpr const char* noSuchChild = "Nummer zu groß - Kind existiert nicht";
+inline constexpr const char* cannotInsert = "Einfügen an dieser Stelle nicht möglich";
+inline constexpr const char* found = "Element ist vorhanden";
+inline constexpr const char* notFound = "Element ist nicht vorhanden";
+inline constexpr const char* extension = "ndt";
+inline constexpr const char* filter = "N-Bäume (*.ndt)|*.ndt";
+}  // namespace ntreetext
 
 class NtreePage final : public QWidget {
     Q_OBJECT
 public:
-    explicit NtreePage(QWidget* parent = nullptr);
+    // form is lent: the main window that holds the tree and the shared
+    // routines.
+    explicit NtreePage(TForm1& form, QWidget* parent = nullptr);
+    ~NtreePage() override;
+
+    // Where the page's tree shows itself; lives as long as the page.
+    NtreeDisplay& display();
+
+public slots:
+    void ButtonNCreateRootClick();
+    void ButtonNGetClick();
+    void ButtonNInsertClick();
+    void ButtonNDeleteClick();
+    void ButtonNResetClick();
+    void ButtonNClearClick();
+    void ButtonNLookUpClick();
+    void ButtonNSaveClick();
+    void ButtonNLoadClick();
+
+private:
+    // Runs body through the guard, then gives the focus to EditNEingabe when
+    // focusEntry.
+    template <typename Body>
+    void handle(bool focusEntry, Body&& body);
+    TNtreeDemo& tree();
+    // True (after "Der Baum ist leer") when the tree is empty.
+    bool emptyTree();
+    // True (after "Es ist kein Element eingegeben worden") when the entry is
+    // empty.
+    bool noEntry();
+    // The child number of EditNNummer, or nothing after "Im Nummernfeld ganze
+    // Zahl >= 0 eingeben".
+    std::optional<int> readChildNumber();
+    // The entry as a node text (Windows-1252).
+    std::string entryText() const;
+    // An empty view and a new empty tree in place of the old one.
+    void replaceTree();
+    // The view rebuilt from the tree.
+    void refreshView();
+    // The current node becomes the root, shown in EditNEbene and EditNAktuell.
+    void moveToRoot();
+    // Level and current element empty, count and depth "0".
+    void showEmptyFields();
+
+    TForm1& form_;
+    QLineEdit* editEingabe_;
+    QLineEdit* editNummer_;
+    QLineEdit* editEbene_;
+    QLineEdit* editAktuell_;
+    QLineEdit* editTiefe_;
+    QLineEdit* editAnz_;
+    QTreeWidget* treeView_;
+    std::unique_ptr<QtNtreeDisplay> display_;
 };

@@ -1,10 +1,9 @@
 // SortDemoWindow: what the main window and the list page need of the sort
-// demonstration window (TFormDemo). The window itself is built with the sort
-// demonstrations; until it exists the main window holds none and the list
-// page's "Sort-Demo" button stops after its checks.
+// demonstration window (TFormDemo): the button reset of lockControls and the
+// opening by the list page's "Sort-Demo" button.
 #pragma once
 
-class TListe;
+class TListDemo;
 
 class SortDemoWindow {
 public:
@@ -14,7 +13,7 @@ public:
     virtual void enableSortButtons(bool enable) = 0;
     // Shows the window (not modal) on the list: element class name taken from
     // the first element (which moves the list's cursor to the start), step
-    // level 0, the list shown in the source memo. The list is lent and
-    // outlives the window.
-    virtual void openFor(TListe& list) = 0;
+    // level 0, the list shown in the source memo. The list must not be empty;
+    // it is lent and outlives the window.
+    virtual void openFor(TListDemo& list) = 0;
 };

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "demo/elementtext.h"
 #include "elements/cp1252.h"
 #include "linear/displaystrings.h"
 #include "linear/lifo.h"
 #include "ui/dialogservice.h"
-#include "ui/elementtext.h"
 #include "ui/guard.h"
 #include "ui/linecollector.h"
 #include "ui/memoview.h"

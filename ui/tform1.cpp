@@ -11,6 +11,8 @@
 #include <QToolButton>
 
 #include "demo/avltreedemo.h"
+#include "demo/bayertreedemo.h"
+#include "demo/ntreedemo.h"
 #include "demo/searchtreedemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
@@ -34,6 +36,7 @@
 #include "ui/sortdemowindow.h"
 #include "ui/stackpage.h"
 #include "ui/taboutbox.h"
+#include "ui/tformdemo.h"
 
 namespace {
 QString utf8(const char* text) {
@@ -52,11 +55,14 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerQueueClasses();
     registerDisplayStringClasses();
     registerAvlTreeClasses();
+    registerListDemoClasses();
+    registerBayerTreeClasses();
+    registerNtreeClasses();
     previousMessages_ = setUserMessages(messages_.get());
 
     // The structures, in the order the pages need them; the random source
     // seeded itself from the clock.
-    theListe_ = std::make_unique<TListe>();
+    theListe_ = std::make_unique<TListDemo>();
     theLifo_ = std::make_unique<TLifo>();
     theFifo_ = std::make_unique<TFifo>();
     ownClock_ = new QtStepClock(this);
@@ -80,10 +86,13 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
 
     buildMenuPanel();
     buildPages();
+    sortWindow_ = new TFormDemo(*this);  // hidden until the list page opens it
     aboutBox_ = new TAboutBox(this);
     // The demonstration trees draw on their pages, so they follow the pages.
     theSearchTree_ = std::make_unique<TSearchTreeDemo>(searchTreePage_->treePage());
     theAvlTree_ = std::make_unique<TAvlTreeDemo>(avlTreePage_->treePage());
+    theBayerTree_ = std::make_unique<TBayerTreeDemo>(bayerTreePage_->treeClock());
+    theNtree_ = std::make_unique<TNtreeDemo>(ntreePage_->display());
 
     clearImage(searchTreePage_->image());
     clearImage(avlTreePage_->image());
@@ -135,7 +144,7 @@ void TForm1::buildPages() {
     searchTreePage_ = new SearchTreePage(*this);
     avlTreePage_ = new AvlTreePage(*this);
     bayerTreePage_ = new BayerTreePage(*this);
-    ntreePage_ = new NtreePage();
+    ntreePage_ = new NtreePage(*this);
 
     pageControl_->addTab(listPage_, utf8("Liste"));
     pageControl_->addTab(stackPage_, utf8("Keller"));

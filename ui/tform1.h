@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "demo/listdemo.h"
 #include "ui/randomsource.h"
 
 class DialogService;
@@ -38,6 +39,8 @@ class StepClock;
 class QtStepClock;
 class TSearchTreeDemo;
 class TAvlTreeDemo;
+class TBayerTreeDemo;
+class TNtreeDemo;
 
 namespace formtext {
 inline constexpr const char* caption = "Tessaro";
@@ -59,7 +62,7 @@ public:
 
     // The structures; they belong to the window for its whole life. The list
     // and the queue are never replaced; the stack page replaces its stack.
-    TListe& theListe() { return *theListe_; }
+    TListDemo& theListe() { return *theListe_; }
     std::unique_ptr<TLifo>& theLifo() { return theLifo_; }
     TFifo& theFifo() { return *theFifo_; }
     RandomSource& random() { return random_; }
@@ -67,6 +70,10 @@ public:
     // replace them on Clear and Load.
     std::unique_ptr<TSearchTreeDemo>& theSearchTree() { return theSearchTree_; }
     std::unique_ptr<TAvlTreeDemo>& theAvlTree() { return theAvlTree_; }
+    // The B-tree of "BayerBaum"; its page replaces it on Clear and Load.
+    std::unique_ptr<TBayerTreeDemo>& theBayerTree() { return theBayerTree_; }
+    // The n-ary tree of "NBaum"; its page replaces it on Clear and Load.
+    std::unique_ptr<TNtreeDemo>& theNtree() { return theNtree_; }
 
     // The list page's entry as a new element (owned by the caller), by the
     // radio buttons' choice; false after showing the message of the refusal.
@@ -100,7 +107,7 @@ public:
     StepClock& stepClock() { return *clock_; }
     void setStepClock(StepClock* clock);
 
-    // The sort window, lent; null until it exists.
+    // The sort window: the window's own TFormDemo unless another one is lent.
     void setSortWindow(SortDemoWindow* window) { sortWindow_ = window; }
     SortDemoWindow* sortWindow() const { return sortWindow_; }
 
@@ -136,12 +143,14 @@ private:
     std::unique_ptr<ServiceMessages> messages_;
     UserMessages* previousMessages_ = nullptr;
 
-    std::unique_ptr<TListe> theListe_;
+    std::unique_ptr<TListDemo> theListe_;
     std::unique_ptr<TLifo> theLifo_;
     std::unique_ptr<TFifo> theFifo_;
     RandomSource random_;
     std::unique_ptr<TSearchTreeDemo> theSearchTree_;
     std::unique_ptr<TAvlTreeDemo> theAvlTree_;
+    std::unique_ptr<TBayerTreeDemo> theBayerTree_;
+    std::unique_ptr<TNtreeDemo> theNtree_;
     QtStepClock* ownClock_ = nullptr;  // a child of the window
     StepClock* clock_ = nullptr;       // ownClock_ or a lent one
     SortDemoWindow* sortWindow_ = nullptr;

@@ -192,9 +192,9 @@ TEST_F(SearchTreeDemoTest, EachStepWaitsOnTheTreeAsItsPointerChangeLeftIt) {
     EXPECT_EQ(states, (Steps{"Zahl gefunden - Speicher wird freigegeben: 40(10(-,35),70)"}));
     states.clear();
     run("10", false);
-    EXPECT_EQ(states, (Steps{"Zahl gefunden: 40(10(-,35),-)", "Hilfszeiger setzen: 40(10(-,35),-)",
-                             "Auf rechten Teilbaum verweisen: 40(35,-)",
-                             "Speicher freigeben: 40(35,-)"}));
+    EXPECT_EQ(states,
+              (Steps{"Zahl gefunden: 40(10(-,35),-)", "Hilfszeiger setzen: 40(10(-,35),-)",
+                     "Auf rechten Teilbaum verweisen: 40(35,-)", "Speicher freigeben: 40(35,-)"}));
 }
 
 TEST_F(SearchTreeDemoTest, DeletingTheLastNumberLeavesABlankPage) {

@@ -1,4 +1,4 @@
-#include "ui/elementtext.h"
+#include "demo/elementtext.h"
 
 #include <array>
 #include <charconv>

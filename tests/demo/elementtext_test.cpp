@@ -1,5 +1,5 @@
 // The texts of single elements and of whole lists (the list memo format).
-#include "ui/elementtext.h"
+#include "demo/elementtext.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "elements/values.h"
 #include "linear/displaystrings.h"
 #include "linear/liste.h"
-#include "ui/listdisplay.h"
 
 using elementtext::memoText;
 using elementtext::valueText;

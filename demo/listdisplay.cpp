@@ -1,7 +1,7 @@
-#include "ui/listdisplay.h"
+#include "demo/listdisplay.h"
 
 #include "linear/liste.h"
-#include "ui/elementtext.h"
+#include "demo/elementtext.h"
 
 namespace {
 constexpr const char* kArrowAtStart = "     <--";

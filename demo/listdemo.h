@@ -1,0 +1,58 @@
+// TListDemo: the list of the "Liste" page. A TListe that renders itself into
+// a memo (showList) and sorts itself step by step for the sort demonstration
+// window with six algorithms: bubble sort, straight insertion, straight
+// selection, quicksort 1 (index based, middle pivot), quicksort 2 (first
+// element as pivot, two new lists) and a natural mergesort with two
+// intermediate lists.
+//
+// Each sort works on the list itself with the list operations and stops at its
+// steps through sortStep, which shows the lists on the SortStage and waits
+// there. Once the stage's "Ende" is set, the optional steps are left out and
+// the others show their lists without waiting. A sort changes only the order:
+// the list ends with the same elements (quicksort 2 and the mergesort move
+// them through auxiliary lists, as copies or by relinking), also where compare
+// is no order (booleans, NaN), and the call depth never grows with the list.
+#pragma once
+
+#include <string>
+
+#include "linear/liste.h"
+
+class SortStage;
+class TextOutput;
+
+class TListDemo : public TListe {
+public:
+    static const ClassInfo info;
+
+    const ClassInfo& classInfo() const override { return info; }
+
+    // The list display (cursor arrow, brackets; with markRuns a line of nine
+    // dashes before each element smaller than its predecessor, and lines of
+    // eight dashes before index `first` and after index `last`, -1 for none)
+    // replaces the memo's text. The list's cursor ends where it was.
+    static void showList(TListe& list, TextOutput& memo, bool markRuns = false, int first = -1,
+                         int last = -1);
+
+    // The text step messages use for an element: the decimal value of an
+    // integer, the text of a string, the value text of the further classes.
+    static std::string elementText(const TBase& element);
+
+    // One step: the message behind the level prefix; source, aux1 and aux2
+    // (each may be null) shown in MemoQuelle, MemoZwischen1, MemoZwischen2
+    // before the wait (showBefore) or after it; the message in EditSortInfo.
+    static void sortStep(SortStage& stage, const std::string& message, TListe* source, TListe* aux1,
+                         TListe* aux2, bool markRuns, int first, int last, bool showBefore);
+
+    // The six sorts, ascending by compare. Fewer than two elements need no
+    // exchange; the steps each algorithm shows are documented in listdemo.cpp.
+    void bubbleSortDemo(SortStage& stage);
+    void insertionDemo(SortStage& stage);
+    void selectionDemo(SortStage& stage);
+    void quickSort1Demo(SortStage& stage);
+    void quickSort2Demo(SortStage& stage);
+    void mergeSortDemo(SortStage& stage);
+};
+
+// Registers TListDemo (a container: never a file element).
+void registerListDemoClasses();

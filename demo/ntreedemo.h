@@ -1,0 +1,41 @@
+// TNtreeDemo: the n-ary tree of the "NBaum" page. A TNtree that also keeps
+// the page's current node with its level and mirrors itself into the page's
+// tree view (showTree).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "trees/ntree.h"
+
+class NtreeDisplay;
+
+class TNtreeDemo : public TNtree {
+public:
+    static const ClassInfo info;
+
+    // An empty tree at level 1 with no current node. display is lent and must
+    // outlive the tree.
+    explicit TNtreeDemo(NtreeDisplay& display) : display_(display) {}
+
+    const ClassInfo& classInfo() const override { return info; }
+
+    // The node the page works on: a node of this tree (lent), or null while
+    // the tree is empty. Only children of it are ever deleted, so it stays
+    // valid until the tree is released.
+    TNtreeNode* currentNode = nullptr;
+    // The level of currentNode, the root being level 1.
+    std::uint16_t currentLevel = 1;
+
+    // Fills the (already cleared) view with one item per node, children in
+    // child order, all expanded, and writes the count and depth into their
+    // fields; does nothing at all on an empty tree. Iterative: a chain of
+    // nodes as deep as a file allows costs no stack.
+    void showTree();
+
+    // The text of a node's element as the page shows it (UTF-8).
+    static std::string nodeText(const TNtreeNode& node);
+
+private:
+    NtreeDisplay& display_;
+};

@@ -1,0 +1,34 @@
+#include "demo/sortstage.h"
+
+#include "demo/stepclock.h"
+
+std::string SortStage::prefix() const {
+    switch (stepLevel) {
+        case 0:
+            return "Anwendung auf die Ursprungsliste: ";
+        case 1:
+            return "Anwendung auf eine obere Teilliste: ";
+        case 2:
+            return "Anwendung auf eine untere Teilliste: ";
+        default:
+            return {};
+    }
+}
+
+void SortStage::wait() {
+    if (!clock || cancelled) {
+        if (clock) clock->weiterPressed = false;
+        return;
+    }
+    try {
+        // With "Ende" set, one pass of at most zero milliseconds: the window
+        // repaints, and the sort goes on without stopping.
+        do {
+            clock->pause(stepEnde ? 0 : kSortPollMs);
+        } while (!clock->weiterPressed && !stepEnde);
+    } catch (const DemoCancelled&) {
+        cancelled = true;
+        stepEnde = true;
+    }
+    clock->weiterPressed = false;
+}

@@ -1,0 +1,202 @@
+// The animated sorts against references on random lists, their termination
+// where compare is no order, and their depth on long lists.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <set>
+
+#include "demo/listdemo.h"
+#include "tests/demo/sortdemosupport.h"
+
+using namespace sorttest;
+
+namespace {
+
+class ListDemoRandomTest : public ::testing::Test {
+protected:
+    void SetUp() override { registerListDemoClasses(); }
+};
+
+// An element whose compare goes round in a circle: 0 < 1 < 2 < 0.
+class TCircle final : public TBase {
+public:
+    static const ClassInfo info;
+    explicit TCircle(int v = 0) : v_(v) {}
+    const ClassInfo& classInfo() const override { return info; }
+    std::int32_t compare(const TBase& other) const override {
+        const int o = static_cast<const TCircle&>(other).v_;
+        if (o == v_) return kEqual;
+        return (v_ + 1) % 3 == o ? kLess : kGreater;
+    }
+    std::unique_ptr<TBase> copy() const override { return std::make_unique<TCircle>(v_); }
+    int v_;
+};
+const ClassInfo TCircle::info{"TCircle", &TBase::info, nullptr};
+
+// An element whose compare follows a table that is neither antisymmetric
+// nor reflexive; on it a natural mergesort without a stop would never end.
+class TTable final : public TBase {
+public:
+    static const ClassInfo info;
+    explicit TTable(int v = 0) : v_(v) {}
+    const ClassInfo& classInfo() const override { return info; }
+    std::int32_t compare(const TBase& other) const override {
+        static const int table[5][5] = {{0, 1, -1, 1, 0},
+                                        {1, 0, 0, -1, 1},
+                                        {-1, 1, 1, 0, -1},
+                                        {-1, 0, -1, 0, 0},
+                                        {0, 0, 1, 0, 1}};
+        return table[v_][static_cast<const TTable&>(other).v_];
+    }
+    std::unique_ptr<TBase> copy() const override { return std::make_unique<TTable>(v_); }
+    int v_;
+};
+const ClassInfo TTable::info{"TTable", &TBase::info, nullptr};
+
+// Class and value of each element, in any order.
+std::multiset<std::string> contents(TListe& list) {
+    std::multiset<std::string> out;
+    for (list.reset(); !list.isAtEnd(); list.advance()) {
+        const TBase& e = *list.elem();
+        std::string value = TListDemo::elementText(e);
+        if (auto* c = dynamic_cast<const TCircle*>(&e)) value = std::to_string(c->v_);
+        if (auto* t = dynamic_cast<const TTable*>(&e)) value = std::to_string(t->v_);
+        out.insert(std::string(e.className()) + ":" + value);
+    }
+    return out;
+}
+
+// The ranges quicksort 1 announces, in the order of the recursive formulation.
+void quick1Ranges(std::vector<int>& v, int lo, int hi, std::vector<std::pair<int, int>>& out) {
+    const int pivot = v[(lo + hi) / 2];
+    int i = lo;
+    int j = hi;
+    do {
+        while (v[i] < pivot) ++i;
+        while (v[j] > pivot) --j;
+        if (j >= i) std::swap(v[i++], v[j--]);
+    } while (j >= i);
+    if (lo < j) {
+        out.push_back({lo, j});
+        quick1Ranges(v, lo, j, out);
+    }
+    if (i < hi) {
+        out.push_back({i, hi});
+        quick1Ranges(v, i, hi, out);
+    }
+}
+
+}  // namespace
+
+TEST_F(ListDemoRandomTest, EverySortOrdersRandomListsAndKeepsTheList) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 150; ++round) {
+        const int n = static_cast<int>(random() % 14);
+        std::vector<int> input(n);
+        for (int& v : input) v = static_cast<int>(random() % 9) - 2;
+        std::vector<int> expected = input;
+        std::sort(expected.begin(), expected.end());
+        for (const NamedSort& s : kSorts) {
+            RecordedStage r;
+            auto list = integers(input);
+            (list.get()->*s.sort)(r.stage);
+            ASSERT_EQ(values(*list), expected) << s.name << " round " << round;
+            ASSERT_TRUE(list->verify()) << s.name;
+            // Every step waited exactly once and cleared "Weiter".
+            EXPECT_EQ(r.clock.pauses.size(), r.steps.size()) << s.name;
+            EXPECT_FALSE(r.clock.weiterPressed);
+        }
+    }
+}
+
+TEST_F(ListDemoRandomTest, QuickSort1AnnouncesThePartsInTheOrderOfTheRecursion) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 60; ++round) {
+        std::vector<int> input(2 + random() % 12);
+        for (int& v : input) v = static_cast<int>(random() % 6);
+        std::vector<std::pair<int, int>> expected;
+        std::vector<int> copy = input;
+        quick1Ranges(copy, 0, static_cast<int>(copy.size()) - 1, expected);
+        RecordedStage r;
+        auto list = integers(input);
+        list->quickSort1Demo(r.stage);
+        std::vector<std::pair<int, int>> announced;
+        for (const std::string& info : r.infos()) {
+            const auto at = info.find("von der Position ");
+            int from = -1;
+            int to = -1;
+            if (at != std::string::npos &&
+                std::sscanf(info.c_str() + at, "von der Position %d bis zur Position %d", &from,
+                            &to) == 2)
+                announced.push_back({from, to});
+        }
+        EXPECT_EQ(announced, expected) << "round " << round;
+        EXPECT_EQ(values(*list), copy);
+    }
+}
+
+// Booleans (equal 0, else 1), NaN (1 against everything) and a circular
+// order: every sort ends, with and without "Ende", and keeps every element.
+TEST_F(ListDemoRandomTest, SortsEndAndKeepEveryElementWhereCompareIsNoOrder) {
+    std::mt19937 random(7);
+    for (int kind = 0; kind < 3; ++kind) {
+        for (int round = 0; round < 40; ++round) {
+            for (const NamedSort& s : kSorts) {
+                for (bool ende : {false, true}) {
+                    auto list = std::make_unique<TListDemo>();
+                    const int n = 1 + static_cast<int>(random() % 12);
+                    for (int k = 0; k < n; ++k) {
+                        const unsigned r = random();
+                        if (kind == 0) list->append(std::make_unique<TBoolean>(r % 2 == 0));
+                        if (kind == 1)
+                            list->append(
+                                std::make_unique<TReal>(r % 3 == 0 ? std::nan("") : double(r % 5)));
+                        if (kind == 2) list->append(std::make_unique<TCircle>(r % 3));
+                    }
+                    list->reset();
+                    const auto before = contents(*list);
+                    RecordedStage rec;
+                    rec.endeAtStep = ende ? 1 : 0;
+                    (list.get()->*s.sort)(rec.stage);
+                    ASSERT_EQ(contents(*list), before) << s.name << " kind " << kind;
+                    ASSERT_TRUE(list->verify());
+                }
+            }
+        }
+    }
+}
+
+// A long ascending list puts quicksort 2 one level deeper per element; the
+// levels live on the heap, not on the call stack.
+TEST_F(ListDemoRandomTest, LongListsSortWithoutDeepRecursion) {
+    std::vector<int> ascending(1500);
+    for (int k = 0; k < 1500; ++k) ascending[k] = k;
+    for (Sort sort : {&TListDemo::quickSort2Demo, &TListDemo::quickSort1Demo}) {
+        RecordedStage r;
+        r.endeAtStep = 1;
+        std::vector<int> input = ascending;
+        std::reverse(input.begin(), input.end());
+        if (sort == &TListDemo::quickSort2Demo) input = ascending;
+        auto list = integers(input);
+        (list.get()->*sort)(r.stage);
+        EXPECT_EQ(values(*list), ascending);
+    }
+}
+
+TEST_F(ListDemoRandomTest, MergeSortStopsWhenAPassDoesNotReduceTheRuns) {
+    for (bool ende : {false, true}) {
+        auto list = std::make_unique<TListDemo>();
+        for (int v : {0, 3, 2, 2, 2, 4, 3, 2, 3, 3}) list->append(std::make_unique<TTable>(v));
+        list->reset();
+        RecordedStage rec;
+        rec.clock.maxPauses = 1000;
+        rec.endeAtStep = ende ? 1 : 0;
+        const auto before = contents(*list);
+        list->mergeSortDemo(rec.stage);
+        EXPECT_EQ(contents(*list), before);
+        EXPECT_EQ(list->count(), 10);
+    }
+}

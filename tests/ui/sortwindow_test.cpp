@@ -1,0 +1,280 @@
+// The sort window "Demonstration von Sortieralgorithmen": opened from the list
+// page, sorts run through its buttons with a scripted clock that presses the
+// window's own "Weiter" (or "Ende") while a step waits; the locking of the
+// main window while it is open, and leaving it by its close button or by
+// activating another window.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+#include "demo/listdemo.h"
+#include "demo/sortstage.h"
+#include "demo/stepclock.h"
+#include "tests/demo/sortdemosupport.h"
+#include "tests/ui/pagefixture.h"
+#include "tests/ui/treepagesupport.h"
+#include "ui/tformdemo.h"
+
+using treepagetest::enabledButtons;
+using treepagetest::usablePages;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Waits nowhere: at each wait phase it records the info field and runs
+// `during`, which presses a button of the window the way a user does.
+class WindowClock final : public StepClock {
+public:
+    void pause(int milliseconds) override {
+        pauses.push_back(milliseconds);
+        if (during) during(static_cast<int>(pauses.size()));
+    }
+    std::vector<int> pauses;
+    std::function<void(int)> during;
+};
+
+const std::set<std::string> kWindowButtons = {
+    "BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen", "BitBtnQuick1",
+    "BitBtnMerge",  "BitBtnQuick2",    "BitBtnSchliessen"};
+
+class SortWindowTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        form->setStepClock(&clock);
+        showPage("TabSheetListe");
+        clock.during = [this](int) {
+            infos.push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
+            while_.push_back(enabledButtons(*window()));
+            if (onStep) onStep(static_cast<int>(infos.size()));
+            if (!window()->stage().stepEnde) pressInWindow("BitBtnWeiter");
+        };
+    }
+    void TearDown() override {
+        form->setStepClock(nullptr);
+        PageFixture::TearDown();
+    }
+
+    TFormDemo* window() { return form->findChild<TFormDemo*>("TFormDemo"); }
+    template <typename T>
+    T* inWindow(const char* name) {
+        T* w = window()->findChild<T*>(name);
+        EXPECT_TRUE(w) << name;
+        return w;
+    }
+    void pressInWindow(const char* name) {
+        auto* b = inWindow<QPushButton>(name);
+        ASSERT_TRUE(b->isEnabled()) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    std::string windowMemo(const char* name) {
+        return inWindow<MemoView>(name)->toPlainText().toStdString();
+    }
+    // Integers typed and inserted one by one (each goes in front).
+    void insertIntegers(std::initializer_list<int> values) {
+        find<QRadioButton>("RadioButtonInteger")->setChecked(true);
+        for (int v : values) {
+            type("EditLEingabe", QString::number(v));
+            click("ButtonLInsert");
+        }
+    }
+    void open() {
+        click("BitBtnLSortdemo");
+        ASSERT_TRUE(window()->isVisible());
+    }
+    std::vector<std::string> labels() {
+        Lines texts;
+        for (const char* n : {"LabelQuelleZiel", "LabelZwischenZiel1", "LabelZwischenZiel2"})
+            texts.push_back(inWindow<QLabel>(n)->text().toStdString());
+        return texts;
+    }
+
+    WindowClock clock;
+    Lines infos;
+    std::vector<std::set<std::string>> while_;
+    std::function<void(int)> onStep;
+};
+
+}  // namespace
+
+TEST_F(SortWindowTest, TheWindowExistsHiddenWithItsDesignedControls) {
+    TFormDemo* w = window();
+    ASSERT_TRUE(w);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->windowTitle().toStdString(), "Demonstration von Sortieralgorithmen");
+    EXPECT_EQ(w->size(), QSize(839, 565));
+    struct Control {
+        const char* name;
+        const char* caption;
+        QRect geometry;
+    };
+    const Control buttons[] = {
+        {"BitBtnWeiter", "Weiter", {48, 368, 75, 25}},
+        {"BitBtnEnde", "Ende", {48, 400, 75, 25}},
+        {"BitBtnSchliessen", "&Schließen", {48, 456, 75, 25}},
+        {"BitBtnBubble", "Bubblesort", {176, 368, 105, 25}},
+        {"BitBtnInsertion", "Direktes Einfügen", {176, 400, 105, 25}},
+        {"BitBtnAuswaehlen", "Direktes Auswählen", {296, 368, 105, 25}},
+        {"BitBtnQuick1", "Quicksort 1", {296, 400, 105, 25}},
+        {"BitBtnMerge", "Mergesort", {416, 368, 105, 25}},
+        {"BitBtnQuick2", "Quicksort 2", {416, 400, 105, 25}},
+    };
+    for (const Control& c : buttons) {
+        auto* b = inWindow<QPushButton>(c.name);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->text().toStdString(), c.caption);
+        EXPECT_EQ(b->geometry(), c.geometry) << c.name;
+        EXPECT_EQ((b->focusPolicy() & Qt::TabFocus) != 0, std::string(c.name) == "BitBtnSchliessen")
+            << c.name;
+    }
+    EXPECT_EQ(inWindow<QWidget>("BitBtnQuick1")->toolTip().toStdString(),
+              "Algorithmus wie bei Feldern");
+    EXPECT_EQ(inWindow<QWidget>("BitBtnQuick2")->toolTip().toStdString(),
+              "Algorithmus an die Listenstruktur angepasst");
+    EXPECT_EQ(inWindow<QWidget>("MemoQuelle")->geometry(), QRect(8, 24, 209, 289));
+    EXPECT_EQ(inWindow<QWidget>("MemoZwischen1")->geometry(), QRect(304, 24, 209, 289));
+    EXPECT_EQ(inWindow<QWidget>("MemoZwischen2")->geometry(), QRect(600, 24, 209, 289));
+    EXPECT_EQ(inWindow<QWidget>("EditSortInfo")->geometry(), QRect(8, 336, 801, 21));
+    EXPECT_TRUE(inWindow<QLineEdit>("EditSortInfo")->isReadOnly());
+    EXPECT_EQ(labels(), (Lines{"Quelle und Ziel", "", ""}));
+    EXPECT_EQ(inWindow<QWidget>("LabelZwischenZiel1")->pos(), QPoint(288, 8));
+}
+
+TEST_F(SortWindowTest, AnEmptyListIsRefusedAndTheWindowStaysHidden) {
+    click("BitBtnLSortdemo");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Die Liste ist leer"});
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
+    EXPECT_TRUE(hasFocus("EditLEingabe"));
+}
+
+TEST_F(SortWindowTest, OpeningLocksTheMainWindowAndShowsTheListFromTheStart) {
+    insertIntegers({2, 1});
+    click("ButtonLAdvance");
+    open();
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_TRUE(enabledButtons(*form).empty());
+    EXPECT_TRUE(usablePages(form->pageControl()).empty());
+    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+    EXPECT_EQ(windowMemo("MemoQuelle"), "     <--\n[1]\n[2]");
+    EXPECT_EQ(form->theListe().position(), 0);
+    EXPECT_EQ(window()->stage().elementClassName, "TINTEGER");
+    EXPECT_EQ(window()->stage().stepLevel, 0);
+}
+
+TEST_F(SortWindowTest, BubbleSortStepsWithWeiterAndEndsWithTheSortedListOnBothWindows) {
+    insertIntegers({2, 1, 3});  // the list is 3, 1, 2
+    open();
+    pressInWindow("BitBtnBubble");
+    const std::string start =
+        "Start am Listenanfang: Austausch der Elemente eines nicht aufsteigend sortierten Paares";
+    EXPECT_EQ(infos, (Lines{start, "3 und 1 werden miteinander getauscht",
+                            "3 und 2 werden miteinander getauscht",
+                            "Das Listenende (ab dem 3.ten Element) ist jetzt sotiert", start,
+                            "Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert"}));
+    for (const auto& enabled : while_)
+        EXPECT_EQ(enabled, (std::set<std::string>{"BitBtnWeiter", "BitBtnEnde"}));
+    EXPECT_EQ(clock.pauses, std::vector<int>(6, kSortPollMs));
+    EXPECT_EQ(windowMemo("MemoQuelle"), "\n[1]  <--\n[2]\n[3]");
+    EXPECT_EQ(memo("MemoListe"), "\n[1]  <--\n[2]\n[3]");
+    EXPECT_EQ(field("EditLCurrent"), "1");
+    EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
+    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+    EXPECT_TRUE(enabledButtons(*form).empty());  // still open: still locked
+}
+
+TEST_F(SortWindowTest, EndeAtTheFirstStepFinishesAtOnceWithThePlainSortedList) {
+    const struct {
+        const char* button;
+    } sorts[] = {{"BitBtnBubble"}, {"BitBtnInsertion"}, {"BitBtnAuswaehlen"},
+                 {"BitBtnQuick1"}, {"BitBtnQuick2"},    {"BitBtnMerge"}};
+    for (const auto& s : sorts) {
+        find<QRadioButton>("RadioButtonKeineDoppelt")->setChecked(true);
+        click("BitBtnAbsteigend");  // 8, 7, ..., 1
+        open();
+        infos.clear();
+        clock.pauses.clear();
+        onStep = [this](int step) {
+            if (step == 1) pressInWindow("BitBtnEnde");
+        };
+        pressInWindow(s.button);
+        // One wait; the steps after "Ende" pass the window one event pass each.
+        ASSERT_FALSE(clock.pauses.empty());
+        EXPECT_EQ(clock.pauses[0], kSortPollMs) << s.button;
+        for (std::size_t k = 1; k < clock.pauses.size(); ++k) EXPECT_EQ(clock.pauses[k], 0);
+        EXPECT_EQ(sorttest::values(form->theListe()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}))
+            << s.button;
+        EXPECT_EQ(windowMemo("MemoQuelle"), memo("MemoListe")) << s.button;
+        EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
+        pressInWindow("BitBtnSchliessen");
+    }
+}
+
+TEST_F(SortWindowTest, QuickSort2AndMergesortTitleTheListsWhileTheyRun) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    Lines during;
+    onStep = [&](int step) {
+        if (step == 1) {
+            const Lines l = labels();
+            during.insert(during.end(), l.begin(), l.end());
+        }
+    };
+    pressInWindow("BitBtnQuick2");
+    EXPECT_EQ(labels(), (Lines{"Quelle und Ziel", "", ""}));
+    EXPECT_EQ(memo("MemoListe"), "\n[1]\n[3]  <--\n[5]\n[8]");
+    infos.clear();
+    pressInWindow("BitBtnMerge");
+    EXPECT_EQ(during, (Lines{"Aktuelle Liste", "Obere Teilliste", "Untere Teilliste",
+                             "Aktuelle Liste", "1. Teilliste", "2. Teilliste"}));
+    EXPECT_EQ(labels(), (Lines{"Quelle und Ziel", "", ""}));
+    EXPECT_EQ(infos.back(), "Da die 2. Zwischenliste leer ist, ist das Verfahren abgeschlossen.");
+}
+
+TEST_F(SortWindowTest, TheCloseButtonUnlocksTheMainWindowAndFocusesTheEntry) {
+    insertIntegers({1});
+    const auto before = enabledButtons(*form);
+    open();
+    pressInWindow("BitBtnSchliessen");
+    EXPECT_FALSE(window()->isVisible());
+    auto after = enabledButtons(*form);
+    for (const char* weiter : {"BitBtnTWeiter", "BitBtnAweiter", "BitBtnBweiter"})
+        after.erase(weiter);
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(hasFocus("EditLEingabe"));
+}
+
+TEST_F(SortWindowTest, ActivatingTheMainWindowClosesTheSortWindowAndUnlocks) {
+    insertIntegers({1, 2});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    // The main window counts as active while its sort window is: wait for
+    // the sort window to see that it lost the activation.
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window()->isVisible(); }));
+    EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
+}
+
+// Leaving the window during a sort finishes the sort at once; the main window
+// stays locked until the sort has put every element back.
+TEST_F(SortWindowTest, LeavingDuringASortFinishesItBeforeTheMainWindowIsUnlocked) {
+    insertIntegers({4, 1, 3, 2});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    std::set<std::string> mainWhileFinishing{"not looked"};
+    onStep = [&](int step) {
+        if (step != 2) return;
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window()->isVisible(); }));
+        mainWhileFinishing = enabledButtons(*form);
+    };
+    pressInWindow("BitBtnMerge");
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(mainWhileFinishing.empty());
+    EXPECT_EQ(infos.size(), 2u);
+    EXPECT_EQ(memo("MemoListe"), "     <--\n[1]\n[2]\n[3]\n[4]");
+    EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
+    EXPECT_EQ(form->theListe().count(), 4);
+}
