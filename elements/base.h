@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "elements/smallobjects.h"
+
 class TBase;
 class TWriter;
 class TReader;
@@ -31,6 +33,8 @@ inline constexpr std::int32_t kOtherClass = 2;
 class TBase {
 public:
     static const ClassInfo info;
+
+    TESSARO_SMALL_OBJECT_ALLOCATION
 
     virtual ~TBase() = default;
 

@@ -12,7 +12,7 @@ void saveElement(TWriter& writer, const TBase& element) {
 }
 
 std::unique_ptr<TBase> loadElement(TReader& reader) {
-    const std::string name = reader.readString();
+    const std::string_view name = reader.readStringLent();
     const ClassInfo& cls = registry::find(name);
     // Base and container classes are registered but hold no value of their
     // own; a file that names one is refused like an unknown class.

@@ -135,6 +135,20 @@ std::string TReader::readString() {
     }
 }
 
+std::string_view TReader::readStringLent() {
+    // A short text that lies whole in the buffer is lent from there.
+    if (end_ - pos_ >= 2 && buffer_[pos_] == tag::shortText) {
+        const std::size_t size = buffer_[pos_ + 1];
+        if (size <= end_ - pos_ - 2) {
+            const auto* text = reinterpret_cast<const char*>(buffer_ + pos_ + 2);
+            pos_ += size + 2;
+            return {text, size};
+        }
+    }
+    lent_ = readString();
+    return lent_;
+}
+
 char TReader::readChar() {
     const std::string text = readString();
     if (text.size() != 1) invalidValue();

@@ -88,6 +88,22 @@ void TWriter::writeFloat(Extended value) {
 }
 
 void TWriter::writeString(std::string_view text) {
+    // Short ASCII texts, the usual case, are copied and checked in one pass.
+    if (text.size() <= 255 && text.size() + 2 <= kBufferSize - used_) {
+        std::uint8_t* out = buffer_ + used_;
+        unsigned char high = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            out[2 + i] = c;
+            high |= c;
+        }
+        if (high < 0x80) {
+            out[0] = tag::shortText;
+            out[1] = static_cast<std::uint8_t>(text.size());
+            used_ += text.size() + 2;
+            return;
+        }
+    }
     std::uint8_t head[5];
     const bool ascii = std::all_of(text.begin(), text.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });

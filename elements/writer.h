@@ -91,6 +91,9 @@ public:
     Extended readFloat();
     // Tags 6, 12, 20, 18; texts are returned in Windows-1252.
     std::string readString();
+    // As readString, but the text is only lent: it stays valid until the next
+    // read. Spares a copy where the text is looked at once (class names).
+    std::string_view readStringLent();
     // A text of exactly one character.
     char readChar();
     // Consumes one tag byte: true exactly for 9, no payload, never fails
@@ -110,4 +113,5 @@ private:
     std::uint8_t buffer_[kBufferSize];
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    std::string lent_;
 };

@@ -20,6 +20,8 @@ class TReader;
 // rest of the chain. Destroying a node destroys its element and, iteratively,
 // every node after it.
 struct TListNode {
+    TESSARO_SMALL_OBJECT_ALLOCATION
+
     TListNode() = default;
     explicit TListNode(std::unique_ptr<TBase> e) : element(std::move(e)) {}
     ~TListNode();

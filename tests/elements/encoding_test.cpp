@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "elements/errors.h"
 #include "elements/stream.h"
@@ -238,6 +239,23 @@ TEST(Encoding, ValuesLongerThanTheBufferCrossItsBoundary) {
     for (int i = 0; i < 3000; ++i) ASSERT_EQ(reader.readInteger(), i * 1000);
     EXPECT_EQ(reader.readString(), big);
     EXPECT_EQ(reader.readFloat(), 0.1L);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(Encoding, LentTextsEqualReadTextsAlsoAcrossTheBufferEdge) {
+    // Texts of every tag, placed so that some straddle the 4000-byte buffer.
+    StringOutputStream out;
+    std::vector<std::string> texts;
+    {
+        TWriter writer(out);
+        for (int i = 0; i < 700; ++i) {
+            texts.push_back(i % 7 == 0 ? std::string(i % 300, 'x') + "\xE4" : "TName" + std::to_string(i));
+            writer.writeString(texts.back());
+        }
+    }
+    MemoryInputStream in(out.bytes());
+    TReader reader(in);
+    for (const auto& text : texts) ASSERT_EQ(reader.readStringLent(), text);
     EXPECT_TRUE(reader.atEnd());
 }
 

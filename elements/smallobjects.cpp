@@ -1,0 +1,89 @@
+#include "elements/smallobjects.h"
+
+#include <array>
+#include <memory>
+#include <new>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TESSARO_POOL_OFF 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESSARO_POOL_OFF 1
+#endif
+#endif
+
+namespace smallobjects {
+namespace {
+
+constexpr std::size_t kGrain = alignof(std::max_align_t);
+constexpr std::size_t kClasses = 6;  // up to 96 bytes
+constexpr std::size_t kLargest = kGrain * kClasses;
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+struct FreeSlot {
+    FreeSlot* next;
+};
+
+// One free list per size class; chunks are kept for the whole run, and freed
+// slots are reused by the next object of their class. The program has one
+// thread.
+struct Pool {
+    std::array<FreeSlot*, kClasses> free{};
+    std::vector<std::unique_ptr<std::byte[]>> chunks;
+    std::byte* fresh = nullptr;
+    std::size_t freshLeft = 0;
+
+    void* take(std::size_t sizeClass) {
+        if (FreeSlot* slot = free[sizeClass]) {
+            free[sizeClass] = slot->next;
+            return slot;
+        }
+        const std::size_t bytes = (sizeClass + 1) * kGrain;
+        if (freshLeft < bytes) {
+            chunks.push_back(std::make_unique<std::byte[]>(kChunkBytes));
+            fresh = chunks.back().get();
+            freshLeft = kChunkBytes;
+        }
+        void* memory = fresh;
+        fresh += bytes;
+        freshLeft -= bytes;
+        return memory;
+    }
+
+    void give(void* memory, std::size_t sizeClass) noexcept {
+        auto* slot = static_cast<FreeSlot*>(memory);
+        slot->next = free[sizeClass];
+        free[sizeClass] = slot;
+    }
+};
+
+Pool& pool() {
+    // Never destroyed: objects may be freed during static destruction.
+    static Pool* instance = new Pool;
+    return *instance;
+}
+
+std::size_t sizeClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain - 1; }
+
+}  // namespace
+
+void* allocate(std::size_t size) {
+#ifndef TESSARO_POOL_OFF
+    if (size != 0 && size <= kLargest) return pool().take(sizeClassOf(size));
+#endif
+    return ::operator new(size);
+}
+
+void release(void* memory, std::size_t size) noexcept {
+    if (memory == nullptr) return;
+#ifndef TESSARO_POOL_OFF
+    if (size != 0 && size <= kLargest) {
+        pool().give(memory, sizeClassOf(size));
+        return;
+    }
+#endif
+    ::operator delete(memory, size);
+}
+
+}  // namespace smallobjects
