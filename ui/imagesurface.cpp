@@ -1,5 +1,7 @@
 #include "ui/imagesurface.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -18,7 +20,10 @@ constexpr int kColorBtnHighlight = 20;
 
 ImageSurface::ImageSurface(QImage& image, QWidget* view) : image_(image), view_(view) {
     font_.setFamily(QStringLiteral("MS Sans Serif"));
-    font_.setPointSize(8);
+    // Numbers are drawn, and erased by drawing them again in the background
+    // colour, pixel for pixel: anti-aliased edges would leave traces.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    setFontSize(8);
 }
 
 QColor ImageSurface::toQColor(Color color) {
@@ -49,8 +54,11 @@ void ImageSurface::setFontName(std::string_view name) {
     font_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+// The drawings were laid out for a 96-dpi screen: 8 points are 11 pixels,
+// whose text cell is 13 pixels high, the distance of the keys in a B-tree
+// page. Pixel sizes keep that on screens of every resolution.
 void ImageSurface::setFontSize(int points) {
-    if (points > 0) font_.setPointSize(points);
+    if (points > 0) font_.setPixelSize(qRound(points * 96.0 / 72.0));
 }
 
 void ImageSurface::setFontBold(bool bold) {
@@ -62,7 +70,10 @@ void ImageSurface::textOut(int x, int y, std::string_view utf8) {
     QPainter painter(&image_);
     painter.setFont(font_);
     const QFontMetrics metrics = painter.fontMetrics();
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor_);
+    // The cell never reaches below the designed 13-pixel line height.
+    const int cellHeight = std::min(metrics.height(), (font_.pixelSize() * 13 + 10) / 11);
+    painter.setClipRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight));
+    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight), brushColor_);
     painter.setPen(fontColor_);
     painter.drawText(x, y + metrics.ascent(), text);
     painter.end();
