@@ -24,8 +24,8 @@ std::string floatText(Float value) {
 std::string charText(char c) {
     const auto byte = static_cast<unsigned char>(c);
     const char32_t code = cp1252::toUnicode(byte);
-    if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) return "#" + std::to_string(byte);
-    return "'" + cp1252::toUtf8(std::string_view(&c, 1)) + "'";
+    if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) return std::string("#").append(std::to_string(byte));
+    return std::string("'").append(cp1252::toUtf8(std::string_view(&c, 1))).append("'");
 }
 
 std::string colorText(std::int32_t color) {
@@ -59,14 +59,17 @@ std::string valueText(const TBase& element) {
     if (const auto* v = dynamic_cast<const TChar*>(&element)) return charText(v->getValue());
     if (const auto* v = dynamic_cast<const TTBruch*>(&element)) {
         const Fraction f = v->getValue();
-        return std::to_string(f.numerator) + "/" + std::to_string(f.denominator);
+        return std::to_string(f.numerator).append("/").append(std::to_string(f.denominator));
     }
     return std::string(element.className());
 }
 
 std::string memoText(const TBase& element) {
     if (isString(element)) return valueText(element);
-    return "[" + valueText(element) + "]";
+    std::string text = "[";
+    text += valueText(element);
+    text += ']';
+    return text;
 }
 
 }  // namespace elementtext
