@@ -135,6 +135,18 @@ int ListPage::generationCount() {
     return n;
 }
 
+bool ListPage::refusedWhenEmpty(const TListe& list) {
+    if (!list.isEmpty()) return false;
+    form_.dialogs().information(listtext::empty);
+    return true;
+}
+
+bool ListPage::refusedAtEnd(const TListe& list) {
+    if (!list.isAtEnd()) return false;
+    form_.dialogs().information(listtext::atEnd);
+    return true;
+}
+
 void ListPage::ButtonLResetClick() {
     handle([&] {
         form_.theListe().reset();
@@ -145,10 +157,7 @@ void ListPage::ButtonLResetClick() {
 void ListPage::ButtonLAdvanceClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isAtEnd()) {
-            form_.dialogs().information(listtext::atEnd);
-            return;
-        }
+        if (refusedAtEnd(list)) return;
         list.advance();
         showList();
     });
@@ -166,10 +175,7 @@ void ListPage::ButtonLInsertClick() {
 void ListPage::ButtonLFindElemClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
         std::unique_ptr<TBase> key;
         if (!form_.parseEntry(editEingabe_->text(), key)) return;
         const bool found = list.findElem(*key) != nullptr;
@@ -181,14 +187,8 @@ void ListPage::ButtonLFindElemClick() {
 void ListPage::ButtonLUpdateClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
-        if (list.isAtEnd()) {
-            form_.dialogs().information(listtext::atEnd);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
         std::unique_ptr<TBase> element;
         if (!form_.parseEntry(editEingabe_->text(), element)) return;
         list.update(std::move(element));
@@ -199,14 +199,8 @@ void ListPage::ButtonLUpdateClick() {
 void ListPage::ButtonLElemClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
-        if (list.isAtEnd()) {
-            form_.dialogs().information(listtext::atEnd);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
         editEingabe_->setText(QString::fromStdString(elementtext::valueText(*list.elem())));
     });
 }
@@ -214,14 +208,8 @@ void ListPage::ButtonLElemClick() {
 void ListPage::ButtonLDeleteClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
-        if (list.isAtEnd()) {
-            form_.dialogs().information(listtext::atEnd);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
         list.deleteElem();
         showList();
     });
@@ -230,10 +218,7 @@ void ListPage::ButtonLDeleteClick() {
 void ListPage::ButtonLClearClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
         list.clear();
         showList();
     });
@@ -242,10 +227,7 @@ void ListPage::ButtonLClearClick() {
 void ListPage::ButtonLSaveClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
         const std::string name = form_.saveWithDialog(listtext::extension, listtext::filter);
         if (!name.empty()) list.saveToFile(name);
     });
@@ -272,10 +254,7 @@ void ListPage::ButtonLLoadClick() {
 void ListPage::ButtonLSortClick() {
     handle([&] {
         TListe& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
         list.sortAscii();
         showList();
     });
@@ -285,10 +264,7 @@ void ListPage::BitBtnLSortdemoClick() {
     bool started = false;
     guard(form_.dialogs(), [&] {
         TListDemo& list = form_.theListe();
-        if (list.isEmpty()) {
-            form_.dialogs().information(listtext::empty);
-            return;
-        }
+        if (refusedWhenEmpty(list)) return;
         if (list.hasMixedClasses()) {
             form_.dialogs().information(listtext::mixedClasses);
             return;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class TForm1;
+class TListe;
 class QLineEdit;
 class MemoView;
 class QRadioButton;
@@ -56,6 +57,10 @@ public slots:
     void BitBtnAbsteigendClick();
 
 private:
+    // The two mistakes most buttons answer before doing anything: the list is
+    // empty, or the cursor stands behind the last element. True when refused.
+    bool refusedWhenEmpty(const TListe& list);
+    bool refusedAtEnd(const TListe& list);
     // Runs body through the guard, then puts the focus into EditLEingabe.
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true);
