@@ -83,7 +83,7 @@ void release(void* memory, std::size_t size) noexcept {
         return;
     }
 #endif
-    ::operator delete(memory, size);
+    ::operator delete(memory);
 }
 
 }  // namespace smallobjects

@@ -40,9 +40,9 @@ AvlTreePage::AvlTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_
         {"ButtonAload", "&Load", &AvlTreePage::ButtonALoadClick},
     };
     int y = 8;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelABaum, spec.name, u(spec.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelABaum, entry.name, u(entry.caption), 8, y);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         y += 32;
     }
 

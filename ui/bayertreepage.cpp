@@ -44,9 +44,9 @@ BayerTreePage::BayerTreePage(TForm1& form, QWidget* parent)
         {"ButtonBload", "&Load", &BayerTreePage::ButtonBLoadClick},
     };
     int y = 8;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelBBaum, spec.name, u(spec.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelBBaum, entry.name, u(entry.caption), 8, y);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         y += 32;
     }
 

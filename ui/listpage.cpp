@@ -71,9 +71,9 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
         {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
     };
     int y = 12;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelListe, spec.name, utf8(spec.caption), 12, y, 89, 25);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelListe, entry.name, utf8(entry.caption), 12, y, 89, 25);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         y += 32;
     }
 

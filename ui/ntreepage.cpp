@@ -61,9 +61,9 @@ NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         {"ButtonNLoad", "&Load", &NtreePage::ButtonNLoadClick},
     };
     int by = 8;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelNBaum, spec.name, u(spec.caption), 8, by, 97, 25);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelNBaum, entry.name, u(entry.caption), 8, by, 97, 25);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         by += 32;
     }
 

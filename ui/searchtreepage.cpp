@@ -44,9 +44,9 @@ SearchTreePage::SearchTreePage(TForm1& form, QWidget* parent) : QWidget(parent),
         {"ButtonTBalance", "&Balance", &SearchTreePage::ButtonTBalanceClick},
     };
     int y = 8;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelTBaum, spec.name, u(spec.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelTBaum, entry.name, u(entry.caption), 8, y);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         y += 32;
     }
 

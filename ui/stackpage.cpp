@@ -55,9 +55,9 @@ StackPage::StackPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         {"ButtonKLoad", "&Load", &StackPage::ButtonKLoadClick},
     };
     int y = 8;
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = button(panelKeller, spec.name, utf8(spec.caption), 16, y);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const ButtonSpec& entry : buttons) {
+        auto* b = button(panelKeller, entry.name, utf8(entry.caption), 16, y);
+        connect(b, &QPushButton::clicked, this, entry.handler);
         y += 32;
     }
 

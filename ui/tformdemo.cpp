@@ -75,9 +75,9 @@ TFormDemo::TFormDemo(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
     connect(ende_, &QPushButton::clicked, this, &TFormDemo::BitBtnEndeClick);
     connect(schliessen_, &QPushButton::clicked, this, &TFormDemo::BitBtnSchliessenClick);
     for (int k = 0; k < 6; ++k) {
-        const SortButton& spec = kSortButtons[k];
-        sortButtons_[k] = button(this, spec.name, utf8(spec.caption), spec.x, spec.y, 105, 25);
-        connect(sortButtons_[k], &QPushButton::clicked, this, spec.handler);
+        const SortButton& entry = kSortButtons[k];
+        sortButtons_[k] = button(this, entry.name, utf8(entry.caption), entry.x, entry.y, 105, 25);
+        connect(sortButtons_[k], &QPushButton::clicked, this, entry.handler);
     }
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
