@@ -26,12 +26,7 @@ AvlTreePage::AvlTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_
     editEingabe_ = edit(this, "EditAEingabe", 8, 32, 97, 21);
 
     auto* panelABaum = panel(this, "PanelABaum", 8, 76, 97, 209);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (AvlTreePage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<AvlTreePage> buttons[] = {
         {"ButtonAInsert", "&Insert", &AvlTreePage::ButtonAInsertClick},
         {"ButtonADelete", "&Delete", &AvlTreePage::ButtonADeleteClick},
         {"ButtonAClear", "&Clear", &AvlTreePage::ButtonAClearClick},
@@ -39,12 +34,7 @@ AvlTreePage::AvlTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_
         {"ButtonAsave", "&Save", &AvlTreePage::ButtonASaveClick},
         {"ButtonAload", "&Load", &AvlTreePage::ButtonALoadClick},
     };
-    int y = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelABaum, entry.name, u(entry.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelABaum, this, buttons, 8, 8);
 
     label(this, "LabelAtiefe", u("Baumtiefe"), 112, 88);
     editTiefe_ = edit(this, "EditAtiefe", 112, 104, 81, 21, true);

@@ -30,12 +30,7 @@ BayerTreePage::BayerTreePage(TForm1& form, QWidget* parent)
     editEingabe_ = edit(this, "EditBEingabe", 16, 48, 97, 21);
 
     auto* panelBBaum = panel(this, "PanelBBaum", 16, 92, 97, 217);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (BayerTreePage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<BayerTreePage> buttons[] = {
         {"ButtonBInsert", "&Insert", &BayerTreePage::ButtonBInsertClick},
         {"ButtonBDelete", "&Delete", &BayerTreePage::ButtonBDeleteClick},
         {"ButtonBClear", "&Clear", &BayerTreePage::ButtonBClearClick},
@@ -43,12 +38,7 @@ BayerTreePage::BayerTreePage(TForm1& form, QWidget* parent)
         {"ButtonBsave", "&Save", &BayerTreePage::ButtonBSaveClick},
         {"ButtonBload", "&Load", &BayerTreePage::ButtonBLoadClick},
     };
-    int y = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelBBaum, entry.name, u(entry.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelBBaum, this, buttons, 8, 8);
 
     label(this, "LabelBAnz", u("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);

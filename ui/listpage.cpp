@@ -51,12 +51,7 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
     radioInteger_ = radio(group, "RadioButtonInteger", utf8("Integer-Eingabe"), 8, 40, 117, false);
 
     auto* panelListe = panel(this, "PanelListe", 8, 51, 113, 406);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (ListPage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<ListPage> buttons[] = {
         {"ButtonLReset", "&Reset", &ListPage::ButtonLResetClick},
         {"ButtonLAdvance", "&Advance", &ListPage::ButtonLAdvanceClick},
         {"ButtonLInsert", "&Insert", &ListPage::ButtonLInsertClick},
@@ -70,12 +65,7 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
         {"ButtonLSort", "Sor&t (ASCII)", &ListPage::ButtonLSortClick},
         {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
     };
-    int y = 12;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelListe, entry.name, utf8(entry.caption), 12, y, 89, 25);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelListe, this, buttons, 12, 12, 89, 25);
 
     label(this, "LabelCurrent", utf8("Current"), 144, 104);
     editCurrent_ = edit(this, "EditLCurrent", 144, 120, 81, 21, true);

@@ -44,12 +44,7 @@ NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
     }
 
     auto* panelNBaum = panel(this, "PanelNBaum", 152, 16, 113, 305);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (NtreePage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<NtreePage> buttons[] = {
         {"ButtonNCreateRoot", "Crea&teRoot", &NtreePage::ButtonNCreateRootClick},
         {"ButtonNGet", "&GetChildN", &NtreePage::ButtonNGetClick},
         {"ButtonNInsert", "&InsertChildN", &NtreePage::ButtonNInsertClick},
@@ -60,12 +55,7 @@ NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         {"ButtonNSave", "&Save", &NtreePage::ButtonNSaveClick},
         {"ButtonNLoad", "&Load", &NtreePage::ButtonNLoadClick},
     };
-    int by = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelNBaum, entry.name, u(entry.caption), 8, by, 97, 25);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        by += 32;
-    }
+    buttonColumn(panelNBaum, this, buttons, 8, 8, 97, 25);
 
     // Read-only: selecting an item changes nothing.
     treeView_ = new QTreeWidget(this);

@@ -41,12 +41,7 @@ QueuePage::QueuePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
     editEingabe_ = edit(this, "EditSEingabe", 24, 48, 105, 21);
 
     auto* panelSchlange = panel(this, "PanelSchlange", 24, 92, 105, 209);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (QueuePage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<QueuePage> buttons[] = {
         {"ButtonSInsert", "&Insert", &QueuePage::ButtonSInsertClick},
         {"ButtonSDelete", "&Delete", &QueuePage::ButtonSDeleteClick},
         {"ButtonSFront", "&Front", &QueuePage::ButtonSFrontClick},
@@ -54,12 +49,7 @@ QueuePage::QueuePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         {"ButtonSSave", "&Save", &QueuePage::ButtonSSaveClick},
         {"ButtonSLoad", "&Load", &QueuePage::ButtonSLoadClick},
     };
-    int y = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelSchlange, entry.name, utf8(entry.caption), 16, y);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelSchlange, this, buttons, 16, 8);
 
     memo_ = memoView(this, "MemoFifo", 256, 28, 185, 289, ScrollBars::both);
     memo_->setFocusPolicy(Qt::NoFocus);

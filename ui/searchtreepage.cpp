@@ -29,12 +29,7 @@ SearchTreePage::SearchTreePage(TForm1& form, QWidget* parent) : QWidget(parent),
     editEingabe_ = edit(this, "EditTEingabe", 16, 64, 97, 21);
 
     auto* panelTBaum = panel(this, "PanelTBaum", 16, 116, 97, 245);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (SearchTreePage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<SearchTreePage> buttons[] = {
         {"ButtonTinsert", "&Insert", &SearchTreePage::ButtonTInsertClick},
         {"ButtonTdelete", "&Delete", &SearchTreePage::ButtonTdeleteClick},
         {"ButtonTclear", "&Clear", &SearchTreePage::ButtonTClearClick},
@@ -43,12 +38,7 @@ SearchTreePage::SearchTreePage(TForm1& form, QWidget* parent) : QWidget(parent),
         {"ButtonTload", "&Load", &SearchTreePage::ButtonTLoadClick},
         {"ButtonTBalance", "&Balance", &SearchTreePage::ButtonTBalanceClick},
     };
-    int y = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelTBaum, entry.name, u(entry.caption), 8, y);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelTBaum, this, buttons, 8, 8);
 
     label(this, "LabelTtiefe", u("Baumtiefe"), 128, 128);
     editTiefe_ = edit(this, "EditTTiefe", 128, 144, 81, 21, true);

@@ -41,12 +41,7 @@ StackPage::StackPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
     editEingabe_ = edit(this, "EditKEingabe", 32, 56, 105, 21);
 
     auto* panelKeller = panel(this, "PanelKeller", 32, 116, 105, 209);
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        void (StackPage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<StackPage> buttons[] = {
         {"ButtonKpush", "&Push", &StackPage::ButtonKpushClick},
         {"ButtonKpop", "&Pop", &StackPage::ButtonKpopClick},
         {"ButtonKtop", "&Top", &StackPage::ButtonKtopClick},
@@ -54,12 +49,7 @@ StackPage::StackPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
         {"ButtonKSave", "&Save", &StackPage::ButtonKSaveClick},
         {"ButtonKLoad", "&Load", &StackPage::ButtonKLoadClick},
     };
-    int y = 8;
-    for (const ButtonSpec& entry : buttons) {
-        auto* b = button(panelKeller, entry.name, utf8(entry.caption), 16, y);
-        connect(b, &QPushButton::clicked, this, entry.handler);
-        y += 32;
-    }
+    buttonColumn(panelKeller, this, buttons, 16, 8);
 
     memo_ = memoView(this, "Memolifo", 272, 20, 185, 281, ScrollBars::both);
     memo_->setFocusPolicy(Qt::NoFocus);

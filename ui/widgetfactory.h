@@ -5,6 +5,9 @@
 // click, so that they can be typed into or copied from.
 #pragma once
 
+#include <QPushButton>
+#include <cstddef>
+
 #include <QString>
 
 class QFrame;
@@ -30,6 +33,27 @@ QLineEdit* edit(QWidget* parent, const char* name, int x, int y, int width, int 
                 bool readOnly = false);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int x, int y,
                     int width = 73, int height = 25);
+// One button of a page's button column: object name, caption (UTF-8, "&"
+// before the accelerator) and the page's click handler.
+template <typename Page>
+struct ButtonRow {
+    const char* name;
+    const char* caption;
+    void (Page::*handler)();
+};
+
+// The buttons of a column, from (x, y) downward 32 pixels apart, each
+// connected to its handler on page.
+template <typename Page, std::size_t N>
+void buttonColumn(QWidget* parent, Page* page, const ButtonRow<Page> (&rows)[N], int x, int y,
+                  int width = 73, int height = 25) {
+    for (const ButtonRow<Page>& row : rows) {
+        QPushButton* b = button(parent, row.name, QString::fromUtf8(row.caption), x, y, width, height);
+        QObject::connect(b, &QPushButton::clicked, page, row.handler);
+        y += 32;
+    }
+}
+
 // A button in the style of a glyph button of the OK kind.
 QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
                       int width = 75, int height = 25);
