@@ -60,17 +60,7 @@ TreePage& AvlTreePage::treePage() {
 
 template <typename Body>
 void AvlTreePage::handle(Body&& body) {
-    bool closing = false;
-    guard(form_.dialogs(), [&] {
-        try {
-            body();
-        } catch (const DemoCancelled&) {
-            // The window is closing while a step waited: the tree operation
-            // has completed, nothing on the page is touched any more.
-            closing = true;
-        }
-    });
-    if (!closing) editEingabe_->setFocus();
+    if (guardDemonstration(form_.dialogs(), body)) editEingabe_->setFocus();
 }
 
 bool AvlTreePage::emptyTree() {

@@ -61,17 +61,7 @@ StepClock& BayerTreePage::treeClock() {
 
 template <typename Body>
 void BayerTreePage::handle(Body&& body) {
-    bool closing = false;
-    guard(form_.dialogs(), [&] {
-        try {
-            body();
-        } catch (const DemoCancelled&) {
-            // The window is closing while a step waited: the tree operation
-            // has completed, nothing on the page is touched any more.
-            closing = true;
-        }
-    });
-    if (!closing) editEingabe_->setFocus();
+    if (guardDemonstration(form_.dialogs(), body)) editEingabe_->setFocus();
 }
 
 bool BayerTreePage::emptyTree() {

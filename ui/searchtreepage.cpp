@@ -72,17 +72,7 @@ TreePage& SearchTreePage::treePage() {
 
 template <typename Body>
 void SearchTreePage::handle(bool focusEntry, Body&& body) {
-    bool closing = false;
-    guard(form_.dialogs(), [&] {
-        try {
-            body();
-        } catch (const DemoCancelled&) {
-            // The window is closing while a step waited: the tree operation
-            // has completed, nothing on the page is touched any more.
-            closing = true;
-        }
-    });
-    if (focusEntry && !closing) editEingabe_->setFocus();
+    if (guardDemonstration(form_.dialogs(), body) && focusEntry) editEingabe_->setFocus();
 }
 
 bool SearchTreePage::emptyTree() {
