@@ -19,15 +19,17 @@ inline constexpr const char* productName = "Tessaro";
 inline constexpr const char* version = "Version 2.5";
 inline constexpr const char* credit =
     "Eine Werkbank für abstrakte Datentypen im Informatikunterricht";
-inline constexpr const char* web = "tessaro.example";
-inline constexpr const char* mail = "info@tessaro.example";
 inline constexpr const char* terms = "Frei zur Benutzung in Schule und Studium";
 inline constexpr const char* warranty =
     "Keine Garantie auf Fehlerfreiheit Benutzung auf eigenes Risiko";
 inline constexpr const char* close = "&Schließen";
 }  // namespace abouttext
 
-TAboutBox::TAboutBox(QWidget* parent)
+TAboutBox::Addresses TAboutBox::builtAddresses() {
+    return {QString::fromUtf8(TESSARO_HOMEPAGE), QString::fromUtf8(TESSARO_CONTACT)};
+}
+
+TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       opener_([](const QString& address) { QDesktopServices::openUrl(QUrl(address)); }) {
     setObjectName("TAboutBox");
@@ -56,8 +58,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     label(panel1, "Version", u(abouttext::version), 136, 40);
     label(panel1, "Copyright", u(abouttext::credit), 8, 88, 263, 39);
 
-    buttonWebseite_ = button(panel1, "ButtonWebseite", u(abouttext::web), 40, 136, 97, 25);
-    buttonMail_ = button(panel1, "ButtonMail", u(abouttext::mail), 184, 136, 153, 25);
+    buttonWebseite_ = button(panel1, "ButtonWebseite", addresses.web, 40, 136, 97, 25);
+    buttonMail_ = button(panel1, "ButtonMail", addresses.mail, 184, 136, 153, 25);
+    buttonWebseite_->setVisible(!addresses.web.isEmpty());
+    buttonMail_->setVisible(!addresses.mail.isEmpty());
     connect(buttonWebseite_, &QPushButton::clicked, this, &TAboutBox::ButtonWebseiteClick);
     connect(buttonMail_, &QPushButton::clicked, this, &TAboutBox::ButtonMailClick);
 

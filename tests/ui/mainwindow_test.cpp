@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, ReadTreeNumberAcceptsOneToNinetyNineAndReportsTheRest) {
     }
 }
 
-TEST_F(MainWindowTest, InfoShowsTheAboutWindowWhoseButtonsHandTheirCaptionsToTheShell) {
+TEST_F(MainWindowTest, InfoShowsTheAboutWindow) {
     click("SpeedButtonInfo");
     TAboutBox& about = form->aboutBox();
     EXPECT_TRUE(about.isVisible());
@@ -283,10 +283,21 @@ TEST_F(MainWindowTest, InfoShowsTheAboutWindowWhoseButtonsHandTheirCaptionsToThe
     EXPECT_EQ(about.findChild<QWidget*>("Panel1")->geometry(), QRect(8, 8, 401, 273));
     EXPECT_EQ(about.findChild<QWidget*>("BitBtnSchliessen")->geometry(), QRect(16, 304, 89, 25));
 
+    // The main window stays usable while the about window is shown.
+    EXPECT_TRUE(find<QAbstractButton>("ButtonLInsert")->isEnabled());
+    QTest::mouseClick(about.findChild<QPushButton*>("BitBtnSchliessen"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(MainWindowTest, AddressButtonsHandTheirCaptionsToTheShellAndHideWithoutAddress) {
+    TAboutBox about(form.get(), {"tessaro.example", "info@tessaro.example"});
+    about.showCentered();
     std::vector<QString> opened;
     about.setUrlOpener([&](const QString& address) { opened.push_back(address); });
     auto* web = about.findChild<QPushButton*>("ButtonWebseite");
     auto* mail = about.findChild<QPushButton*>("ButtonMail");
+    EXPECT_TRUE(web->isVisible());
+    EXPECT_TRUE(mail->isVisible());
     QTest::mouseClick(web, Qt::LeftButton);
     QTest::mouseClick(mail, Qt::LeftButton);
     web->setText("example.com/neu");
@@ -296,10 +307,15 @@ TEST_F(MainWindowTest, InfoShowsTheAboutWindowWhoseButtonsHandTheirCaptionsToThe
     EXPECT_EQ(opened[1], "Mailto:info@tessaro.example");
     EXPECT_EQ(opened[2], "http://example.com/neu");
 
-    // The main window stays usable while the about window is shown.
-    EXPECT_TRUE(find<QAbstractButton>("ButtonLInsert")->isEnabled());
-    QTest::mouseClick(about.findChild<QPushButton*>("BitBtnSchliessen"), Qt::LeftButton);
-    EXPECT_FALSE(about.isVisible());
+    // An address that the build does not set leads nowhere: its button is hidden.
+    TAboutBox withoutMail(form.get(), {"tessaro.example", ""});
+    withoutMail.showCentered();
+    EXPECT_TRUE(withoutMail.findChild<QPushButton*>("ButtonWebseite")->isVisible());
+    EXPECT_FALSE(withoutMail.findChild<QPushButton*>("ButtonMail")->isVisible());
+    TAboutBox withoutAny(form.get(), {});
+    withoutAny.showCentered();
+    EXPECT_FALSE(withoutAny.findChild<QPushButton*>("ButtonWebseite")->isVisible());
+    EXPECT_FALSE(withoutAny.findChild<QPushButton*>("ButtonMail")->isVisible());
 }
 
 TEST_F(MainWindowTest, EndeRunsTheQuitHandler) {
