@@ -1,13 +1,17 @@
 // main of the widget tests: the offscreen platform unless another one is set,
-// one QApplication for all tests, then GoogleTest.
+// one QApplication for all tests with the toolkit's German texts, as the
+// program has them, then GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
 
+#include "ui/germantranslation.h"
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    if (!installGermanQtTranslation(app)) return 2;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

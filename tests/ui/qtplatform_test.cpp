@@ -5,10 +5,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -84,6 +86,11 @@ TEST(QtDialogService, SaveDialogIsNonNativeAddsTheDefaultExtensionAndUsesTheFilt
     answerNextModal<QFileDialog>([&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        // The toolkit speaks German, as the program does.
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(buttons);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("&Öffnen"));
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
         dialog->reject();
     });
     EXPECT_EQ(service.getOpenFileName("kdt", "Keller (*.kdt)|*.kdt"), "");
