@@ -1,7 +1,9 @@
 #include "demo/listdemo.h"
 
+#include <cassert>
 #include <limits>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "demo/elementtext.h"
@@ -19,37 +21,77 @@ void registerListDemoClasses() {
 
 namespace {
 
-// The step texts of the six sorts.
+// Every text of the sort window's info field. "{}" stands for a value that
+// fill() inserts: an element text (elementText) or an index.
 namespace sorttext {
+constexpr const char* levelPrefix[] = {
+    "Anwendung auf die Ursprungsliste: ", "Anwendung auf eine obere Teilliste: ",
+    "Anwendung auf eine untere Teilliste: "};
+constexpr const char* sorted = "Die Liste ist jetzt sortiert";
+// Bubble sort.
 constexpr const char* bubbleStart =
     "Start am Listenanfang: Austausch der Elemente eines nicht aufsteigend sortierten Paares";
-constexpr const char* exchanged = " werden miteinander getauscht";
+constexpr const char* bubbleExchange = "{} und {} werden miteinander getauscht";
+constexpr const char* bubbleEnd = "Das Listenende (ab dem {}.ten Element) ist jetzt sotiert";
 constexpr const char* noExchange =
     "Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert";
-constexpr const char* sorted = "Die Liste ist jetzt sortiert";
-constexpr const char* deleted = " wird gelöscht";
+// Straight insertion.
+constexpr const char* deleted = "{} wird gelöscht";
 constexpr const char* inserted =
-    " wird in den vorderen Teil der Liste an der richtigen Position eingefügt";
+    "{} wird in den vorderen Teil der Liste an der richtigen Position eingefügt";
+// Straight selection.
+constexpr const char* firstNoted = "Die Postion des ersten Elementes ({}) wird notiert";
+constexpr const char* nextNoted = "Die Postion des nächsten Elementes ({}) wird notiert";
 constexpr const char* smallestInPlace =
-    " des nicht sortierten Restfeldes steht an der richtigen Stelle";
-constexpr const char* smallestExchanged = " des nicht sortierten Restfeldes wird mit dem Element ";
+    "Das kleinste Element {} des nicht sortierten Restfeldes steht an der richtigen Stelle";
+constexpr const char* smallestExchanged =
+    "Das kleinste Element {} des nicht sortierten Restfeldes wird mit dem Element {} "
+    "ausgetauscht";
+// Quicksort 1.
+constexpr const char* middlePivot =
+    "Aus der Mitte der Liste (Teiliste) wird ein Vergleichselement ({}) bestimmt.";
+constexpr const char* forward =
+    "Ab der Stelle {} wird vorwärts ein Element gesucht, welches größer oder gleich {} ist. "
+    "Gefunden wurde {}.";
+constexpr const char* backward =
+    "Ab der Stelle {} wird rückwärts ein Element gesucht, welches kleiner oder gleich {} ist. "
+    "Gefunden wurde {}.";
+constexpr const char* exchange = "{} und {} werden ausgetauscht.";
+constexpr const char* equalExchange =
+    "{} und {} werden ausgetauscht, worauf wegen der Gleicheit auch verzichtet werden kann.";
 constexpr const char* split =
     "Da sich das Durchlaufen vom Anfang und vom Ende der Liste überlappt, wird die Liste "
     "(Teiliste) aufgeteilt.";
+constexpr const char* splitParts =
+    "In der oberen (unteren) Teilliste stehen nur Elemente, die kleiner (größer) oder gleich dem "
+    "Vergleichselement ({}) sind.";
 constexpr const char* upperPart =
     "Da eine abgespaltene obere Teilliste mehr als ein Element enthält, wird das Verfahren "
-    "rekursiv auf die Elemente von der Position ";
+    "rekursiv auf die Elemente von der Position {} bis zur Position {} angewandt.";
 constexpr const char* lowerPart =
     "Da eine abgespaltene untere Teilliste mehr als ein Element enthält, wird das Verfahren "
-    "rekursiv auf die Elemente von der Position ";
+    "rekursiv auf die Elemente von der Position {} bis zur Position {} angewandt.";
+// Quicksort 2.
+constexpr const char* firstPivot =
+    "Es wird das erste Element ({}) als Vergleichselement bestimmt und entfernt.";
+constexpr const char* toFirstPart =
+    "Da {} kleiner als {} ist, kommt es in die 1. Teilliste und wird in der Quelle entfernt";
+constexpr const char* toSecondPart =
+    "Da {} größer oder gleich {} ist, kommt es in die 2. Teilliste und wird in der Quelle "
+    "entfernt";
+constexpr const char* pivotAlone =
+    "Da die 1. Teilliste leer ist, kommt das Vergleichselement {} in diese Liste";
+constexpr const char* pivotToSecond =
+    "Da die 1. Teilliste nicht leer ist, kommt das Vergleichselement {} in die 2. Teilliste";
 constexpr const char* partsSorted =
     "In der ersten (zweiten) Teilliste stehen nur Elemente, die kleiner (größer) oder gleich dem "
-    "Vergleichelement (";
+    "Vergleichelement ({}) sind";
 constexpr const char* recursion =
     "Das Verfahren wird rekursiv auf die einzelnen Teillisten angewandt, falls sie mehr als ein "
     "Element enthalten.";
 constexpr const char* joined =
     "Die vorher getrennten Listen werden aneinander gefügt (rekursive Rückschritte).";
+// Mergesort.
 constexpr const char* distributed =
     "Sortierte Teilfolgen der Quelle werden wechselweise in 2 Zwischenlisten geschrieben.";
 constexpr const char* mergeDone =
@@ -58,29 +100,29 @@ constexpr const char* merged =
     "Sortierte Teilstücke der Zwischenlisten wurden sortiert zusammengefügt.";
 }  // namespace sorttext
 
+std::string piece(int number) {
+    return std::to_string(number);
+}
+const std::string& piece(const std::string& text) {
+    return text;
+}
+
+// The pattern with each "{}" replaced by the next value, in order; the values
+// themselves are not searched.
+template <class... Values>
+std::string fill(std::string_view pattern, const Values&... values) {
+    std::string out;
+    for (const std::string& value : {piece(values)...}) {
+        const std::size_t at = pattern.find("{}");
+        assert(at != std::string_view::npos);
+        out.append(pattern.substr(0, at)).append(value);
+        pattern.remove_prefix(at + 2);
+    }
+    return out.append(pattern);
+}
+
 std::string text(const TBase* element) {
     return element ? TListDemo::elementText(*element) : std::string();
-}
-
-// A step whose only list is the one being sorted.
-void step(SortStage& stage, const std::string& message, TListe& list, bool showBefore) {
-    TListDemo::sortStep(stage, message, &list, nullptr, nullptr, false, -1, -1, showBefore);
-}
-
-// A step that shows no list.
-void say(SortStage& stage, const std::string& message) {
-    TListDemo::sortStep(stage, message, nullptr, nullptr, nullptr, false, -1, -1, true);
-}
-
-// The info field without level prefix, then the wait.
-void sayPlain(SortStage& stage, const std::string& message) {
-    stage.editSortInfo.setText(message);
-    stage.wait();
-}
-
-void emptyAuxiliaryMemos(SortStage& stage) {
-    stage.memoZwischen1.setText("");
-    stage.memoZwischen2.setText("");
 }
 
 // Length of the list's leading ascending run: the longest prefix in which no
@@ -112,17 +154,25 @@ std::string TListDemo::elementText(const TBase& element) {
     return elementtext::valueText(element);
 }
 
-void TListDemo::sortStep(SortStage& stage, const std::string& message, TListe* source, TListe* aux1,
-                         TListe* aux2, bool markRuns, int first, int last, bool showBefore) {
-    const auto show = [&] {
-        if (source) showList(*source, stage.memoQuelle, markRuns, first, last);
-        if (aux1) showList(*aux1, stage.memoZwischen1, markRuns, first, last);
-        if (aux2) showList(*aux2, stage.memoZwischen2, markRuns, first, last);
+void TListDemo::sortStep(SortStage& stage, std::string_view message, const SortStepView& view) {
+    if (stage.ending() && !view.always) return;
+    if (view.level >= 0) {
+        stage.stepLevel = view.level;
+        stage.memoZwischen1.setText("");
+        stage.memoZwischen2.setText("");
+    }
+    const auto show = [&stage, &v = view] {
+        if (v.source) showList(*v.source, stage.memoQuelle, v.markRuns, v.first, v.last);
+        if (v.aux1) showList(*v.aux1, stage.memoZwischen1, v.markRuns, v.first, v.last);
+        if (v.aux2) showList(*v.aux2, stage.memoZwischen2, v.markRuns, v.first, v.last);
     };
-    if (showBefore) show();
-    stage.editSortInfo.setText(stage.prefix() + message);
+    if (view.showBefore) show();
+    const int level = stage.stepLevel;
+    std::string info =
+        view.prefixed && level >= 0 && level <= 2 ? sorttext::levelPrefix[level] : "";
+    stage.editSortInfo.setText(info.append(message));
     stage.wait();
-    if (!showBefore) show();
+    if (!view.showBefore) show();
 }
 
 // Passes over the unsorted front part, exchanging neighbours that stand in the
@@ -136,31 +186,26 @@ void TListDemo::bubbleSortDemo(SortStage& stage) {
     while (i <= n - 2 && swapped) {
         swapped = false;
         reset();
-        step(stage, sorttext::bubbleStart, *this, true);
+        sortStep(stage, sorttext::bubbleStart, {.source = this, .always = true});
         for (int j = 0; j <= n - i - 2; ++j) {
             const TBase* a = elemAt(j);
             const TBase* b = elemAt(j + 1);
             if (a->compare(*b) != kGreater) continue;
             showList(*this, stage.memoQuelle);
             swap(static_cast<std::uint16_t>(j), static_cast<std::uint16_t>(j + 1));
-            if (!stage.ending())
-                step(stage, text(a) + " und " + text(b) + sorttext::exchanged, *this, false);
+            sortStep(stage, fill(sorttext::bubbleExchange, text(a), text(b)),
+                     {.source = this, .showBefore = false});
             swapped = true;
         }
         ++i;
-        if (swapped) {
-            step(stage,
-                 "Das Listenende (ab dem " + std::to_string(n - i + 1) +
-                     ".ten Element) ist jetzt sotiert",
-                 *this, true);
-        } else {
-            step(stage, sorttext::noExchange, *this, true);
-        }
+        sortStep(stage, swapped ? fill(sorttext::bubbleEnd, n - i + 1) : sorttext::noExchange,
+                 {.source = this, .always = true});
     }
 }
 
 // Takes out each element from the second on and inserts it again in front of
-// the first element of the sorted front part that is not smaller.
+// the first element of the sorted front part that is not smaller. Before each
+// change MemoQuelle shows the list as it stands, unless ending.
 void TListDemo::insertionDemo(SortStage& stage) {
     const int n = count();
     for (int i = 1; i < n; ++i) {
@@ -168,14 +213,14 @@ void TListDemo::insertionDemo(SortStage& stage) {
         const std::string t = text(e.get());
         if (!stage.ending()) showList(*this, stage.memoQuelle);
         deleteElem();
-        if (!stage.ending()) step(stage, t + sorttext::deleted, *this, false);
+        sortStep(stage, fill(sorttext::deleted, t), {.source = this, .showBefore = false});
         reset();
         while (position() < i && elem()->compare(*e) == kLess) advance();
-        if (!stage.ending()) showList(*this, stage.memoQuelle);
+        if (!stage.ending()) showList(*this, stage.memoQuelle);  // the arrow marks the place
         insert(std::move(e));
-        if (!stage.ending()) step(stage, t + sorttext::inserted, *this, false);
+        sortStep(stage, fill(sorttext::inserted, t), {.source = this, .showBefore = false});
     }
-    if (!stage.ending()) step(stage, sorttext::sorted, *this, true);
+    sortStep(stage, sorttext::sorted, {.source = this});
 }
 
 // Finds the smallest element of the unsorted rest and exchanges it with the
@@ -186,13 +231,8 @@ void TListDemo::selectionDemo(SortStage& stage) {
         int minPos = i;
         const TBase* min = elemAt(i);
         const std::string t = text(min);
-        if (!stage.ending()) {
-            step(stage,
-                 std::string(i == 0 ? "Die Postion des ersten Elementes ("
-                                    : "Die Postion des nächsten Elementes (") +
-                     t + ") wird notiert",
-                 *this, true);
-        }
+        sortStep(stage, fill(i == 0 ? sorttext::firstNoted : sorttext::nextNoted, t),
+                 {.source = this});
         advance();
         while (!isAtEnd()) {
             if (elem()->compare(*min) == kLess) {
@@ -202,19 +242,18 @@ void TListDemo::selectionDemo(SortStage& stage) {
             advance();
         }
         if (!stage.ending()) {
+            // Unless ending, the arrow marks the minimum's place before the
+            // exchange, and the cursor stays there.
             moveTo(minPos);
             showList(*this, stage.memoQuelle);
         }
         if (minPos != i) swap(static_cast<std::uint16_t>(minPos), static_cast<std::uint16_t>(i));
-        if (!stage.ending()) {
-            const std::string message =
-                minPos == i ? "Das kleinste Element " + text(min) + sorttext::smallestInPlace
-                            : "Das kleinste Element " + text(min) + sorttext::smallestExchanged +
-                                  t + " ausgetauscht";
-            step(stage, message, *this, false);
-        }
+        sortStep(stage,
+                 minPos == i ? fill(sorttext::smallestInPlace, text(min))
+                             : fill(sorttext::smallestExchanged, text(min), t),
+                 {.source = this, .showBefore = false});
     }
-    if (!stage.ending()) step(stage, sorttext::sorted, *this, true);
+    sortStep(stage, sorttext::sorted, {.source = this});
 }
 
 // The partition sort on the index range L..R with the middle element as pivot
@@ -241,72 +280,45 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
             const int R = r.hi;
             const TBase* pivot = elemAt((L + R) / 2);
             const std::string pv = text(pivot);
-            const auto framed = [&](const std::string& message, bool showBefore) {
-                sortStep(stage, message, this, nullptr, nullptr, false, L, R, showBefore);
-            };
-            if (!stage.ending()) {
-                framed("Aus der Mitte der Liste (Teiliste) wird ein Vergleichselement (" + pv +
-                           ") bestimmt.",
-                       true);
-            }
+            const SortStepView framed{.source = this, .first = L, .last = R};
+            sortStep(stage, fill(sorttext::middlePivot, pv), framed);
             int i = L;
             int j = R;
             do {
                 moveTo(i);
                 while (position() < R && elem()->compare(*pivot) == kLess) advance();
                 const std::string a = text(elem());
-                if (!stage.ending()) {
-                    framed("Ab der Stelle " + std::to_string(i) +
-                               " wird vorwärts ein Element gesucht, welches größer oder gleich " +
-                               pv + " ist. Gefunden wurde " + a + ".",
-                           true);
-                }
+                sortStep(stage, fill(sorttext::forward, i, pv, a), framed);
                 i = position();
                 moveTo(j);
                 while (position() > L && elem()->compare(*pivot) == kGreater) stepBack();
                 const std::string b = text(elem());
-                if (!stage.ending()) {
-                    framed("Ab der Stelle " + std::to_string(j) +
-                               " wird rückwärts ein Element gesucht, welches kleiner oder gleich " +
-                               pv + " ist. Gefunden wurde " + b + ".",
-                           true);
-                }
+                sortStep(stage, fill(sorttext::backward, j, pv, b), framed);
                 j = position();
                 if (j >= i) {
                     swap(static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j));
-                    if (!stage.ending()) {
-                        framed(a != b ? a + " und " + b + " werden ausgetauscht."
-                                      : a + " und " + b +
-                                            " werden ausgetauscht, worauf wegen der Gleicheit "
-                                            "auch verzichtet werden kann.",
-                               false);
-                    }
+                    sortStep(stage,
+                             fill(a != b ? sorttext::exchange : sorttext::equalExchange, a, b),
+                             {.source = this, .first = L, .last = R, .showBefore = false});
                     ++i;
                     --j;
                 }
             } while (j >= i);
-            if (!stage.ending()) say(stage, sorttext::split);
-            sortStep(stage,
-                     "In der oberen (unteren) Teilliste stehen nur Elemente, die kleiner (größer) "
-                     "oder gleich dem Vergleichselement (" +
-                         pv + ") sind.",
-                     this, nullptr, nullptr, false, -1, j == -1 ? 0 : j, true);
+            sortStep(stage, sorttext::split);
+            sortStep(stage, fill(sorttext::splitParts, pv),
+                     {.source = this, .last = j == -1 ? 0 : j, .always = true});
             r.i = i;
             r.j = j;
             r.stage = 1;
             if (L < j) {
-                say(stage, sorttext::upperPart + std::to_string(L) + " bis zur Position " +
-                               std::to_string(j) + " angewandt.");
+                sortStep(stage, fill(sorttext::upperPart, L, j), {.always = true});
                 ranges.push_back({L, j});  // r is not used after this
             }
         } else if (r.stage == 1) {
             r.stage = 2;
-            const int i = r.i;
-            const int R = r.hi;
-            if (i < R) {
-                say(stage, sorttext::lowerPart + std::to_string(i) + " bis zur Position " +
-                               std::to_string(R) + " angewandt.");
-                ranges.push_back({i, R});
+            if (r.i < r.hi) {
+                sortStep(stage, fill(sorttext::lowerPart, r.i, r.hi), {.always = true});
+                ranges.push_back({r.i, r.hi});
             }
         } else {
             ranges.pop_back();
@@ -344,12 +356,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             std::unique_ptr<TBase> pivot = p.elem()->copy();
             p.deleteElem();
             const std::string pv = text(pivot.get());
-            if (!stage.ending()) {
-                step(stage,
-                     "Es wird das erste Element (" + pv +
-                         ") als Vergleichselement bestimmt und entfernt.",
-                     p, false);
-            }
+            sortStep(stage, fill(sorttext::firstPivot, pv), {.source = &p, .showBefore = false});
             while (!p.isEmpty()) {
                 p.reset();
                 const TBase* e = p.elem();
@@ -358,58 +365,33 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 // The part's cursor stays at its start: each element goes to the front.
                 (smaller ? a : b).insert(e->copy());
                 p.deleteElem();
-                if (stage.ending()) continue;
-                if (smaller) {
-                    sortStep(
-                        stage,
-                        "Da " + t + " kleiner als " + pv +
-                            " ist, kommt es in die 1. Teilliste und wird in der Quelle entfernt",
-                        &p, &a, nullptr, false, -1, -1, false);
-                } else {
-                    sortStep(
-                        stage,
-                        "Da " + t + " größer oder gleich " + pv +
-                            " ist, kommt es in die 2. Teilliste und wird in der Quelle entfernt",
-                        &p, nullptr, &b, false, -1, -1, false);
-                }
+                sortStep(stage,
+                         fill(smaller ? sorttext::toFirstPart : sorttext::toSecondPart, t, pv),
+                         {.source = &p,
+                          .aux1 = smaller ? &a : nullptr,
+                          .aux2 = smaller ? nullptr : &b,
+                          .showBefore = false});
             }
             if (a.isEmpty()) {
                 a.insert(std::move(pivot));
-                if (!stage.ending()) {
-                    sortStep(stage,
-                             "Da die 1. Teilliste leer ist, kommt das Vergleichselement " + pv +
-                                 " in diese Liste",
-                             nullptr, &a, nullptr, false, -1, -1, false);
-                }
+                sortStep(stage, fill(sorttext::pivotAlone, pv), {.aux1 = &a, .showBefore = false});
             } else {
                 b.reset();
                 b.insert(std::move(pivot));
-                if (!stage.ending()) {
-                    sortStep(stage,
-                             "Da die 1. Teilliste nicht leer ist, kommt das Vergleichselement " +
-                                 pv + " in die 2. Teilliste",
-                             nullptr, nullptr, &b, false, -1, -1, false);
-                }
+                sortStep(stage, fill(sorttext::pivotToSecond, pv),
+                         {.aux2 = &b, .showBefore = false});
             }
-            if (!stage.ending()) sayPlain(stage, sorttext::partsSorted + pv + ") sind");
-            if (!stage.ending()) sayPlain(stage, sorttext::recursion);
+            sortStep(stage, fill(sorttext::partsSorted, pv), {.prefixed = false});
+            sortStep(stage, sorttext::recursion, {.prefixed = false});
             if (a.count() > 1) {
-                if (!stage.ending()) {
-                    stage.stepLevel = 1;
-                    emptyAuxiliaryMemos(stage);
-                    step(stage, "", a, true);
-                }
+                sortStep(stage, "", {.source = &a, .level = 1});
                 levels.push_back({&a, nullptr, nullptr});  // level is not used after this
             }
         } else if (level.stage == 1) {
             level.stage = 2;
             TListe& b = *level.b;
             if (b.count() > 1) {
-                if (!stage.ending()) {
-                    stage.stepLevel = 2;
-                    emptyAuxiliaryMemos(stage);
-                    step(stage, "", b, true);
-                }
+                sortStep(stage, "", {.source = &b, .level = 2});
                 showList(b, stage.memoQuelle);
                 levels.push_back({&b, nullptr, nullptr});
             }
@@ -417,11 +399,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             // Both parts are sorted: p is empty and takes them back, in order.
             if (level.a) p.appendList(level.a);
             if (level.b) p.appendList(level.b);
-            if (!stage.ending()) {
-                stage.stepLevel = 3;
-                emptyAuxiliaryMemos(stage);
-                step(stage, sorttext::joined, p, false);
-            }
+            sortStep(stage, sorttext::joined, {.source = &p, .showBefore = false, .level = 3});
             levels.pop_back();
         }
     }
@@ -459,32 +437,23 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
                 target->append(std::move(e));
             }
         }
-        if (!stage.ending()) {
-            sortStep(stage, sorttext::distributed, nullptr, z1.get(), z2.get(), true, -1, -1, true);
-        }
-        const char* message;
-        bool markRuns;
+        sortStep(stage, sorttext::distributed,
+                 {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true});
         if (z2->isEmpty()) {
             appendList(z1);
-            message = sorttext::mergeDone;
-            markRuns = false;
-            finished = true;
-        } else {
-            z1->reset();
-            z2->reset();
-            do {
-                std::unique_ptr<TListe> run1 = z1->splitOff(leadingRun(*z1));
-                std::unique_ptr<TListe> run2 = z2->splitOff(leadingRun(*z2));
-                ListAlgorithms::insertAllSorted(*run1, run2);
-                appendList(run1);
-            } while (!z1->isEmpty() || !z2->isEmpty());
-            message = sorttext::merged;
-            markRuns = true;
-            finished = runs >= previousRuns;  // compare is no order: stop here
-            previousRuns = runs;
+            sortStep(stage, sorttext::mergeDone, {.source = this});
+            return;
         }
-        if (!stage.ending()) {
-            sortStep(stage, message, this, nullptr, nullptr, markRuns, -1, -1, true);
-        }
+        z1->reset();
+        z2->reset();
+        do {
+            std::unique_ptr<TListe> run1 = z1->splitOff(leadingRun(*z1));
+            std::unique_ptr<TListe> run2 = z2->splitOff(leadingRun(*z2));
+            ListAlgorithms::insertAllSorted(*run1, run2);
+            appendList(run1);
+        } while (!z1->isEmpty() || !z2->isEmpty());
+        finished = runs >= previousRuns;  // compare is no order: stop here
+        previousRuns = runs;
+        sortStep(stage, sorttext::merged, {.source = this, .markRuns = true});
     } while (!finished);
 }

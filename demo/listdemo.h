@@ -15,11 +15,27 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "linear/liste.h"
 
 class SortStage;
 class TextOutput;
+
+// What one step of the animated sorts shows, and how "Ende" treats it. Each
+// step names only what differs from these defaults: {.source = this, .first = L}.
+struct SortStepView {
+    TListe* source = nullptr;  // shown in MemoQuelle; the lists are lent, null for none
+    TListe* aux1 = nullptr;    // shown in MemoZwischen1
+    TListe* aux2 = nullptr;    // shown in MemoZwischen2
+    bool markRuns = false;     // the showList marks, for all three lists
+    int first = -1;
+    int last = -1;
+    bool showBefore = true;  // the lists are shown before the wait, else after it
+    bool always = false;     // also once "Ende" is set (without waiting); else left out
+    bool prefixed = true;    // the message follows the prefix of the step level
+    int level = -1;          // 0..3: first switch to this level, empty both auxiliary memos
+};
 
 class TListDemo : public TListe {
 public:
@@ -38,11 +54,9 @@ public:
     // integer, the text of a string, the value text of the further classes.
     static std::string elementText(const TBase& element);
 
-    // One step: the message behind the level prefix; source, aux1 and aux2
-    // (each may be null) shown in MemoQuelle, MemoZwischen1, MemoZwischen2
-    // before the wait (showBefore) or after it; the message in EditSortInfo.
-    static void sortStep(SortStage& stage, const std::string& message, TListe* source, TListe* aux1,
-                         TListe* aux2, bool markRuns, int first, int last, bool showBefore);
+    // One step: unless left out for "Ende", the lists of the view shown, the
+    // message in EditSortInfo, the wait for "Weiter" (none once "Ende" is set).
+    static void sortStep(SortStage& stage, std::string_view message, const SortStepView& view = {});
 
     // The six sorts, ascending by compare. Fewer than two elements need no
     // exchange; the steps each algorithm shows are documented in listdemo.cpp.

@@ -2,19 +2,6 @@
 
 #include "demo/stepclock.h"
 
-std::string SortStage::prefix() const {
-    switch (stepLevel) {
-        case 0:
-            return "Anwendung auf die Ursprungsliste: ";
-        case 1:
-            return "Anwendung auf eine obere Teilliste: ";
-        case 2:
-            return "Anwendung auf eine untere Teilliste: ";
-        default:
-            return {};
-    }
-}
-
 void SortStage::wait() {
     if (!clock || cancelled) {
         if (clock) clock->weiterPressed = false;

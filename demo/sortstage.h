@@ -19,11 +19,6 @@ public:
           memoZwischen2(zwischen2),
           editSortInfo(info) {}
 
-    // The step prefix of the current level: 0 "Anwendung auf die
-    // Ursprungsliste: ", 1 "... eine obere Teilliste: ", 2 "... eine untere
-    // Teilliste: ", 3 (and anything else) none.
-    std::string prefix() const;
-
     // The wait of one step: lets the clock handle the window's events until
     // "Weiter" or "Ende" is pressed, then clears "Weiter". With "Ende" set it
     // hands the window one short pass and returns. When the program closes
@@ -46,7 +41,8 @@ public:
     bool stepEnde = false;
     // Upper-case class name of the list's elements, taken when the window opens.
     std::string elementClassName;
-    // Selects the prefix of step texts, 0..3.
+    // Selects the prefix of step texts: 0 the whole list, 1 an upper part, 2 a
+    // lower part, 3 (and anything else) none.
     int stepLevel = 0;
     // The program is closing: see wait().
     bool cancelled = false;

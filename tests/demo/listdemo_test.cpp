@@ -137,6 +137,19 @@ TEST_F(ListDemoTest, QuickSort1FramesTheRangeAndAnnouncesTheLowerPart) {
     EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 3}));
 }
 
+TEST_F(ListDemoTest, QuickSort1AnnouncesTheUpperPartThenFramesIt) {
+    auto list = integers({2, 3, 1});
+    list->quickSort1Demo(rec.stage);
+    ASSERT_EQ(rec.infos().size(), 13u);
+    EXPECT_EQ(rec.infos()[6],
+              "Da eine abgespaltene obere Teilliste mehr als ein Element enthält, wird das "
+              "Verfahren rekursiv auf die Elemente von der Position 0 bis zur Position 1 "
+              "angewandt.");
+    EXPECT_EQ(rec.infos()[7], quick1Pivot("2"));
+    EXPECT_EQ(rec.steps[7].quelle, "     <--\n--------\n[2]\n[1]\n--------\n[3]");
+    EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(ListDemoTest, QuickSort1ExchangesEqualKeysAndSaysItCouldBeSpared) {
     auto list = std::make_unique<TListDemo>();
     list->append(std::make_unique<TString>("x"));
