@@ -9,11 +9,11 @@
 #include "demo/ntreedemo.h"
 #include "elements/cp1252.h"
 #include "linear/liste.h"
-#include "ui/entrysyntax.h"
 #include "ui/guard.h"
 #include "ui/qtntreedisplay.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
+#include "workbench/entrysyntax.h"
 
 NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName("TabSheetNBaum");

@@ -10,10 +10,10 @@
 #include "linear/lifo.h"
 #include "ui/dialogservice.h"
 #include "ui/guard.h"
-#include "ui/linecollector.h"
 #include "ui/memoview.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
+#include "workbench/linecollector.h"
 
 namespace {
 

@@ -23,8 +23,6 @@
 #include "ui/avltreepage.h"
 #include "ui/bayertreepage.h"
 #include "ui/dialogservice.h"
-#include "ui/entrysyntax.h"
-#include "ui/fileprobe.h"
 #include "ui/imageview.h"
 #include "ui/listpage.h"
 #include "ui/ntreepage.h"
@@ -37,6 +35,8 @@
 #include "ui/stackpage.h"
 #include "ui/taboutbox.h"
 #include "ui/tformdemo.h"
+#include "workbench/entrysyntax.h"
+#include "workbench/fileprobe.h"
 
 namespace {
 QString utf8(const char* text) {

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "demo/listdemo.h"
-#include "ui/randomsource.h"
+#include "workbench/randomsource.h"
 
 class DialogService;
 class ServiceMessages;
