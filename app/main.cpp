@@ -1,13 +1,16 @@
-// Start-up: the application, the main window (which fills the class registry,
-// makes its structures and its about window), then the event loop.
+// Start-up: the application and its fonts, the main window (which fills the
+// class registry and makes its pages, each with its structure, and its sort and
+// about windows), then the event loop.
 #include <QApplication>
 
+#include "ui/fontsetup.h"
 #include "ui/tform1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setDesktopFileName(QStringLiteral("org.tessaro.Tessaro"));
+    installFontSubstitutions();
     TForm1 form;
     form.show();
     return QApplication::exec();

@@ -23,6 +23,7 @@
 #include "linear/lifo.h"
 #include "linear/liste.h"
 #include "ui/dialogservice.h"
+#include "ui/fontsetup.h"
 #include "ui/listpage.h"
 #include "ui/memoview.h"
 #include "ui/queuepage.h"
@@ -59,7 +60,8 @@ void BM_StackPageRefresh65535(benchmark::State& state) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
     for (int i = 0; i < kFull; ++i) {
-        form.theLifo()->push(std::make_unique<TLifoString>("Element " + std::to_string(i)));
+        form.stackPage().stack().push(
+            std::make_unique<TLifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) form.stackPage().refresh();
 }
@@ -69,7 +71,8 @@ void BM_QueuePageRefresh65535(benchmark::State& state) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
     for (int i = 0; i < kFull; ++i) {
-        form.theFifo().insert(std::make_unique<TFifoString>("Element " + std::to_string(i)));
+        form.queuePage().queue().insert(
+            std::make_unique<TFifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) form.queuePage().refresh();
 }
@@ -114,7 +117,8 @@ void BM_StackPageRefreshShown65535(benchmark::State& state) {
     form.show();
     form.pageControl().setCurrentWidget(&form.stackPage());
     for (int i = 0; i < kFull; ++i) {
-        form.theLifo()->push(std::make_unique<TLifoString>("Element " + std::to_string(i)));
+        form.stackPage().stack().push(
+            std::make_unique<TLifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) {
         form.stackPage().refresh();
@@ -181,6 +185,7 @@ BENCHMARK(BM_EmptyWindowShown)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,5 @@
 // AvlTreePage: the "AVL-Baum" tab sheet (TabSheetAVLBaum). Its buttons drive
-// the main window's TAvlTreeDemo: animated insertion and deletion with their
+// the page's own TAvlTreeDemo: animated insertion and deletion with their
 // rotations (the page is the demonstration's TreePage), look-up, Clear, Save
 // and Load; EditAtiefe and EditAanz show depth and count.
 #pragma once
@@ -7,11 +7,12 @@
 #include <QWidget>
 #include <memory>
 
-class TForm1;
+class PageHost;
 class ImageView;
 class QLineEdit;
+class QPushButton;
 class QtTreePage;
-class TreePage;
+class TAvlTreeDemo;
 
 namespace avltreetext {
 inline constexpr const char* empty = "Der Baum ist leer";
@@ -22,14 +23,14 @@ inline constexpr const char* filter = "AVL-Bäume (*.adt)|*.adt";
 class AvlTreePage final : public QWidget {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the tree, the clock and the
-    // shared routines.
-    explicit AvlTreePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the clock and the shared routines.
+    explicit AvlTreePage(PageHost& host, QWidget* parent = nullptr);
     ~AvlTreePage() override;
 
-    ImageView& image() { return *image_; }
-    // What the demonstration draws on and reads; lives as long as the page.
-    TreePage& treePage();
+    // The page's tree; Clear and Load replace it (tests).
+    TAvlTreeDemo& tree() { return *tree_; }
+    // While a demonstration runs "Weiter" is usable.
+    void setDemonstrationRunning(bool running);
 
 public slots:
     void ButtonAInsertClick();
@@ -50,10 +51,12 @@ private:
     // A new empty tree in place of the old one.
     void replaceTree();
 
-    TForm1& form_;
+    PageHost& host_;
     ImageView* image_;
     QLineEdit* editEingabe_;
     QLineEdit* editTiefe_;
     QLineEdit* editAnz_;
-    std::unique_ptr<QtTreePage> treePage_;
+    QPushButton* weiter_;
+    std::unique_ptr<QtTreePage> treePage_;  // what the tree draws on and reads
+    std::unique_ptr<TAvlTreeDemo> tree_;    // made after, and gone before, treePage_
 };

@@ -1,5 +1,5 @@
 // BayerTreePage: the "BayerBaum" tab sheet (TabSheetBayerBaum). Its buttons
-// drive the main window's TBayerTreeDemo: insertion and deletion as
+// drive the page's own TBayerTreeDemo: insertion and deletion as
 // step-by-step demonstrations on ImageBBaum with the step texts in EditBInfo,
 // look-up, Clear, Save and Load (".bdt"); EditBAnz shows the number of keys.
 #pragma once
@@ -7,11 +7,12 @@
 #include <QWidget>
 #include <memory>
 
-class TForm1;
+class PageHost;
 class ImageView;
 class QLineEdit;
+class QPushButton;
 class LineEditOutput;
-class StepClock;
+class TBayerTreeDemo;
 class WindowClock;
 
 namespace bayertreetext {
@@ -26,15 +27,14 @@ inline constexpr const char* filter = "Bayer-Bäume (*.bdt)|*.bdt";
 class BayerTreePage final : public QWidget {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the tree, the clock and the
-    // shared routines.
-    explicit BayerTreePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the clock and the shared routines.
+    explicit BayerTreePage(PageHost& host, QWidget* parent = nullptr);
     ~BayerTreePage() override;
 
-    ImageView& image() { return *image_; }
-    // The clock every B-tree of the page is made with: it waits on the main
-    // window's current step clock. Lives as long as the page.
-    StepClock& treeClock();
+    // The page's tree; Clear and Load replace it (tests).
+    TBayerTreeDemo& tree() { return *tree_; }
+    // While a demonstration runs "Weiter" is usable.
+    void setDemonstrationRunning(bool running);
 
 public slots:
     void ButtonBInsertClick();
@@ -62,12 +62,16 @@ private:
     template <typename Operation>
     void demonstrate(Operation&& operation);
 
-    TForm1& form_;
+    PageHost& host_;
     ImageView* image_;
     QLineEdit* editEingabe_;
     QLineEdit* editAnz_;
     QLineEdit* editInfo_;
+    QPushButton* weiter_;
     std::unique_ptr<LineEditOutput> info_;   // writes into editInfo_
     std::unique_ptr<LineEditOutput> count_;  // writes into editAnz_
+    // The clock every B-tree of the page is made with: it waits on the host's
+    // current step clock.
     std::unique_ptr<WindowClock> clock_;
+    std::unique_ptr<TBayerTreeDemo> tree_;  // made after, and gone before, clock_
 };

@@ -27,10 +27,6 @@ namespace {
 constexpr int kMinGenerated = 2;
 constexpr int kMaxGenerated = 100;
 
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // Fills `list` with n values drawn from 1..n, each inserted in front of the
 // previous ones (the cursor stays at the start).
 void insertRandomValues(TListe& list, int n, RandomSource& random) {
@@ -105,6 +101,10 @@ template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
     guard(form_.dialogs(), std::forward<Body>(body));
     if (focusEntry) editEingabe_->setFocus();
+}
+
+void ListPage::focusEntry() {
+    editEingabe_->setFocus();
 }
 
 void ListPage::showList() {
@@ -261,7 +261,7 @@ void ListPage::BitBtnLSortdemoClick() {
         }
         SortDemoWindow* window = form_.sortWindow();
         if (!window) return;
-        form_.lockControls(false, TForm1::kSortWindow);
+        form_.lockControls(false, PageHost::kSortWindow);
         window->openFor(list);
         started = true;
     });

@@ -38,6 +38,8 @@ public:
     // is no number counts as 2, other values are clamped to 2..100 (and the
     // field shows the corrected value).
     int generationCount();
+    // The keyboard focus goes to EditLEingabe.
+    void focusEntry();
 
 public slots:
     void ButtonLResetClick();
