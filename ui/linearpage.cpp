@@ -8,10 +8,10 @@
 #include "elements/cp1252.h"
 #include "ui/dialogservice.h"
 #include "ui/guard.h"
-#include "ui/linecollector.h"
 #include "ui/memoview.h"
 #include "ui/pagehost.h"
 #include "ui/widgetfactory.h"
+#include "workbench/linecollector.h"
 
 LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
     : QWidget(parent),

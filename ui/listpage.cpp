@@ -6,34 +6,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <algorithm>
 
 #include "demo/elementtext.h"
 #include "demo/listdemo.h"
 #include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "linear/liste.h"
-#include "linear/sortableliste.h"
 #include "ui/dialogservice.h"
-#include "ui/entrysyntax.h"
 #include "ui/guard.h"
 #include "ui/memoview.h"
 #include "ui/sortdemowindow.h"
 #include "ui/tform1.h"
 #include "ui/widgetfactory.h"
-
-namespace {
-
-constexpr int kMinGenerated = 2;
-constexpr int kMaxGenerated = 100;
-
-// Fills `list` with n values drawn from 1..n, each inserted in front of the
-// previous ones (the cursor stays at the start).
-void insertRandomValues(TListe& list, int n, RandomSource& random) {
-    for (int k = 0; k < n; ++k) list.insert(std::make_unique<TInteger>(random.uniform(1, n)));
-}
-
-}  // namespace
+#include "workbench/listgeneration.h"
 
 ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName("TabSheetListe");
@@ -83,7 +68,7 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
     spinAnzahl_ = new QSpinBox(create);
     spinAnzahl_->setObjectName("SpinEditLAnzahl");
     spinAnzahl_->setGeometry(8, 50, 57, 22);
-    spinAnzahl_->setRange(kMinGenerated, kMaxGenerated);
+    spinAnzahl_->setRange(listgeneration::kMinCount, listgeneration::kMaxCount);
     spinAnzahl_->setValue(8);
     spinAnzahl_->setFocusPolicy(Qt::ClickFocus);
     radioDoppelt_ = radio(create, "RadioButtondoppelt", utf8("Doppelungen"), 8, 82, 145, true);
@@ -118,9 +103,7 @@ void ListPage::showList() {
 }
 
 int ListPage::generationCount() {
-    const auto value = entrysyntax::readInt32(spinAnzahl_->cleanText().toStdString());
-    const int n =
-        value ? std::clamp<std::int32_t>(*value, kMinGenerated, kMaxGenerated) : kMinGenerated;
+    const int n = listgeneration::countFromText(spinAnzahl_->cleanText().toStdString());
     spinAnzahl_->setValue(n);
     return n;
 }
@@ -272,20 +255,8 @@ void ListPage::BitBtnZufaelligClick() {
     handle(
         [&] {
             const int n = generationCount();
-            TListe& list = form_.theListe();
-            RandomSource& random = form_.random();
-            list.clear();
-            if (radioDoppelt_->isChecked()) {
-                insertRandomValues(list, n, random);
-            } else {
-                // Each k goes in front of a random one of the present elements,
-                // never behind the last: 1 always ends last, the cursor stands
-                // before n.
-                for (int k = 1; k <= n; ++k) {
-                    const int r = list.isEmpty() ? 0 : random.uniform(0, list.count() - 1);
-                    list.insertAt(r, std::make_unique<TInteger>(k));
-                }
-            }
+            listgeneration::fillRandom(form_.theListe(), n, radioDoppelt_->isChecked(),
+                                       form_.random());
             showList();
         },
         false);
@@ -295,19 +266,8 @@ void ListPage::BitBtnAufsteigendClick() {
     handle(
         [&] {
             const int n = generationCount();
-            TListe& list = form_.theListe();
-            list.clear();
-            if (radioDoppelt_->isChecked()) {
-                TSortableListe sorted;
-                insertRandomValues(sorted, n, form_.random());
-                sorted.insertionSort();
-                sorted.copyInto(list);  // the page's list takes over the cursor
-            } else {
-                for (int k = 1; k <= n; ++k) {
-                    list.insert(std::make_unique<TInteger>(k));
-                    list.advance();
-                }
-            }
+            listgeneration::fillAscending(form_.theListe(), n, radioDoppelt_->isChecked(),
+                                          form_.random());
             showList();
         },
         false);
@@ -317,17 +277,8 @@ void ListPage::BitBtnAbsteigendClick() {
     handle(
         [&] {
             const int n = generationCount();
-            TListe& list = form_.theListe();
-            list.clear();
-            if (radioDoppelt_->isChecked()) {
-                TSortableListe sorted;
-                insertRandomValues(sorted, n, form_.random());
-                sorted.insertionSort();
-                sorted.reverse();  // cursor at the end, which copyInto hands on
-                sorted.copyInto(list);
-            } else {
-                for (int k = 1; k <= n; ++k) list.insert(std::make_unique<TInteger>(k));
-            }
+            listgeneration::fillDescending(form_.theListe(), n, radioDoppelt_->isChecked(),
+                                           form_.random());
             showList();
         },
         false);

@@ -9,12 +9,12 @@
 #include "demo/ntreedemo.h"
 #include "elements/cp1252.h"
 #include "linear/liste.h"
-#include "ui/entrysyntax.h"
 #include "ui/guard.h"
 #include "ui/pagehost.h"
 #include "ui/qtntreedisplay.h"
 #include "ui/treeload.h"
 #include "ui/widgetfactory.h"
+#include "workbench/entrysyntax.h"
 
 NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("TabSheetNBaum");

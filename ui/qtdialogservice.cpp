@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/dialogfilter.h"
+#include "workbench/dialogfilter.h"
 
 namespace {
 

@@ -20,8 +20,6 @@
 #include "ui/avltreepage.h"
 #include "ui/bayertreepage.h"
 #include "ui/dialogservice.h"
-#include "ui/entrysyntax.h"
-#include "ui/fileprobe.h"
 #include "ui/listpage.h"
 #include "ui/ntreepage.h"
 #include "ui/qtdialogservice.h"
@@ -33,6 +31,8 @@
 #include "ui/taboutbox.h"
 #include "ui/tformdemo.h"
 #include "ui/widgetfactory.h"
+#include "workbench/entrysyntax.h"
+#include "workbench/fileprobe.h"
 
 TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     : QWidget(parent),

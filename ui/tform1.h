@@ -15,8 +15,8 @@
 
 #include "demo/listdemo.h"
 #include "ui/pagehost.h"
-#include "ui/randomsource.h"
 #include "ui/sortdemowindow.h"
+#include "workbench/randomsource.h"
 
 class DialogService;
 class ServiceMessages;

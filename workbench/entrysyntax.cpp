@@ -1,4 +1,4 @@
-#include "ui/entrysyntax.h"
+#include "workbench/entrysyntax.h"
 
 #include "elements/base.h"
 #include "elements/cp1252.h"

@@ -1,4 +1,4 @@
-#include "ui/linecollector.h"
+#include "workbench/linecollector.h"
 
 #include <algorithm>
 

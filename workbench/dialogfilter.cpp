@@ -1,4 +1,4 @@
-#include "ui/dialogfilter.h"
+#include "workbench/dialogfilter.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
-// The small Qt-free helpers of the user interface: dialog filters, the file
-// probe, the line collector and the random source.
+// The small Qt-free helpers behind the pages: dialog filters, the file probe,
+// the line collector and the random source.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,10 +10,10 @@
 #include <set>
 #include <string>
 
-#include "ui/dialogfilter.h"
-#include "ui/fileprobe.h"
-#include "ui/linecollector.h"
-#include "ui/randomsource.h"
+#include "workbench/dialogfilter.h"
+#include "workbench/fileprobe.h"
+#include "workbench/linecollector.h"
+#include "workbench/randomsource.h"
 
 namespace fs = std::filesystem;
 

@@ -1,6 +1,6 @@
 // The entry syntax of parseEntry and readTreeNumber, checked exhaustively on
 // its grammar and at the exact edges of the 32-bit range.
-#include "ui/entrysyntax.h"
+#include "workbench/entrysyntax.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/randomsource.h"
+#include "workbench/randomsource.h"
 
 #include <cassert>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "ui/fileprobe.h"
+#include "workbench/fileprobe.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
