@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
@@ -50,9 +51,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerNtreeClasses();
     previousMessages_ = setUserMessages(messages_.get());
 
-    // The random source seeded itself from the clock. Each page makes its
+    // The random source seeded itself from the clock; each page makes its
     // own structure, in the order of the pages.
-    theListe_ = std::make_unique<TListDemo>();
     ownClock_ = new QtStepClock(this);
     clock_ = ownClock_;
 
@@ -126,22 +126,6 @@ void TForm1::buildPages() {
     pageControl_->addTab(bayerTreePage_, utf8("BayerBaum"));
     pageControl_->addTab(ntreePage_, utf8("NBaum"));
     pageControl_->setCurrentWidget(searchTreePage_);
-}
-
-bool TForm1::parseEntry(const QString& text, std::unique_ptr<TBase>& element) {
-    const auto* integerInput = listPage_->findChild<QAbstractButton*>("RadioButtonInteger");
-    entrysyntax::ParsedEntry parsed =
-        entrysyntax::parseEntry(text.toStdString(), integerInput && integerInput->isChecked());
-    if (parsed.element) {
-        element = std::move(parsed.element);
-        return true;
-    }
-    if (parsed.kind == entrysyntax::ParsedEntry::Message::error) {
-        dialogs_->error(parsed.message);
-    } else {
-        dialogs_->information(parsed.message);
-    }
-    return false;
 }
 
 std::string TForm1::saveWithDialog(std::string_view extension, std::string_view filter) {

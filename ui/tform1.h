@@ -13,7 +13,6 @@
 #include <string>
 #include <string_view>
 
-#include "demo/listdemo.h"
 #include "ui/pagehost.h"
 #include "ui/sortdemowindow.h"
 #include "workbench/randomsource.h"
@@ -24,7 +23,6 @@ class QTabWidget;
 class QToolButton;
 class QFrame;
 class TAboutBox;
-class TBase;
 class ListPage;
 class StackPage;
 class QueuePage;
@@ -57,12 +55,6 @@ public:
     void lockControls(bool enabled, int kind) override;
     RandomSource& random() override { return random_; }
     bool openSortWindow(TListDemo& list) override;
-
-    // The list page's structure, until the list page owns it.
-    TListDemo& theListe() { return *theListe_; }
-    // The list page's entry as a new element (owned by the caller), by the
-    // radio buttons' choice; false after showing the message of the refusal.
-    bool parseEntry(const QString& text, std::unique_ptr<TBase>& element);
 
     // The flag every "Weiter" button sets; demonstrations clear it. It is the
     // step clock's flag, so that the waiting step sees the press.
@@ -120,7 +112,6 @@ private:
     std::unique_ptr<ServiceMessages> messages_;
     UserMessages* previousMessages_ = nullptr;
 
-    std::unique_ptr<TListDemo> theListe_;
     RandomSource random_;
     QtStepClock* ownClock_ = nullptr;  // a child of the window
     StepClock* clock_ = nullptr;       // ownClock_ or a lent one
