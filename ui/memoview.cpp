@@ -45,19 +45,6 @@ void MemoView::setPlainText(const QString& text) {
     resetView();
 }
 
-void MemoView::setLines(const QStringList& lines) {
-    text_ = lines.join(QLatin1Char('\n'));
-    starts_.clear();
-    widths_.clear();
-    maxWidth_ = 0;
-    if (!lines.isEmpty()) {
-        starts_.push_back(0);
-        indexBreaks(0);
-    }
-    measureFrom(0);
-    resetView();
-}
-
 void MemoView::appendPlainText(const QString& text) {
     QScrollBar* bar = verticalScrollBar();
     const bool atBottom = bar->value() == bar->maximum();

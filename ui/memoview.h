@@ -18,7 +18,6 @@
 
 #include <QAbstractScrollArea>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <unordered_map>
@@ -32,9 +31,6 @@ public:
     // Replaces all lines by the text split at '\n'; an empty text gives no
     // lines. Clears the selection and scrolls to the top left.
     void setPlainText(const QString& text);
-    // Replaces all lines by these (each one line, also when it is empty or
-    // holds a '\n', which then starts a further line). As setPlainText.
-    void setLines(const QStringList& lines);
     // The lines joined by '\n', without a final line break.
     QString toPlainText() const { return text_; }
     // Adds the text as a new last line (more than one when it holds '\n');
@@ -54,8 +50,6 @@ public:
     // in a long word) and there is no horizontal scrolling. Off by default.
     void setWordWrap(bool on);
     bool wordWrap() const { return wordWrap_; }
-    // The view never edits; kept so that it answers like a read-only text edit.
-    bool isReadOnly() const { return true; }
 
     // Rows in the view: lines, plus the extra rows of wrapped lines.
     int rowCount() const;
@@ -64,9 +58,7 @@ public:
     // Scrolls as little as possible so that the line's first row is in sight.
     void ensureLineVisible(int index);
 
-    // Selects the lines first..last (clamped to the lines present; in either
-    // order); a negative first clears the selection.
-    void selectLines(int first, int last);
+    // Selects every line (Ctrl+A and the context menu do the same).
     void selectAll() { selectLines(0, lineCount() - 1); }
     // First and last selected line, or -1 and -1 when nothing is selected.
     int selectionFirst() const;
@@ -88,6 +80,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Selects the lines first..last (clamped to the lines present; in either
+    // order); a negative first clears the selection.
+    void selectLines(int first, int last);
     QStringView lineView(int index) const;
     // Scans text_ from character `from` for line breaks, adding line starts.
     void indexBreaks(qsizetype from);

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTest>
 #include <memory>
 #include <random>
@@ -36,6 +37,15 @@ QString numbered(int count) {
     QStringList lines;
     for (int i = 0; i < count; ++i) lines << QString::number(i);
     return lines.join(QLatin1Char('\n'));
+}
+
+// Replaces all lines of the view by these, each one line (also an empty one,
+// or one holding '\n', which then starts a further line), the way the pages
+// fill a memo: the joined text through setPlainText; a single empty line is
+// the line that appending an empty text to an empty memo makes.
+void setLines(MemoView& view, const QStringList& lines) {
+    view.setPlainText(lines.join(QLatin1Char('\n')));
+    if (!lines.isEmpty() && view.lineCount() == 0) view.appendPlainText(QString());
 }
 
 // A shown top-level view of the given size.
@@ -92,13 +102,13 @@ TEST(MemoViewText, SetPlainTextSplitsAtLineBreaksAndToPlainTextJoinsThemBack) {
 
 TEST(MemoViewText, SetLinesKeepsEveryLineAlsoAnEmptyOne) {
     MemoView view;
-    view.setLines({""});
+    setLines(view, {""});
     EXPECT_EQ(view.lineCount(), 1);
     EXPECT_EQ(view.toPlainText(), "");
-    view.setLines({"a", "", "b"});
+    setLines(view, {"a", "", "b"});
     EXPECT_EQ(linesOf(view), (std::vector<QString>{"a", "", "b"}));
     EXPECT_EQ(view.toPlainText(), "a\n\nb");
-    view.setLines({});
+    setLines(view, {});
     EXPECT_EQ(view.lineCount(), 0);
 }
 
@@ -148,7 +158,7 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
             case 1: {
                 QStringList list;
                 for (int i = static_cast<int>(random() % 4); i > 0; --i) list << randomText();
-                view->setLines(list);
+                setLines(*view, list);
                 reference =
                     list.isEmpty() ? std::vector<QString>{} : split(list.join(QLatin1Char('\n')));
                 break;
@@ -175,7 +185,7 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
         for (const QString& line : reference) joined << line;
         ASSERT_EQ(view->toPlainText(), joined.join(QLatin1Char('\n'))) << "step " << step;
         fresh->setWordWrap(view->wordWrap());
-        fresh->setLines(QStringList(reference.begin(), reference.end()));
+        setLines(*fresh, QStringList(reference.begin(), reference.end()));
         ASSERT_EQ(view->rowCount(), fresh->rowCount()) << "step " << step;
         const QScrollBar* bar = view->verticalScrollBar();
         ASSERT_GE(view->rowCount(), view->lineCount());
@@ -270,7 +280,7 @@ TEST(MemoViewScrolling, ResizingKeepsTheTopLine) {
     view->setWordWrap(true);
     QStringList lines;
     for (int i = 0; i < 100; ++i) lines << QString("Zeile %1 mit etwas Text dazu").arg(i);
-    view->setLines(lines);
+    setLines(*view, lines);
     view->ensureLineVisible(60);
     const int top = view->firstVisibleLine();
     ASSERT_GT(top, 0);
@@ -338,7 +348,7 @@ TEST(MemoViewLooks, PaintsTheLinesInTheirRowsAndTheSelectionHighlighted) {
     EXPECT_GT(darkPixelsInRows(image, 2 * spacing + 2, 3 * spacing + 2), 5);
     EXPECT_EQ(darkPixelsInRows(image, 3 * spacing + 3, image.height()), 0);
 
-    view->selectLines(1, 1);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, rowY(*view, 1)));
     image = view->viewport()->grab().toImage();
     const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
     EXPECT_EQ(QColor(image.pixel(image.width() - 3, rowY(*view, 1))), highlight);
@@ -401,16 +411,20 @@ TEST(MemoViewSelection, WithoutSelectionAllLinesAreCopiedAndNewTextClearsTheSele
     EXPECT_EQ(view.selectionFirst(), -1);
     view.copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "eins\nzwei");
-    view.selectLines(5, -3);  // clamped to the lines present
+    // Clicks far below the last line and above the first are clamped to the
+    // lines present.
+    QWidget* area = view.viewport();
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, rowY(view, 5)));
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, -rowY(view, 3)));
     EXPECT_EQ(view.selectionFirst(), 0);
     EXPECT_EQ(view.selectionLast(), 1);
     view.setPlainText("drei");
     EXPECT_EQ(view.selectionFirst(), -1);
-    view.selectLines(0, 0);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, rowY(view, 0)));
     view.appendPlainText("vier");
     EXPECT_EQ(view.selectedText(), "drei");
     view.clear();
-    view.selectLines(0, 0);  // nothing to select
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, rowY(view, 0)));  // nothing to select
     EXPECT_EQ(view.selectionFirst(), -1);
 }
 
