@@ -1,7 +1,6 @@
 #include "ui/queuepage.h"
 
 #include "linear/displaystrings.h"
-#include "linear/fifo.h"
 
 namespace {
 
@@ -39,16 +38,6 @@ public:
 QueuePage::QueuePage(PageHost& host, QWidget* parent)
     : LinearPage(host, kDesign, parent), queue_(std::make_unique<TFifo>()) {}
 
-QueuePage::~QueuePage() = default;
-
-bool QueuePage::structureEmpty() const {
-    return queue_->empty();
-}
-
-int QueuePage::structureCount() const {
-    return queue_->count();
-}
-
 void QueuePage::writeStructure(TextOutput& lines) const {
     FifoOutputScope scope(lines);
     queue_->write();
@@ -56,24 +45,4 @@ void QueuePage::writeStructure(TextOutput& lines) const {
 
 void QueuePage::putString(std::string text) {
     queue_->insert(std::make_unique<TFifoString>(std::move(text)));
-}
-
-void QueuePage::takeElement() {
-    queue_->remove();
-}
-
-const TBase& QueuePage::firstElement() const {
-    return *queue_->front();
-}
-
-void QueuePage::clearStructure() {
-    queue_->clear();
-}
-
-void QueuePage::saveStructure(const std::string& name) const {
-    queue_->save(name);
-}
-
-void QueuePage::loadStructure(const std::string& name) {
-    queue_->load(name);
 }

@@ -6,9 +6,8 @@
 
 #include <memory>
 
+#include "linear/fifo.h"
 #include "ui/linearpage.h"
-
-class TFifo;
 
 namespace queuetext {
 inline constexpr const char* empty = "Die Schlange ist leer";
@@ -21,21 +20,20 @@ class QueuePage final : public LinearPage {
 public:
     // host is lent: the main window with the shared routines.
     explicit QueuePage(PageHost& host, QWidget* parent = nullptr);
-    ~QueuePage() override;
 
     // The page's queue (tests).
     TFifo& queue() { return *queue_; }
 
 private:
-    bool structureEmpty() const override;
-    int structureCount() const override;
+    bool structureEmpty() const override { return queue_->empty(); }
+    int structureCount() const override { return queue_->count(); }
     void writeStructure(TextOutput& lines) const override;
     void putString(std::string text) override;
-    void takeElement() override;
-    const TBase& firstElement() const override;
-    void clearStructure() override;
-    void saveStructure(const std::string& name) const override;
-    void loadStructure(const std::string& name) override;
+    void takeElement() override { queue_->remove(); }
+    const TBase& firstElement() const override { return *queue_->front(); }
+    void clearStructure() override { queue_->clear(); }
+    void saveStructure(const std::string& name) const override { queue_->save(name); }
+    void loadStructure(const std::string& name) override { queue_->load(name); }
 
     const std::unique_ptr<TFifo> queue_;
 };

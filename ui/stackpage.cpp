@@ -1,7 +1,6 @@
 #include "ui/stackpage.h"
 
 #include "linear/displaystrings.h"
-#include "linear/lifo.h"
 
 namespace {
 
@@ -39,16 +38,6 @@ public:
 StackPage::StackPage(PageHost& host, QWidget* parent)
     : LinearPage(host, kDesign, parent), stack_(std::make_unique<TLifo>()) {}
 
-StackPage::~StackPage() = default;
-
-bool StackPage::structureEmpty() const {
-    return stack_->empty();
-}
-
-int StackPage::structureCount() const {
-    return stack_->count();
-}
-
 void StackPage::writeStructure(TextOutput& lines) const {
     LifoOutputScope scope(lines);
     stack_->write();
@@ -56,24 +45,4 @@ void StackPage::writeStructure(TextOutput& lines) const {
 
 void StackPage::putString(std::string text) {
     stack_->push(std::make_unique<TLifoString>(std::move(text)));
-}
-
-void StackPage::takeElement() {
-    stack_->pop();
-}
-
-const TBase& StackPage::firstElement() const {
-    return *stack_->top();
-}
-
-void StackPage::clearStructure() {
-    stack_ = std::make_unique<TLifo>();
-}
-
-void StackPage::saveStructure(const std::string& name) const {
-    stack_->save(name);
-}
-
-void StackPage::loadStructure(const std::string& name) {
-    stack_->load(name);
 }

@@ -6,9 +6,8 @@
 
 #include <memory>
 
+#include "linear/lifo.h"
 #include "ui/linearpage.h"
-
-class TLifo;
 
 namespace stacktext {
 inline constexpr const char* empty = "Der Keller ist leer";
@@ -21,21 +20,20 @@ class StackPage final : public LinearPage {
 public:
     // host is lent: the main window with the shared routines.
     explicit StackPage(PageHost& host, QWidget* parent = nullptr);
-    ~StackPage() override;
 
     // The page's stack; Clear and Load replace it (tests).
     TLifo& stack() { return *stack_; }
 
 private:
-    bool structureEmpty() const override;
-    int structureCount() const override;
+    bool structureEmpty() const override { return stack_->empty(); }
+    int structureCount() const override { return stack_->count(); }
     void writeStructure(TextOutput& lines) const override;
     void putString(std::string text) override;
-    void takeElement() override;
-    const TBase& firstElement() const override;
-    void clearStructure() override;
-    void saveStructure(const std::string& name) const override;
-    void loadStructure(const std::string& name) override;
+    void takeElement() override { stack_->pop(); }
+    const TBase& firstElement() const override { return *stack_->top(); }
+    void clearStructure() override { stack_ = std::make_unique<TLifo>(); }
+    void saveStructure(const std::string& name) const override { stack_->save(name); }
+    void loadStructure(const std::string& name) override { stack_->load(name); }
 
     std::unique_ptr<TLifo> stack_;
 };
