@@ -7,15 +7,12 @@
 #include "demo/avltreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "ui/guard.h"
 #include "ui/imageview.h"
-#include "ui/pagehost.h"
 #include "ui/qttreepage.h"
 #include "ui/treeload.h"
-#include "ui/weiterkeys.h"
 #include "ui/widgetfactory.h"
 
-AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetAVLBaum");
     using namespace widgets;
 
@@ -23,7 +20,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : QWidget(parent), hos
     image_->setObjectName("ImageABaum");
     image_->move(208, 36);
 
-    label(this, "LabelAEingabe", utf8("Eingabe (Integer)"), 8, 16);
+    label(this, "LabelAEingabe", utf8(treetext::entryCaption), 8, 16);
     editEingabe_ = edit(this, "EditAEingabe", 8, 32, 97, 21);
 
     auto* panelABaum = panel(this, "PanelABaum", 8, 76, 97, 209);
@@ -42,10 +39,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : QWidget(parent), hos
     label(this, "LabelAanz", utf8("Anzahl Elemente"), 112, 136);
     editAnz_ = edit(this, "EditAanz", 112, 152, 81, 21, true);
 
-    weiter_ = okButton(this, "BitBtnAweiter", utf8("Weiter"), 110, 296);
-    weiter_->setEnabled(false);
-    connect(weiter_, &QPushButton::clicked, this, &AvlTreePage::BitBtnAweiterClick);
-    installWeiterKeys(this, weiter_);
+    makeWeiter("BitBtnAweiter", 110, 296);
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
 
@@ -57,19 +51,8 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : QWidget(parent), hos
 
 AvlTreePage::~AvlTreePage() = default;
 
-void AvlTreePage::setDemonstrationRunning(bool running) {
-    weiter_->setEnabled(running);
-}
-
-template <typename Body>
-void AvlTreePage::handle(Body&& body) {
-    if (guardDemonstration(host_.dialogs(), body)) editEingabe_->setFocus();
-}
-
-bool AvlTreePage::emptyTree() {
-    if (!tree_->empty()) return false;
-    host_.dialogs().information(avltreetext::empty);
-    return true;
+bool AvlTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void AvlTreePage::replaceTree() {
@@ -122,8 +105,4 @@ void AvlTreePage::ButtonALoadClick() {
                         [&] { tree_->zeichne(); });
         tree_->zeichne();
     });
-}
-
-void AvlTreePage::BitBtnAweiterClick() {
-    host_.stepClock().weiterPressed = true;
 }

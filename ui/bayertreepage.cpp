@@ -9,17 +9,14 @@
 #include "demo/stepdriver.h"
 #include "demo/treenumber.h"
 #include "elements/values.h"
-#include "ui/guard.h"
 #include "ui/imageview.h"
 #include "ui/lineeditoutput.h"
-#include "ui/pagehost.h"
 #include "ui/treeload.h"
-#include "ui/weiterkeys.h"
 #include "ui/widgetfactory.h"
 #include "ui/windowclock.h"
 
 BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), clock_(std::make_unique<WindowClock>(host)) {
+    : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
     setObjectName("TabSheetBayerBaum");
     using namespace widgets;
 
@@ -27,7 +24,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     image_->setObjectName("ImageBBaum");
     image_->move(216, 12);
 
-    label(this, "LabelBEingabe", utf8("Eingabe (Integer)"), 16, 24);
+    label(this, "LabelBEingabe", utf8(treetext::entryCaption), 16, 24);
     editEingabe_ = edit(this, "EditBEingabe", 16, 48, 97, 21);
 
     auto* panelBBaum = panel(this, "PanelBBaum", 16, 92, 97, 217);
@@ -44,10 +41,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
 
-    weiter_ = okButton(this, "BitBtnBweiter", utf8("Weiter"), 120, 268);
-    weiter_->setEnabled(false);
-    connect(weiter_, &QPushButton::clicked, this, &BayerTreePage::BitBtnBweiterClick);
-    installWeiterKeys(this, weiter_);
+    makeWeiter("BitBtnBweiter", 120, 268);
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);
@@ -58,19 +52,8 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 
 BayerTreePage::~BayerTreePage() = default;
 
-void BayerTreePage::setDemonstrationRunning(bool running) {
-    weiter_->setEnabled(running);
-}
-
-template <typename Body>
-void BayerTreePage::handle(Body&& body) {
-    if (guardDemonstration(host_.dialogs(), body)) editEingabe_->setFocus();
-}
-
-bool BayerTreePage::emptyTree() {
-    if (!tree_->empty()) return false;
-    host_.dialogs().information(bayertreetext::empty);
-    return true;
+bool BayerTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void BayerTreePage::replaceTree() {
@@ -178,8 +161,4 @@ void BayerTreePage::ButtonBLoadClick() {
         loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
         show();
     });
-}
-
-void BayerTreePage::BitBtnBweiterClick() {
-    host_.stepClock().weiterPressed = true;
 }

@@ -4,19 +4,17 @@
 // look-up, Clear, Save and Load (".bdt"); EditBAnz shows the number of keys.
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
-class PageHost;
+#include "ui/demotreepage.h"
+
 class ImageView;
 class QLineEdit;
-class QPushButton;
 class LineEditOutput;
 class TBayerTreeDemo;
 class WindowClock;
 
 namespace bayertreetext {
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
 inline constexpr const char* alreadyPresent = "Element ist bereits vorhanden";
 inline constexpr const char* absent = "Element ist nicht vorhanden";
@@ -24,7 +22,7 @@ inline constexpr const char* extension = "bdt";
 inline constexpr const char* filter = "Bayer-Bäume (*.bdt)|*.bdt";
 }  // namespace bayertreetext
 
-class BayerTreePage final : public QWidget {
+class BayerTreePage final : public DemoTreePage {
     Q_OBJECT
 public:
     // host is lent: the main window with the clock and the shared routines.
@@ -33,8 +31,6 @@ public:
 
     // The page's tree; Clear and Load replace it (tests).
     TBayerTreeDemo& tree() { return *tree_; }
-    // While a demonstration runs "Weiter" is usable.
-    void setDemonstrationRunning(bool running);
 
 public slots:
     void ButtonBInsertClick();
@@ -43,15 +39,9 @@ public slots:
     void ButtonBlookupClick();
     void ButtonBSaveClick();
     void ButtonBLoadClick();
-    void BitBtnBweiterClick();
 
 private:
-    // Runs body through the guard; a demonstration ended because the program
-    // closes returns quietly. Otherwise the focus goes to EditBEingabe.
-    template <typename Body>
-    void handle(Body&& body);
-    // True (after "Der Baum ist leer") when the tree is empty.
-    bool emptyTree();
+    bool treeEmpty() const override;
     // A new empty tree in place of the old one.
     void replaceTree();
     // Clears "Weiter" before a demonstration, here and on the window's clock.
@@ -62,12 +52,9 @@ private:
     template <typename Operation>
     void demonstrate(Operation&& operation);
 
-    PageHost& host_;
     ImageView* image_;
-    QLineEdit* editEingabe_;
     QLineEdit* editAnz_;
     QLineEdit* editInfo_;
-    QPushButton* weiter_;
     std::unique_ptr<LineEditOutput> info_;   // writes into editInfo_
     std::unique_ptr<LineEditOutput> count_;  // writes into editAnz_
     // The clock every B-tree of the page is made with: it waits on the host's

@@ -9,16 +9,13 @@
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "ui/guard.h"
 #include "ui/imageview.h"
 #include "ui/memooutput.h"
-#include "ui/pagehost.h"
 #include "ui/qttreepage.h"
 #include "ui/treeload.h"
-#include "ui/weiterkeys.h"
 #include "ui/widgetfactory.h"
 
-SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetSuchbaum");
     using namespace widgets;
 
@@ -26,7 +23,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : QWidget(parent
     image_->setObjectName("ImageTbaum");
     image_->move(224, 16);
 
-    label(this, "LabelTEingabe", utf8("Eingabe (Integer)"), 16, 48);
+    label(this, "LabelTEingabe", utf8(treetext::entryCaption), 16, 48);
     editEingabe_ = edit(this, "EditTEingabe", 16, 64, 97, 21);
 
     auto* panelTBaum = panel(this, "PanelTBaum", 16, 116, 97, 245);
@@ -48,10 +45,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : QWidget(parent
     label(this, "LabelTAusgeglichen", utf8("Ausgeglichen"), 128, 224);
     editAusgeglichen_ = edit(this, "EditTAusgeglichen", 128, 240, 81, 21, true);
 
-    weiter_ = okButton(this, "BitBtnTWeiter", utf8("Weiter"), 136, 296);
-    weiter_->setEnabled(false);
-    connect(weiter_, &QPushButton::clicked, this, &SearchTreePage::BitBtnTWeiterClick);
-    installWeiterKeys(this, weiter_);
+    makeWeiter("BitBtnTWeiter", 136, 296);
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
@@ -74,15 +68,8 @@ void SearchTreePage::setDemonstrationRunning(bool running) {
     weiter_->setEnabled(running);
 }
 
-template <typename Body>
-void SearchTreePage::handle(bool focusEntry, Body&& body) {
-    if (guardDemonstration(host_.dialogs(), body) && focusEntry) editEingabe_->setFocus();
-}
-
-bool SearchTreePage::emptyTree() {
-    if (!tree_->empty()) return false;
-    host_.dialogs().information(searchtreetext::empty);
-    return true;
+bool SearchTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void SearchTreePage::replaceTree() {
@@ -90,18 +77,18 @@ void SearchTreePage::replaceTree() {
 }
 
 void SearchTreePage::ButtonTInsertClick() {
-    handle(true, [&] { tree_->insdel(true); });
+    handle([&] { tree_->insdel(true); });
 }
 
 void SearchTreePage::ButtonTdeleteClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
         tree_->insdel(false);
     });
 }
 
 void SearchTreePage::ButtonTClearClick() {
-    handle(true, [&] {
+    handle([&] {
         if (!emptyTree()) {
             replaceTree();
             clearImage(image_->surface());
@@ -114,14 +101,14 @@ void SearchTreePage::ButtonTClearClick() {
 }
 
 void SearchTreePage::ButtonTLookUpClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
         tree_->lookUp();
     });
 }
 
 void SearchTreePage::ButtonTSaveClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
         const std::string name =
             host_.saveWithDialog(searchtreetext::extension, searchtreetext::filter);
@@ -130,7 +117,7 @@ void SearchTreePage::ButtonTSaveClick() {
 }
 
 void SearchTreePage::ButtonTLoadClick() {
-    handle(true, [&] {
+    handle([&] {
         const std::string name =
             host_.loadWithDialog(searchtreetext::extension, searchtreetext::filter);
         if (name.empty()) return;
@@ -141,24 +128,22 @@ void SearchTreePage::ButtonTLoadClick() {
 }
 
 void SearchTreePage::ButtonTBalanceClick() {
-    handle(false, [&] {
-        if (emptyTree()) return;
-        TSearchTreeDemo& tree = *tree_;
-        if (tree.balanced()) {
-            host_.dialogs().information(searchtreetext::alreadyBalanced);
-            return;
-        }
-        tree.balance();
-        tree.zeichne();
-    });
-}
-
-void SearchTreePage::BitBtnTWeiterClick() {
-    host_.stepClock().weiterPressed = true;
+    handle(
+        [&] {
+            if (emptyTree()) return;
+            TSearchTreeDemo& tree = *tree_;
+            if (tree.balanced()) {
+                host_.dialogs().information(searchtreetext::alreadyBalanced);
+                return;
+            }
+            tree.balance();
+            tree.zeichne();
+        },
+        false);
 }
 
 void SearchTreePage::BitBtnEbeneClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
         tree_->writeLevels(*memoEbene_);
         // The listing is read from the root down: show its first line.

@@ -5,26 +5,24 @@
 // EditTAusgeglichen show depth, count and "JA" / "Nein".
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
-class PageHost;
+#include "ui/demotreepage.h"
+
 class ImageView;
 class QLineEdit;
 class MemoOutput;
 class QPlainTextEdit;
-class QPushButton;
 class QtTreePage;
 class TSearchTreeDemo;
 
 namespace searchtreetext {
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* alreadyBalanced = "Der Baum ist bereits ausgeglichen";
 inline constexpr const char* extension = "tdt";
 inline constexpr const char* filter = "Binäre Suchbäume (*.tdt)|*.tdt";
 }  // namespace searchtreetext
 
-class SearchTreePage final : public QWidget {
+class SearchTreePage final : public DemoTreePage {
     Q_OBJECT
 public:
     // host is lent: the main window with the clock and the shared routines.
@@ -34,7 +32,7 @@ public:
     // The page's tree; Clear and Load replace it (tests).
     TSearchTreeDemo& tree() { return *tree_; }
     // While a demonstration runs only "Weiter" is usable, "Ebenen" not.
-    void setDemonstrationRunning(bool running);
+    void setDemonstrationRunning(bool running) override;
 
 public slots:
     void ButtonTInsertClick();
@@ -44,27 +42,17 @@ public slots:
     void ButtonTSaveClick();
     void ButtonTLoadClick();
     void ButtonTBalanceClick();
-    void BitBtnTWeiterClick();
     void BitBtnEbeneClick();
 
 private:
-    // Runs body through the guard; a demonstration ended because the program
-    // closes returns quietly. Then the focus goes to EditTEingabe when
-    // focusEntry (and the program is not closing).
-    template <typename Body>
-    void handle(bool focusEntry, Body&& body);
-    // True (after "Der Baum ist leer") when the tree is empty.
-    bool emptyTree();
+    bool treeEmpty() const override;
     // A new empty tree in place of the old one.
     void replaceTree();
 
-    PageHost& host_;
     ImageView* image_;
-    QLineEdit* editEingabe_;
     QLineEdit* editTiefe_;
     QLineEdit* editAnz_;
     QLineEdit* editAusgeglichen_;
-    QPushButton* weiter_;
     QPushButton* ebene_;
     QPlainTextEdit* memoEbeneWidget_;
     std::unique_ptr<MemoOutput> memoEbene_;  // writes into memoEbeneWidget_

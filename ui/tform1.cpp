@@ -169,26 +169,14 @@ void TForm1::lockControls(bool enabled, int kind) {
     speedButtonEnde_->setEnabled(enabled);
     speedButtonInfo_->setEnabled(enabled);
 
-    // The running tree page stays usable, with its "Weiter" button.
-    const auto keepRunning = [this, enabled](auto* page) {
-        page->setDemonstrationRunning(!enabled);
-        setPageEnabled(page, true);
-    };
-    switch (kind) {
-        case kSortWindow:
-            if (sortWindow_) sortWindow_->enableSortButtons(true);
-            break;
-        case kSearchTree:
-            keepRunning(searchTreePage_);
-            break;
-        case kAvlTree:
-            keepRunning(avlTreePage_);
-            break;
-        case kBayerTree:
-            keepRunning(bayerTreePage_);
-            break;
-        default:
-            break;
+    if (kind == kSortWindow) {
+        if (sortWindow_) sortWindow_->enableSortButtons(true);
+    } else if (kind >= kSearchTree && kind <= kBayerTree) {
+        // The running tree page stays usable, with its "Weiter" button.
+        DemoTreePage* const treePages[] = {searchTreePage_, avlTreePage_, bayerTreePage_};
+        DemoTreePage* running = treePages[kind - kSearchTree];
+        running->setDemonstrationRunning(!enabled);
+        setPageEnabled(running, true);
     }
 }
 
