@@ -51,8 +51,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerNtreeClasses();
     previousMessages_ = setUserMessages(messages_.get());
 
-    // The random source seeded itself from the clock; each page makes its
-    // own structure, in the order of the pages.
+    // The random source seeded itself from the time of day; each page makes
+    // its own structure, in the order of the pages.
     ownClock_ = new QtStepClock(this);
     clock_ = ownClock_;
 

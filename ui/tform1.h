@@ -67,10 +67,6 @@ public:
     StepClock& stepClock() override { return *clock_; }
     void setStepClock(StepClock* clock);
 
-    // The sort window: the window's own TFormDemo unless another one is lent.
-    void setSortWindow(SortDemoWindow* window) { sortWindow_ = window; }
-    SortDemoWindow* sortWindow() const { return sortWindow_; }
-
     TAboutBox& aboutBox() { return *aboutBox_; }
     QTabWidget& pageControl() { return *pageControl_; }
     ListPage& listPage() { return *listPage_; }
