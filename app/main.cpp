@@ -1,8 +1,9 @@
-// Start-up: the application, the main window (which fills the class registry,
-// makes its structures and its about window), then the event loop.
+// Start-up: the application with its fonts and the toolkit's German texts,
+// the main window (which fills the class registry and makes its pages, each
+// with its structure, and its sort and about windows), then the event loop.
 #include <QApplication>
 
-#include "ui/germantranslation.h"
+#include "ui/appsetup.h"
 #include "ui/tform1.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setDesktopFileName(QStringLiteral("org.tessaro.Tessaro"));
     installGermanQtTranslation(app);
+    installFontSubstitutions();
     TForm1 form;
     form.show();
     return QApplication::exec();

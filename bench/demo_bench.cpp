@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "demo/stepdriver.h"
+#include "ui/appsetup.h"
 #include "ui/imagesurface.h"
 #include "ui/qtstepclock.h"
 
@@ -43,8 +44,8 @@ void BM_StepWaitingTenSeconds(benchmark::State& state) {
         QTimer::singleShot(10000, [&clock] { clock.weiterPressed = true; });
         const double cpuBefore = cpuSeconds();
         const auto wallBefore = std::chrono::steady_clock::now();
-        blinkAndWait(surface, info, clock, "Die 30 wird links von der 50 eingefügt.", 30, 248,
-                     20, 124, 40, true, true);
+        blinkAndWait(surface, info, clock, "Die 30 wird links von der 50 eingefügt.", 30, 248, 20,
+                     124, 40, true, true);
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
         state.counters["cpu_percent_of_one_core"] = 100.0 * (cpuSeconds() - cpuBefore) / wall;
@@ -58,6 +59,7 @@ BENCHMARK(BM_StepWaitingTenSeconds)->Iterations(1)->Unit(benchmark::kSecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

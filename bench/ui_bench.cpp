@@ -17,12 +17,14 @@
 #include <memory>
 #include <string>
 
+#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "linear/liste.h"
 #include "ui/dialogservice.h"
+#include "ui/appsetup.h"
 #include "ui/listpage.h"
 #include "ui/memoview.h"
 #include "ui/queuepage.h"
@@ -50,7 +52,7 @@ public:
 void BM_ListPageRefresh65535(benchmark::State& state) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
-    for (int i = 0; i < kFull; ++i) form.theListe().insert(std::make_unique<TInteger>(i));
+    for (int i = 0; i < kFull; ++i) form.listPage().list().insert(std::make_unique<TInteger>(i));
     for (auto _ : state) form.listPage().showList();
 }
 BENCHMARK(BM_ListPageRefresh65535)->Unit(benchmark::kMillisecond);
@@ -59,7 +61,8 @@ void BM_StackPageRefresh65535(benchmark::State& state) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
     for (int i = 0; i < kFull; ++i) {
-        form.theLifo()->push(std::make_unique<TLifoString>("Element " + std::to_string(i)));
+        form.stackPage().stack().push(
+            std::make_unique<TLifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) form.stackPage().refresh();
 }
@@ -69,7 +72,8 @@ void BM_QueuePageRefresh65535(benchmark::State& state) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
     for (int i = 0; i < kFull; ++i) {
-        form.theFifo().insert(std::make_unique<TFifoString>("Element " + std::to_string(i)));
+        form.queuePage().queue().insert(
+            std::make_unique<TFifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) form.queuePage().refresh();
 }
@@ -82,8 +86,8 @@ void BM_ListPageRefreshShown65535(benchmark::State& state) {
     TForm1 form(&dialogs);
     form.show();
     form.pageControl().setCurrentWidget(&form.listPage());
-    for (int i = 0; i < kFull; ++i) form.theListe().insert(std::make_unique<TInteger>(i));
-    form.theListe().moveTo(kFull / 2);
+    for (int i = 0; i < kFull; ++i) form.listPage().list().insert(std::make_unique<TInteger>(i));
+    form.listPage().list().moveTo(kFull / 2);
     for (auto _ : state) {
         form.listPage().showList();
         QApplication::processEvents();
@@ -98,7 +102,7 @@ void BM_ListPageRefreshShownWrapped65535(benchmark::State& state) {
     form.show();
     form.pageControl().setCurrentWidget(&form.listPage());
     for (int i = 0; i < kFull; ++i) {
-        form.theListe().insert(std::make_unique<TString>(
+        form.listPage().list().insert(std::make_unique<TString>(
             "Element " + std::to_string(i) + " mit einem Text, der nicht in eine Zeile passt"));
     }
     for (auto _ : state) {
@@ -114,7 +118,8 @@ void BM_StackPageRefreshShown65535(benchmark::State& state) {
     form.show();
     form.pageControl().setCurrentWidget(&form.stackPage());
     for (int i = 0; i < kFull; ++i) {
-        form.theLifo()->push(std::make_unique<TLifoString>("Element " + std::to_string(i)));
+        form.stackPage().stack().push(
+            std::make_unique<TLifoString>("Element " + std::to_string(i)));
     }
     for (auto _ : state) {
         form.stackPage().refresh();
@@ -146,11 +151,11 @@ void BM_ListPageLoad65535(benchmark::State& state) {
     QuietDialogs dialogs;
     dialogs.file = "/tmp/tessaro-ui-bench-" + std::to_string(::getpid()) + ".ldt";
     TForm1 form(&dialogs);
-    for (int i = 0; i < kFull; ++i) form.theListe().insert(std::make_unique<TInteger>(i));
-    form.theListe().saveToFile(dialogs.file);
+    for (int i = 0; i < kFull; ++i) form.listPage().list().insert(std::make_unique<TInteger>(i));
+    form.listPage().list().saveToFile(dialogs.file);
     auto* load = form.findChild<QAbstractButton*>("ButtonLLoad");
     for (auto _ : state) load->click();
-    if (form.theListe().count() != kFull) state.SkipWithError("load did not read the file");
+    if (form.listPage().list().count() != kFull) state.SkipWithError("load did not read the file");
     std::remove(dialogs.file.c_str());
 }
 BENCHMARK(BM_ListPageLoad65535)->Unit(benchmark::kMillisecond);
@@ -181,6 +186,7 @@ BENCHMARK(BM_EmptyWindowShown)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "demo/stepclock.h"
+#include "ui/appsetup.h"
 #include "ui/taboutbox.h"
 #include "ui/tform1.h"
 
@@ -81,6 +82,7 @@ bool renderDemo(TForm1& form, PictureClock& clock, const char* page, const char*
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    installFontSubstitutions();
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/pages");
     QDir().mkpath(folder);

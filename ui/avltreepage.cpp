@@ -6,23 +6,21 @@
 
 #include "demo/avltreedemo.h"
 #include "demo/stepclock.h"
-#include "ui/guard.h"
+#include "demo/stepdriver.h"
 #include "ui/imageview.h"
 #include "ui/qttreepage.h"
-#include "ui/tform1.h"
-#include "ui/weiterkeys.h"
+#include "ui/treeload.h"
 #include "ui/widgetfactory.h"
 
-AvlTreePage::AvlTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetAVLBaum");
     using namespace widgets;
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
 
     image_ = new ImageView(505, 293, this);
     image_->setObjectName("ImageABaum");
     image_->move(208, 36);
 
-    label(this, "LabelAEingabe", u("Eingabe (Integer)"), 8, 16);
+    label(this, "LabelAEingabe", utf8(treetext::entryCaption), 8, 16);
     editEingabe_ = edit(this, "EditAEingabe", 8, 32, 97, 21);
 
     auto* panelABaum = panel(this, "PanelABaum", 8, 76, 97, 209);
@@ -36,51 +34,39 @@ AvlTreePage::AvlTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_
     };
     buttonColumn(panelABaum, this, buttons, 8, 8);
 
-    label(this, "LabelAtiefe", u("Baumtiefe"), 112, 88);
+    label(this, "LabelAtiefe", utf8("Baumtiefe"), 112, 88);
     editTiefe_ = edit(this, "EditAtiefe", 112, 104, 81, 21, true);
-    label(this, "LabelAanz", u("Anzahl Elemente"), 112, 136);
+    label(this, "LabelAanz", utf8("Anzahl Elemente"), 112, 136);
     editAnz_ = edit(this, "EditAanz", 112, 152, 81, 21, true);
 
-    auto* weiter = okButton(this, "BitBtnAweiter", u("Weiter"), 110, 296);
-    weiter->setEnabled(false);
-    connect(weiter, &QPushButton::clicked, this, &AvlTreePage::BitBtnAweiterClick);
-    installWeiterKeys(this, weiter);
+    makeWeiter("BitBtnAweiter", 110, 296);
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
 
     treePage_ = std::make_unique<QtTreePage>(
-        form_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+    replaceTree();
+    clearImage(image_->surface());
 }
 
 AvlTreePage::~AvlTreePage() = default;
 
-TreePage& AvlTreePage::treePage() {
-    return *treePage_;
-}
-
-template <typename Body>
-void AvlTreePage::handle(Body&& body) {
-    if (guardDemonstration(form_.dialogs(), body)) editEingabe_->setFocus();
-}
-
-bool AvlTreePage::emptyTree() {
-    if (!form_.theAvlTree()->empty()) return false;
-    form_.dialogs().information(avltreetext::empty);
-    return true;
+bool AvlTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void AvlTreePage::replaceTree() {
-    form_.theAvlTree() = std::make_unique<TAvlTreeDemo>(*treePage_);
+    tree_ = std::make_unique<TAvlTreeDemo>(*treePage_);
 }
 
 void AvlTreePage::ButtonAInsertClick() {
-    handle([&] { form_.theAvlTree()->insdel(true); });
+    handle([&] { tree_->insdel(true); });
 }
 
 void AvlTreePage::ButtonADeleteClick() {
     handle([&] {
         if (emptyTree()) return;
-        form_.theAvlTree()->insdel(false);
+        tree_->insdel(false);
     });
 }
 
@@ -88,9 +74,9 @@ void AvlTreePage::ButtonAClearClick() {
     handle([&] {
         if (!emptyTree()) {
             replaceTree();
-            TForm1::clearImage(*image_);
+            clearImage(image_->surface());
         }
-        const TAvlTreeDemo& tree = *form_.theAvlTree();
+        const TAvlTreeDemo& tree = *tree_;
         editTiefe_->setText(QString::number(tree.depth()));
         editAnz_->setText(QString::number(tree.count()));
     });
@@ -99,36 +85,24 @@ void AvlTreePage::ButtonAClearClick() {
 void AvlTreePage::ButtonALookUpClick() {
     handle([&] {
         if (emptyTree()) return;
-        form_.theAvlTree()->lookUp();
+        tree_->lookUp();
     });
 }
 
 void AvlTreePage::ButtonASaveClick() {
     handle([&] {
         if (emptyTree()) return;
-        const std::string name = form_.saveWithDialog(avltreetext::extension, avltreetext::filter);
-        if (!name.empty()) form_.theAvlTree()->save(name);
+        const std::string name = host_.saveWithDialog(avltreetext::extension, avltreetext::filter);
+        if (!name.empty()) tree_->save(name);
     });
 }
 
 void AvlTreePage::ButtonALoadClick() {
     handle([&] {
-        const std::string name = form_.loadWithDialog(avltreetext::extension, avltreetext::filter);
+        const std::string name = host_.loadWithDialog(avltreetext::extension, avltreetext::filter);
         if (name.empty()) return;
-        replaceTree();
-        try {
-            form_.theAvlTree()->load(name);
-        } catch (...) {
-            // A refused file leaves no part of it behind: the page shows an
-            // empty tree, then the error box tells why.
-            replaceTree();
-            form_.theAvlTree()->zeichne();
-            throw;
-        }
-        form_.theAvlTree()->zeichne();
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { tree_->zeichne(); });
+        tree_->zeichne();
     });
-}
-
-void AvlTreePage::BitBtnAweiterClick() {
-    form_.setWeiterPressed(true);
 }

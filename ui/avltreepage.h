@@ -1,35 +1,32 @@
 // AvlTreePage: the "AVL-Baum" tab sheet (TabSheetAVLBaum). Its buttons drive
-// the main window's TAvlTreeDemo: animated insertion and deletion with their
+// the page's own TAvlTreeDemo: animated insertion and deletion with their
 // rotations (the page is the demonstration's TreePage), look-up, Clear, Save
 // and Load; EditAtiefe and EditAanz show depth and count.
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
-class TForm1;
+#include "ui/demotreepage.h"
+
 class ImageView;
 class QLineEdit;
 class QtTreePage;
-class TreePage;
+class TAvlTreeDemo;
 
 namespace avltreetext {
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* extension = "adt";
 inline constexpr const char* filter = "AVL-Bäume (*.adt)|*.adt";
 }  // namespace avltreetext
 
-class AvlTreePage final : public QWidget {
+class AvlTreePage final : public DemoTreePage {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the tree, the clock and the
-    // shared routines.
-    explicit AvlTreePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the clock and the shared routines.
+    explicit AvlTreePage(PageHost& host, QWidget* parent = nullptr);
     ~AvlTreePage() override;
 
-    ImageView& image() { return *image_; }
-    // What the demonstration draws on and reads; lives as long as the page.
-    TreePage& treePage();
+    // The page's tree; Clear and Load replace it (tests).
+    TAvlTreeDemo& tree() { return *tree_; }
 
 public slots:
     void ButtonAInsertClick();
@@ -38,22 +35,15 @@ public slots:
     void ButtonALookUpClick();
     void ButtonASaveClick();
     void ButtonALoadClick();
-    void BitBtnAweiterClick();
 
 private:
-    // Runs body through the guard; a demonstration ended because the program
-    // closes returns quietly. Otherwise the focus goes to EditAEingabe.
-    template <typename Body>
-    void handle(Body&& body);
-    // True (after "Der Baum ist leer") when the tree is empty.
-    bool emptyTree();
+    bool treeEmpty() const override;
     // A new empty tree in place of the old one.
     void replaceTree();
 
-    TForm1& form_;
     ImageView* image_;
-    QLineEdit* editEingabe_;
     QLineEdit* editTiefe_;
     QLineEdit* editAnz_;
-    std::unique_ptr<QtTreePage> treePage_;
+    std::unique_ptr<QtTreePage> treePage_;  // what the tree draws on and reads
+    std::unique_ptr<TAvlTreeDemo> tree_;    // made after, and gone before, treePage_
 };

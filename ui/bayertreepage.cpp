@@ -6,27 +6,25 @@
 
 #include "demo/bayertreedemo.h"
 #include "demo/stepclock.h"
+#include "demo/stepdriver.h"
 #include "demo/treenumber.h"
 #include "elements/values.h"
-#include "ui/guard.h"
 #include "ui/imageview.h"
 #include "ui/lineeditoutput.h"
-#include "ui/tform1.h"
-#include "ui/weiterkeys.h"
+#include "ui/treeload.h"
 #include "ui/widgetfactory.h"
 #include "ui/windowclock.h"
 
-BayerTreePage::BayerTreePage(TForm1& form, QWidget* parent)
-    : QWidget(parent), form_(form), clock_(std::make_unique<WindowClock>(form)) {
+BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
+    : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
     setObjectName("TabSheetBayerBaum");
     using namespace widgets;
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
 
     image_ = new ImageView(497, 305, this);
     image_->setObjectName("ImageBBaum");
     image_->move(216, 12);
 
-    label(this, "LabelBEingabe", u("Eingabe (Integer)"), 16, 24);
+    label(this, "LabelBEingabe", utf8(treetext::entryCaption), 16, 24);
     editEingabe_ = edit(this, "EditBEingabe", 16, 48, 97, 21);
 
     auto* panelBBaum = panel(this, "PanelBBaum", 16, 92, 97, 217);
@@ -40,53 +38,41 @@ BayerTreePage::BayerTreePage(TForm1& form, QWidget* parent)
     };
     buttonColumn(panelBBaum, this, buttons, 8, 8);
 
-    label(this, "LabelBAnz", u("Anzahl Elemente"), 128, 184);
+    label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
 
-    auto* weiter = okButton(this, "BitBtnBweiter", u("Weiter"), 120, 268);
-    weiter->setEnabled(false);
-    connect(weiter, &QPushButton::clicked, this, &BayerTreePage::BitBtnBweiterClick);
-    installWeiterKeys(this, weiter);
+    makeWeiter("BitBtnBweiter", 120, 268);
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
+    replaceTree();
+    clearImage(image_->surface());
 }
 
 BayerTreePage::~BayerTreePage() = default;
 
-StepClock& BayerTreePage::treeClock() {
-    return *clock_;
-}
-
-template <typename Body>
-void BayerTreePage::handle(Body&& body) {
-    if (guardDemonstration(form_.dialogs(), body)) editEingabe_->setFocus();
-}
-
-bool BayerTreePage::emptyTree() {
-    if (!form_.theBayerTree()->empty()) return false;
-    form_.dialogs().information(bayertreetext::empty);
-    return true;
+bool BayerTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void BayerTreePage::replaceTree() {
-    form_.theBayerTree() = std::make_unique<TBayerTreeDemo>(*clock_);
+    tree_ = std::make_unique<TBayerTreeDemo>(*clock_);
 }
 
 void BayerTreePage::clearWeiter() {
     clock_->weiterPressed = false;
-    form_.setWeiterPressed(false);
+    host_.stepClock().weiterPressed = false;
 }
 
 template <typename Operation>
 void BayerTreePage::demonstrate(Operation&& operation) {
-    TBayerTreeDemo& tree = *form_.theBayerTree();
-    form_.lockControls(false, TForm1::kBayerTree);
+    TBayerTreeDemo& tree = *tree_;
+    host_.lockControls(false, PageHost::kBayerTree);
     try {
         operation(tree);
     } catch (...) {
-        form_.lockControls(true, TForm1::kBayerTree);
+        host_.lockControls(true, PageHost::kBayerTree);
         throw;
     }
     if (tree.redrawNeeded) {
@@ -95,20 +81,20 @@ void BayerTreePage::demonstrate(Operation&& operation) {
         // The animated drawing already shows the tree as it is now.
         count_->setText(std::to_string(tree.count()));
     }
-    form_.lockControls(true, TForm1::kBayerTree);
+    host_.lockControls(true, PageHost::kBayerTree);
 }
 
 void BayerTreePage::ButtonBInsertClick() {
     handle([&] {
         clearWeiter();
-        form_.theBayerTree()->redrawNeeded = false;
+        tree_->redrawNeeded = false;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
-            form_.dialogs().information(bayertreetext::noEntry);
-        } else if (form_.readTreeNumber(entry)) {
+            host_.dialogs().information(bayertreetext::noEntry);
+        } else if (host_.readTreeNumber(entry)) {
             auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
-            if (form_.theBayerTree()->lookUp(*x)) {
-                form_.dialogs().information(bayertreetext::alreadyPresent);
+            if (tree_->lookUp(*x)) {
+                host_.dialogs().information(bayertreetext::alreadyPresent);
             } else {
                 demonstrate([&](TBayerTreeDemo& tree) {
                     tree.insert(image_->surface(), *info_, std::move(x));
@@ -122,18 +108,18 @@ void BayerTreePage::ButtonBInsertClick() {
 void BayerTreePage::ButtonBDeleteClick() {
     handle([&] {
         clearWeiter();
-        form_.theBayerTree()->redrawNeeded = true;
+        tree_->redrawNeeded = true;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
-            form_.dialogs().information(bayertreetext::noEntry);
-        } else if (form_.readTreeNumber(entry) && !emptyTree()) {
+            host_.dialogs().information(bayertreetext::noEntry);
+        } else if (host_.readTreeNumber(entry) && !emptyTree()) {
             auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
-            if (form_.theBayerTree()->lookUp(*x)) {
+            if (tree_->lookUp(*x)) {
                 demonstrate([&](TBayerTreeDemo& tree) {
                     tree.remove(image_->surface(), *info_, std::move(x));
                 });
             } else {
-                form_.dialogs().information(bayertreetext::absent);
+                host_.dialogs().information(bayertreetext::absent);
             }
         }
         editInfo_->clear();
@@ -144,16 +130,16 @@ void BayerTreePage::ButtonBClearClick() {
     handle([&] {
         if (!emptyTree()) {
             replaceTree();
-            TForm1::clearImage(*image_);
+            clearImage(image_->surface());
         }
-        count_->setText(std::to_string(form_.theBayerTree()->count()));
+        count_->setText(std::to_string(tree_->count()));
     });
 }
 
 void BayerTreePage::ButtonBlookupClick() {
     handle([&] {
         if (emptyTree()) return;
-        form_.theBayerTree()->showLookUp(editEingabe_->text().toStdString());
+        tree_->showLookUp(editEingabe_->text().toStdString());
     });
 }
 
@@ -161,30 +147,18 @@ void BayerTreePage::ButtonBSaveClick() {
     handle([&] {
         if (emptyTree()) return;
         const std::string name =
-            form_.saveWithDialog(bayertreetext::extension, bayertreetext::filter);
-        if (!name.empty()) form_.theBayerTree()->save(name);
+            host_.saveWithDialog(bayertreetext::extension, bayertreetext::filter);
+        if (!name.empty()) tree_->save(name);
     });
 }
 
 void BayerTreePage::ButtonBLoadClick() {
     handle([&] {
         const std::string name =
-            form_.loadWithDialog(bayertreetext::extension, bayertreetext::filter);
+            host_.loadWithDialog(bayertreetext::extension, bayertreetext::filter);
         if (name.empty()) return;
-        replaceTree();
-        try {
-            form_.theBayerTree()->load(name);
-        } catch (...) {
-            // A refused file leaves no part of it behind: the page shows an
-            // empty tree, then the error box tells why.
-            replaceTree();
-            form_.theBayerTree()->zeichne(image_->surface(), *count_);
-            throw;
-        }
-        form_.theBayerTree()->zeichne(image_->surface(), *count_);
+        const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
+        show();
     });
-}
-
-void BayerTreePage::BitBtnBweiterClick() {
-    form_.setWeiterPressed(true);
 }

@@ -15,20 +15,13 @@
 #include "ui/dialogservice.h"
 #include "ui/guard.h"
 #include "ui/memoview.h"
-#include "ui/sortdemowindow.h"
-#include "ui/tform1.h"
+#include "ui/pagehost.h"
 #include "ui/widgetfactory.h"
+#include "workbench/entrysyntax.h"
 #include "workbench/listgeneration.h"
 
-namespace {
-
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
-
-ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+ListPage::ListPage(PageHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
     setObjectName("TabSheetListe");
     using namespace widgets;
 
@@ -90,14 +83,20 @@ ListPage::ListPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
     connect(absteigend, &QPushButton::clicked, this, &ListPage::BitBtnAbsteigendClick);
 }
 
+ListPage::~ListPage() = default;
+
 template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
-    guard(form_.dialogs(), std::forward<Body>(body));
+    guard(host_.dialogs(), std::forward<Body>(body));
     if (focusEntry) editEingabe_->setFocus();
 }
 
+void ListPage::focusEntry() {
+    editEingabe_->setFocus();
+}
+
 void ListPage::showList() {
-    const ListDisplay display = renderList(form_.theListe());
+    const ListDisplay display = renderList(*list_);
     memo_->setPlainText(QString::fromStdString(display.text));
     // The arrow stands on line `position` (the arrow line is line 0): keep it
     // in sight, also in a long list with the cursor far down.
@@ -112,28 +111,43 @@ int ListPage::generationCount() {
     return n;
 }
 
+bool ListPage::parseEntry(const QString& text, std::unique_ptr<TBase>& element) {
+    entrysyntax::ParsedEntry parsed =
+        entrysyntax::parseEntry(text.toStdString(), radioInteger_->isChecked());
+    if (parsed.element) {
+        element = std::move(parsed.element);
+        return true;
+    }
+    if (parsed.kind == entrysyntax::ParsedEntry::Message::error) {
+        host_.dialogs().error(parsed.message);
+    } else {
+        host_.dialogs().information(parsed.message);
+    }
+    return false;
+}
+
 bool ListPage::refusedWhenEmpty(const TListe& list) {
     if (!list.isEmpty()) return false;
-    form_.dialogs().information(listtext::empty);
+    host_.dialogs().information(listtext::empty);
     return true;
 }
 
 bool ListPage::refusedAtEnd(const TListe& list) {
     if (!list.isAtEnd()) return false;
-    form_.dialogs().information(listtext::atEnd);
+    host_.dialogs().information(listtext::atEnd);
     return true;
 }
 
 void ListPage::ButtonLResetClick() {
     handle([&] {
-        form_.theListe().reset();
+        list_->reset();
         showList();
     });
 }
 
 void ListPage::ButtonLAdvanceClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedAtEnd(list)) return;
         list.advance();
         showList();
@@ -143,31 +157,31 @@ void ListPage::ButtonLAdvanceClick() {
 void ListPage::ButtonLInsertClick() {
     handle([&] {
         std::unique_ptr<TBase> element;
-        if (!form_.parseEntry(editEingabe_->text(), element)) return;
-        form_.theListe().insert(std::move(element));  // a full list says so and drops it
+        if (!parseEntry(editEingabe_->text(), element)) return;
+        list_->insert(std::move(element));  // a full list says so and drops it
         showList();
     });
 }
 
 void ListPage::ButtonLFindElemClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         std::unique_ptr<TBase> key;
-        if (!form_.parseEntry(editEingabe_->text(), key)) return;
+        if (!parseEntry(editEingabe_->text(), key)) return;
         const bool found = list.findElem(*key) != nullptr;
-        form_.dialogs().information(found ? listtext::found : listtext::notFound);
+        host_.dialogs().information(found ? listtext::found : listtext::notFound);
         showList();
     });
 }
 
 void ListPage::ButtonLUpdateClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
         std::unique_ptr<TBase> element;
-        if (!form_.parseEntry(editEingabe_->text(), element)) return;
+        if (!parseEntry(editEingabe_->text(), element)) return;
         list.update(std::move(element));
         showList();
     });
@@ -175,7 +189,7 @@ void ListPage::ButtonLUpdateClick() {
 
 void ListPage::ButtonLElemClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
         editEingabe_->setText(QString::fromStdString(elementtext::valueText(*list.elem())));
@@ -184,7 +198,7 @@ void ListPage::ButtonLElemClick() {
 
 void ListPage::ButtonLDeleteClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
         list.deleteElem();
@@ -194,7 +208,7 @@ void ListPage::ButtonLDeleteClick() {
 
 void ListPage::ButtonLClearClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.clear();
         showList();
@@ -203,18 +217,18 @@ void ListPage::ButtonLClearClick() {
 
 void ListPage::ButtonLSaveClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
-        const std::string name = form_.saveWithDialog(listtext::extension, listtext::filter);
+        const std::string name = host_.saveWithDialog(listtext::extension, listtext::filter);
         if (!name.empty()) list.saveToFile(name);
     });
 }
 
 void ListPage::ButtonLLoadClick() {
     handle([&] {
-        const std::string name = form_.loadWithDialog(listtext::extension, listtext::filter);
+        const std::string name = host_.loadWithDialog(listtext::extension, listtext::filter);
         if (name.empty()) return;
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         list.clear();
         try {
             list.loadFromFile(name);
@@ -230,7 +244,7 @@ void ListPage::ButtonLLoadClick() {
 
 void ListPage::ButtonLSortClick() {
     handle([&] {
-        TListe& list = form_.theListe();
+        TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.sortAscii();
         showList();
@@ -239,18 +253,14 @@ void ListPage::ButtonLSortClick() {
 
 void ListPage::BitBtnLSortdemoClick() {
     bool started = false;
-    guard(form_.dialogs(), [&] {
-        TListDemo& list = form_.theListe();
+    guard(host_.dialogs(), [&] {
+        TListDemo& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (list.hasMixedClasses()) {
-            form_.dialogs().information(listtext::mixedClasses);
+            host_.dialogs().information(listtext::mixedClasses);
             return;
         }
-        SortDemoWindow* window = form_.sortWindow();
-        if (!window) return;
-        form_.lockControls(false, TForm1::kSortWindow);
-        window->openFor(list);
-        started = true;
+        started = host_.openSortWindow(list);
     });
     if (!started) editEingabe_->setFocus();
 }
@@ -259,8 +269,7 @@ void ListPage::BitBtnZufaelligClick() {
     handle(
         [&] {
             const int n = generationCount();
-            listgeneration::fillRandom(form_.theListe(), n, radioDoppelt_->isChecked(),
-                                       form_.random());
+            listgeneration::fillRandom(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
         },
         false);
@@ -270,8 +279,7 @@ void ListPage::BitBtnAufsteigendClick() {
     handle(
         [&] {
             const int n = generationCount();
-            listgeneration::fillAscending(form_.theListe(), n, radioDoppelt_->isChecked(),
-                                          form_.random());
+            listgeneration::fillAscending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
         },
         false);
@@ -281,8 +289,7 @@ void ListPage::BitBtnAbsteigendClick() {
     handle(
         [&] {
             const int n = generationCount();
-            listgeneration::fillDescending(form_.theListe(), n, radioDoppelt_->isChecked(),
-                                           form_.random());
+            listgeneration::fillDescending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
         },
         false);

@@ -1,12 +1,15 @@
-// ListPage: the "Liste" tab sheet (TabSheetListe). Its buttons drive the main
-// window's list: insert, move the cursor, read, replace, find and delete
-// elements, save and load, sort, generate integer lists and open the sort
-// window. After each change MemoListe shows the whole list with the cursor.
+// ListPage: the "Liste" tab sheet (TabSheetListe). Its buttons drive the
+// page's own list, which lives as long as the page: insert, move the cursor, read, replace, find
+// and delete elements, save and load, sort, generate integer lists and open the sort window. After
+// each change MemoListe shows the whole list with the cursor.
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-class TForm1;
+class PageHost;
+class TBase;
+class TListDemo;
 class TListe;
 class QLineEdit;
 class MemoView;
@@ -28,8 +31,12 @@ inline constexpr const char* filter = "Listen (*.ldt)|*.ldt";
 class ListPage final : public QWidget {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the list and the routines.
-    explicit ListPage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the shared routines.
+    explicit ListPage(PageHost& host, QWidget* parent = nullptr);
+    ~ListPage() override;
+
+    // The page's list (tests, and the sort window through the host).
+    TListDemo& list() { return *list_; }
 
     // The list display (cursor arrow, brackets) in MemoListe, the position in
     // EditLCurrent and the count in EditLAnz. One memo update for the whole list.
@@ -38,6 +45,8 @@ public:
     // is no number counts as 2, other values are clamped to 2..100 (and the
     // field shows the corrected value).
     int generationCount();
+    // The keyboard focus goes to EditLEingabe.
+    void focusEntry();
 
 public slots:
     void ButtonLResetClick();
@@ -57,6 +66,9 @@ public slots:
     void BitBtnAbsteigendClick();
 
 private:
+    // The entry as a new element (owned by the caller), by the radio buttons'
+    // choice; false after showing the message of the refusal.
+    bool parseEntry(const QString& text, std::unique_ptr<TBase>& element);
     // The two mistakes most buttons answer before doing anything: the list is
     // empty, or the cursor stands behind the last element. True when refused.
     bool refusedWhenEmpty(const TListe& list);
@@ -65,7 +77,8 @@ private:
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true);
 
-    TForm1& form_;
+    PageHost& host_;
+    const std::unique_ptr<TListDemo> list_;
     QLineEdit* editEingabe_;
     QRadioButton* radioString_;
     QRadioButton* radioInteger_;

@@ -10,15 +10,15 @@
 #include "elements/cp1252.h"
 #include "linear/liste.h"
 #include "ui/guard.h"
+#include "ui/pagehost.h"
 #include "ui/qtntreedisplay.h"
-#include "ui/tform1.h"
+#include "ui/treeload.h"
 #include "ui/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 
-NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("TabSheetNBaum");
     using namespace widgets;
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
 
     // Fields in a column on the left, labels above them.
     struct FieldSpec {
@@ -38,7 +38,7 @@ NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
     };
     int y = 16;
     for (const FieldSpec& f : fields) {
-        label(this, f.labelName, u(f.caption), 16, y);
+        label(this, f.labelName, utf8(f.caption), 16, y);
         *f.field = edit(this, f.editName, 16, y + 16, 121, 21, f.readOnly);
         y += 48;
     }
@@ -67,41 +67,34 @@ NtreePage::NtreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(for
     treeView_->setFocusPolicy(Qt::ClickFocus);
 
     display_ = std::make_unique<QtNtreeDisplay>(treeView_, editAnz_, editTiefe_);
+    tree_ = std::make_unique<TNtreeDemo>(*display_);
 }
 
 // display_ goes before the tree view, taking its items out without recursion.
 NtreePage::~NtreePage() = default;
 
-NtreeDisplay& NtreePage::display() {
-    return *display_;
-}
-
 template <typename Body>
 void NtreePage::handle(bool focusEntry, Body&& body) {
-    guard(form_.dialogs(), std::forward<Body>(body));
+    guard(host_.dialogs(), std::forward<Body>(body));
     if (focusEntry) editEingabe_->setFocus();
-}
-
-TNtreeDemo& NtreePage::tree() {
-    return *form_.theNtree();
 }
 
 bool NtreePage::emptyTree() {
     if (!tree().empty()) return false;
-    form_.dialogs().information(ntreetext::empty);
+    host_.dialogs().information(ntreetext::empty);
     return true;
 }
 
 bool NtreePage::noEntry() {
     if (!editEingabe_->text().isEmpty()) return false;
-    form_.dialogs().information(ntreetext::noEntry);
+    host_.dialogs().information(ntreetext::noEntry);
     return true;
 }
 
 std::optional<int> NtreePage::readChildNumber() {
     const std::optional<std::int32_t> n = entrysyntax::readInt32(editNummer_->text().toStdString());
     if (n && *n >= 0) return *n;
-    form_.dialogs().information(ntreetext::badNumber);
+    host_.dialogs().information(ntreetext::badNumber);
     return std::nullopt;
 }
 
@@ -111,7 +104,7 @@ std::string NtreePage::entryText() const {
 
 void NtreePage::replaceTree() {
     display_->clearView();
-    form_.theNtree() = std::make_unique<TNtreeDemo>(*display_);
+    tree_ = std::make_unique<TNtreeDemo>(*display_);
 }
 
 void NtreePage::refreshView() {
@@ -137,7 +130,7 @@ void NtreePage::showEmptyFields() {
 void NtreePage::ButtonNCreateRootClick() {
     handle(false, [&] {
         if (!tree().empty()) {
-            form_.dialogs().information(ntreetext::rootExists);
+            host_.dialogs().information(ntreetext::rootExists);
             return;
         }
         if (noEntry()) return;
@@ -155,11 +148,11 @@ void NtreePage::ButtonNGetClick() {
         if (!n) return;
         TNtreeDemo& t = tree();
         if (t.currentNode->leaf()) {
-            form_.dialogs().information(ntreetext::noChildren);
+            host_.dialogs().information(ntreetext::noChildren);
             return;
         }
         if (*n >= t.currentNode->numberOfChildren()) {
-            form_.dialogs().information(ntreetext::noSuchChild);
+            host_.dialogs().information(ntreetext::noSuchChild);
             return;
         }
         t.currentNode = t.currentNode->getChildN(*n);
@@ -173,7 +166,7 @@ void NtreePage::ButtonNInsertClick() {
     handle(true, [&] {
         TNtreeDemo& t = tree();
         if (t.empty()) {
-            form_.dialogs().information(ntreetext::noRoot);
+            host_.dialogs().information(ntreetext::noRoot);
             return;
         }
         if (noEntry()) return;
@@ -183,7 +176,7 @@ void NtreePage::ButtonNInsertClick() {
         // the 16-bit level count cannot show.
         if (*n > t.currentNode->numberOfChildren() ||
             t.currentLevel == std::numeric_limits<std::uint16_t>::max()) {
-            form_.dialogs().information(ntreetext::cannotInsert);
+            host_.dialogs().information(ntreetext::cannotInsert);
             return;
         }
         auto node = std::make_unique<TNtreeNode>(std::make_unique<TString>(entryText()),
@@ -200,11 +193,11 @@ void NtreePage::ButtonNDeleteClick() {
         if (!n) return;
         TNtreeDemo& t = tree();
         if (t.currentNode->leaf()) {
-            form_.dialogs().information(ntreetext::noChildren);
+            host_.dialogs().information(ntreetext::noChildren);
             return;
         }
         if (*n >= t.currentNode->numberOfChildren()) {
-            form_.dialogs().information(ntreetext::noSuchChild);
+            host_.dialogs().information(ntreetext::noSuchChild);
             return;
         }
         t.currentNode->deleteChildN(*n);
@@ -233,33 +226,25 @@ void NtreePage::ButtonNLookUpClick() {
     handle(true, [&] {
         if (emptyTree() || noEntry()) return;
         const TString key(entryText());
-        form_.dialogs().information(tree().lookUp(key) ? ntreetext::found : ntreetext::notFound);
+        host_.dialogs().information(tree().lookUp(key) ? ntreetext::found : ntreetext::notFound);
     });
 }
 
 void NtreePage::ButtonNSaveClick() {
     handle(true, [&] {
         if (emptyTree()) return;
-        const std::string name = form_.saveWithDialog(ntreetext::extension, ntreetext::filter);
+        const std::string name = host_.saveWithDialog(ntreetext::extension, ntreetext::filter);
         if (!name.empty()) tree().save(name);
     });
 }
 
 void NtreePage::ButtonNLoadClick() {
     handle(true, [&] {
-        const std::string name = form_.loadWithDialog(ntreetext::extension, ntreetext::filter);
+        const std::string name = host_.loadWithDialog(ntreetext::extension, ntreetext::filter);
         editNummer_->setText(QStringLiteral("0"));
         if (name.empty()) return;
-        replaceTree();
-        try {
-            tree().load(name);
-        } catch (...) {
-            // A refused file leaves no part of it behind: the page shows an
-            // empty tree, then the error box tells why.
-            replaceTree();
-            showEmptyFields();
-            throw;
-        }
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { showEmptyFields(); });
         if (tree().empty()) {
             // A file of no nodes: nothing is left of the old tree either.
             showEmptyFields();

@@ -1,5 +1,5 @@
-// NtreePage: the "NBaum" tab sheet (TabSheetNBaum). The user builds the main
-// window's TNtreeDemo node by node: a root, then children of the current node
+// NtreePage: the "NBaum" tab sheet (TabSheetNBaum). The user builds the
+// page's own TNtreeDemo node by node: a root, then children of the current node
 // by child number; the current node moves down one child at a time
 // (ButtonNGet) and back to the root (ButtonNReset). After every change the
 // tree view (TreeView) is rebuilt from the tree, expanded; EditNEbene and
@@ -11,9 +11,8 @@
 #include <memory>
 #include <optional>
 
-class TForm1;
+class PageHost;
 class TNtreeDemo;
-class NtreeDisplay;
 class QtNtreeDisplay;
 class QLineEdit;
 class QTreeWidget;
@@ -36,13 +35,12 @@ inline constexpr const char* filter = "N-Bäume (*.ndt)|*.ndt";
 class NtreePage final : public QWidget {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the tree and the shared
-    // routines.
-    explicit NtreePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the shared routines.
+    explicit NtreePage(PageHost& host, QWidget* parent = nullptr);
     ~NtreePage() override;
 
-    // Where the page's tree shows itself; lives as long as the page.
-    NtreeDisplay& display();
+    // The page's tree; Clear and Load replace it (tests).
+    TNtreeDemo& tree() { return *tree_; }
 
 public slots:
     void ButtonNCreateRootClick();
@@ -60,7 +58,6 @@ private:
     // focusEntry.
     template <typename Body>
     void handle(bool focusEntry, Body&& body);
-    TNtreeDemo& tree();
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
     // True (after "Es ist kein Element eingegeben worden") when the entry is
@@ -80,7 +77,7 @@ private:
     // Level and current element empty, count and depth "0".
     void showEmptyFields();
 
-    TForm1& form_;
+    PageHost& host_;
     QLineEdit* editEingabe_;
     QLineEdit* editNummer_;
     QLineEdit* editEbene_;
@@ -88,5 +85,6 @@ private:
     QLineEdit* editTiefe_;
     QLineEdit* editAnz_;
     QTreeWidget* treeView_;
-    std::unique_ptr<QtNtreeDisplay> display_;
+    std::unique_ptr<QtNtreeDisplay> display_;  // where the tree shows itself
+    std::unique_ptr<TNtreeDemo> tree_;         // made after, and gone before, display_
 };

@@ -1,10 +1,10 @@
 #include "ui/qttreepage.h"
 
 #include "ui/imageview.h"
-#include "ui/tform1.h"
+#include "ui/pagehost.h"
 
-QtTreePage::QtTreePage(TForm1& form, const Fields& fields)
-    : form_(form),
+QtTreePage::QtTreePage(PageHost& host, const Fields& fields)
+    : host_(host),
       image_(fields.image),
       info_(fields.info),
       entry_(fields.entry),
@@ -17,9 +17,9 @@ Surface& QtTreePage::image() {
 }
 
 StepClock& QtTreePage::clock() {
-    return form_.stepClock();
+    return host_.stepClock();
 }
 
 void QtTreePage::lockControls(bool enabled, int kind) {
-    form_.lockControls(enabled, kind);
+    host_.lockControls(enabled, kind);
 }

@@ -1,7 +1,7 @@
 // QtTreePage: the TreePage of a tree demonstration made of the page's widgets:
 // the image, the info field, the entry and the depth, count and (on
-// "Suchbaum") balanced fields, with the main window's step clock and
-// lockControls.
+// "Suchbaum") balanced fields, with the step clock and lockControls of the
+// page's host.
 #pragma once
 
 #include <QLineEdit>
@@ -11,7 +11,7 @@
 #include "ui/lineeditoutput.h"
 
 class ImageView;
-class TForm1;
+class PageHost;
 
 class QtTreePage final : public TreePage {
 public:
@@ -25,8 +25,8 @@ public:
         QLineEdit* balanced;
     };
 
-    // form and the widgets are lent; they outlive the page's trees.
-    QtTreePage(TForm1& form, const Fields& fields);
+    // host and the widgets are lent; they outlive the page's trees.
+    QtTreePage(PageHost& host, const Fields& fields);
 
     Surface& image() override;
     TextOutput& infoField() override { return info_; }
@@ -34,12 +34,12 @@ public:
     TextOutput& depthField() override { return depth_; }
     TextOutput& countField() override { return count_; }
     TextOutput* balancedField() override { return balanced_.get(); }
-    // The main window's clock (its own, or the one a test lent it).
+    // The host's clock (the window's own, or the one a test lent it).
     StepClock& clock() override;
     void lockControls(bool enabled, int kind) override;
 
 private:
-    TForm1& form_;
+    PageHost& host_;
     ImageView* image_;
     LineEditOutput info_;
     LineEditOutput entry_;

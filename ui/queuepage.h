@@ -1,45 +1,39 @@
 // QueuePage: the "Schlange" tab sheet (TabSheetSchlange). Its buttons drive
-// the main window's queue of TFifoStrings; MemoFifo lists the elements front
-// first and EditSAnz shows the count.
+// the page's own queue of TFifoStrings; MemoFifo lists the elements front
+// first and EditSAnz shows the count. The queue lives as long as the page;
+// Clear and Load empty it.
 #pragma once
 
-#include <QWidget>
+#include <memory>
 
-class TForm1;
-class QLineEdit;
-class MemoView;
+#include "linear/fifo.h"
+#include "ui/linearpage.h"
 
 namespace queuetext {
 inline constexpr const char* empty = "Die Schlange ist leer";
-inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
 inline constexpr const char* extension = "sdt";
 inline constexpr const char* filter = "Schlangen (*.sdt)|*.sdt";
 }  // namespace queuetext
 
-class QueuePage final : public QWidget {
+class QueuePage final : public LinearPage {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the queue and the routines.
-    explicit QueuePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the shared routines.
+    explicit QueuePage(PageHost& host, QWidget* parent = nullptr);
 
-    // MemoFifo shows every element (front first) in one update; EditSAnz the count.
-    void refresh();
-
-public slots:
-    void ButtonSInsertClick();
-    void ButtonSDeleteClick();
-    void ButtonSFrontClick();
-    void ButtonSClearClick();
-    void ButtonSSaveClick();
-    void ButtonSLoadClick();
+    // The page's queue (tests).
+    TFifo& queue() { return *queue_; }
 
 private:
-    // Runs body through the guard, then puts the focus into EditSEingabe.
-    template <typename Body>
-    void handle(Body&& body);
+    bool structureEmpty() const override { return queue_->empty(); }
+    int structureCount() const override { return queue_->count(); }
+    void writeStructure(TextOutput& lines) const override;
+    void putString(std::string text) override;
+    void takeElement() override { queue_->remove(); }
+    const TBase& firstElement() const override { return *queue_->front(); }
+    void clearStructure() override { queue_->clear(); }
+    void saveStructure(const std::string& name) const override { queue_->save(name); }
+    void loadStructure(const std::string& name) override { queue_->load(name); }
 
-    TForm1& form_;
-    QLineEdit* editEingabe_;
-    QLineEdit* editAnz_;
-    MemoView* memo_;
+    const std::unique_ptr<TFifo> queue_;
 };

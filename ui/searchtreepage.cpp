@@ -8,24 +8,22 @@
 
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
-#include "ui/guard.h"
+#include "demo/stepdriver.h"
 #include "ui/imageview.h"
 #include "ui/memooutput.h"
 #include "ui/qttreepage.h"
-#include "ui/tform1.h"
-#include "ui/weiterkeys.h"
+#include "ui/treeload.h"
 #include "ui/widgetfactory.h"
 
-SearchTreePage::SearchTreePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetSuchbaum");
     using namespace widgets;
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
 
     image_ = new ImageView(497, 293, this);
     image_->setObjectName("ImageTbaum");
     image_->move(224, 16);
 
-    label(this, "LabelTEingabe", u("Eingabe (Integer)"), 16, 48);
+    label(this, "LabelTEingabe", utf8(treetext::entryCaption), 16, 48);
     editEingabe_ = edit(this, "EditTEingabe", 16, 64, 97, 21);
 
     auto* panelTBaum = panel(this, "PanelTBaum", 16, 116, 97, 245);
@@ -40,69 +38,62 @@ SearchTreePage::SearchTreePage(TForm1& form, QWidget* parent) : QWidget(parent),
     };
     buttonColumn(panelTBaum, this, buttons, 8, 8);
 
-    label(this, "LabelTtiefe", u("Baumtiefe"), 128, 128);
+    label(this, "LabelTtiefe", utf8("Baumtiefe"), 128, 128);
     editTiefe_ = edit(this, "EditTTiefe", 128, 144, 81, 21, true);
-    label(this, "LabelTanz", u("Anzahl Elemente"), 128, 176);
+    label(this, "LabelTanz", utf8("Anzahl Elemente"), 128, 176);
     editAnz_ = edit(this, "EditTAnz", 128, 192, 81, 21, true);
-    label(this, "LabelTAusgeglichen", u("Ausgeglichen"), 128, 224);
+    label(this, "LabelTAusgeglichen", utf8("Ausgeglichen"), 128, 224);
     editAusgeglichen_ = edit(this, "EditTAusgeglichen", 128, 240, 81, 21, true);
 
-    auto* weiter = okButton(this, "BitBtnTWeiter", u("Weiter"), 136, 296);
-    weiter->setEnabled(false);
-    connect(weiter, &QPushButton::clicked, this, &SearchTreePage::BitBtnTWeiterClick);
-    installWeiterKeys(this, weiter);
+    makeWeiter("BitBtnTWeiter", 136, 296);
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
     memoEbene_ = std::make_unique<MemoOutput>(memoEbeneWidget_);
-    auto* ebene = okButton(this, "BitBtnEbene", u("&Ebenen"), 136, 368);
-    ebene->setToolTip(u("Gibt den Baum ebenenweise aus"));
-    connect(ebene, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
+    ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
+    ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
+    connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
 
     treePage_ = std::make_unique<QtTreePage>(
-        form_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
+        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
                                   editAusgeglichen_});
+    replaceTree();
+    clearImage(image_->surface());
 }
 
 SearchTreePage::~SearchTreePage() = default;
 
-TreePage& SearchTreePage::treePage() {
-    return *treePage_;
+void SearchTreePage::setDemonstrationRunning(bool running) {
+    ebene_->setEnabled(!running);
+    weiter_->setEnabled(running);
 }
 
-template <typename Body>
-void SearchTreePage::handle(bool focusEntry, Body&& body) {
-    if (guardDemonstration(form_.dialogs(), body) && focusEntry) editEingabe_->setFocus();
-}
-
-bool SearchTreePage::emptyTree() {
-    if (!form_.theSearchTree()->empty()) return false;
-    form_.dialogs().information(searchtreetext::empty);
-    return true;
+bool SearchTreePage::treeEmpty() const {
+    return tree_->empty();
 }
 
 void SearchTreePage::replaceTree() {
-    form_.theSearchTree() = std::make_unique<TSearchTreeDemo>(*treePage_);
+    tree_ = std::make_unique<TSearchTreeDemo>(*treePage_);
 }
 
 void SearchTreePage::ButtonTInsertClick() {
-    handle(true, [&] { form_.theSearchTree()->insdel(true); });
+    handle([&] { tree_->insdel(true); });
 }
 
 void SearchTreePage::ButtonTdeleteClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
-        form_.theSearchTree()->insdel(false);
+        tree_->insdel(false);
     });
 }
 
 void SearchTreePage::ButtonTClearClick() {
-    handle(true, [&] {
+    handle([&] {
         if (!emptyTree()) {
             replaceTree();
-            TForm1::clearImage(*image_);
+            clearImage(image_->surface());
         }
-        const TSearchTreeDemo& tree = *form_.theSearchTree();
+        const TSearchTreeDemo& tree = *tree_;
         editTiefe_->setText(QString::number(tree.depth()));
         editAnz_->setText(QString::number(tree.count()));
         editAusgeglichen_->clear();
@@ -110,61 +101,51 @@ void SearchTreePage::ButtonTClearClick() {
 }
 
 void SearchTreePage::ButtonTLookUpClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
-        form_.theSearchTree()->lookUp();
+        tree_->lookUp();
     });
 }
 
 void SearchTreePage::ButtonTSaveClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
         const std::string name =
-            form_.saveWithDialog(searchtreetext::extension, searchtreetext::filter);
-        if (!name.empty()) form_.theSearchTree()->save(name);
+            host_.saveWithDialog(searchtreetext::extension, searchtreetext::filter);
+        if (!name.empty()) tree_->save(name);
     });
 }
 
 void SearchTreePage::ButtonTLoadClick() {
-    handle(true, [&] {
+    handle([&] {
         const std::string name =
-            form_.loadWithDialog(searchtreetext::extension, searchtreetext::filter);
+            host_.loadWithDialog(searchtreetext::extension, searchtreetext::filter);
         if (name.empty()) return;
-        replaceTree();
-        try {
-            form_.theSearchTree()->load(name);
-        } catch (...) {
-            // A refused file leaves no part of it behind: the page shows an
-            // empty tree, then the error box tells why.
-            replaceTree();
-            form_.theSearchTree()->zeichne();
-            throw;
-        }
-        form_.theSearchTree()->zeichne();
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { tree_->zeichne(); });
+        tree_->zeichne();
     });
 }
 
 void SearchTreePage::ButtonTBalanceClick() {
-    handle(false, [&] {
-        if (emptyTree()) return;
-        TSearchTreeDemo& tree = *form_.theSearchTree();
-        if (tree.balanced()) {
-            form_.dialogs().information(searchtreetext::alreadyBalanced);
-            return;
-        }
-        tree.balance();
-        tree.zeichne();
-    });
-}
-
-void SearchTreePage::BitBtnTWeiterClick() {
-    form_.setWeiterPressed(true);
+    handle(
+        [&] {
+            if (emptyTree()) return;
+            TSearchTreeDemo& tree = *tree_;
+            if (tree.balanced()) {
+                host_.dialogs().information(searchtreetext::alreadyBalanced);
+                return;
+            }
+            tree.balance();
+            tree.zeichne();
+        },
+        false);
 }
 
 void SearchTreePage::BitBtnEbeneClick() {
-    handle(true, [&] {
+    handle([&] {
         if (emptyTree()) return;
-        form_.theSearchTree()->writeLevels(*memoEbene_);
+        tree_->writeLevels(*memoEbene_);
         // The listing is read from the root down: show its first line.
         memoEbeneWidget_->moveCursor(QTextCursor::Start);
     });

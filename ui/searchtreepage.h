@@ -1,39 +1,38 @@
 // SearchTreePage: the "Suchbaum" tab sheet (TabSheetSuchbaum). Its buttons
-// drive the main window's TSearchTreeDemo: animated insertion and deletion
+// drive the page's own TSearchTreeDemo: animated insertion and deletion
 // (the page is the demonstration's TreePage), look-up, Clear, Save, Load,
 // Balance and the level listing in MemoEbene; EditTTiefe, EditTAnz and
 // EditTAusgeglichen show depth, count and "JA" / "Nein".
 #pragma once
 
-#include <QWidget>
 #include <memory>
 
-class TForm1;
+#include "ui/demotreepage.h"
+
 class ImageView;
 class QLineEdit;
 class MemoOutput;
 class QPlainTextEdit;
 class QtTreePage;
-class TreePage;
+class TSearchTreeDemo;
 
 namespace searchtreetext {
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* alreadyBalanced = "Der Baum ist bereits ausgeglichen";
 inline constexpr const char* extension = "tdt";
 inline constexpr const char* filter = "Binäre Suchbäume (*.tdt)|*.tdt";
 }  // namespace searchtreetext
 
-class SearchTreePage final : public QWidget {
+class SearchTreePage final : public DemoTreePage {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the tree, the clock and the
-    // shared routines.
-    explicit SearchTreePage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the clock and the shared routines.
+    explicit SearchTreePage(PageHost& host, QWidget* parent = nullptr);
     ~SearchTreePage() override;
 
-    ImageView& image() { return *image_; }
-    // What the demonstration draws on and reads; lives as long as the page.
-    TreePage& treePage();
+    // The page's tree; Clear and Load replace it (tests).
+    TSearchTreeDemo& tree() { return *tree_; }
+    // While a demonstration runs only "Weiter" is usable, "Ebenen" not.
+    void setDemonstrationRunning(bool running) override;
 
 public slots:
     void ButtonTInsertClick();
@@ -43,27 +42,20 @@ public slots:
     void ButtonTSaveClick();
     void ButtonTLoadClick();
     void ButtonTBalanceClick();
-    void BitBtnTWeiterClick();
     void BitBtnEbeneClick();
 
 private:
-    // Runs body through the guard; a demonstration ended because the program
-    // closes returns quietly. Then the focus goes to EditTEingabe when
-    // focusEntry (and the program is not closing).
-    template <typename Body>
-    void handle(bool focusEntry, Body&& body);
-    // True (after "Der Baum ist leer") when the tree is empty.
-    bool emptyTree();
+    bool treeEmpty() const override;
     // A new empty tree in place of the old one.
     void replaceTree();
 
-    TForm1& form_;
     ImageView* image_;
-    QLineEdit* editEingabe_;
     QLineEdit* editTiefe_;
     QLineEdit* editAnz_;
     QLineEdit* editAusgeglichen_;
+    QPushButton* ebene_;
     QPlainTextEdit* memoEbeneWidget_;
     std::unique_ptr<MemoOutput> memoEbene_;  // writes into memoEbeneWidget_
-    std::unique_ptr<QtTreePage> treePage_;
+    std::unique_ptr<QtTreePage> treePage_;   // what the tree draws on and reads
+    std::unique_ptr<TSearchTreeDemo> tree_;  // made after, and gone before, treePage_
 };

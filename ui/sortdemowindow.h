@@ -1,8 +1,11 @@
-// SortDemoWindow: what the main window and the list page need of the sort
-// demonstration window (TFormDemo): the button reset of lockControls and the
-// opening by the list page's "Sort-Demo" button.
+// SortDemoWindow: what the main window needs of the sort demonstration window
+// (TFormDemo): the button reset of lockControls and the opening for the list
+// page's "Sort-Demo" button. SortWindowHost: what the sort window needs of the
+// main window, lent to it for its whole life.
 #pragma once
 
+class DialogService;
+class StepClock;
 class TListDemo;
 
 class SortDemoWindow {
@@ -16,4 +19,19 @@ public:
     // level 0, the list shown in the source memo. The list must not be empty;
     // it is lent and outlives the window.
     virtual void openFor(TListDemo& list) = 0;
+};
+
+class SortWindowHost {
+public:
+    virtual ~SortWindowHost() = default;
+    // Message boxes, for the guard of the sort buttons.
+    virtual DialogService& dialogs() = 0;
+    // The clock of the step-by-step demonstrations as it is now.
+    virtual StepClock& stepClock() = 0;
+    // A sort has ended: the list page shows the list as it is now.
+    virtual void showSortedList() = 0;
+    // The window was left: the main window is unlocked (lockControls(true, 0)).
+    virtual void sortWindowLeft() = 0;
+    // The keyboard focus goes to the list page's entry field.
+    virtual void focusListEntry() = 0;
 };

@@ -1,45 +1,39 @@
 // StackPage: the "Keller" tab sheet (TabSheetKeller). Its buttons drive the
-// main window's stack of TLifoStrings; Memolifo lists the elements top first
-// and EditKAnz shows the count.
+// page's own stack of TLifoStrings; Memolifo lists the elements top first
+// and EditKAnz shows the count. Clear and Load put a new stack in place of
+// the old one.
 #pragma once
 
-#include <QWidget>
+#include <memory>
 
-class TForm1;
-class QLineEdit;
-class MemoView;
+#include "linear/lifo.h"
+#include "ui/linearpage.h"
 
 namespace stacktext {
 inline constexpr const char* empty = "Der Keller ist leer";
-inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
 inline constexpr const char* extension = "kdt";
 inline constexpr const char* filter = "Keller (*.kdt)|*.kdt";
 }  // namespace stacktext
 
-class StackPage final : public QWidget {
+class StackPage final : public LinearPage {
     Q_OBJECT
 public:
-    // form is lent: the main window that holds the stack and the routines.
-    explicit StackPage(TForm1& form, QWidget* parent = nullptr);
+    // host is lent: the main window with the shared routines.
+    explicit StackPage(PageHost& host, QWidget* parent = nullptr);
 
-    // Memolifo shows every element (top first) in one update; EditKAnz the count.
-    void refresh();
-
-public slots:
-    void ButtonKpushClick();
-    void ButtonKpopClick();
-    void ButtonKtopClick();
-    void ButtonKclearClick();
-    void ButtonKSaveClick();
-    void ButtonKLoadClick();
+    // The page's stack; Clear and Load replace it (tests).
+    TLifo& stack() { return *stack_; }
 
 private:
-    // Runs body through the guard, then puts the focus into EditKEingabe.
-    template <typename Body>
-    void handle(Body&& body);
+    bool structureEmpty() const override { return stack_->empty(); }
+    int structureCount() const override { return stack_->count(); }
+    void writeStructure(TextOutput& lines) const override;
+    void putString(std::string text) override;
+    void takeElement() override { stack_->pop(); }
+    const TBase& firstElement() const override { return *stack_->top(); }
+    void clearStructure() override { stack_ = std::make_unique<TLifo>(); }
+    void saveStructure(const std::string& name) const override { stack_->save(name); }
+    void loadStructure(const std::string& name) override { stack_->load(name); }
 
-    TForm1& form_;
-    QLineEdit* editEingabe_;
-    QLineEdit* editAnz_;
-    MemoView* memo_;
+    std::unique_ptr<TLifo> stack_;
 };

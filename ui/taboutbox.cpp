@@ -33,14 +33,13 @@ TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       opener_([](const QString& address) { QDesktopServices::openUrl(QUrl(address)); }) {
     setObjectName("TAboutBox");
-    setWindowTitle(QString::fromUtf8(abouttext::caption));
+    setWindowTitle(utf8(abouttext::caption));
     setFixedSize(503, 432);
     setModal(false);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
     using namespace widgets;
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
 
     auto* panel1 = new QFrame(this);
     panel1->setObjectName("Panel1");
@@ -54,9 +53,9 @@ TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
     icon->setScaledContents(true);
     icon->setPixmap(QPixmap(":/icons/tessaro.png"));
 
-    label(panel1, "ProductName", u(abouttext::productName), 136, 16);
-    label(panel1, "Version", u(abouttext::version), 136, 40);
-    label(panel1, "Copyright", u(abouttext::credit), 8, 88, 263, 39);
+    label(panel1, "ProductName", utf8(abouttext::productName), 136, 16);
+    label(panel1, "Version", utf8(abouttext::version), 136, 40);
+    label(panel1, "Copyright", utf8(abouttext::credit), 8, 88, 263, 39);
 
     buttonWebseite_ = button(panel1, "ButtonWebseite", addresses.web, 40, 136, 97, 25);
     buttonMail_ = button(panel1, "ButtonMail", addresses.mail, 184, 136, 153, 25);
@@ -65,10 +64,10 @@ TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
     connect(buttonWebseite_, &QPushButton::clicked, this, &TAboutBox::ButtonWebseiteClick);
     connect(buttonMail_, &QPushButton::clicked, this, &TAboutBox::ButtonMailClick);
 
-    label(panel1, "Comments", u(abouttext::terms), 8, 184);
-    label(panel1, "Label1", u(abouttext::warranty), 8, 224, 151, 26);
+    label(panel1, "Comments", utf8(abouttext::terms), 8, 184);
+    label(panel1, "Label1", utf8(abouttext::warranty), 8, 224, 151, 26);
 
-    auto* close = new QPushButton(u(abouttext::close), this);
+    auto* close = new QPushButton(utf8(abouttext::close), this);
     close->setObjectName("BitBtnSchliessen");
     close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     close->setGeometry(16, 304, 89, 25);

@@ -10,20 +10,17 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "demo/avltreedemo.h"
-#include "demo/bayertreedemo.h"
-#include "demo/ntreedemo.h"
-#include "demo/searchtreedemo.h"
+#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
-#include "linear/lifo.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
+#include "trees/bayertree.h"
+#include "trees/ntree.h"
 #include "ui/avltreepage.h"
 #include "ui/bayertreepage.h"
 #include "ui/dialogservice.h"
-#include "ui/imageview.h"
 #include "ui/listpage.h"
 #include "ui/ntreepage.h"
 #include "ui/qtdialogservice.h"
@@ -31,18 +28,12 @@
 #include "ui/queuepage.h"
 #include "ui/searchtreepage.h"
 #include "ui/servicemessages.h"
-#include "ui/sortdemowindow.h"
 #include "ui/stackpage.h"
 #include "ui/taboutbox.h"
 #include "ui/tformdemo.h"
+#include "ui/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
-
-namespace {
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-}  // namespace
 
 TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     : QWidget(parent),
@@ -60,20 +51,10 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerNtreeClasses();
     previousMessages_ = setUserMessages(messages_.get());
 
-    // The structures, in the order the pages need them; the random source
-    // seeded itself from the clock.
-    theListe_ = std::make_unique<TListDemo>();
-    theLifo_ = std::make_unique<TLifo>();
-    theFifo_ = std::make_unique<TFifo>();
+    // The random source seeded itself from the time of day; each page makes
+    // its own structure, in the order of the pages.
     ownClock_ = new QtStepClock(this);
     clock_ = ownClock_;
-
-    // The designed fonts are Windows fonts; their nearest metric relatives
-    // keep the designed captions inside their designed widths.
-    const QStringList sansSerif{"Nimbus Sans", "Liberation Sans", "Arial", "Helvetica",
-                                "DejaVu Sans"};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
-    QFont::insertSubstitutions(QStringLiteral("System"), sansSerif);
 
     setObjectName("TForm1");
     setWindowTitle(utf8(formtext::caption));
@@ -86,17 +67,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
 
     buildMenuPanel();
     buildPages();
-    sortWindow_ = new TFormDemo(*this);  // hidden until the list page opens it
+    sortWindow_ = new TFormDemo(*this, this);  // hidden until the list page opens it
     aboutBox_ = new TAboutBox(this);
-    // The demonstration trees draw on their pages, so they follow the pages.
-    theSearchTree_ = std::make_unique<TSearchTreeDemo>(searchTreePage_->treePage());
-    theAvlTree_ = std::make_unique<TAvlTreeDemo>(avlTreePage_->treePage());
-    theBayerTree_ = std::make_unique<TBayerTreeDemo>(bayerTreePage_->treeClock());
-    theNtree_ = std::make_unique<TNtreeDemo>(ntreePage_->display());
-
-    clearImage(searchTreePage_->image());
-    clearImage(avlTreePage_->image());
-    clearImage(bayerTreePage_->image());
 }
 
 TForm1::~TForm1() {
@@ -156,22 +128,6 @@ void TForm1::buildPages() {
     pageControl_->setCurrentWidget(searchTreePage_);
 }
 
-bool TForm1::parseEntry(const QString& text, std::unique_ptr<TBase>& element) {
-    const auto* integerInput = listPage_->findChild<QAbstractButton*>("RadioButtonInteger");
-    entrysyntax::ParsedEntry parsed =
-        entrysyntax::parseEntry(text.toStdString(), integerInput && integerInput->isChecked());
-    if (parsed.element) {
-        element = std::move(parsed.element);
-        return true;
-    }
-    if (parsed.kind == entrysyntax::ParsedEntry::Message::error) {
-        dialogs_->error(parsed.message);
-    } else {
-        dialogs_->information(parsed.message);
-    }
-    return false;
-}
-
 std::string TForm1::saveWithDialog(std::string_view extension, std::string_view filter) {
     std::string name = dialogs_->getSaveFileName(extension, filter);
     if (name.empty()) return {};
@@ -213,35 +169,34 @@ void TForm1::lockControls(bool enabled, int kind) {
     speedButtonEnde_->setEnabled(enabled);
     speedButtonInfo_->setEnabled(enabled);
 
-    const auto setButton = [this](const char* name, bool state) {
-        if (auto* b = findChild<QAbstractButton*>(name)) b->setEnabled(state);
-    };
-    switch (kind) {
-        case kSortWindow:
-            if (sortWindow_) sortWindow_->enableSortButtons(true);
-            break;
-        case kSearchTree:
-            setButton("BitBtnEbene", enabled);
-            setButton("BitBtnTWeiter", !enabled);
-            setPageEnabled(searchTreePage_, true);
-            break;
-        case kAvlTree:
-            setButton("BitBtnAweiter", !enabled);
-            setPageEnabled(avlTreePage_, true);
-            break;
-        case kBayerTree:
-            setButton("BitBtnBweiter", !enabled);
-            setPageEnabled(bayerTreePage_, true);
-            break;
-        default:
-            break;
+    if (kind == kSortWindow) {
+        if (sortWindow_) sortWindow_->enableSortButtons(true);
+    } else if (kind >= kSearchTree && kind <= kBayerTree) {
+        // The running tree page stays usable, with its "Weiter" button.
+        DemoTreePage* const treePages[] = {searchTreePage_, avlTreePage_, bayerTreePage_};
+        DemoTreePage* running = treePages[kind - kSearchTree];
+        running->setDemonstrationRunning(!enabled);
+        setPageEnabled(running, true);
     }
 }
 
-void TForm1::clearImage(ImageView& image) {
-    Surface& surface = image.surface();
-    surface.setBrushColor(clBtnFace);
-    surface.fillRect(0, 0, surface.width(), surface.height());
+bool TForm1::openSortWindow(TListDemo& list) {
+    if (!sortWindow_) return false;
+    lockControls(false, kSortWindow);
+    sortWindow_->openFor(list);
+    return true;
+}
+
+void TForm1::showSortedList() {
+    listPage_->showList();
+}
+
+void TForm1::sortWindowLeft() {
+    lockControls(true, kSortWindow);
+}
+
+void TForm1::focusListEntry() {
+    listPage_->focusEntry();
 }
 
 bool TForm1::readTreeNumber(const QString& text) {

@@ -14,17 +14,11 @@
 #include "demo/stepclock.h"
 #include "ui/guard.h"
 #include "ui/lineeditoutput.h"
-#include "ui/listpage.h"
 #include "ui/memooutput.h"
 #include "ui/memoview.h"
-#include "ui/tform1.h"
 #include "ui/widgetfactory.h"
 
 namespace {
-
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 struct SortButton {
     const char* name;
@@ -48,7 +42,8 @@ const char* kMergeTitles[3] = {"Aktuelle Liste", "1. Teilliste", "2. Teilliste"}
 
 }  // namespace
 
-TFormDemo::TFormDemo(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host) {
     setObjectName("TFormDemo");
     setWindowTitle(utf8(sortwindowtext::caption));
     setFixedSize(839, 565);
@@ -127,7 +122,7 @@ void TFormDemo::prepareSort() {
     memoZwischen1_->clear();
     memoZwischen2_->clear();
     enableSortButtons(false);
-    stage_->clock = &form_.stepClock();
+    stage_->clock = &host_.stepClock();
     stage_->clock->weiterPressed = false;
     stage_->stepEnde = false;
     stage_->cancelled = false;
@@ -140,7 +135,7 @@ void TFormDemo::finishSort() {
         editSortInfo_->clear();
     }
     enableSortButtons(true);
-    form_.listPage().showList();
+    host_.showSortedList();
 }
 
 void TFormDemo::runSort(Sort sort, const char* titles[3]) {
@@ -150,13 +145,13 @@ void TFormDemo::runSort(Sort sort, const char* titles[3]) {
     sorting_ = true;
     if (titles) setLabels(titles[0], titles[1], titles[2]);
     prepareSort();
-    guard(form_.dialogs(), [this, sort] { sort(*list_, *stage_); });
+    guard(host_.dialogs(), [this, sort] { sort(*list_, *stage_); });
     finishSort();
     if (titles) setLabels(sortwindowtext::quelleZiel, "", "");
     sorting_ = false;
     if (unlockAfterSort_) {
         unlockAfterSort_ = false;
-        form_.lockControls(true, TForm1::kSortWindow);
+        host_.sortWindowLeft();
     }
 }
 
@@ -194,7 +189,7 @@ void TFormDemo::BitBtnEndeClick() {
 
 void TFormDemo::BitBtnSchliessenClick() {
     leave();
-    if (auto* entry = form_.findChild<QWidget*>("EditLEingabe")) entry->setFocus();
+    host_.focusListEntry();
 }
 
 void TFormDemo::FormDeactivate() {
@@ -211,7 +206,7 @@ void TFormDemo::leave() {
         unlockAfterSort_ = true;
         return;
     }
-    form_.lockControls(true, TForm1::kSortWindow);
+    host_.sortWindowLeft();
 }
 
 void TFormDemo::changeEvent(QEvent* event) {

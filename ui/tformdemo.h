@@ -12,7 +12,6 @@
 
 #include "ui/sortdemowindow.h"
 
-class TForm1;
 class TListDemo;
 class SortStage;
 class MemoView;
@@ -30,9 +29,9 @@ inline constexpr const char* quelleZiel = "Quelle und Ziel";
 class TFormDemo final : public QWidget, public SortDemoWindow {
     Q_OBJECT
 public:
-    // form is lent and is the parent: the window lives as long as the main
-    // window, as a window of its own, hidden until opened.
-    explicit TFormDemo(TForm1& form);
+    // host is lent; parent is the main window: the window lives as long as
+    // that, as a window of its own, hidden until opened.
+    TFormDemo(SortWindowHost& host, QWidget* parent);
     ~TFormDemo() override;
 
     void enableSortButtons(bool enable) override;
@@ -73,7 +72,7 @@ private:
     // waits until the sort has finished.
     void leave();
 
-    TForm1& form_;
+    SortWindowHost& host_;
     TListDemo* list_ = nullptr;
     bool sorting_ = false;
     bool unlockAfterSort_ = false;

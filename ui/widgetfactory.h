@@ -6,9 +6,8 @@
 #pragma once
 
 #include <QPushButton>
-#include <cstddef>
-
 #include <QString>
+#include <cstddef>
 
 class QFrame;
 class QGroupBox;
@@ -19,6 +18,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+
+// A caption or text of the sources (UTF-8) as a QString.
+inline QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 namespace widgets {
 
@@ -48,7 +52,8 @@ template <typename Page, std::size_t N>
 void buttonColumn(QWidget* parent, Page* page, const ButtonRow<Page> (&rows)[N], int x, int y,
                   int width = 73, int height = 25) {
     for (const ButtonRow<Page>& row : rows) {
-        QPushButton* b = button(parent, row.name, QString::fromUtf8(row.caption), x, y, width, height);
+        QPushButton* b =
+            button(parent, row.name, QString::fromUtf8(row.caption), x, y, width, height);
         QObject::connect(b, &QPushButton::clicked, page, row.handler);
         y += 32;
     }

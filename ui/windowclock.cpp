@@ -1,9 +1,9 @@
 #include "ui/windowclock.h"
 
-#include "ui/tform1.h"
+#include "ui/pagehost.h"
 
 void WindowClock::pause(int milliseconds) {
-    StepClock& clock = form_.stepClock();
+    StepClock& clock = source_.stepClock();
     // The "Weiter" buttons set the window clock's flag; the demonstration
     // reads and clears this one. Without the hand-down, a press that ended
     // the previous wait would still be set and end the next wait unasked.

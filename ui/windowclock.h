@@ -7,12 +7,12 @@
 
 #include "demo/stepclock.h"
 
-class TForm1;
+class StepClockSource;
 
 class WindowClock final : public StepClock {
 public:
-    // form is lent and must outlive the clock.
-    explicit WindowClock(TForm1& form) : form_(form) {}
+    // source is lent (the main window) and must outlive the clock.
+    explicit WindowClock(StepClockSource& source) : source_(source) {}
 
     // One phase on the window's clock: that clock starts the phase with this
     // clock's flag (a step that has ended cleared it) and this clock ends it
@@ -21,5 +21,5 @@ public:
     void pause(int milliseconds) override;
 
 private:
-    TForm1& form_;
+    StepClockSource& source_;
 };

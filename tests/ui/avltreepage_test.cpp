@@ -1,6 +1,8 @@
 // The "AVL-Baum" page: every handler through its button, with the exact
 // messages, field contents, step texts (rotations included) and enabled
 // states; the step clock is scripted, so no test waits.
+#include "ui/avltreepage.h"
+
 #include <QLineEdit>
 #include <QTest>
 #include <random>
@@ -30,7 +32,7 @@ protected:
     void insert(std::initializer_list<int> values) {
         for (int v : values) enter("ButtonAInsert", QString::number(v));
     }
-    TAvlTreeDemo& tree() { return *form->theAvlTree(); }
+    TAvlTreeDemo& tree() { return form->avlTreePage().tree(); }
     std::string shape() { return searchtest::shape(tree().root.get()); }
     Lines fields() { return {field("EditAtiefe"), field("EditAanz")}; }
     const QImage& picture() { return image("ImageABaum"); }
@@ -115,10 +117,10 @@ TEST_F(AvlTreePageTest, ClearOnAnEmptyTreeSaysSoAndStillSetsDepthAndCount) {
 
 TEST_F(AvlTreePageTest, ClearReplacesTheTreeAndBlanksTheImage) {
     insert({5, 6});
-    TAvlTreeDemo* before = form->theAvlTree().get();
+    TAvlTreeDemo* before = &form->avlTreePage().tree();
     click("ButtonAClear");
     EXPECT_TRUE(dialogs.take().empty());
-    EXPECT_NE(form->theAvlTree().get(), before);
+    EXPECT_NE(&form->avlTreePage().tree(), before);
     EXPECT_TRUE(tree().empty());
     EXPECT_EQ(fields(), (Lines{"0", "0"}));
     EXPECT_TRUE(treepagetest::isBlank(picture()));

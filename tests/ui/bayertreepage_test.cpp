@@ -2,6 +2,8 @@
 // messages, step texts, field contents, enabled states, pixels and file bytes;
 // the step clock is scripted, so no test waits (except the one that closes
 // the window during a real step).
+#include "ui/bayertreepage.h"
+
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
@@ -63,7 +65,7 @@ protected:
     void insert(std::initializer_list<int> values) {
         for (int v : values) enter("ButtonBInsert", QString::number(v));
     }
-    TBayerTreeDemo& tree() { return *form->theBayerTree(); }
+    TBayerTreeDemo& tree() { return form->bayerTreePage().tree(); }
     std::string shape() { return describe(tree()); }
     const QImage& picture() { return image("ImageBBaum"); }
     // Loads the tree of the text form through the page's Load button.
@@ -355,10 +357,10 @@ TEST_F(BayerTreePageTest, ClearOnAnEmptyTreeSaysSoAndShowsZero) {
 
 TEST_F(BayerTreePageTest, ClearReplacesTheTreeAndBlanksTheImage) {
     insert({1, 2, 3, 4, 5});
-    TBayerTreeDemo* before = form->theBayerTree().get();
+    TBayerTreeDemo* before = &form->bayerTreePage().tree();
     click("ButtonBClear");
     EXPECT_TRUE(dialogs.take().empty());
-    EXPECT_NE(form->theBayerTree().get(), before);
+    EXPECT_NE(&form->bayerTreePage().tree(), before);
     EXPECT_TRUE(tree().empty());
     EXPECT_EQ(field("EditBAnz"), "0");
     EXPECT_TRUE(isBlank(picture()));
@@ -387,11 +389,11 @@ TEST_F(BayerTreePageTest, SaveWritesThePagesInPreOrderAndLoadDrawsTheSameTree) {
                   "02 02 08 " + integer + " 04 08 " + integer + " 05 08");   // [4 5]
 
     click("ButtonBClear");
-    TBayerTreeDemo* cleared = form->theBayerTree().get();
+    TBayerTreeDemo* cleared = &form->bayerTreePage().tree();
     dialogs.answers = {file};
     click("ButtonBload");
     EXPECT_EQ(dialogs.take(), Lines{"open bdt " + kFilter});
-    EXPECT_NE(form->theBayerTree().get(), cleared);
+    EXPECT_NE(&form->bayerTreePage().tree(), cleared);
     EXPECT_EQ(shape(), "[3]([1 2][4 5])");
     EXPECT_EQ(field("EditBAnz"), "5");
     EXPECT_EQ(picture(), drawn);
@@ -403,11 +405,11 @@ TEST_F(BayerTreePageTest, SaveWritesThePagesInPreOrderAndLoadDrawsTheSameTree) {
 
 TEST_F(BayerTreePageTest, CancelledDialogsChangeNothing) {
     insert({50});
-    TBayerTreeDemo* before = form->theBayerTree().get();
+    TBayerTreeDemo* before = &form->bayerTreePage().tree();
     click("ButtonBsave");
     click("ButtonBload");
     EXPECT_EQ(dialogs.take(), (Lines{"save bdt " + kFilter, "open bdt " + kFilter}));
-    EXPECT_EQ(form->theBayerTree().get(), before);
+    EXPECT_EQ(&form->bayerTreePage().tree(), before);
     EXPECT_EQ(shape(), "[50]");
 }
 
@@ -503,7 +505,7 @@ TEST(BayerTreePageRealClockTest, ClosingTheWindowWhileAStepWaitsEndsTheDemonstra
     EXPECT_LT(elapsed.elapsed(), 600);
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(describe(*form.theBayerTree()), "[10 20]");
+    EXPECT_EQ(describe(form.bayerTreePage().tree()), "[10 20]");
 }
 
 }  // namespace

@@ -6,12 +6,13 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "ui/germantranslation.h"
+#include "ui/appsetup.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     if (!installGermanQtTranslation(app)) return 2;
+    installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "linear/liste.h"
 #include "tests/ui/pagefixture.h"
@@ -147,7 +148,7 @@ TEST_F(ListPageTest, EntryErrorsAreReportedWithTheirKindAndChangeNothing) {
             "information: Es ist kein Element eingegeben worden",
             "error: Ganze Zahl von - 2147483648 bis 2147483647 eingeben",
             "error: Ganze Zahl von - 2147483648 bis 2147483647 eingeben"}));
-    EXPECT_EQ(form->theListe().count(), 0);
+    EXPECT_EQ(form->listPage().list().count(), 0);
     insert(" -2147483648");
     insert("$1F");
     EXPECT_EQ(memo("MemoListe"), "     <--\n[31]\n[-2147483648]");
@@ -252,7 +253,7 @@ TEST_F(ListPageTest, AscendingAndDescendingWithDuplicatesAreSortedRandomDraws) {
         std::vector<int> up = memoValues(memo("MemoListe"));
         ASSERT_EQ(up.size(), 20u);
         EXPECT_TRUE(std::is_sorted(up.begin(), up.end()));
-        EXPECT_EQ(form->theListe().position(), std::stoi(field("EditLCurrent")));
+        EXPECT_EQ(form->listPage().list().position(), std::stoi(field("EditLCurrent")));
 
         generate("BitBtnAbsteigend", 20, true);
         std::vector<int> down = memoValues(memo("MemoListe"));
@@ -368,7 +369,7 @@ TEST_F(ListPageTest, FailedLoadShowsTheErrorBoxAndWhatTheListNowHolds) {
     const auto log = dialogs.take();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1].rfind("errorBox: ", 0), 0u) << log[1];
-    EXPECT_EQ(form->theListe().count(), 1);
+    EXPECT_EQ(form->listPage().list().count(), 1);
     EXPECT_EQ(field("EditLAnz"), "1");
     EXPECT_NE(memo("MemoListe").find("z"), std::string::npos);
     EXPECT_EQ(memo("MemoListe").find("old"), std::string::npos);
@@ -398,7 +399,7 @@ TEST_F(ListPageTest, MissingFileIsReportedAndTheProgramGoesOn) {
 }
 
 TEST_F(ListPageTest, FullListShowsTheListsMessageAndDropsTheElement) {
-    TListe& list = form->theListe();
+    TListe& list = form->listPage().list();
     for (int i = 0; i < 65535; ++i) list.insert(std::make_unique<TInteger>(i));
     insert("zu viel");
     EXPECT_EQ(dialogs.take(),
@@ -422,7 +423,7 @@ TEST_F(ListPageTest, LoadedValueClassesShowInTheMemoAndThroughElem) {
 }
 
 TEST_F(ListPageTest, TheArrowLineOfALongListIsScrolledIntoSight) {
-    TListe& list = form->theListe();
+    TListe& list = form->listPage().list();
     for (int i = 0; i < 500; ++i) list.insert(std::make_unique<TInteger>(i));
     auto* view = find<MemoView>("MemoListe");
     const int page = view->verticalScrollBar()->pageStep();

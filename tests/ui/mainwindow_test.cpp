@@ -9,6 +9,7 @@
 #include <set>
 
 #include "tests/ui/pagefixture.h"
+#include "ui/appsetup.h"
 #include "ui/imageview.h"
 #include "ui/taboutbox.h"
 
@@ -185,6 +186,25 @@ TEST_F(MainWindowTest, ButtonsTakeNoFocusFieldsAreOutOfTheTabChainAndReadOnlyWhe
     EXPECT_EQ(find<MemoView>("MemoListe")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(find<MemoView>("MemoListe")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_TRUE(find<MemoView>("MemoListe")->wordWrap());
+}
+
+// The substitutions are process state: the test main installs them once, and
+// making a window must neither need nor change them.
+TEST(FontSetUpTest, TheWindowsFontsAreSubstitutedAtStartUpAndNotByAWindow) {
+    const QStringList sansSerif{"nimbus sans", "liberation sans", "arial", "helvetica",
+                                "dejavu sans"};
+    for (const char* family : {"MS Sans Serif", "System"}) {
+        EXPECT_EQ(QFont::substitutes(family).join(',').toLower(), sansSerif.join(',')) << family;
+        QFont::removeSubstitutions(family);
+    }
+    {
+        FakeDialogs dialogs;
+        TForm1 form(&dialogs);
+    }
+    EXPECT_TRUE(QFont::substitutes("MS Sans Serif").isEmpty());
+    EXPECT_TRUE(QFont::substitutes("System").isEmpty());
+    installFontSubstitutions();
+    EXPECT_EQ(QFont::substitutes("System").join(',').toLower(), sansSerif.join(','));
 }
 
 TEST_F(MainWindowTest, MenuButtonsShowTheirHintsAndTheWeiterButtonsStartDisabled) {

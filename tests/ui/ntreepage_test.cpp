@@ -2,6 +2,8 @@
 // messages, field contents, focus and tree view items; save and load through
 // the fake dialogs with byte images; a file chain as deep as the format
 // allows; random operation sequences against a reference tree.
+#include "ui/ntreepage.h"
+
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -41,7 +43,7 @@ protected:
     void get(const QString& number) { press("ButtonNGet", "EditNNummer", number); }
     void remove(const QString& number) { press("ButtonNDelete", "EditNNummer", number); }
 
-    TNtreeDemo& tree() { return *form->theNtree(); }
+    TNtreeDemo& tree() { return form->ntreePage().tree(); }
     QTreeWidget* view() { return find<QTreeWidget>("TreeView"); }
     // EditNEbene, EditNAktuell, EditNNummer, EditNTiefe, EditNAnz.
     Lines fields() {

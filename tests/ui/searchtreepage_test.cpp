@@ -1,6 +1,8 @@
 // The "Suchbaum" page: every handler through its button, with the exact
 // messages, field contents, step texts, enabled states and pixels; the step
 // clock is scripted, so no test waits.
+#include "ui/searchtreepage.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -31,7 +33,7 @@ protected:
     void insert(std::initializer_list<int> values) {
         for (int v : values) enter("ButtonTinsert", QString::number(v));
     }
-    TSearchTreeDemo& tree() { return *form->theSearchTree(); }
+    TSearchTreeDemo& tree() { return form->searchTreePage().tree(); }
     std::string shape() { return searchtest::shape(tree().root.get()); }
     Lines fields() { return {field("EditTTiefe"), field("EditTAnz"), field("EditTAusgeglichen")}; }
     const QImage& picture() { return image("ImageTbaum"); }
@@ -188,10 +190,10 @@ TEST_F(SearchTreePageTest, ClearEmptiesTreeAndImageButKeepsTheLevelListing) {
     insert({50, 30});
     click("BitBtnEbene");
     const std::string listing = memo("MemoEbene");
-    TSearchTreeDemo* before = form->theSearchTree().get();
+    TSearchTreeDemo* before = &form->searchTreePage().tree();
     click("ButtonTclear");
     EXPECT_TRUE(dialogs.take().empty());
-    EXPECT_NE(form->theSearchTree().get(), before);
+    EXPECT_NE(&form->searchTreePage().tree(), before);
     EXPECT_TRUE(tree().empty());
     EXPECT_EQ(fields(), (Lines{"0", "0", ""}));
     EXPECT_TRUE(treepagetest::isBlank(picture()));
@@ -235,11 +237,11 @@ TEST_F(SearchTreePageTest, SaveWritesTheTreeFileAndLoadDrawsTheSameTree) {
 
 TEST_F(SearchTreePageTest, CancelledDialogsChangeNothing) {
     insert({50});
-    TSearchTreeDemo* before = form->theSearchTree().get();
+    TSearchTreeDemo* before = &form->searchTreePage().tree();
     click("ButtonTsave");
     click("ButtonTload");
     EXPECT_EQ(dialogs.take(), (Lines{"save tdt " + kFilter, "open tdt " + kFilter}));
-    EXPECT_EQ(form->theSearchTree().get(), before);
+    EXPECT_EQ(&form->searchTreePage().tree(), before);
     EXPECT_EQ(shape(), "50");
 }
 

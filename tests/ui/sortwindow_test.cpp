@@ -15,6 +15,7 @@
 #include "tests/demo/sortdemosupport.h"
 #include "tests/ui/pagefixture.h"
 #include "tests/ui/treepagesupport.h"
+#include "ui/listpage.h"
 #include "ui/tformdemo.h"
 
 using treepagetest::enabledButtons;
@@ -159,7 +160,7 @@ TEST_F(SortWindowTest, OpeningLocksTheMainWindowAndShowsTheListFromTheStart) {
     EXPECT_TRUE(usablePages(form->pageControl()).empty());
     EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
     EXPECT_EQ(windowMemo("MemoQuelle"), "     <--\n[1]\n[2]");
-    EXPECT_EQ(form->theListe().position(), 0);
+    EXPECT_EQ(form->listPage().list().position(), 0);
     EXPECT_EQ(window()->stage().elementClassName, "TINTEGER");
     EXPECT_EQ(window()->stage().stepLevel, 0);
 }
@@ -204,7 +205,8 @@ TEST_F(SortWindowTest, EndeAtTheFirstStepFinishesAtOnceWithThePlainSortedList) {
         ASSERT_FALSE(clock.pauses.empty());
         EXPECT_EQ(clock.pauses[0], kSortPollMs) << s.button;
         for (std::size_t k = 1; k < clock.pauses.size(); ++k) EXPECT_EQ(clock.pauses[k], 0);
-        EXPECT_EQ(sorttest::values(form->theListe()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}))
+        EXPECT_EQ(sorttest::values(form->listPage().list()),
+                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}))
             << s.button;
         EXPECT_EQ(windowMemo("MemoQuelle"), memo("MemoListe")) << s.button;
         EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
@@ -276,5 +278,5 @@ TEST_F(SortWindowTest, LeavingDuringASortFinishesItBeforeTheMainWindowIsUnlocked
     EXPECT_EQ(infos.size(), 2u);
     EXPECT_EQ(memo("MemoListe"), "     <--\n[1]\n[2]\n[3]\n[4]");
     EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
-    EXPECT_EQ(form->theListe().count(), 4);
+    EXPECT_EQ(form->listPage().list().count(), 4);
 }

@@ -4,6 +4,8 @@
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "tests/ui/pagefixture.h"
+#include "ui/queuepage.h"
+#include "ui/stackpage.h"
 
 class StackPageTest : public PageFixture {
 protected:
@@ -65,12 +67,12 @@ TEST_F(StackPageTest, PopAndClearShrinkTheStackAndClearReplacesIt) {
     click("ButtonKpop");
     EXPECT_EQ(memo("Memolifo"), "a");
     EXPECT_EQ(field("EditKAnz"), "1");
-    const TLifo* before = form->theLifo().get();
+    const TLifo* before = &form->stackPage().stack();
     click("ButtonKclear");
     EXPECT_EQ(memo("Memolifo"), "");
     EXPECT_EQ(field("EditKAnz"), "0");
-    EXPECT_NE(form->theLifo().get(), before);
-    EXPECT_TRUE(form->theLifo()->empty());
+    EXPECT_NE(&form->stackPage().stack(), before);
+    EXPECT_TRUE(form->stackPage().stack().empty());
 }
 
 TEST_F(StackPageTest, SaveWritesTheDocumentedBytesAndLoadReadsThemBack) {
@@ -113,7 +115,7 @@ TEST_F(StackPageTest, FailedLoadReportsAndShowsWhatWasRead) {
 }
 
 TEST_F(StackPageTest, FullStackShowsOverflowAsAnErrorAndTheUnchangedStack) {
-    TLifo& lifo = *form->theLifo();
+    TLifo& lifo = form->stackPage().stack();
     for (int i = 0; i < 65535; ++i) lifo.push(std::make_unique<TLifoString>("e"));
     push("zu viel");
     EXPECT_EQ(dialogs.take(), std::vector<std::string>{"error: Überlauf"});
@@ -150,11 +152,11 @@ TEST_F(QueuePageTest, FrontDeleteAndClearWorkOnTheSameQueue) {
     click("ButtonSDelete");
     EXPECT_EQ(memo("MemoFifo"), "b");
     EXPECT_EQ(field("EditSAnz"), "1");
-    const TFifo* before = &form->theFifo();
+    const TFifo* before = &form->queuePage().queue();
     click("ButtonSClear");
     EXPECT_EQ(memo("MemoFifo"), "");
     EXPECT_EQ(field("EditSAnz"), "0");
-    EXPECT_EQ(&form->theFifo(), before);
+    EXPECT_EQ(&form->queuePage().queue(), before);
     insert("neu");
     EXPECT_EQ(memo("MemoFifo"), "neu");
 }
@@ -190,7 +192,7 @@ TEST_F(QueuePageTest, SaveWritesTheDocumentedBytesAndLoadReplacesTheContent) {
 }
 
 TEST_F(QueuePageTest, FullQueueShowsOverflowAsAnError) {
-    TFifo& fifo = form->theFifo();
+    TFifo& fifo = form->queuePage().queue();
     for (int i = 0; i < 65535; ++i) fifo.insert(std::make_unique<TFifoString>("e"));
     insert("zu viel");
     EXPECT_EQ(dialogs.take(), std::vector<std::string>{"error: Überlauf"});
@@ -198,7 +200,7 @@ TEST_F(QueuePageTest, FullQueueShowsOverflowAsAnError) {
 }
 
 TEST_F(QueuePageTest, AFullQueueShowsEveryElementInItsOwnLine) {
-    TFifo& fifo = form->theFifo();
+    TFifo& fifo = form->queuePage().queue();
     for (int i = 0; i < 65535; ++i) fifo.insert(std::make_unique<TFifoString>(std::to_string(i)));
     insert("zu viel");
     EXPECT_EQ(dialogs.take(), std::vector<std::string>{"error: Überlauf"});

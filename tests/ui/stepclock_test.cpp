@@ -16,6 +16,7 @@
 #include "tests/ui/fakedialogs.h"
 #include "tests/ui/pagefixture.h"
 #include "ui/qtstepclock.h"
+#include "ui/searchtreepage.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST_F(RealClockTest, ClosingTheWindowWhileAStepWaitsEndsTheDemonstration) {
     EXPECT_LT(elapsed.elapsed(), 600);
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(form->theSearchTree()->count(), 1);
+    EXPECT_EQ(form->searchTreePage().tree().count(), 1);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -135,7 +136,7 @@ void runAndCloseDuringAStep() {
         // Would the step keep waiting, the process would end here instead.
         QTimer::singleShot(5000, [] { std::_Exit(4); });
         status = QApplication::exec();
-        if (!dialogs.log.empty() || form.theSearchTree()->count() != 1) status = 5;
+        if (!dialogs.log.empty() || form.searchTreePage().tree().count() != 1) status = 5;
     }
     // The QApplication of the test's main is still alive here; _Exit keeps
     // LeakSanitizer from counting the font cache it holds. The window and its

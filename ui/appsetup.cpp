@@ -1,8 +1,17 @@
-#include "ui/germantranslation.h"
+#include "ui/appsetup.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QLibraryInfo>
+#include <QStringList>
 #include <QTranslator>
+
+void installFontSubstitutions() {
+    const QStringList sansSerif{"Nimbus Sans", "Liberation Sans", "Arial", "Helvetica",
+                                "DejaVu Sans"};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
+    QFont::insertSubstitutions(QStringLiteral("System"), sansSerif);
+}
 
 bool installGermanQtTranslation(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
