@@ -13,6 +13,7 @@ class TBase;
 class TWriter;
 class TReader;
 class Surface;
+class TextOutput;
 
 // Static description of a class: its name, its parent and, for classes that
 // can be stored as elements, how to make a default instance for loading.
@@ -47,8 +48,8 @@ public:
     // The six operations of the protocol. A class that does not implement one
     // ends the program with "TBase.<name> wurde nicht überschrieben - das
     // Programm wird daher abgebrochen".
-    // Shows the value on its page's output.
-    virtual void writeValue() const;
+    // Shows the value on out, the output its writer was given.
+    virtual void writeValue(TextOutput& out) const;
     // Writes the value and nothing else.
     virtual void saveValue(TWriter& writer) const;
     // Reads exactly what saveValue wrote.

@@ -71,9 +71,9 @@ void TFifo::clear() {
     count_ = 0;
 }
 
-void TFifo::write() const {
+void TFifo::write(TextOutput& out) const {
     for (const TFifoNode* n = head_->next.get(); n; n = n->next.get()) {
-        n->element->writeValue();
+        n->element->writeValue(out);
     }
 }
 

@@ -46,9 +46,9 @@ TBase* TLifo::top() const {
     return head_ ? head_->element.get() : nullptr;
 }
 
-void TLifo::write() const {
+void TLifo::write(TextOutput& out) const {
     for (const TLifoNode* n = head_.get(); n; n = n->next.get()) {
-        n->element->writeValue();
+        n->element->writeValue(out);
     }
 }
 

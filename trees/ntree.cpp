@@ -177,7 +177,7 @@ TString* TNtreeNode::lookUp(const TBase& key) const {
     return nullptr;
 }
 
-void TNtreeNode::write() const {
+void TNtreeNode::write(TextOutput& out) const {
     // Visiting each node before its children, last child first, gives the
     // post-order sequence backwards.
     std::vector<const TNtreeNode*> reversed;
@@ -189,7 +189,7 @@ void TNtreeNode::write() const {
         for (TNtreeNode* child : childrenOf(*node->childList_)) pending.push_back(child);
     }
     for (auto it = reversed.rbegin(); it != reversed.rend(); ++it) {
-        if ((*it)->elem_) (*it)->elem_->writeValue();
+        if ((*it)->elem_) (*it)->elem_->writeValue(out);
     }
 }
 
@@ -218,8 +218,8 @@ TString* TNtree::lookUp(const TBase& key) const {
     return root ? root->lookUp(key) : nullptr;
 }
 
-void TNtree::write() const {
-    if (root) root->write();
+void TNtree::write(TextOutput& out) const {
+    if (root) root->write(out);
 }
 
 void TNtree::save(const std::string& fileName) const {

@@ -20,17 +20,6 @@ namespace {
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
 }
-
-// Lends a collector to TFifoString for one write() and takes it back, also
-// when write throws.
-class FifoOutputScope {
-public:
-    explicit FifoOutputScope(TextOutput& output) { TFifoString::setOutput(&output); }
-    ~FifoOutputScope() { TFifoString::setOutput(nullptr); }
-    FifoOutputScope(const FifoOutputScope&) = delete;
-    FifoOutputScope& operator=(const FifoOutputScope&) = delete;
-};
-
 }  // namespace
 
 QueuePage::QueuePage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -66,10 +55,7 @@ void QueuePage::handle(Body&& body) {
 
 void QueuePage::refresh() {
     LineCollector lines;
-    {
-        FifoOutputScope scope(lines);
-        form_.theFifo().write();
-    }
+    form_.theFifo().write(lines);
     memo_->setPlainText(QString::fromStdString(lines.text()));
     editAnz_->setText(QString::number(form_.theFifo().count()));
 }

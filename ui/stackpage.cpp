@@ -20,17 +20,6 @@ namespace {
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
 }
-
-// Lends a collector to TLifoString for one write() and takes it back, also
-// when write throws.
-class LifoOutputScope {
-public:
-    explicit LifoOutputScope(TextOutput& output) { TLifoString::setOutput(&output); }
-    ~LifoOutputScope() { TLifoString::setOutput(nullptr); }
-    LifoOutputScope(const LifoOutputScope&) = delete;
-    LifoOutputScope& operator=(const LifoOutputScope&) = delete;
-};
-
 }  // namespace
 
 StackPage::StackPage(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -66,10 +55,7 @@ void StackPage::handle(Body&& body) {
 
 void StackPage::refresh() {
     LineCollector lines;
-    {
-        LifoOutputScope scope(lines);
-        form_.theLifo()->write();
-    }
+    form_.theLifo()->write(lines);
     memo_->setPlainText(QString::fromStdString(lines.text()));
     editAnz_->setText(QString::number(form_.theLifo()->count()));
 }

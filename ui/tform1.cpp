@@ -58,7 +58,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerListDemoClasses();
     registerBayerTreeClasses();
     registerNtreeClasses();
-    previousMessages_ = setUserMessages(messages_.get());
+    messageScope_ = std::make_unique<ScopedUserMessages>(*messages_);
 
     // The structures, in the order the pages need them; the random source
     // seeded itself from the clock.
@@ -101,7 +101,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
 
 TForm1::~TForm1() {
     // The core must not reach this window's dialogs once it is gone.
-    setUserMessages(previousMessages_);
+    messageScope_.reset();
 }
 
 void TForm1::buildMenuPanel() {

@@ -34,7 +34,7 @@ class SearchTreePage;
 class AvlTreePage;
 class BayerTreePage;
 class NtreePage;
-class UserMessages;
+class ScopedUserMessages;
 class StepClock;
 class QtStepClock;
 class TSearchTreeDemo;
@@ -141,7 +141,7 @@ private:
     std::unique_ptr<DialogService> ownDialogs_;
     DialogService* dialogs_;
     std::unique_ptr<ServiceMessages> messages_;
-    UserMessages* previousMessages_ = nullptr;
+    std::unique_ptr<ScopedUserMessages> messageScope_;
 
     std::unique_ptr<TListDemo> theListe_;
     std::unique_ptr<TLifo> theLifo_;

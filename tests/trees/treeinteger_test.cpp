@@ -23,19 +23,11 @@ protected:
 TEST_F(TreeIntegerTest, WriteValueAppendsNumberAndTwoBlanksToTheLevelListing) {
     RecordingText listing;
     listing.addLine("Ebene");
-    TextOutput* previous = TTreeInteger::setLevelOutput(&listing);
-    TTreeInteger(5).writeValue();
-    TTreeInteger(12).writeValue();
-    TTreeInteger(-3).writeValue();
+    TTreeInteger(5).writeValue(listing);
+    TTreeInteger(12).writeValue(listing);
+    TTreeInteger(-3).writeValue(listing);
     EXPECT_EQ(listing.lines, (std::vector<std::string>{"Ebene5  12  -3  "}));
-    EXPECT_EQ(TTreeInteger::setLevelOutput(previous), &listing);
-}
-
-TEST_F(TreeIntegerTest, WriteValueWithoutListingDoesNothing) {
-    TextOutput* previous = TTreeInteger::setLevelOutput(nullptr);
-    TTreeInteger(5).writeValue();
     EXPECT_TRUE(messages.log.empty());
-    TTreeInteger::setLevelOutput(previous);
 }
 
 TEST_F(TreeIntegerTest, CopyIsATreeIntegerWithTheSameValue) {
