@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "elements/errors.h"
 #include "elements/platform.h"
@@ -46,16 +45,9 @@ std::string image(const TBinTree& tree) {
 // Only the page's own elements draw themselves; any other element class ends
 // the program in paintValue, as every abstract operation does.
 bool drawable(const TBinTree& tree) {
-    std::vector<const TBinTreeNode*> pending;
-    if (tree.root) pending.push_back(tree.root.get());
-    while (!pending.empty()) {
-        const TBinTreeNode* node = pending.back();
-        pending.pop_back();
-        if (dynamic_cast<const TTreeInteger*>(node->getValue()) == nullptr) return false;
-        if (node->getLeft()) pending.push_back(node->getLeft());
-        if (node->getRight()) pending.push_back(node->getRight());
-    }
-    return true;
+    return walkPreorder(tree.root.get(), [](const TBinTreeNode& node, std::size_t) {
+        return dynamic_cast<const TTreeInteger*>(node.getValue()) != nullptr;
+    });
 }
 }  // namespace
 

@@ -7,7 +7,9 @@
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
+
+using testsupport::fromHex;
 
 namespace {
 

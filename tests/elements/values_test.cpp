@@ -10,8 +10,10 @@
 #include "elements/elementio.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
 #include "tests/support/recorders.h"
+
+using testsupport::toHex;
 
 namespace {
 

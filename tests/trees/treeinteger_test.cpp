@@ -55,7 +55,7 @@ TEST_F(TreeIntegerTest, OrdersAndStoresAsTInteger) {
         TWriter writer(out);
         TTreeInteger(300).saveValue(writer);
     }
-    EXPECT_EQ(treetest::hex(out.bytes()), "03 2C 01");
+    EXPECT_EQ(treetest::toHex(out.bytes()), "03 2C 01");
 }
 
 TEST_F(TreeIntegerTest, IsRegisteredAndMadeByNameForLoading) {
