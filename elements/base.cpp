@@ -8,6 +8,7 @@
 #include "elements/cp1252.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/values.h"
 #include "elements/writer.h"
 

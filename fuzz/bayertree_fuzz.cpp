@@ -9,6 +9,7 @@
 
 #include "elements/base.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
@@ -17,7 +18,7 @@
 namespace {
 // Opens the protected operations for the round trip below.
 class FuzzTree final : public TBayerTree {
-  public:
+public:
     using TBayerTree::insert;
     using TBayerTree::remove;
     using TBayerTree::TBayerTree;

@@ -7,6 +7,7 @@
 
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"

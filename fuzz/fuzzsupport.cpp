@@ -6,8 +6,8 @@
 #include "elements/base.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
-#include "elements/writer.h"
 
 namespace {
 // Messages are dropped; a fatal stop is a finding.

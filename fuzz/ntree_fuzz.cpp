@@ -6,6 +6,7 @@
 #include <string>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"

@@ -10,6 +10,7 @@
 
 #include "demo/stepclock.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "tests/demo/demosupport.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "tests/support/hex.h"

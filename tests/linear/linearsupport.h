@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "elements/base.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"

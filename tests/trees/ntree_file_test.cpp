@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
