@@ -61,6 +61,12 @@ public:
     // Draws the value as text with its top-left corner at (x, y).
     virtual void paintValue(Surface& surface, int x, int y) const;
 
+    // Containers (lists, stack, queue, trees) add `bool verify() const`: true
+    // when every invariant of the structure holds, false as soon as one is
+    // broken; it never changes the structure (cursors end where they were)
+    // and costs a few walks over it, cheap enough for tests after every step
+    // and for loaders. Each container's declaration lists its invariants.
+
 protected:
     TBase() = default;
     TBase(const TBase&) = default;

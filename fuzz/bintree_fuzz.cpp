@@ -67,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!tree.empty()) __builtin_trap();  // a refused file leaves nothing behind
             throw;
         }
+        if (!tree.verify()) __builtin_trap();
         (void)tree.depth();
         (void)tree.count();
         (void)tree.balanced();

@@ -70,7 +70,8 @@ public:
     std::unique_ptr<TBase> copy() const override;
     std::unique_ptr<TFifo> copyFifo() const;
 
-    // Checks count, tail and sentinel; for tests.
+    // The invariant check (see TBase): the sentinel holds no element, every
+    // other node one, the chain is count() long and ends at the tail.
     bool verify() const;
 
 private:

@@ -63,7 +63,8 @@ public:
     std::unique_ptr<TBase> copy() const override;
     std::unique_ptr<TLifo> copyLifo() const;
 
-    // Counts the chain against count(); for tests.
+    // The invariant check (see TBase): every node holds an element and the
+    // chain is count() long.
     bool verify() const;
 
 private:

@@ -262,6 +262,12 @@ void TBinTree::swap() {
     });
 }
 
+bool TBinTree::verify() const {
+    return walkPreorder(root.get(), [](const TBinTreeNode& node, std::size_t) {
+        return node.getValue() != nullptr;
+    });
+}
+
 void TBinTree::save(const std::string& fileName) const {
     saveToFile(fileName, [this](TWriter& writer) { save(writer); });
 }

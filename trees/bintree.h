@@ -134,6 +134,9 @@ public:
                bool orthogonal) const;
     // Mirrors the tree: at every node the two children are exchanged.
     void swap();
+    // The invariant check (see TBase): every node holds an element. The
+    // tree kinds built on it add their own invariants.
+    virtual bool verify() const;
 
     // Writes the tree as a ".tdt" file (an existing file is replaced only when
     // the new one is complete); the empty tree gives an empty file.

@@ -21,19 +21,26 @@ void registerNtreeClasses() {
 
 namespace {
 
-// The children of a node in child order. Walking moves the list's cursor, so
-// it is put back where it stood: the cursor is where insertChild and
-// deleteChild act.
-std::vector<TNtreeNode*> childrenOf(TListe& list) {
-    std::vector<TNtreeNode*> children;
-    children.reserve(list.count());
+// The elements of a list in order. Walking moves the list's cursor, so it is
+// put back where it stood: the cursor is where insertChild and deleteChild
+// act.
+std::vector<TBase*> elementsOf(TListe& list) {
+    std::vector<TBase*> elements;
+    elements.reserve(list.count());
     const std::uint16_t position = list.position();
     list.reset();
     while (!list.isAtEnd()) {
-        children.push_back(static_cast<TNtreeNode*>(list.elem()));
+        elements.push_back(list.elem());
         list.advance();
     }
     list.moveTo(position);
+    return elements;
+}
+
+// The children of a node in child order; the cursor ends where it was.
+std::vector<TNtreeNode*> childrenOf(TListe& list) {
+    std::vector<TNtreeNode*> children;
+    for (TBase* element : elementsOf(list)) children.push_back(static_cast<TNtreeNode*>(element));
     return children;
 }
 
@@ -221,6 +228,22 @@ TString* TNtree::lookUp(const TBase& key) const {
 
 void TNtree::write(TextOutput& out) const {
     if (root) root->write(out);
+}
+
+bool TNtree::verify() const {
+    std::vector<const TNtreeNode*> pending;
+    if (root) pending.push_back(root.get());
+    while (!pending.empty()) {
+        const TNtreeNode* node = pending.back();
+        pending.pop_back();
+        if (!node->elem_ || !node->childList_ || !node->childList_->verify()) return false;
+        for (TBase* element : elementsOf(*node->childList_)) {
+            const auto* child = dynamic_cast<const TNtreeNode*>(element);
+            if (child == nullptr) return false;
+            pending.push_back(child);
+        }
+    }
+    return true;
 }
 
 void TNtree::save(const std::string& fileName) const {

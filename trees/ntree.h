@@ -111,6 +111,10 @@ public:
     TString* lookUp(const TBase& key) const;
     // The root's write(out); nothing for the empty tree.
     void write(TextOutput& out) const;
+    // The invariant check (see TBase): every node holds a text, and every
+    // children list keeps its own invariants and holds only nodes. Cursors
+    // end where they were.
+    bool verify() const;
 
     // Writes the ".ndt" file (replaced only when complete). A tree of more than
     // kMaxFileNodes nodes is refused before any file is touched.

@@ -95,6 +95,9 @@ TEST_F(BinTreeTest, SingleNodeHasDepthOneAndListsOneLevel) {
     EXPECT_TRUE(tree.balanced());
     tree.writePlanes(out);
     EXPECT_EQ(out.lines, (std::vector<std::string>{"7  ", ""}));
+    EXPECT_TRUE(tree.verify());
+    std::unique_ptr<TBase> taken = tree.root->releaseValue();
+    EXPECT_FALSE(tree.verify());  // a node without an element
 }
 
 TEST_F(BinTreeTest, LeftChainOfThreeIsDepthThreeAndNotBalanced) {
@@ -476,8 +479,10 @@ TEST_F(BinTreeTest, RandomTreesMatchTheRecursiveDefinitions) {
             RecordingSurface surface;
             tree.paint(surface, 248, 10, 30, 10, 248, false);
             ASSERT_EQ(surface.only({"text", "moveTo", "lineTo"}), drawn);
+            ASSERT_TRUE(tree.verify());
             std::unique_ptr<TBase> copy = tree.copy();
             ASSERT_EQ(tree.compare(*copy), kEqual);
+            ASSERT_TRUE(static_cast<TBinTree&>(*copy).verify());
         }
     }
 }

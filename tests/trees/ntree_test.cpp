@@ -58,6 +58,9 @@ TEST_F(NtreeTest, SingleRootHasDepthOneAndIsALeaf) {
     EXPECT_TRUE(tree.root->leaf());
     EXPECT_EQ(tree.root->numberOfChildren(), 0);
     EXPECT_EQ(tree.root->getElem()->getValue(), "A");
+    EXPECT_TRUE(tree.verify());
+    tree.root->update(nullptr);
+    EXPECT_FALSE(tree.verify());  // a node without a text
 }
 
 TEST_F(NtreeTest, RootWithTwoChildrenHasCountThreeAndDepthTwo) {
@@ -298,9 +301,12 @@ TEST_F(NtreeTest, RandomChildOperationsMatchAReferenceTree) {
             ASSERT_EQ(tree.count(), refCount(ref));
             ASSERT_EQ(tree.depth(), refDepth(ref));
             ASSERT_TRUE(tree.root->childList().verify());
+            ASSERT_TRUE(tree.verify());
+            ASSERT_EQ(shape(tree, true), refShape(ref)) << "verify moved a cursor";
         }
         auto copy = tree.copy();
         EXPECT_EQ(shape(static_cast<TNtree&>(*copy), true), refShape(ref));
+        EXPECT_TRUE(static_cast<TNtree&>(*copy).verify());
     }
 }
 
