@@ -159,4 +159,17 @@ TEST_F(Values, OperationsAClassLacksEndTheProgramWithTheirName) {
                   "abgebrochen"}));
 }
 
+// The sink installed last gets the messages; when its scope ends, the one it
+// replaced gets them again.
+TEST(ScopedUserMessagesTest, InnerSinkUntilItsScopeEndsThenTheOuterAgain) {
+    RecordingMessages outer;
+    {
+        RecordingMessages inner;
+        userMessages().information("eins");
+        EXPECT_EQ(inner.log, std::vector<std::string>{"information: eins"});
+    }
+    userMessages().error("zwei");
+    EXPECT_EQ(outer.log, std::vector<std::string>{"error: zwei"});
+}
+
 }  // namespace
