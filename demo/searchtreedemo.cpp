@@ -6,22 +6,13 @@
 
 const ClassInfo TSearchTreeDemo::info{"TSearchTreeDemo", &TSearchTree::info, nullptr};
 
-void TSearchTreeDemo::writeLevels(TextOutput& memo) {
+void TSearchTreeDemo::writeLevels(TextOutput& memo) const {
     memo.setText("");
-    TextOutput* previous = TTreeInteger::setLevelOutput(&memo);
-    try {
-        writePlanes();
-    } catch (...) {
-        TTreeInteger::setLevelOutput(previous);
-        throw;
-    }
-    TTreeInteger::setLevelOutput(previous);
+    writePlanes(memo);
 }
 
-void TSearchTreeDemo::newPlane() {
-    if (TextOutput* memo = TTreeInteger::levelOutput()) {
-        memo->addLine("");
-    }
+void TSearchTreeDemo::newPlane(TextOutput& out) const {
+    out.addLine("");
 }
 
 void TSearchTreeDemo::load(TReader& reader) {

@@ -41,9 +41,9 @@ public:
     // The "Ebenen" button's listing: clears memo, then writes the tree level
     // by level into it, one line per level, every number followed by two
     // blanks.
-    void writeLevels(TextOutput& memo);
+    void writeLevels(TextOutput& memo) const;
     // Starts a new line in the level listing.
-    void newPlane() override;
+    void newPlane(TextOutput& out) const override;
 
     // Loading also refuses keys that are not TTreeIntegers.
     using TSearchTree::load;

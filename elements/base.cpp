@@ -8,6 +8,7 @@
 #include "elements/cp1252.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/values.h"
 #include "elements/writer.h"
 
@@ -16,7 +17,9 @@ namespace {
 const ClassInfo persistentInfo{"TPersistent", nullptr, nullptr};
 
 // Class names are ASCII; letter case is folded without locale rules.
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -64,12 +67,24 @@ void abstractCalled(std::string_view className, std::string_view operation) {
               " wurde nicht überschrieben - das Programm wird daher abgebrochen");
 }
 
-void TBase::writeValue() const { abstractCalled(className(), "writeValue"); }
-void TBase::saveValue(TWriter&) const { abstractCalled(className(), "saveValue"); }
-void TBase::loadValue(TReader&) { abstractCalled(className(), "loadValue"); }
-std::int32_t TBase::compare(const TBase&) const { abstractCalled(className(), "compare"); }
-std::unique_ptr<TBase> TBase::copy() const { abstractCalled(className(), "copy"); }
-void TBase::paintValue(Surface&, int, int) const { abstractCalled(className(), "paintValue"); }
+void TBase::writeValue(TextOutput&) const {
+    abstractCalled(className(), "writeValue");
+}
+void TBase::saveValue(TWriter&) const {
+    abstractCalled(className(), "saveValue");
+}
+void TBase::loadValue(TReader&) {
+    abstractCalled(className(), "loadValue");
+}
+std::int32_t TBase::compare(const TBase&) const {
+    abstractCalled(className(), "compare");
+}
+std::unique_ptr<TBase> TBase::copy() const {
+    abstractCalled(className(), "copy");
+}
+void TBase::paintValue(Surface&, int, int) const {
+    abstractCalled(className(), "paintValue");
+}
 
 namespace registry {
 
@@ -91,7 +106,9 @@ const ClassInfo& find(std::string_view name) {
     throw FileError("Klasse " + cp1252::toUtf8(name) + " nicht gefunden");
 }
 
-bool contains(std::string_view name) { return lookup(name) != nullptr; }
+bool contains(std::string_view name) {
+    return lookup(name) != nullptr;
+}
 
 void clear() {
     table().clear();
@@ -111,12 +128,17 @@ void registerElementClasses() {
 
 // TString
 
-const ClassInfo TString::info{"TString", &TBase::info,
-                              []() -> std::unique_ptr<TBase> { return std::make_unique<TString>(); }};
+const ClassInfo TString::info{"TString", &TBase::info, []() -> std::unique_ptr<TBase> {
+                                  return std::make_unique<TString>();
+                              }};
 
-void TString::saveValue(TWriter& writer) const { writer.writeString(value_); }
+void TString::saveValue(TWriter& writer) const {
+    writer.writeString(value_);
+}
 
-void TString::loadValue(TReader& reader) { value_ = reader.readString(); }
+void TString::loadValue(TReader& reader) {
+    value_ = reader.readString();
+}
 
 std::int32_t TString::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
@@ -125,20 +147,29 @@ std::int32_t TString::compare(const TBase& other) const {
     return order < 0 ? kLess : (order > 0 ? kGreater : kEqual);
 }
 
-std::unique_ptr<TBase> TString::copy() const { return std::make_unique<TString>(value_); }
+std::unique_ptr<TBase> TString::copy() const {
+    return std::make_unique<TString>(value_);
+}
 
 // TInteger
 
-const ClassInfo TInteger::info{"TInteger", &TBase::info,
-                               []() -> std::unique_ptr<TBase> { return std::make_unique<TInteger>(); }};
+const ClassInfo TInteger::info{"TInteger", &TBase::info, []() -> std::unique_ptr<TBase> {
+                                   return std::make_unique<TInteger>();
+                               }};
 
-void TInteger::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
+void TInteger::saveValue(TWriter& writer) const {
+    writer.writeInteger(value_);
+}
 
-void TInteger::loadValue(TReader& reader) { value_ = reader.readInteger(); }
+void TInteger::loadValue(TReader& reader) {
+    value_ = reader.readInteger();
+}
 
 std::int32_t TInteger::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
     return threeWay(value_, static_cast<const TInteger&>(other).value_);
 }
 
-std::unique_ptr<TBase> TInteger::copy() const { return std::make_unique<TInteger>(value_); }
+std::unique_ptr<TBase> TInteger::copy() const {
+    return std::make_unique<TInteger>(value_);
+}

@@ -13,6 +13,7 @@ class TBase;
 class TWriter;
 class TReader;
 class Surface;
+class TextOutput;
 
 // Static description of a class: its name, its parent and, for classes that
 // can be stored as elements, how to make a default instance for loading.
@@ -47,8 +48,8 @@ public:
     // The six operations of the protocol. A class that does not implement one
     // ends the program with "TBase.<name> wurde nicht überschrieben - das
     // Programm wird daher abgebrochen".
-    // Shows the value on its page's output.
-    virtual void writeValue() const;
+    // Shows the value on out, the output its writer was given.
+    virtual void writeValue(TextOutput& out) const;
     // Writes the value and nothing else.
     virtual void saveValue(TWriter& writer) const;
     // Reads exactly what saveValue wrote.
@@ -59,6 +60,12 @@ public:
     virtual std::unique_ptr<TBase> copy() const;
     // Draws the value as text with its top-left corner at (x, y).
     virtual void paintValue(Surface& surface, int x, int y) const;
+
+    // Containers (lists, stack, queue, trees) add `bool verify() const`: true
+    // when every invariant of the structure holds, false as soon as one is
+    // broken; it never changes the structure (cursors end where they were)
+    // and costs a few walks over it, cheap enough for tests after every step
+    // and for loaders. Each container's declaration lists its invariants.
 
 protected:
     TBase() = default;

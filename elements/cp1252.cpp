@@ -70,11 +70,17 @@ std::string fromUtf8(std::string_view utf8) {
         char32_t cp = 0;
         char32_t minimum = 0;
         if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
+            length = 2;
+            cp = lead & 0x1F;
+            minimum = 0x80;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
+            length = 3;
+            cp = lead & 0x0F;
+            minimum = 0x800;
         } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
+            length = 4;
+            cp = lead & 0x07;
+            minimum = 0x10000;
         }
         int taken = 1;
         bool valid = length > 0;

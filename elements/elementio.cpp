@@ -4,6 +4,7 @@
 
 #include "elements/base.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/writer.h"
 
 void saveElement(TWriter& writer, const TBase& element) {
@@ -17,7 +18,8 @@ std::unique_ptr<TBase> loadElement(TReader& reader) {
     // Base and container classes are registered but hold no value of their
     // own; a file that names one is refused like an unknown class.
     if (cls.makeDefault == nullptr) {
-        throw FileError("Klasse " + std::string(cls.name) + " kann nicht als Element geladen werden");
+        throw FileError("Klasse " + std::string(cls.name) +
+                        " kann nicht als Element geladen werden");
     }
     std::unique_ptr<TBase> element = cls.makeDefault();
     element->loadValue(reader);

@@ -21,12 +21,16 @@ StderrMessages stderrMessages;
 UserMessages* current = nullptr;
 }  // namespace
 
-UserMessages& userMessages() { return current ? *current : stderrMessages; }
+UserMessages& userMessages() {
+    return current ? *current : stderrMessages;
+}
 
-UserMessages* setUserMessages(UserMessages* messages) {
-    UserMessages* previous = current;
-    current = messages;
-    return previous;
+ScopedUserMessages::ScopedUserMessages(UserMessages& messages) : previous_(current) {
+    current = &messages;
+}
+
+ScopedUserMessages::~ScopedUserMessages() {
+    current = previous_;
 }
 
 void fatalStop(std::string_view utf8) {

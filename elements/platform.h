@@ -69,10 +69,24 @@ public:
     virtual void fatalStop(std::string_view utf8) = 0;
 };
 
-// The process-wide message sink. Until one is set, messages go to stderr.
+// The process-wide message sink: the one installed last by a live
+// ScopedUserMessages, else one that prints to stderr.
 UserMessages& userMessages();
-// Lends the sink; pass nullptr to return to stderr. Returns the previous one.
-UserMessages* setUserMessages(UserMessages* messages);
+
+// Installs a message sink for its own lifetime: the constructor makes
+// messages the sink, the destructor puts back the one it replaced. The sink
+// is lent and must outlive the scope; scopes end in reverse order of their
+// start.
+class ScopedUserMessages {
+public:
+    explicit ScopedUserMessages(UserMessages& messages);
+    ~ScopedUserMessages();
+    ScopedUserMessages(const ScopedUserMessages&) = delete;
+    ScopedUserMessages& operator=(const ScopedUserMessages&) = delete;
+
+private:
+    UserMessages* previous_;
+};
 
 // Shows the text through the sink's fatalStop, then ends the process.
 [[noreturn]] void fatalStop(std::string_view utf8);

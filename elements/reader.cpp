@@ -1,4 +1,4 @@
-#include "elements/writer.h"
+#include "elements/reader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,7 +17,9 @@ T fromLittleEndian(const std::uint8_t* in) {
     return static_cast<T>(bits);
 }
 
-[[noreturn]] void invalidValue() { throw FileError(errtext::invalidValue); }
+[[noreturn]] void invalidValue() {
+    throw FileError(errtext::invalidValue);
+}
 }  // namespace
 
 TReader::TReader(InputStream& in) : in_(in) {}
@@ -28,7 +30,9 @@ bool TReader::fill() {
     return end_ > 0;
 }
 
-bool TReader::atEnd() { return pos_ == end_ && !fill(); }
+bool TReader::atEnd() {
+    return pos_ == end_ && !fill();
+}
 
 std::uint8_t TReader::takeByteAfterFill() {
     if (!fill()) throw FileError(errtext::readError);
@@ -60,7 +64,8 @@ std::string TReader::takeText(std::uint64_t size) {
     std::string text;
     while (size > 0) {
         if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::uint64_t>(size, end_ - pos_));
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<std::uint64_t>(size, end_ - pos_));
         text.append(reinterpret_cast<const char*>(buffer_ + pos_), chunk);
         pos_ += chunk;
         size -= chunk;
@@ -155,4 +160,6 @@ char TReader::readChar() {
     return text[0];
 }
 
-bool TReader::readBoolean() { return takeByte() == tag::trueValue; }
+bool TReader::readBoolean() {
+    return takeByte() == tag::trueValue;
+}

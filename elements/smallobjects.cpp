@@ -5,16 +5,22 @@
 #include <new>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TESSARO_POOL_OFF 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TESSARO_POOL_OFF 1
-#endif
-#endif
-
 namespace smallobjects {
 namespace {
+
+// Under AddressSanitizer every object comes from the general heap, so that
+// each one stays checked; the pool is then compiled but never used.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPoolOn = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kPoolOn = false;
+#else
+constexpr bool kPoolOn = true;
+#endif
+#else
+constexpr bool kPoolOn = true;
+#endif
 
 constexpr std::size_t kGrain = alignof(std::max_align_t);
 constexpr std::size_t kClasses = 6;  // up to 96 bytes
@@ -64,25 +70,28 @@ Pool& pool() {
     return *instance;
 }
 
-std::size_t sizeClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain - 1; }
+std::size_t sizeClassOf(std::size_t size) {
+    return (size + kGrain - 1) / kGrain - 1;
+}
+
+// Objects of at most kLargest bytes live in the pool.
+bool pooled(std::size_t size) {
+    return kPoolOn && size != 0 && size <= kLargest;
+}
 
 }  // namespace
 
 void* allocate(std::size_t size) {
-#ifndef TESSARO_POOL_OFF
-    if (size != 0 && size <= kLargest) return pool().take(sizeClassOf(size));
-#endif
+    if (pooled(size)) return pool().take(sizeClassOf(size));
     return ::operator new(size);
 }
 
 void release(void* memory, std::size_t size) noexcept {
     if (memory == nullptr) return;
-#ifndef TESSARO_POOL_OFF
-    if (size != 0 && size <= kLargest) {
+    if (pooled(size)) {
         pool().give(memory, sizeClassOf(size));
         return;
     }
-#endif
     ::operator delete(memory);
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/writer.h"
 
 void StringOutputStream::write(const void* data, std::size_t size) {
@@ -121,7 +122,8 @@ FileInputStream::FileInputStream(const std::string& fileName) {
         if (!file_) error = errno;
     }
     if (error) {
-        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " + systemReason(error));
+        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " +
+                        systemReason(error));
     }
 }
 

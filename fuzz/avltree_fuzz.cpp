@@ -11,6 +11,7 @@
 
 #include "elements/base.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"

@@ -9,6 +9,7 @@
 
 #include "elements/base.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
@@ -17,7 +18,7 @@
 namespace {
 // Opens the protected operations for the round trip below.
 class FuzzTree final : public TBayerTree {
-  public:
+public:
     using TBayerTree::insert;
     using TBayerTree::remove;
     using TBayerTree::TBayerTree;
@@ -47,7 +48,7 @@ void exercise(const ClassInfo* keyClass, TReader& reader) {
         if (!tree.empty() || tree.count() != 0) __builtin_trap();
         throw;
     }
-    if (!tree.check().empty()) __builtin_trap();
+    if (!tree.verify()) __builtin_trap();
     if (tree.depth() > TBayerTree::kMaxLevels || tree.count() > 124) __builtin_trap();
     const std::string saved = image(tree);
     std::unique_ptr<TBase> copy = tree.copy();
@@ -68,11 +69,11 @@ void exercise(const ClassInfo* keyClass, TReader& reader) {
     for (const auto& key : keys) {
         if (tree.lookUp(*key) == nullptr) __builtin_trap();
         if (!tree.remove(*key)) __builtin_trap();
-        if (!tree.check().empty()) __builtin_trap();
+        if (!tree.verify()) __builtin_trap();
     }
     for (auto& key : keys) {
         tree.insert(std::move(key));  // may be refused on a full path
-        if (!tree.check().empty()) __builtin_trap();
+        if (!tree.verify()) __builtin_trap();
     }
 }
 }  // namespace

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
@@ -46,16 +46,9 @@ std::string image(const TBinTree& tree) {
 // Only the page's own elements draw themselves; any other element class ends
 // the program in paintValue, as every abstract operation does.
 bool drawable(const TBinTree& tree) {
-    std::vector<const TBinTreeNode*> pending;
-    if (tree.root) pending.push_back(tree.root.get());
-    while (!pending.empty()) {
-        const TBinTreeNode* node = pending.back();
-        pending.pop_back();
-        if (dynamic_cast<const TTreeInteger*>(node->getValue()) == nullptr) return false;
-        if (node->getLeft()) pending.push_back(node->getLeft());
-        if (node->getRight()) pending.push_back(node->getRight());
-    }
-    return true;
+    return walkPreorder(tree.root.get(), [](const TBinTreeNode& node, std::size_t) {
+        return dynamic_cast<const TTreeInteger*>(node.getValue()) != nullptr;
+    });
 }
 }  // namespace
 
@@ -74,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!tree.empty()) __builtin_trap();  // a refused file leaves nothing behind
             throw;
         }
+        if (!tree.verify()) __builtin_trap();
         (void)tree.depth();
         (void)tree.count();
         (void)tree.balanced();

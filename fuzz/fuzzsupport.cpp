@@ -6,8 +6,8 @@
 #include "elements/base.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
-#include "elements/writer.h"
 
 namespace {
 // Messages are dropped; a fatal stop is a finding.
@@ -19,10 +19,11 @@ public:
 };
 }  // namespace
 
-void fuzzLoad(const std::uint8_t* data, std::size_t size, const std::function<void(TReader&)>& load) {
+void fuzzLoad(const std::uint8_t* data, std::size_t size,
+              const std::function<void(TReader&)>& load) {
     static QuietMessages messages;
+    static const ScopedUserMessages installed(messages);
     static const bool ready = [] {
-        setUserMessages(&messages);
         registerElementClasses();
         return true;
     }();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"

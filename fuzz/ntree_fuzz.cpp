@@ -6,6 +6,7 @@
 #include <string>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!tree.empty()) __builtin_trap();  // a refused file leaves nothing behind
             throw;
         }
+        if (!tree.verify()) __builtin_trap();
         (void)tree.depth();
         (void)tree.lookUp(TString("A"));
         std::unique_ptr<TBase> copy = tree.copy();

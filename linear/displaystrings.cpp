@@ -10,27 +10,12 @@ const ClassInfo TFifoString::info{"TFifoString", &TString::info, []() -> std::un
                                       return std::make_unique<TFifoString>();
                                   }};
 
-TextOutput* TLifoString::output_ = nullptr;
-TextOutput* TFifoString::output_ = nullptr;
-
-void TLifoString::writeValue() const {
-    if (output_) {
-        output_->addLine(cp1252::toUtf8(getValue()));
-    }
+void TLifoString::writeValue(TextOutput& out) const {
+    out.addLine(cp1252::toUtf8(getValue()));
 }
 
-void TLifoString::setOutput(TextOutput* output) {
-    output_ = output;
-}
-
-void TFifoString::writeValue() const {
-    if (output_) {
-        output_->addLine(cp1252::toUtf8(getValue()));
-    }
-}
-
-void TFifoString::setOutput(TextOutput* output) {
-    output_ = output;
+void TFifoString::writeValue(TextOutput& out) const {
+    out.addLine(cp1252::toUtf8(getValue()));
 }
 
 void registerDisplayStringClasses() {

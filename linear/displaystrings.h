@@ -1,6 +1,6 @@
 // TLifoString and TFifoString: the strings of the stack and queue pages. Each
-// shows itself as one line of its page's memo; storage, compare and copy are
-// TString's (so a copy is a plain TString). Both are file elements.
+// shows itself as one line of the memo it is written to; storage, compare and
+// copy are TString's (so a copy is a plain TString). Both are file elements.
 #pragma once
 
 #include <string>
@@ -17,15 +17,8 @@ public:
     explicit TLifoString(std::string value) : TString(std::move(value)) {}
 
     const ClassInfo& classInfo() const override { return info; }
-    // Adds the text (as UTF-8) as a new line to the stack page's memo; nothing
-    // when no memo is set.
-    void writeValue() const override;
-
-    // Lends the stack page's memo; nullptr detaches it.
-    static void setOutput(TextOutput* output);
-
-private:
-    static TextOutput* output_;
+    // Adds the text (as UTF-8) as a new line to out, the stack page's memo.
+    void writeValue(TextOutput& out) const override;
 };
 
 class TFifoString : public TString {
@@ -36,15 +29,8 @@ public:
     explicit TFifoString(std::string value) : TString(std::move(value)) {}
 
     const ClassInfo& classInfo() const override { return info; }
-    // Adds the text (as UTF-8) as a new line to the queue page's memo; nothing
-    // when no memo is set.
-    void writeValue() const override;
-
-    // Lends the queue page's memo; nullptr detaches it.
-    static void setOutput(TextOutput* output);
-
-private:
-    static TextOutput* output_;
+    // Adds the text (as UTF-8) as a new line to out, the queue page's memo.
+    void writeValue(TextOutput& out) const override;
 };
 
 // Registers TLifoString and TFifoString.

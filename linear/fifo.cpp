@@ -2,6 +2,7 @@
 
 #include "elements/elementio.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 
@@ -71,9 +72,9 @@ void TFifo::clear() {
     count_ = 0;
 }
 
-void TFifo::write() const {
+void TFifo::write(TextOutput& out) const {
     for (const TFifoNode* n = head_->next.get(); n; n = n->next.get()) {
-        n->element->writeValue();
+        n->element->writeValue(out);
     }
 }
 

@@ -11,6 +11,7 @@
 
 class TWriter;
 class TReader;
+class TextOutput;
 
 // One link of a queue: the element (owned; null only in the sentinel) and the
 // node behind it. Destroying a node destroys its element and, iteratively,
@@ -53,8 +54,8 @@ public:
     void concat(std::unique_ptr<TFifo> other);
     // Destroys every element.
     void clear();
-    // writeValue of every element, front first.
-    void write() const;
+    // writeValue(out) of every element, front first.
+    void write(TextOutput& out) const;
 
     // The queue record: count, then class name and value per element, front
     // first.
@@ -69,7 +70,8 @@ public:
     std::unique_ptr<TBase> copy() const override;
     std::unique_ptr<TFifo> copyFifo() const;
 
-    // Checks count, tail and sentinel; for tests.
+    // The invariant check (see TBase): the sentinel holds no element, every
+    // other node one, the chain is count() long and ends at the tail.
     bool verify() const;
 
 private:

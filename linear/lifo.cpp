@@ -4,6 +4,7 @@
 
 #include "elements/elementio.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 
@@ -46,9 +47,9 @@ TBase* TLifo::top() const {
     return head_ ? head_->element.get() : nullptr;
 }
 
-void TLifo::write() const {
+void TLifo::write(TextOutput& out) const {
     for (const TLifoNode* n = head_.get(); n; n = n->next.get()) {
-        n->element->writeValue();
+        n->element->writeValue(out);
     }
 }
 

@@ -11,6 +11,7 @@
 
 class TWriter;
 class TReader;
+class TextOutput;
 
 // One link of a stack: the element (owned) and the node below. Destroying a
 // node destroys its element and, iteratively, every node below it.
@@ -45,8 +46,8 @@ public:
     TBase* top() const;
     bool empty() const { return count_ == 0; }
     std::uint16_t count() const { return count_; }
-    // writeValue of every element, top first.
-    void write() const;
+    // writeValue(out) of every element, top first.
+    void write(TextOutput& out) const;
 
     // The stack record: count, then class name and value per element, top
     // first.
@@ -62,7 +63,8 @@ public:
     std::unique_ptr<TBase> copy() const override;
     std::unique_ptr<TLifo> copyLifo() const;
 
-    // Counts the chain against count(); for tests.
+    // The invariant check (see TBase): every node holds an element and the
+    // chain is count() long.
     bool verify() const;
 
 private:

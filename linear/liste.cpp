@@ -4,6 +4,7 @@
 
 #include "elements/elementio.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/listalgorithms.h"

@@ -140,8 +140,8 @@ public:
     void load(TReader& r);
     void loadFromFile(const std::string& fileName);
 
-    // Checks every invariant (counts, positions, cursor and last node in the
-    // chain); for tests.
+    // The invariant check (see TBase): counts, positions, cursor and last
+    // node in the chain.
     bool verify() const;
 
 private:

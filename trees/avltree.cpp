@@ -7,6 +7,7 @@
 
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/writer.h"
 
 const ClassInfo TAvlTree::info{"TAvlTree", &TSearchTree::info, nullptr};

@@ -68,7 +68,8 @@ public:
     // The refusal text when some node is no TAvlTreeNode or its factor is not
     // height(right) - height(left) in -1..+1; empty when all are right.
     static std::optional<std::string> balanceProblem(const TBinTreeNode* root);
-    // Search order and balance factors (for tests).
+    // The invariant check (see TBase): the search tree's, and every node a
+    // TAvlTreeNode whose factor is height(right) - height(left) in -1..+1.
     bool verify() const override;
 
 protected:

@@ -9,6 +9,7 @@
 #include "elements/elementio.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"

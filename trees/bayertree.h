@@ -18,7 +18,7 @@
 #include "trees/bayertreenode.h"
 
 class TBayerTree : public TBase {
-  public:
+public:
     static constexpr int kMaxLevels = 3;
     static constexpr int kMinKeys = 2;
     static const ClassInfo info;
@@ -74,8 +74,12 @@ class TBayerTree : public TBase {
     // children all or none, all leaves on one level, at most three levels,
     // keys of one class with an order (of the key class, if one is set) that
     // ascend strictly across the whole tree, and the count. Returns the
-    // German reason of the first violation, or "" when the tree is sound.
+    // German reason of the first violation, or "" when the tree is sound
+    // (the reason a loader names when it refuses a file).
     std::string check() const;
+    // The invariant check (see TBase): true exactly when check() finds no
+    // violation.
+    bool verify() const { return check().empty(); }
 
     // The text an element shows in messages: integers in decimal, texts and
     // characters as they are (UTF-8), other classes by their class name.
@@ -93,7 +97,7 @@ class TBayerTree : public TBase {
 
     enum class InsertResult { Inserted, Duplicate, Refused };
 
-  protected:
+protected:
     // Inserts x (the tree takes it over). A key equal to x already present:
     // x is freed, nothing changes (Duplicate). An insertion that would add a
     // fourth level (the path from the root to the leaf is full on all three
@@ -106,7 +110,7 @@ class TBayerTree : public TBase {
     // is reported to the observer, if one is given.
     bool remove(const TBase& x, BayerObserver* observer = nullptr);
 
-  private:
+private:
     // Refills the underflowed child s of c from its neighbour (the right one
     // unless s is c's last position) and reports it. Returns true when c
     // itself now holds fewer than 2 keys.

@@ -9,6 +9,7 @@
 #include "elements/elementio.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "trees/treeinteger.h"
@@ -146,29 +147,19 @@ void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int 
 
 std::uint16_t TBinTree::depth() const {
     std::size_t deepest = 0;
-    std::vector<std::pair<const TBinTreeNode*, std::size_t>> pending;
-    if (root) pending.emplace_back(root.get(), 1);
-    while (!pending.empty()) {
-        auto [node, level] = pending.back();
-        pending.pop_back();
+    walkPreorder(root.get(), [&deepest](const TBinTreeNode&, std::size_t level) {
         deepest = std::max(deepest, level);
-        if (node->getLeft()) pending.emplace_back(node->getLeft(), level + 1);
-        if (node->getRight()) pending.emplace_back(node->getRight(), level + 1);
-    }
+        return true;
+    });
     return static_cast<std::uint16_t>(deepest);
 }
 
 std::uint16_t TBinTree::count() const {
     std::uint16_t nodes = 0;
-    std::vector<const TBinTreeNode*> pending;
-    if (root) pending.push_back(root.get());
-    while (!pending.empty()) {
-        const TBinTreeNode* node = pending.back();
-        pending.pop_back();
+    walkPreorder(root.get(), [&nodes](const TBinTreeNode&, std::size_t) {
         ++nodes;  // 16-bit arithmetic: wraps above 65535
-        if (node->getLeft()) pending.push_back(node->getLeft());
-        if (node->getRight()) pending.push_back(node->getRight());
-    }
+        return true;
+    });
     return nodes;
 }
 
@@ -218,34 +209,22 @@ std::unique_ptr<TBase> TBinTree::copy() const {
 }
 
 TBase* TBinTree::lookUp(const TBase& key) const {
-    std::vector<const TBinTreeNode*> pending;
-    if (root) pending.push_back(root.get());
-    while (!pending.empty()) {
-        const TBinTreeNode* node = pending.back();
-        pending.pop_back();
-        if (node->getValue() && node->getValue()->compare(key) == kEqual) return node->getValue();
-        if (node->getRight()) pending.push_back(node->getRight());
-        if (node->getLeft()) pending.push_back(node->getLeft());
-    }
-    return nullptr;
+    TBase* found = nullptr;
+    walkPreorder(root.get(), [&](const TBinTreeNode& node, std::size_t) {
+        if (node.getValue() && node.getValue()->compare(key) == kEqual) found = node.getValue();
+        return found == nullptr;
+    });
+    return found;
 }
 
-void TBinTree::write() const {
-    std::vector<const TBinTreeNode*> pending;
-    const TBinTreeNode* node = root.get();
-    while (node || !pending.empty()) {
-        while (node) {
-            pending.push_back(node);
-            node = node->getLeft();
-        }
-        node = pending.back();
-        pending.pop_back();
-        if (node->getValue()) node->getValue()->writeValue();
-        node = node->getRight();
-    }
+void TBinTree::write(TextOutput& out) const {
+    walkInorder(root.get(), [&out](const TBinTreeNode& node) {
+        if (node.getValue()) node.getValue()->writeValue(out);
+        return true;
+    });
 }
 
-void TBinTree::writePlanes() {
+void TBinTree::writePlanes(TextOutput& out) const {
     // Works on references to the tree's own nodes, level by level; the
     // sequence of writeValue and newPlane calls is that of a work list of
     // subtree copies.
@@ -255,16 +234,16 @@ void TBinTree::writePlanes() {
     while (!level.empty()) {
         next.clear();
         for (const TBinTreeNode* node : level) {
-            if (node->getValue()) node->getValue()->writeValue();
+            if (node->getValue()) node->getValue()->writeValue(out);
             if (node->getLeft()) next.push_back(node->getLeft());
             if (node->getRight()) next.push_back(node->getRight());
         }
-        newPlane();
+        newPlane(out);
         level.swap(next);
     }
 }
 
-void TBinTree::newPlane() {
+void TBinTree::newPlane(TextOutput&) const {
     // An information box, then the end of the program, as for every abstract
     // operation; only subclasses that override newPlane may list levels.
     userMessages().information("TBinTree.newPlane wurde nicht überschrieben");
@@ -277,15 +256,16 @@ void TBinTree::paint(Surface& surface, int x, int y, int levelStep, int lineOffs
 }
 
 void TBinTree::swap() {
-    std::vector<TBinTreeNode*> pending;
-    if (root) pending.push_back(root.get());
-    while (!pending.empty()) {
-        TBinTreeNode* node = pending.back();
-        pending.pop_back();
-        std::swap(node->leftLink(), node->rightLink());
-        if (node->getLeft()) pending.push_back(node->getLeft());
-        if (node->getRight()) pending.push_back(node->getRight());
-    }
+    walkPreorder(root.get(), [](TBinTreeNode& node, std::size_t) {
+        std::swap(node.leftLink(), node.rightLink());
+        return true;
+    });
+}
+
+bool TBinTree::verify() const {
+    return walkPreorder(root.get(), [](const TBinTreeNode& node, std::size_t) {
+        return node.getValue() != nullptr;
+    });
 }
 
 void TBinTree::save(const std::string& fileName) const {
@@ -332,17 +312,12 @@ std::unique_ptr<TBinTreeNode> TBinTree::readTree(TReader& reader, const NodeRead
 }
 
 void TBinTree::writeTree(TWriter& writer, const TBinTreeNode* node, const NodeWriter& writeExtra) {
-    std::vector<const TBinTreeNode*> pending;
-    if (node) pending.push_back(node);
-    while (!pending.empty()) {
-        const TBinTreeNode* current = pending.back();
-        pending.pop_back();
-        assert(current->getValue() != nullptr);
-        saveElement(writer, *current->getValue());
-        writeExtra(writer, *current);
-        writer.writeBoolean(current->getLeft() != nullptr);
-        writer.writeBoolean(current->getRight() != nullptr);
-        if (current->getRight()) pending.push_back(current->getRight());
-        if (current->getLeft()) pending.push_back(current->getLeft());
-    }
+    walkPreorder(node, [&](const TBinTreeNode& current, std::size_t) {
+        assert(current.getValue() != nullptr);
+        saveElement(writer, *current.getValue());
+        writeExtra(writer, current);
+        writer.writeBoolean(current.getLeft() != nullptr);
+        writer.writeBoolean(current.getRight() != nullptr);
+        return true;
+    });
 }

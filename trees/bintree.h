@@ -8,16 +8,20 @@
 // read from a file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "elements/base.h"
 
 class Surface;
 class TWriter;
 class TReader;
+class TextOutput;
 
 // One node: two owned child links and one owned element.
 // Invariant: a node is owned by exactly one link (a parent's child link or a
@@ -115,20 +119,24 @@ public:
     // element is asked); returns the stored element (lent) or null. The key
     // stays the caller's.
     virtual TBase* lookUp(const TBase& key) const;
-    // In-order writeValue of every element.
-    void write() const;
-    // Level by level: writeValue of each element of a level from left to
-    // right, then newPlane; once per level, including the last.
-    void writePlanes();
+    // In-order writeValue(out) of every element.
+    void write(TextOutput& out) const;
+    // The level listing into out: level by level, writeValue(out) of each
+    // element of a level from left to right, then newPlane(out); once per
+    // level, including the last.
+    void writePlanes(TextOutput& out) const;
     // Called after each level of writePlanes. The base version shows
     // "TBinTree.newPlane wurde nicht überschrieben" and ends the program.
-    virtual void newPlane();
+    virtual void newPlane(TextOutput& out) const;
     // Draws the tree with the root at (x, y) (its own parent point); an empty
     // tree draws nothing.
     void paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                bool orthogonal) const;
     // Mirrors the tree: at every node the two children are exchanged.
     void swap();
+    // The invariant check (see TBase): every node holds an element. The
+    // tree kinds built on it add their own invariants.
+    virtual bool verify() const;
 
     // Writes the tree as a ".tdt" file (an existing file is replaced only when
     // the new one is complete); the empty tree gives an empty file.
@@ -161,6 +169,44 @@ protected:
     // Writes the records of the tree at node (nothing for null), iteratively.
     static void writeTree(TWriter& writer, const TBinTreeNode* node, const NodeWriter& writeExtra);
 };
+
+// Calls visit(node, level) for every node of the subtree at top in pre-order
+// (the node, its left subtree, its right subtree), level 1 being top itself;
+// visit returns false to end the walk, and walkPreorder then returns false.
+// Node is TBinTreeNode or const TBinTreeNode; visit may exchange the node's
+// children, which are taken after it returns. Iterative.
+template <typename Node, typename Visit>
+bool walkPreorder(Node* top, Visit&& visit) {
+    std::vector<std::pair<Node*, std::size_t>> pending;
+    if (top != nullptr) pending.emplace_back(top, 1);
+    while (!pending.empty()) {
+        const auto [node, level] = pending.back();
+        pending.pop_back();
+        if (!visit(*node, level)) return false;
+        if (node->getRight() != nullptr) pending.emplace_back(node->getRight(), level + 1);
+        if (node->getLeft() != nullptr) pending.emplace_back(node->getLeft(), level + 1);
+    }
+    return true;
+}
+
+// Calls visit(node) for every node of the subtree at top in order (left
+// subtree, node, right subtree); visit returns false to end the walk.
+// Iterative.
+template <typename Node, typename Visit>
+void walkInorder(Node* top, Visit&& visit) {
+    std::vector<Node*> pending;
+    Node* node = top;
+    while (node != nullptr || !pending.empty()) {
+        while (node != nullptr) {
+            pending.push_back(node);
+            node = node->getLeft();
+        }
+        node = pending.back();
+        pending.pop_back();
+        if (!visit(*node)) return;
+        node = node->getRight();
+    }
+}
 
 // The refusal of a tree file that is not a well-formed tree of at most
 // 65535 nodes.

@@ -7,6 +7,7 @@
 
 #include "elements/elementio.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"
@@ -20,19 +21,26 @@ void registerNtreeClasses() {
 
 namespace {
 
-// The children of a node in child order. Walking moves the list's cursor, so
-// it is put back where it stood: the cursor is where insertChild and
-// deleteChild act.
-std::vector<TNtreeNode*> childrenOf(TListe& list) {
-    std::vector<TNtreeNode*> children;
-    children.reserve(list.count());
+// The elements of a list in order. Walking moves the list's cursor, so it is
+// put back where it stood: the cursor is where insertChild and deleteChild
+// act.
+std::vector<TBase*> elementsOf(TListe& list) {
+    std::vector<TBase*> elements;
+    elements.reserve(list.count());
     const std::uint16_t position = list.position();
     list.reset();
     while (!list.isAtEnd()) {
-        children.push_back(static_cast<TNtreeNode*>(list.elem()));
+        elements.push_back(list.elem());
         list.advance();
     }
     list.moveTo(position);
+    return elements;
+}
+
+// The children of a node in child order; the cursor ends where it was.
+std::vector<TNtreeNode*> childrenOf(TListe& list) {
+    std::vector<TNtreeNode*> children;
+    for (TBase* element : elementsOf(list)) children.push_back(static_cast<TNtreeNode*>(element));
     return children;
 }
 
@@ -177,7 +185,7 @@ TString* TNtreeNode::lookUp(const TBase& key) const {
     return nullptr;
 }
 
-void TNtreeNode::write() const {
+void TNtreeNode::write(TextOutput& out) const {
     // Visiting each node before its children, last child first, gives the
     // post-order sequence backwards.
     std::vector<const TNtreeNode*> reversed;
@@ -189,7 +197,7 @@ void TNtreeNode::write() const {
         for (TNtreeNode* child : childrenOf(*node->childList_)) pending.push_back(child);
     }
     for (auto it = reversed.rbegin(); it != reversed.rend(); ++it) {
-        if ((*it)->elem_) (*it)->elem_->writeValue();
+        if ((*it)->elem_) (*it)->elem_->writeValue(out);
     }
 }
 
@@ -218,8 +226,24 @@ TString* TNtree::lookUp(const TBase& key) const {
     return root ? root->lookUp(key) : nullptr;
 }
 
-void TNtree::write() const {
-    if (root) root->write();
+void TNtree::write(TextOutput& out) const {
+    if (root) root->write(out);
+}
+
+bool TNtree::verify() const {
+    std::vector<const TNtreeNode*> pending;
+    if (root) pending.push_back(root.get());
+    while (!pending.empty()) {
+        const TNtreeNode* node = pending.back();
+        pending.pop_back();
+        if (!node->elem_ || !node->childList_ || !node->childList_->verify()) return false;
+        for (TBase* element : elementsOf(*node->childList_)) {
+            const auto* child = dynamic_cast<const TNtreeNode*>(element);
+            if (child == nullptr) return false;
+            pending.push_back(child);
+        }
+    }
+    return true;
 }
 
 void TNtree::save(const std::string& fileName) const {

@@ -16,6 +16,7 @@
 class TListe;
 class TWriter;
 class TReader;
+class TextOutput;
 
 // One node. Invariant: every element of childList is a TNtreeNode, owned by
 // the list; a node is owned by exactly one list or tree.
@@ -71,9 +72,9 @@ public:
     // Pre-order search: the first element e with e.compare(key) == 0 (lent),
     // or null. The children's cursors end where they were.
     TString* lookUp(const TBase& key) const;
-    // Post-order writeValue: each child's subtree in child order, then this
-    // node's element.
-    void write() const;
+    // Post-order writeValue(out): each child's subtree in child order, then
+    // this node's element.
+    void write(TextOutput& out) const;
 
 private:
     friend class TNtree;
@@ -108,7 +109,12 @@ public:
     std::uint16_t depth() const;
     std::uint16_t count() const;
     TString* lookUp(const TBase& key) const;
-    void write() const;
+    // The root's write(out); nothing for the empty tree.
+    void write(TextOutput& out) const;
+    // The invariant check (see TBase): every node holds a text, and every
+    // children list keeps its own invariants and holds only nodes. Cursors
+    // end where they were.
+    bool verify() const;
 
     // Writes the ".ndt" file (replaced only when complete). A tree of more than
     // kMaxFileNodes nodes is refused before any file is touched.

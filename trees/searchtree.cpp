@@ -10,26 +10,6 @@ const ClassInfo TSearchTree::info{"TSearchTree", &TBinTree::info, nullptr};
 
 namespace {
 
-// Calls visit(node) for every node in order (left, node, right) without
-// recursion; visit returns false to stop the walk.
-template <typename Node, typename Visit>
-void inOrder(Node* root, Visit visit) {
-    std::vector<Node*> stack;
-    Node* node = root;
-    while (node != nullptr || !stack.empty()) {
-        while (node != nullptr) {
-            stack.push_back(node);
-            node = node->getLeft();
-        }
-        node = stack.back();
-        stack.pop_back();
-        if (!visit(*node)) {
-            return;
-        }
-        node = node->getRight();
-    }
-}
-
 std::unique_ptr<TBinTreeNode> buildRange(
     std::vector<std::unique_ptr<TBase>>& values, std::size_t lo, std::size_t hi,
     const std::function<std::unique_ptr<TBinTreeNode>(std::unique_ptr<TBase>)>& makeNode) {
@@ -142,7 +122,7 @@ void TSearchTree::removeObserved(std::unique_ptr<TBase> key, TreeObserver* obser
 
 std::unique_ptr<TListe> TSearchTree::treeToListe() const {
     auto list = std::make_unique<TListe>();
-    inOrder(root.get(), [&list](const TBinTreeNode& node) {
+    walkInorder(root.get(), [&list](const TBinTreeNode& node) {
         list->append(node.getValue()->copy());
         return true;
     });
@@ -156,7 +136,7 @@ void TSearchTree::balance() {
     // The elements themselves move into the new shape; the old nodes are
     // freed empty. The result equals a rebuild from copies.
     std::vector<std::unique_ptr<TBase>> values;
-    inOrder(root.get(), [&values](TBinTreeNode& node) {
+    walkInorder(root.get(), [&values](TBinTreeNode& node) {
         values.push_back(node.releaseValue());
         return true;
     });
@@ -178,7 +158,7 @@ std::optional<std::string> TSearchTree::orderProblem(const TBinTreeNode* root) {
     std::optional<std::string> problem;
     const TBase* first = nullptr;
     const TBase* previous = nullptr;
-    inOrder(root, [&](const TBinTreeNode& node) {
+    walkInorder(root, [&](const TBinTreeNode& node) {
         const TBase* value = node.getValue();
         if (value == nullptr) {
             problem = kUnorderedFile;

@@ -73,8 +73,9 @@ public:
     // classes, order not strictly increasing both ways by compare); empty when
     // it is one. Iterative.
     static std::optional<std::string> orderProblem(const TBinTreeNode* root);
-    // True when the tree keeps the search tree invariant (for tests).
-    virtual bool verify() const { return !orderProblem(root.get()); }
+    // The invariant check (see TBase): the binary tree's, and in order the
+    // elements are of one class and strictly increasing by compare.
+    bool verify() const override { return TBinTree::verify() && !orderProblem(root.get()); }
 
 protected:
     // x.compare(nodeValue) as -1, 0 or 1; any other result is a programming

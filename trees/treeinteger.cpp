@@ -8,24 +8,8 @@ const ClassInfo TTreeInteger::info{"TTreeInteger", &TInteger::info, []() -> std:
                                        return std::make_unique<TTreeInteger>();
                                    }};
 
-namespace {
-// The "Suchbaum" page's level listing while it is lent; one per process, as
-// there is one such page.
-TextOutput* levelListing = nullptr;
-}  // namespace
-
-TextOutput* TTreeInteger::setLevelOutput(TextOutput* output) {
-    TextOutput* previous = levelListing;
-    levelListing = output;
-    return previous;
-}
-
-TextOutput* TTreeInteger::levelOutput() {
-    return levelListing;
-}
-
-void TTreeInteger::writeValue() const {
-    if (levelListing) levelListing->appendText(std::to_string(getValue()) + "  ");
+void TTreeInteger::writeValue(TextOutput& out) const {
+    out.appendText(std::to_string(getValue()) + "  ");
 }
 
 std::unique_ptr<TBase> TTreeInteger::copy() const {

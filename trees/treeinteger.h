@@ -1,6 +1,6 @@
 // TTreeInteger: the whole-number element of the "Suchbaum" and "AVL-Baum"
-// pages. It writes itself into the page's level listing and draws itself on
-// the page's image; value, file form and order are TInteger's.
+// pages. It writes itself into the level listing it is given and draws itself
+// on the page's image; value, file form and order are TInteger's.
 #pragma once
 
 #include <cstdint>
@@ -19,14 +19,8 @@ public:
 
     const ClassInfo& classInfo() const override { return info; }
 
-    // Lends the level listing that writeValue appends to (null: none); returns
-    // the previous one. The caller keeps it alive while it is set.
-    static TextOutput* setLevelOutput(TextOutput* output);
-    static TextOutput* levelOutput();
-
-    // Appends the decimal value and two blanks to the level listing (nothing
-    // when none is set).
-    void writeValue() const override;
+    // Appends the decimal value and two blanks to out, the level listing.
+    void writeValue(TextOutput& out) const override;
     // A TTreeInteger with the same value.
     std::unique_ptr<TBase> copy() const override;
     // Font "MS SANS SERIF", size 8, black font and pen, then the decimal value

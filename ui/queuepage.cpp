@@ -23,24 +23,13 @@ const LinearPage::Design kDesign = {
     queuetext::filter,
 };
 
-// Lends a collector to TFifoString for one write() and takes it back, also
-// when write throws.
-class FifoOutputScope {
-public:
-    explicit FifoOutputScope(TextOutput& output) { TFifoString::setOutput(&output); }
-    ~FifoOutputScope() { TFifoString::setOutput(nullptr); }
-    FifoOutputScope(const FifoOutputScope&) = delete;
-    FifoOutputScope& operator=(const FifoOutputScope&) = delete;
-};
-
 }  // namespace
 
 QueuePage::QueuePage(PageHost& host, QWidget* parent)
     : LinearPage(host, kDesign, parent), queue_(std::make_unique<TFifo>()) {}
 
 void QueuePage::writeStructure(TextOutput& lines) const {
-    FifoOutputScope scope(lines);
-    queue_->write();
+    queue_->write(lines);
 }
 
 void QueuePage::putString(std::string text) {

@@ -1,5 +1,5 @@
 // ServiceMessages: the core's UserMessages sink on top of the DialogService,
-// installed with setUserMessages at start-up so that the core's own messages
+// installed with a ScopedUserMessages at start-up so that the core's own messages
 // ("Überlauf", "Die Liste ist voll - maximal 65535 Elemente", ...) appear as
 // the workbench's message boxes.
 #pragma once

@@ -23,24 +23,13 @@ const LinearPage::Design kDesign = {
     stacktext::filter,
 };
 
-// Lends a collector to TLifoString for one write() and takes it back, also
-// when write throws.
-class LifoOutputScope {
-public:
-    explicit LifoOutputScope(TextOutput& output) { TLifoString::setOutput(&output); }
-    ~LifoOutputScope() { TLifoString::setOutput(nullptr); }
-    LifoOutputScope(const LifoOutputScope&) = delete;
-    LifoOutputScope& operator=(const LifoOutputScope&) = delete;
-};
-
 }  // namespace
 
 StackPage::StackPage(PageHost& host, QWidget* parent)
     : LinearPage(host, kDesign, parent), stack_(std::make_unique<TLifo>()) {}
 
 void StackPage::writeStructure(TextOutput& lines) const {
-    LifoOutputScope scope(lines);
-    stack_->write();
+    stack_->write(lines);
 }
 
 void StackPage::putString(std::string text) {

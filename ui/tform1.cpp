@@ -49,7 +49,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     registerListDemoClasses();
     registerBayerTreeClasses();
     registerNtreeClasses();
-    previousMessages_ = setUserMessages(messages_.get());
+    messageScope_ = std::make_unique<ScopedUserMessages>(*messages_);
 
     // The random source seeded itself from the time of day; each page makes
     // its own structure, in the order of the pages.
@@ -73,7 +73,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
 
 TForm1::~TForm1() {
     // The core must not reach this window's dialogs once it is gone.
-    setUserMessages(previousMessages_);
+    messageScope_.reset();
 }
 
 void TForm1::buildMenuPanel() {

@@ -30,7 +30,7 @@ class SearchTreePage;
 class AvlTreePage;
 class BayerTreePage;
 class NtreePage;
-class UserMessages;
+class ScopedUserMessages;
 class StepClock;
 class QtStepClock;
 
@@ -106,7 +106,7 @@ private:
     std::unique_ptr<DialogService> ownDialogs_;
     DialogService* dialogs_;
     std::unique_ptr<ServiceMessages> messages_;
-    UserMessages* previousMessages_ = nullptr;
+    std::unique_ptr<ScopedUserMessages> messageScope_;
 
     RandomSource random_;
     QtStepClock* ownClock_ = nullptr;  // a child of the window

@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
+
+using testsupport::fromHex;
+using testsupport::toHex;
 
 namespace {
 
@@ -56,11 +60,19 @@ struct IntegerCase {
 
 TEST(Encoding, IntegerWriteTakesTheSmallestForm) {
     const IntegerCase cases[] = {
-        {5, "02 05"},           {-1, "02 FF"},          {127, "02 7F"},
-        {-128, "02 80"},        {128, "03 80 00"},      {-129, "03 7F FF"},
-        {32767, "03 FF 7F"},    {-32768, "03 00 80"},   {32768, "04 00 80 00 00"},
-        {65535, "04 FF FF 00 00"},                      {-2147483648, "04 00 00 00 80"},
-        {2147483647, "04 FF FF FF 7F"},                 {0, "02 00"},
+        {5, "02 05"},
+        {-1, "02 FF"},
+        {127, "02 7F"},
+        {-128, "02 80"},
+        {128, "03 80 00"},
+        {-129, "03 7F FF"},
+        {32767, "03 FF 7F"},
+        {-32768, "03 00 80"},
+        {32768, "04 00 80 00 00"},
+        {65535, "04 FF FF 00 00"},
+        {-2147483648, "04 00 00 00 80"},
+        {2147483647, "04 FF FF FF 7F"},
+        {0, "02 00"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(written([&](TWriter& w) { w.writeInteger(c.value); }), c.hex) << c.value;
@@ -74,12 +86,14 @@ TEST(Encoding, IntegerWriteTakesTheSmallestForm) {
 
 TEST(Encoding, Int64UsesIntegerFormsWhenTheValueFits) {
     EXPECT_EQ(written([](TWriter& w) { w.writeInt64(7); }), "02 07");
-    EXPECT_EQ(written([](TWriter& w) { w.writeInt64(2147483648LL); }), "13 00 00 00 80 00 00 00 00");
+    EXPECT_EQ(written([](TWriter& w) { w.writeInt64(2147483648LL); }),
+              "13 00 00 00 80 00 00 00 00");
     EXPECT_EQ(written([](TWriter& w) { w.writeInt64(-2147483648LL); }), "04 00 00 00 80");
-    EXPECT_EQ(written([](TWriter& w) { w.writeInt64(-2147483649LL); }), "13 FF FF FF 7F FF FF FF FF");
-    for (std::int64_t v : {std::int64_t{7}, std::int64_t{-300}, std::int64_t{1} << 40,
-                           std::numeric_limits<std::int64_t>::min(),
-                           std::numeric_limits<std::int64_t>::max()}) {
+    EXPECT_EQ(written([](TWriter& w) { w.writeInt64(-2147483649LL); }),
+              "13 FF FF FF 7F FF FF FF FF");
+    for (std::int64_t v :
+         {std::int64_t{7}, std::int64_t{-300}, std::int64_t{1} << 40,
+          std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
         StringOutputStream out;
         TWriter(out).writeInt64(v);
         MemoryInputStream in(out.bytes());
@@ -105,7 +119,8 @@ TEST(Encoding, TextsChooseShortLongOrUtf8) {
     const std::string mixed = std::string(400, 'a') + "\x80";
     StringOutputStream out2;
     TWriter(out2).writeString(mixed);
-    EXPECT_EQ(toHex(out2.bytes().substr(0, 5)), "14 93 01 00 00");  // 400 + 3 bytes of the euro sign
+    EXPECT_EQ(toHex(out2.bytes().substr(0, 5)),
+              "14 93 01 00 00");  // 400 + 3 bytes of the euro sign
     MemoryInputStream in(out2.bytes());
     TReader reader(in);
     EXPECT_EQ(reader.readString(), mixed);
@@ -249,7 +264,8 @@ TEST(Encoding, LentTextsEqualReadTextsAlsoAcrossTheBufferEdge) {
     {
         TWriter writer(out);
         for (int i = 0; i < 700; ++i) {
-            texts.push_back(i % 7 == 0 ? std::string(i % 300, 'x') + "\xE4" : "TName" + std::to_string(i));
+            texts.push_back(i % 7 == 0 ? std::string(i % 300, 'x') + "\xE4"
+                                       : "TName" + std::to_string(i));
             writer.writeString(texts.back());
         }
     }
@@ -260,7 +276,8 @@ TEST(Encoding, LentTextsEqualReadTextsAlsoAcrossTheBufferEdge) {
 }
 
 TEST(Encoding, ReadsConsumeExactlyTheirValue) {
-    EXPECT_EQ(leftAfter(fromHex("02 05 09"), [](TReader& r) { EXPECT_EQ(r.readFloat(), 5.0L); }), 1u);
+    EXPECT_EQ(leftAfter(fromHex("02 05 09"), [](TReader& r) { EXPECT_EQ(r.readFloat(), 5.0L); }),
+              1u);
     EXPECT_EQ(leftAfter(fromHex("13 01 00 00 00 00 00 00 00 08"),
                         [](TReader& r) { EXPECT_EQ(r.readInt64(), 1); }),
               1u);

@@ -1,12 +1,12 @@
 // Saving and loading through files: the old file survives every failure.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 
@@ -43,7 +43,9 @@ TEST_F(Files, SaveWritesTheValuesAndLoadReadsThem) {
         w.writeInteger(1);
         w.writeString("abc");
     });
-    EXPECT_EQ(contents(path("a.ldt")), std::string("\x02\x01\x06\x03" "abc", 7));
+    EXPECT_EQ(contents(path("a.ldt")), std::string("\x02\x01\x06\x03"
+                                                   "abc",
+                                                   7));
     loadFromFile(path("a.ldt"), [](TReader& r) {
         EXPECT_EQ(r.readInteger(), 1);
         EXPECT_EQ(r.readString(), "abc");
@@ -92,8 +94,8 @@ TEST_F(Files, MissingFilesAndFoldersGiveTheGermanTexts) {
 
 TEST_F(Files, AReplacedFileKeepsItsPermissions) {
     put(path("mode.ldt"), "x");
-    fs::permissions(path("mode.ldt"), fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read);
+    fs::permissions(path("mode.ldt"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     saveToFile(path("mode.ldt"), [](TWriter& w) { w.writeBoolean(true); });
     EXPECT_EQ(contents(path("mode.ldt")), "\x09");
     EXPECT_EQ(fs::status(path("mode.ldt")).permissions() & fs::perms::all,

@@ -4,10 +4,12 @@
 #include "elements/base.h"
 #include "elements/elementio.h"
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
-#include "elements/writer.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
+
+using testsupport::fromHex;
 
 namespace {
 

@@ -1,4 +1,6 @@
 // The value classes: their order, copies, and stored form.
+#include "elements/values.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,11 +8,13 @@
 
 #include "elements/base.h"
 #include "elements/elementio.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
-#include "elements/values.h"
 #include "elements/writer.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
 #include "tests/support/recorders.h"
+
+using testsupport::toHex;
 
 namespace {
 
@@ -108,7 +112,9 @@ TEST_F(Values, SavedFormsAreExact) {
 
 TEST_F(Values, EveryClassRoundTripsAsAFileRecordAndCopies) {
     std::vector<std::unique_ptr<TBase>> elements;
-    elements.push_back(std::make_unique<TString>("Gr\xF6\xDF" "e"));
+    elements.push_back(
+        std::make_unique<TString>("Gr\xF6\xDF"
+                                  "e"));
     elements.push_back(std::make_unique<TInteger>(-70000));
     elements.push_back(std::make_unique<TChar>('\x80'));
     elements.push_back(std::make_unique<TInt64>(-(std::int64_t{1} << 50)));
@@ -134,22 +140,36 @@ TEST_F(Values, EveryClassRoundTripsAsAFileRecordAndCopies) {
 TEST_F(Values, CharPaintsItselfBoldAndBlack) {
     RecordingSurface surface;
     TChar('\xE4').paintValue(surface, 12, 34);
-    EXPECT_EQ(surface.log, (std::vector<std::string>{"fontName MS SANS SERIF", "fontSize 8",
-                                                     "fontColor 0", "fontBold 1", "pen 0",
-                                                     "text 12 34 ä"}));
+    EXPECT_EQ(surface.log,
+              (std::vector<std::string>{"fontName MS SANS SERIF", "fontSize 8", "fontColor 0",
+                                        "fontBold 1", "pen 0", "text 12 34 ä"}));
 }
 
 TEST_F(Values, OperationsAClassLacksEndTheProgramWithTheirName) {
     RecordingMessages messages;
     RecordingSurface surface;
     EXPECT_THROW(TInteger(1).paintValue(surface, 0, 0), FatalStopSeen);
-    EXPECT_THROW(TString("x").writeValue(), FatalStopSeen);
+    RecordingText out;
+    EXPECT_THROW(TString("x").writeValue(out), FatalStopSeen);
     EXPECT_EQ(messages.log,
               (std::vector<std::string>{
                   "fatal: TBase.paintValue wurde nicht überschrieben - das Programm wird daher "
                   "abgebrochen",
                   "fatal: TBase.writeValue wurde nicht überschrieben - das Programm wird daher "
                   "abgebrochen"}));
+}
+
+// The sink installed last gets the messages; when its scope ends, the one it
+// replaced gets them again.
+TEST(ScopedUserMessagesTest, InnerSinkUntilItsScopeEndsThenTheOuterAgain) {
+    RecordingMessages outer;
+    {
+        RecordingMessages inner;
+        userMessages().information("eins");
+        EXPECT_EQ(inner.log, std::vector<std::string>{"information: eins"});
+    }
+    userMessages().error("zwei");
+    EXPECT_EQ(outer.log, std::vector<std::string>{"error: zwei"});
 }
 
 }  // namespace

@@ -16,27 +16,24 @@ protected:
         registerElementClasses();
         registerDisplayStringClasses();
     }
-    void TearDown() override {
-        TLifoString::setOutput(nullptr);
-        TFifoString::setOutput(nullptr);
-    }
     RecordingMessages messages;
 };
 
 TEST_F(DisplayStringsTest, EachWritesToItsOwnMemoAsUtf8) {
     RecordingText lifoMemo;
     RecordingText fifoMemo;
-    TLifoString::setOutput(&lifoMemo);
-    TFifoString::setOutput(&fifoMemo);
-    TLifoString("K\xE4se").writeValue();
-    TFifoString("  ").writeValue();
+    TLifoString("K\xE4se").writeValue(lifoMemo);
+    TFifoString("  ").writeValue(fifoMemo);
     EXPECT_EQ(lifoMemo.lines, std::vector<std::string>{"K\xC3\xA4se"});
     EXPECT_EQ(fifoMemo.lines, std::vector<std::string>{"  "});
 }
 
-TEST_F(DisplayStringsTest, WithoutMemoWriteValueShowsNothing) {
-    TLifoString("a").writeValue();
-    TFifoString("b").writeValue();
+TEST_F(DisplayStringsTest, WriteValueAddsOneLineAndShowsNoMessage) {
+    RecordingText memo;
+    memo.addLine("alt");
+    TLifoString("a").writeValue(memo);
+    TFifoString("b").writeValue(memo);
+    EXPECT_EQ(memo.lines, (std::vector<std::string>{"alt", "a", "b"}));
     EXPECT_TRUE(messages.log.empty());
 }
 

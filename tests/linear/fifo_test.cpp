@@ -30,13 +30,11 @@ protected:
         registerListClasses();
         registerQueueClasses();
         registerDisplayStringClasses();
-        TFifoString::setOutput(&memo);
     }
-    void TearDown() override { TFifoString::setOutput(nullptr); }
 
     std::vector<std::string> shown(const TFifo& queue) {
         memo.lines.clear();
-        queue.write();
+        queue.write(memo);
         return memo.lines;
     }
 

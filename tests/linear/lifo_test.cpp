@@ -29,13 +29,11 @@ protected:
         registerListClasses();
         registerQueueClasses();
         registerDisplayStringClasses();
-        TLifoString::setOutput(&memo);
     }
-    void TearDown() override { TLifoString::setOutput(nullptr); }
 
     std::vector<std::string> shown(const TLifo& stack) {
         memo.lines.clear();
-        stack.write();
+        stack.write(memo);
         return memo.lines;
     }
 

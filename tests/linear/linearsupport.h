@@ -1,56 +1,25 @@
-// Helpers shared by the linear tests: byte images as hex text, writing and
-// reading through in-memory streams, a value fingerprint that tells apart
-// every observable difference of two elements, and the list's contents as
-// text.
+// Helpers shared by the linear tests: byte images as hex text (the helpers
+// of tests/support/hex.h), writing and reading through in-memory streams, a
+// value fingerprint that tells apart every observable difference of two
+// elements, and the list's contents as text.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "elements/base.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"
+#include "tests/support/hex.h"
 
 namespace lineartest {
 
-inline std::string fromHex(std::string_view hex) {
-    std::string bytes;
-    int high = -1;
-    for (char c : hex) {
-        int digit;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else if (c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else {
-            continue;
-        }
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes += static_cast<char>(high * 16 + digit);
-            high = -1;
-        }
-    }
-    return bytes;
-}
-
-inline std::string toHex(std::string_view bytes) {
-    std::string hex;
-    char cell[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(cell, sizeof cell, hex.empty() ? "%02X" : " %02X", b);
-        hex += cell;
-    }
-    return hex;
-}
+using testsupport::fromHex;
+using testsupport::toHex;
 
 // The bytes that fn writes through a TWriter.
 inline std::string written(const std::function<void(TWriter&)>& fn) {

@@ -1,14 +1,12 @@
 #include "tests/support/recorders.h"
 
-RecordingMessages::RecordingMessages() : previous_(setUserMessages(this)) {}
-
-RecordingMessages::~RecordingMessages() { setUserMessages(previous_); }
-
 void RecordingMessages::information(std::string_view utf8) {
     log.push_back("information: " + std::string(utf8));
 }
 
-void RecordingMessages::error(std::string_view utf8) { log.push_back("error: " + std::string(utf8)); }
+void RecordingMessages::error(std::string_view utf8) {
+    log.push_back("error: " + std::string(utf8));
+}
 
 void RecordingMessages::fatalStop(std::string_view utf8) {
     log.push_back("fatal: " + std::string(utf8));
@@ -23,17 +21,33 @@ std::string join(std::string_view kind, std::initializer_list<int> numbers) {
 }
 }  // namespace
 
-void RecordingSurface::setFontName(std::string_view name) { log.push_back("fontName " + std::string(name)); }
-void RecordingSurface::setFontSize(int points) { log.push_back(join("fontSize", {points})); }
-void RecordingSurface::setFontBold(bool bold) { log.push_back(join("fontBold", {bold ? 1 : 0})); }
-void RecordingSurface::setFontColor(Color color) { log.push_back(join("fontColor", {color})); }
-void RecordingSurface::setPenColor(Color color) { log.push_back(join("pen", {color})); }
-void RecordingSurface::setBrushColor(Color color) { log.push_back(join("brush", {color})); }
+void RecordingSurface::setFontName(std::string_view name) {
+    log.push_back("fontName " + std::string(name));
+}
+void RecordingSurface::setFontSize(int points) {
+    log.push_back(join("fontSize", {points}));
+}
+void RecordingSurface::setFontBold(bool bold) {
+    log.push_back(join("fontBold", {bold ? 1 : 0}));
+}
+void RecordingSurface::setFontColor(Color color) {
+    log.push_back(join("fontColor", {color}));
+}
+void RecordingSurface::setPenColor(Color color) {
+    log.push_back(join("pen", {color}));
+}
+void RecordingSurface::setBrushColor(Color color) {
+    log.push_back(join("brush", {color}));
+}
 void RecordingSurface::textOut(int x, int y, std::string_view utf8) {
     log.push_back(join("text", {x, y}) + " " + std::string(utf8));
 }
-void RecordingSurface::moveTo(int x, int y) { log.push_back(join("moveTo", {x, y})); }
-void RecordingSurface::lineTo(int x, int y) { log.push_back(join("lineTo", {x, y})); }
+void RecordingSurface::moveTo(int x, int y) {
+    log.push_back(join("moveTo", {x, y}));
+}
+void RecordingSurface::lineTo(int x, int y) {
+    log.push_back(join("lineTo", {x, y}));
+}
 void RecordingSurface::rectangle(int x1, int y1, int x2, int y2) {
     log.push_back(join("rect", {x1, y1, x2, y2}));
 }
@@ -41,7 +55,8 @@ void RecordingSurface::fillRect(int x1, int y1, int x2, int y2) {
     log.push_back(join("fill", {x1, y1, x2, y2}));
 }
 
-std::vector<std::string> RecordingSurface::only(std::initializer_list<std::string_view> kinds) const {
+std::vector<std::string> RecordingSurface::only(
+    std::initializer_list<std::string_view> kinds) const {
     std::vector<std::string> result;
     for (const auto& line : log) {
         for (auto kind : kinds) {
@@ -55,7 +70,9 @@ std::vector<std::string> RecordingSurface::only(std::initializer_list<std::strin
     return result;
 }
 
-void RecordingText::addLine(std::string_view utf8) { lines.emplace_back(utf8); }
+void RecordingText::addLine(std::string_view utf8) {
+    lines.emplace_back(utf8);
+}
 
 void RecordingText::appendText(std::string_view utf8) {
     if (lines.empty()) lines.emplace_back();

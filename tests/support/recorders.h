@@ -18,8 +18,7 @@ struct FatalStopSeen : std::runtime_error {
 // Installs itself as the process sink for its lifetime.
 class RecordingMessages final : public UserMessages {
 public:
-    RecordingMessages();
-    ~RecordingMessages() override;
+    RecordingMessages() = default;
     RecordingMessages(const RecordingMessages&) = delete;
     RecordingMessages& operator=(const RecordingMessages&) = delete;
 
@@ -30,7 +29,8 @@ public:
     std::vector<std::string> log;
 
 private:
-    UserMessages* previous_;
+    // Last, so that the log exists before the sink is installed.
+    ScopedUserMessages scope_{*this};
 };
 
 // Records every call as one line of text, e.g. "fontName MS SANS SERIF",

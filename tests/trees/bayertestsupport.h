@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
 #include "trees/bayertree.h"
 
 class TestBayerTree : public TBayerTree {
-  public:
+public:
     using TBayerTree::insert;
     using TBayerTree::remove;
     using TBayerTree::TBayerTree;
@@ -51,7 +52,7 @@ inline std::string describe(const TBayerTree& tree) {
 // Writes the file record of the page described at `pos` in `shape`, keys as
 // TInteger, in the order the B-tree file prescribes.
 class ShapeWriter {
-  public:
+public:
     explicit ShapeWriter(std::string_view shape) : shape_(shape) {}
 
     std::string bytes() {
@@ -64,7 +65,7 @@ class ShapeWriter {
         return out.bytes();
     }
 
-  private:
+private:
     struct Page {
         std::vector<int> keys;
         std::vector<Page> children;

@@ -10,10 +10,13 @@
 
 #include "elements/errors.h"
 #include "elements/values.h"
-#include "tests/elements/hex.h"
+#include "tests/support/hex.h"
 #include "tests/support/recorders.h"
 #include "tests/trees/bayertestsupport.h"
 #include "trees/bayertree.h"
+
+using testsupport::fromHex;
+using testsupport::toHex;
 
 namespace {
 
@@ -27,7 +30,7 @@ std::string hexJoin(std::initializer_list<std::string_view> parts) {
 }
 
 class BayerFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         registerElementClasses();
         registerBayerTreeClasses();

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
@@ -15,10 +16,10 @@
 
 using treetest::chain;
 using treetest::exampleTree;
-using treetest::hex;
+using treetest::fromHex;
 using treetest::node;
 using treetest::TempFile;
-using treetest::unhex;
+using treetest::toHex;
 
 namespace {
 
@@ -53,9 +54,9 @@ protected:
         tree.root = node(99);  // content from before must not survive
         try {
             loadImage(tree, bytes);
-            ADD_FAILURE() << "loaded: " << hex(bytes);
+            ADD_FAILURE() << "loaded: " << toHex(bytes);
         } catch (const FileError& e) {
-            EXPECT_EQ(std::string(e.what()), text) << hex(bytes);
+            EXPECT_EQ(std::string(e.what()), text) << toHex(bytes);
         }
         EXPECT_TRUE(tree.empty());
     }
@@ -70,7 +71,7 @@ TEST_F(BinTreeFileTest, RootWithLeftChildIsThe36ByteImage) {
         kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08";
     std::string bytes = image(tree);
     EXPECT_EQ(bytes.size(), 36u);
-    EXPECT_EQ(hex(bytes), expected);
+    EXPECT_EQ(toHex(bytes), expected);
 }
 
 TEST_F(BinTreeFileTest, RecordsArePreOrderWithTheElementsOwnClassNames) {
@@ -82,7 +83,7 @@ TEST_F(BinTreeFileTest, RecordsArePreOrderWithTheElementsOwnClassNames) {
         "06 07 54 53 74 72 69 6E 67 06 01 41 09 09 " +         // TString "A", both children
         kTreeIntegerName + " 03 38 FF 08 08 " +                // -200 in 16 bits, leaf
         "06 08 54 49 6E 74 65 67 65 72 04 70 11 01 00 08 08";  // TInteger 70000, leaf
-    EXPECT_EQ(hex(image(tree)), expected);
+    EXPECT_EQ(toHex(image(tree)), expected);
 }
 
 TEST_F(BinTreeFileTest, EmptyTreeWritesNothing) {
@@ -92,7 +93,8 @@ TEST_F(BinTreeFileTest, EmptyTreeWritesNothing) {
 
 TEST_F(BinTreeFileTest, The36ByteImageLoadsAsRootWithLeftChild) {
     TBinTree tree;
-    loadImage(tree, unhex(kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08"));
+    loadImage(tree,
+              fromHex(kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08"));
     TBinTree expected;
     expected.root = node(50, node(30));
     EXPECT_EQ(tree.compare(expected), kEqual);
@@ -117,7 +119,7 @@ TEST_F(BinTreeFileTest, SaveThenLoadFileKeepsShapeOrderAndCount) {
 TEST_F(BinTreeFileTest, LoadReplacesAPreviousTree) {
     TBinTree tree;
     tree.root = exampleTree();
-    loadImage(tree, unhex(kTreeIntegerName + " 02 07 08 08"));
+    loadImage(tree, fromHex(kTreeIntegerName + " 02 07 08 08"));
     EXPECT_EQ(tree.count(), 1);
     EXPECT_EQ(static_cast<TInteger*>(tree.root->getValue())->getValue(), 7);
 }
@@ -125,7 +127,7 @@ TEST_F(BinTreeFileTest, LoadReplacesAPreviousTree) {
 TEST_F(BinTreeFileTest, EmptyOrCutFilesAreRefusedWithTheReadError) {
     expectRefused("", errtext::readError);
     const std::string whole =
-        unhex(kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08");
+        fromHex(kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08");
     for (std::size_t cut = 1; cut < whole.size(); ++cut) {
         SCOPED_TRACE(cut);
         TBinTree tree;
@@ -135,15 +137,15 @@ TEST_F(BinTreeFileTest, EmptyOrCutFilesAreRefusedWithTheReadError) {
 }
 
 TEST_F(BinTreeFileTest, UnknownOrNonElementClassesAreRefused) {
-    expectRefused(unhex("06 04 54 46 6F 6F 02 01 08 08"), "Klasse TFoo nicht gefunden");
+    expectRefused(fromHex("06 04 54 46 6F 6F 02 01 08 08"), "Klasse TFoo nicht gefunden");
     // TBinTree is registered but cannot be an element.
     TBinTree tree;
-    EXPECT_THROW(loadImage(tree, unhex("06 08 54 42 69 6E 54 72 65 65 08 08")), FileError);
+    EXPECT_THROW(loadImage(tree, fromHex("06 08 54 42 69 6E 54 72 65 65 08 08")), FileError);
     EXPECT_TRUE(tree.empty());
 }
 
 TEST_F(BinTreeFileTest, DataAfterTheTreeIsRefused) {
-    expectRefused(unhex(kTreeIntegerName + " 02 32 08 08 08"), kInvalidBinTreeFile);
+    expectRefused(fromHex(kTreeIntegerName + " 02 32 08 08 08"), kInvalidBinTreeFile);
 }
 
 TEST_F(BinTreeFileTest, FailedFileLoadLeavesTheTreeEmpty) {
@@ -170,10 +172,10 @@ TEST_F(BinTreeFileTest, DeepChainsSaveAndLoadWithoutRecursion) {
 
 TEST_F(BinTreeFileTest, MoreThan65535NodesAreRefused) {
     // A right chain: every record has a right child except the last.
-    std::string record = unhex(kTreeIntegerName + " 02 01 08 09");
+    std::string record = fromHex(kTreeIntegerName + " 02 01 08 09");
     std::string bytes;
     for (int i = 0; i < 65534; ++i) bytes += record;
-    bytes += unhex(kTreeIntegerName + " 02 01 08 08");
+    bytes += fromHex(kTreeIntegerName + " 02 01 08 08");
     TBinTree tree;
     loadImage(tree, bytes);  // exactly 65535 nodes are fine
     EXPECT_EQ(tree.count(), 65535);

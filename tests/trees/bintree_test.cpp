@@ -23,11 +23,7 @@ namespace {
 // A tree that lists levels as the "Suchbaum" page does: one line per level.
 class LevelTree : public TBinTree {
 public:
-    explicit LevelTree(RecordingText& out) : out_(out) {}
-    void newPlane() override { out_.addLine(""); }
-
-private:
-    RecordingText& out_;
+    void newPlane(TextOutput& out) const override { out.addLine(""); }
 };
 
 // A tree class of its own name, for the class check of compare.
@@ -61,34 +57,29 @@ protected:
     void SetUp() override {
         registerElementClasses();
         registerBinTreeClasses();
-        previousOutput_ = TTreeInteger::setLevelOutput(&out);
     }
-    void TearDown() override { TTreeInteger::setLevelOutput(previousOutput_); }
 
     std::string inOrder(const TBinTree& tree) {
         out.lines.clear();
-        tree.write();
+        tree.write(out);
         return out.text();
     }
 
     RecordingMessages messages;
     RecordingText out;
-
-private:
-    TextOutput* previousOutput_ = nullptr;
 };
 
 // --- queries -----------------------------------------------------------------
 
 TEST_F(BinTreeTest, EmptyTreeHasDepthAndCountZeroAndIsBalanced) {
-    LevelTree tree(out);
+    LevelTree tree;
     EXPECT_TRUE(tree.empty());
     EXPECT_EQ(tree.depth(), 0);
     EXPECT_EQ(tree.count(), 0);
     EXPECT_TRUE(tree.balanced());
     EXPECT_EQ(tree.lookUp(TTreeInteger(1)), nullptr);
-    tree.write();
-    tree.writePlanes();
+    tree.write(out);
+    tree.writePlanes(out);
     EXPECT_TRUE(out.lines.empty());
     RecordingSurface surface;
     tree.paint(surface, 248, 10, 30, 10, 248, false);
@@ -96,14 +87,17 @@ TEST_F(BinTreeTest, EmptyTreeHasDepthAndCountZeroAndIsBalanced) {
 }
 
 TEST_F(BinTreeTest, SingleNodeHasDepthOneAndListsOneLevel) {
-    LevelTree tree(out);
+    LevelTree tree;
     tree.root = node(7);
     EXPECT_FALSE(tree.empty());
     EXPECT_EQ(tree.depth(), 1);
     EXPECT_EQ(tree.count(), 1);
     EXPECT_TRUE(tree.balanced());
-    tree.writePlanes();
+    tree.writePlanes(out);
     EXPECT_EQ(out.lines, (std::vector<std::string>{"7  ", ""}));
+    EXPECT_TRUE(tree.verify());
+    std::unique_ptr<TBase> taken = tree.root->releaseValue();
+    EXPECT_FALSE(tree.verify());  // a node without an element
 }
 
 TEST_F(BinTreeTest, LeftChainOfThreeIsDepthThreeAndNotBalanced) {
@@ -146,32 +140,29 @@ TEST_F(BinTreeTest, WriteListsInOrder) {
 }
 
 TEST_F(BinTreeTest, WritePlanesListsEachLevelLeftToRightThenNewPlane) {
-    LevelTree tree(out);
+    LevelTree tree;
     tree.root = exampleTree();
-    tree.writePlanes();
+    tree.writePlanes(out);
     EXPECT_EQ(out.lines, (std::vector<std::string>{"50  ", "30  70  ", "40  ", ""}));
 }
 
 TEST_F(BinTreeTest, WritePlanesKeepsLeftToRightAcrossCousins) {
-    LevelTree tree(out);
+    LevelTree tree;
     tree.root = node(1, node(2, node(4), node(5)), node(3, nullptr, node(7, node(8))));
-    tree.writePlanes();
+    tree.writePlanes(out);
     EXPECT_EQ(out.lines, (std::vector<std::string>{"1  ", "2  3  ", "4  5  7  ", "8  ", ""}));
     EXPECT_EQ(tree.count(), 7);  // the tree itself is untouched
 }
 
-TEST_F(BinTreeTest, BaseNewPlaneShowsInformationThenEndsTheProgram) {
+// Without a fixture: no sink is installed, so the default one prints
+// "caption: text" to stderr.
+TEST(BinTreeBaseTest, BaseNewPlaneShowsInformationThenEndsTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TBinTree tree;
     tree.root = node(1);
-    // In the child process the default sink prints "caption: text" to stderr.
-    EXPECT_EXIT(
-        {
-            setUserMessages(nullptr);
-            tree.writePlanes();
-        },
-        ::testing::ExitedWithCode(EXIT_FAILURE),
-        "Informationen: TBinTree.newPlane wurde nicht überschrieben");
+    RecordingText out;
+    EXPECT_EXIT(tree.writePlanes(out), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "Informationen: TBinTree.newPlane wurde nicht überschrieben");
 }
 
 TEST_F(BinTreeTest, SwapMirrorsEveryLevel) {
@@ -488,8 +479,10 @@ TEST_F(BinTreeTest, RandomTreesMatchTheRecursiveDefinitions) {
             RecordingSurface surface;
             tree.paint(surface, 248, 10, 30, 10, 248, false);
             ASSERT_EQ(surface.only({"text", "moveTo", "lineTo"}), drawn);
+            ASSERT_TRUE(tree.verify());
             std::unique_ptr<TBase> copy = tree.copy();
             ASSERT_EQ(tree.compare(*copy), kEqual);
+            ASSERT_TRUE(static_cast<TBinTree&>(*copy).verify());
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"
@@ -17,9 +18,9 @@ using ntreetest::chain;
 using ntreetest::exampleTree;
 using ntreetest::leaf;
 using ntreetest::shape;
-using treetest::hex;
+using treetest::fromHex;
 using treetest::TempFile;
-using treetest::unhex;
+using treetest::toHex;
 
 namespace {
 
@@ -56,9 +57,9 @@ protected:
         exampleTree(tree);  // content from before must not survive
         try {
             loadImage(tree, bytes);
-            ADD_FAILURE() << "loaded: " << hex(bytes);
+            ADD_FAILURE() << "loaded: " << toHex(bytes);
         } catch (const FileError& e) {
-            EXPECT_EQ(std::string(e.what()), text) << hex(bytes);
+            EXPECT_EQ(std::string(e.what()), text) << toHex(bytes);
         }
         EXPECT_TRUE(tree.empty());
     }
@@ -77,21 +78,21 @@ TEST_F(NtreeFileTest, RootWithTwoLeavesIsThe44ByteImage) {
     exampleTree(tree);
     std::string bytes = image(tree);
     EXPECT_EQ(bytes.size(), 44u);
-    EXPECT_EQ(hex(bytes), kExampleImage);
+    EXPECT_EQ(toHex(bytes), kExampleImage);
 }
 
 TEST_F(NtreeFileTest, NodesArePreOrderWithTheirChildCounts) {
     TNtree tree;
     exampleTree(tree);
     tree.root->getChildN(0)->insertChildN(0, leaf("D"));
-    EXPECT_EQ(hex(image(tree)), "02 08 " + kTString + " 06 01 41 02 02 " + kTString +
-                                    " 06 01 42 02 01 " + kTString + " 06 01 44 02 00 " + kTString +
-                                    " 06 01 43 02 00");
+    EXPECT_EQ(toHex(image(tree)), "02 08 " + kTString + " 06 01 41 02 02 " + kTString +
+                                      " 06 01 42 02 01 " + kTString + " 06 01 44 02 00 " +
+                                      kTString + " 06 01 43 02 00");
 }
 
 TEST_F(NtreeFileTest, The44ByteImageLoadsAsRootWithTwoLeaves) {
     TNtree tree;
-    loadImage(tree, unhex(kExampleImage));
+    loadImage(tree, fromHex(kExampleImage));
     EXPECT_EQ(shape(tree), "A(B,C)");
     EXPECT_EQ(tree.count(), 3);
     EXPECT_EQ(tree.depth(), 2);
@@ -119,49 +120,49 @@ TEST_F(NtreeFileTest, SaveThenLoadFileKeepsShapeOrderAndTexts) {
 
 TEST_F(NtreeFileTest, FirstIntegerZeroIsTheEmptyTree) {
     TNtree tree;
-    EXPECT_EQ(hex(image(tree)), "02 00");
+    EXPECT_EQ(toHex(image(tree)), "02 00");
     exampleTree(tree);
-    loadImage(tree, unhex("02 00"));
+    loadImage(tree, fromHex("02 00"));
     EXPECT_TRUE(tree.empty());
 }
 
 TEST_F(NtreeFileTest, ChildCountsBeyondTheDeclaredNodesAreRefused) {
     // One node declared, but the root claims a child that follows in the file.
-    expectRefused(unhex("02 02 " + kTString + " 06 01 41 02 01 " + kTString + " 06 01 42 02 00"),
+    expectRefused(fromHex("02 02 " + kTString + " 06 01 41 02 01 " + kTString + " 06 01 42 02 00"),
                   kInvalidNtreeFile);
     // Three declared; the root claims 2 children, the first of them claims 1 more.
-    expectRefused(unhex("02 06 " + kTString + " 06 01 41 02 02 " + kTString + " 06 01 42 02 01 " +
-                        kTString + " 06 01 44 02 00 " + kTString + " 06 01 43 02 00"),
+    expectRefused(fromHex("02 06 " + kTString + " 06 01 41 02 02 " + kTString + " 06 01 42 02 01 " +
+                          kTString + " 06 01 44 02 00 " + kTString + " 06 01 43 02 00"),
                   kInvalidNtreeFile);
     // A huge claim is refused before anything is read for it.
-    expectRefused(unhex("02 02 " + kTString + " 06 01 41 04 FF FF 00 00"), kInvalidNtreeFile);
-    expectRefused(unhex("02 02 " + kTString + " 06 01 41 02 FF"), kInvalidNtreeFile);
+    expectRefused(fromHex("02 02 " + kTString + " 06 01 41 04 FF FF 00 00"), kInvalidNtreeFile);
+    expectRefused(fromHex("02 02 " + kTString + " 06 01 41 02 FF"), kInvalidNtreeFile);
 }
 
 TEST_F(NtreeFileTest, FewerNodesThanDeclaredAreRefused) {
-    expectRefused(unhex("02 06 " + kTString + " 06 01 41 02 01 " + kTString + " 06 01 42 02 00"),
+    expectRefused(fromHex("02 06 " + kTString + " 06 01 41 02 01 " + kTString + " 06 01 42 02 00"),
                   kInvalidNtreeFile);
 }
 
 TEST_F(NtreeFileTest, ImpossibleNodeCountsAreRefused) {
-    expectRefused(unhex("02 03"), kInvalidNtreeFile);           // odd
-    expectRefused(unhex("02 FE"), kInvalidNtreeFile);           // negative
-    expectRefused(unhex("04 00 00 01 00"), kInvalidNtreeFile);  // 65536: 32768 nodes
-    expectRefused(unhex("06 01 41"), errtext::invalidValue);    // not an integer
+    expectRefused(fromHex("02 03"), kInvalidNtreeFile);           // odd
+    expectRefused(fromHex("02 FE"), kInvalidNtreeFile);           // negative
+    expectRefused(fromHex("04 00 00 01 00"), kInvalidNtreeFile);  // 65536: 32768 nodes
+    expectRefused(fromHex("06 01 41"), errtext::invalidValue);    // not an integer
 }
 
 TEST_F(NtreeFileTest, DataAfterTheTreeIsRefused) {
-    expectRefused(unhex(kExampleImage + " 08"), kInvalidNtreeFile);
-    expectRefused(unhex("02 00 02 00"), kInvalidNtreeFile);
+    expectRefused(fromHex(kExampleImage + " 08"), kInvalidNtreeFile);
+    expectRefused(fromHex("02 00 02 00"), kInvalidNtreeFile);
 }
 
 TEST_F(NtreeFileTest, ElementsOtherThanTextsAreRefused) {
-    expectRefused(unhex("02 02 06 08 54 49 6E 74 65 67 65 72 02 05 02 00"), kInvalidNtreeFile);
-    expectRefused(unhex("02 02 06 04 54 46 6F 6F 06 01 41 02 00"), "Klasse TFoo nicht gefunden");
+    expectRefused(fromHex("02 02 06 08 54 49 6E 74 65 67 65 72 02 05 02 00"), kInvalidNtreeFile);
+    expectRefused(fromHex("02 02 06 04 54 46 6F 6F 06 01 41 02 00"), "Klasse TFoo nicht gefunden");
 }
 
 TEST_F(NtreeFileTest, CutFilesAreRefusedAndLeaveTheTreeEmpty) {
-    const std::string whole = unhex(kExampleImage);
+    const std::string whole = fromHex(kExampleImage);
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         SCOPED_TRACE(cut);
         TNtree tree;
@@ -182,7 +183,7 @@ TEST_F(NtreeFileTest, TreesOf32767NodesSaveAndLoadBack) {
     TNtree wide;
     wideTree(wide, 32766);
     std::string bytes = image(wide);
-    EXPECT_EQ(hex(bytes.substr(0, 5)), "04 FE FF 00 00");  // 65534
+    EXPECT_EQ(toHex(bytes.substr(0, 5)), "04 FE FF 00 00");  // 65534
     TNtree loaded;
     loadImage(loaded, bytes);
     EXPECT_EQ(loaded.count(), 32767);

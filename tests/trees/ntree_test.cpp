@@ -18,15 +18,11 @@ using ntreetest::shape;
 
 namespace {
 
-// A text that records its writeValue calls.
+// A text that writes itself as one line.
 class WrittenString : public TString {
 public:
-    WrittenString(std::string text, std::vector<std::string>& log)
-        : TString(std::move(text)), log_(log) {}
-    void writeValue() const override { log_.push_back(getValue()); }
-
-private:
-    std::vector<std::string>& log_;
+    explicit WrittenString(std::string text) : TString(std::move(text)) {}
+    void writeValue(TextOutput& out) const override { out.addLine(getValue()); }
 };
 
 class NtreeTest : public ::testing::Test {
@@ -45,7 +41,9 @@ TEST_F(NtreeTest, EmptyTreeHasDepthAndCountZeroAndFindsNothing) {
     EXPECT_EQ(tree.depth(), 0);
     EXPECT_EQ(tree.count(), 0);
     EXPECT_EQ(tree.lookUp(TString("A")), nullptr);
-    tree.write();  // nothing to write, no abort
+    RecordingText out;
+    tree.write(out);  // nothing to write, no abort
+    EXPECT_TRUE(out.lines.empty());
     EXPECT_TRUE(TNtreeNode::empty(nullptr));
     EXPECT_TRUE(messages.log.empty());
 }
@@ -60,6 +58,9 @@ TEST_F(NtreeTest, SingleRootHasDepthOneAndIsALeaf) {
     EXPECT_TRUE(tree.root->leaf());
     EXPECT_EQ(tree.root->numberOfChildren(), 0);
     EXPECT_EQ(tree.root->getElem()->getValue(), "A");
+    EXPECT_TRUE(tree.verify());
+    tree.root->update(nullptr);
+    EXPECT_FALSE(tree.verify());  // a node without a text
 }
 
 TEST_F(NtreeTest, RootWithTwoChildrenHasCountThreeAndDepthTwo) {
@@ -151,17 +152,16 @@ TEST_F(NtreeTest, LookUpReturnsTheFirstStoredMatchInPreOrder) {
 }
 
 TEST_F(NtreeTest, WriteIsPostOrder) {
-    std::vector<std::string> log;
     TNtree tree;
-    tree.createRoot(std::make_unique<WrittenString>("A", log), nullptr);
-    auto b = std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("B", log), nullptr);
-    b->insertChild(
-        std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("D", log), nullptr));
+    tree.createRoot(std::make_unique<WrittenString>("A"), nullptr);
+    auto b = std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("B"), nullptr);
+    b->insertChild(std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("D"), nullptr));
     tree.root->insertChildN(0, std::move(b));
     tree.root->insertChildN(
-        1, std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("C", log), nullptr));
-    tree.write();
-    EXPECT_EQ(log, (std::vector<std::string>{"D", "B", "C", "A"}));
+        1, std::make_unique<TNtreeNode>(std::make_unique<WrittenString>("C"), nullptr));
+    RecordingText out;
+    tree.write(out);
+    EXPECT_EQ(out.lines, (std::vector<std::string>{"D", "B", "C", "A"}));
 }
 
 TEST_F(NtreeTest, CopyIsAPlainDeepCopyKeepingCursors) {
@@ -301,9 +301,12 @@ TEST_F(NtreeTest, RandomChildOperationsMatchAReferenceTree) {
             ASSERT_EQ(tree.count(), refCount(ref));
             ASSERT_EQ(tree.depth(), refDepth(ref));
             ASSERT_TRUE(tree.root->childList().verify());
+            ASSERT_TRUE(tree.verify());
+            ASSERT_EQ(shape(tree, true), refShape(ref)) << "verify moved a cursor";
         }
         auto copy = tree.copy();
         EXPECT_EQ(shape(static_cast<TNtree&>(*copy), true), refShape(ref));
+        EXPECT_TRUE(static_cast<TNtree&>(*copy).verify());
     }
 }
 

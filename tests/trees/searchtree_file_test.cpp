@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "elements/errors.h"
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
@@ -17,10 +18,10 @@
 
 using searchtest::avlNode;
 using searchtest::shape;
-using treetest::hex;
+using treetest::fromHex;
 using treetest::node;
 using treetest::TempFile;
-using treetest::unhex;
+using treetest::toHex;
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
         Tree tree;
         tree.insert(std::make_unique<TTreeInteger>(99));
         try {
-            loadImage(tree, unhex(hexBytes));
+            loadImage(tree, fromHex(hexBytes));
             ADD_FAILURE() << "loaded: " << hexBytes;
         } catch (const FileError& e) {
             EXPECT_EQ(std::string(e.what()), text) << hexBytes;
@@ -69,9 +70,8 @@ protected:
 
     // A leaf record of a TTreeInteger (value below 128).
     static std::string leaf(int value) {
-        char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "%02X", value);
-        return kTreeIntegerName + " 02 " + buffer + " 08 08 ";
+        return kTreeIntegerName + " 02 " + toHex(std::string(1, static_cast<char>(value))) +
+               " 08 08 ";
     }
 
     RecordingMessages messages;
@@ -83,7 +83,7 @@ TEST_F(SearchTreeFileTest, SearchTreeWithLeftChildIsThe36ByteImage) {
     tree.insert(std::make_unique<TTreeInteger>(30));
     const std::string bytes = image(tree);
     EXPECT_EQ(bytes.size(), 36u);
-    EXPECT_EQ(hex(bytes), kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08");
+    EXPECT_EQ(toHex(bytes), kTreeIntegerName + " 02 32 09 08 " + kTreeIntegerName + " 02 1E 08 08");
     TSearchTree loaded;
     loadImage(loaded, bytes);
     EXPECT_EQ(shape(loaded.root.get()), "50(30,-)");
@@ -97,7 +97,7 @@ TEST_F(SearchTreeFileTest, AvlTreeWithLeftChildIsThe40ByteImage) {
         kTreeIntegerName + " 02 32 02 FF 09 08 " + kTreeIntegerName + " 02 1E 02 00 08 08";
     const std::string bytes = image(tree);
     EXPECT_EQ(bytes.size(), 40u);
-    EXPECT_EQ(hex(bytes), expected);
+    EXPECT_EQ(toHex(bytes), expected);
     TAvlTree loaded;
     loadImage(loaded, bytes);
     EXPECT_EQ(shape(loaded.root.get()), "50[-1](30[0],-)");
@@ -128,7 +128,7 @@ TEST_F(SearchTreeFileTest, SaveThenLoadFilesKeepsShapeAndFactors) {
 TEST_F(SearchTreeFileTest, TreesOfOtherOrderedClassesLoad) {
     // TInteger 1 (-, TInteger 2): one class with an order, ascending.
     TSearchTree tree;
-    loadImage(tree, unhex(kIntegerName + " 02 01 08 09 " + kIntegerName + " 02 02 08 08"));
+    loadImage(tree, fromHex(kIntegerName + " 02 01 08 09 " + kIntegerName + " 02 02 08 08"));
     EXPECT_EQ(tree.count(), 2);
     EXPECT_TRUE(tree.verify());
 }
@@ -166,7 +166,7 @@ TEST_F(SearchTreeFileTest, AKeyThatIsNotEqualToItselfIsRefused) {
         writer.writeBoolean(false);
         writer.writeBoolean(false);
     }
-    expectRefused<TSearchTree>(hex(out.bytes()), kUnorderedFile);
+    expectRefused<TSearchTree>(toHex(out.bytes()), kUnorderedFile);
 }
 
 TEST_F(SearchTreeFileTest, AvlFactorsOutsideTheRangeAreRefused) {
@@ -194,7 +194,7 @@ TEST_F(SearchTreeFileTest, AvlFilesAreCheckedForSearchOrderToo) {
 
 TEST_F(SearchTreeFileTest, CutAvlFilesAreRefusedAndLeaveTheTreeEmpty) {
     const std::string whole =
-        unhex(kTreeIntegerName + " 02 32 02 FF 09 08 " + kTreeIntegerName + " 02 1E 02 00 08 08");
+        fromHex(kTreeIntegerName + " 02 32 02 FF 09 08 " + kTreeIntegerName + " 02 1E 02 00 08 08");
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         TAvlTree tree;
         tree.insert(std::make_unique<TTreeInteger>(7));

@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/liste.h"

@@ -23,19 +23,11 @@ protected:
 TEST_F(TreeIntegerTest, WriteValueAppendsNumberAndTwoBlanksToTheLevelListing) {
     RecordingText listing;
     listing.addLine("Ebene");
-    TextOutput* previous = TTreeInteger::setLevelOutput(&listing);
-    TTreeInteger(5).writeValue();
-    TTreeInteger(12).writeValue();
-    TTreeInteger(-3).writeValue();
+    TTreeInteger(5).writeValue(listing);
+    TTreeInteger(12).writeValue(listing);
+    TTreeInteger(-3).writeValue(listing);
     EXPECT_EQ(listing.lines, (std::vector<std::string>{"Ebene5  12  -3  "}));
-    EXPECT_EQ(TTreeInteger::setLevelOutput(previous), &listing);
-}
-
-TEST_F(TreeIntegerTest, WriteValueWithoutListingDoesNothing) {
-    TextOutput* previous = TTreeInteger::setLevelOutput(nullptr);
-    TTreeInteger(5).writeValue();
     EXPECT_TRUE(messages.log.empty());
-    TTreeInteger::setLevelOutput(previous);
 }
 
 TEST_F(TreeIntegerTest, CopyIsATreeIntegerWithTheSameValue) {
@@ -63,7 +55,7 @@ TEST_F(TreeIntegerTest, OrdersAndStoresAsTInteger) {
         TWriter writer(out);
         TTreeInteger(300).saveValue(writer);
     }
-    EXPECT_EQ(treetest::hex(out.bytes()), "03 2C 01");
+    EXPECT_EQ(treetest::toHex(out.bytes()), "03 2C 01");
 }
 
 TEST_F(TreeIntegerTest, IsRegisteredAndMadeByNameForLoading) {

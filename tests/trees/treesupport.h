@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/hex.h"
 #include "trees/bintree.h"
 #include "trees/treeinteger.h"
 
@@ -36,30 +37,11 @@ inline std::unique_ptr<TBinTreeNode> chain(int length, bool goLeft) {
     return below;
 }
 
-// Bytes as upper-case hex pairs separated by blanks.
-inline std::string hex(const std::string& bytes) {
-    std::string out;
-    char pair[4];
-    for (unsigned char c : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", c);
-        if (!out.empty()) out += ' ';
-        out += pair;
-    }
-    return out;
-}
-
-// Hex pairs (blanks ignored) back to bytes.
-inline std::string unhex(const std::string& text) {
-    std::string digits;
-    for (char c : text) {
-        if (c != ' ' && c != '\n') digits += c;
-    }
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
-    }
-    return bytes;
-}
+using testsupport::fromHex;
+using testsupport::toHex;
+// The same two under the names the GUI tests use.
+inline constexpr auto& hex = testsupport::toHex;
+inline constexpr auto& unhex = testsupport::fromHex;
 
 // A file name in the test temporary folder, removed again by the guard.
 struct TempFile {
