@@ -10,9 +10,9 @@
 #include <chrono>
 
 #include "demo/stepdriver.h"
-#include "ui/appsetup.h"
-#include "ui/imagesurface.h"
-#include "ui/qtstepclock.h"
+#include "ui/platform/appsetup.h"
+#include "ui/platform/imagesurface.h"
+#include "ui/platform/qtstepclock.h"
 
 namespace {
 

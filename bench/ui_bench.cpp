@@ -23,13 +23,13 @@
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "linear/liste.h"
-#include "ui/dialogservice.h"
-#include "ui/appsetup.h"
-#include "ui/listpage.h"
-#include "ui/memoview.h"
-#include "ui/queuepage.h"
-#include "ui/stackpage.h"
-#include "ui/tform1.h"
+#include "ui/platform/dialogservice.h"
+#include "ui/platform/appsetup.h"
+#include "ui/pages/listpage.h"
+#include "ui/widgets/memoview.h"
+#include "ui/pages/queuepage.h"
+#include "ui/pages/stackpage.h"
+#include "ui/pages/tform1.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The "AVL-Baum" page: every handler through its button, with the exact
 // messages, field contents, step texts (rotations included) and enabled
 // states; the step clock is scripted, so no test waits.
-#include "ui/avltreepage.h"
+#include "ui/pages/avltreepage.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -2,7 +2,7 @@
 // messages, step texts, field contents, enabled states, pixels and file bytes;
 // the step clock is scripted, so no test waits (except the one that closes
 // the window during a real step).
-#include "ui/bayertreepage.h"
+#include "ui/pages/bayertreepage.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialogservice.h"
+#include "ui/platform/dialogservice.h"
 
 class FakeDialogs final : public DialogService {
 public:

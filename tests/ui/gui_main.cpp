@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "ui/appsetup.h"
+#include "ui/platform/appsetup.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

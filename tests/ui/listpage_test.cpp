@@ -1,6 +1,6 @@
 // The "Liste" page driven through its buttons: messages, memo, cursor and
 // count fields, focus, generated lists, files.
-#include "ui/listpage.h"
+#include "ui/pages/listpage.h"
 
 #include <QRadioButton>
 #include <QSpinBox>

@@ -9,9 +9,9 @@
 #include <set>
 
 #include "tests/ui/pagefixture.h"
-#include "ui/appsetup.h"
-#include "ui/imageview.h"
-#include "ui/taboutbox.h"
+#include "ui/platform/appsetup.h"
+#include "ui/widgets/imageview.h"
+#include "ui/pages/taboutbox.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // MemoView: the line model against a reference list of lines, scrolling,
 // wrapping, painting in the font and colours of a memo, selection and copy,
 // and MemoOutput over it.
-#include "ui/memoview.h"
+#include "ui/widgets/memoview.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include <random>
 #include <vector>
 
-#include "ui/memooutput.h"
-#include "ui/widgetfactory.h"
+#include "ui/platform/memooutput.h"
+#include "ui/widgets/widgetfactory.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // messages, field contents, focus and tree view items; save and load through
 // the fake dialogs with byte images; a file chain as deep as the format
 // allows; random operation sequences against a reference tree.
-#include "ui/ntreepage.h"
+#include "ui/pages/ntreepage.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -14,7 +14,7 @@
 #include "tests/trees/ntreesupport.h"
 #include "tests/trees/treesupport.h"
 #include "tests/ui/pagefixture.h"
-#include "ui/qtntreedisplay.h"
+#include "ui/platform/qtntreedisplay.h"
 
 using Lines = std::vector<std::string>;
 

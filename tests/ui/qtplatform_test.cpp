@@ -18,12 +18,12 @@
 
 #include "elements/errors.h"
 #include "tests/ui/fakedialogs.h"
-#include "ui/guard.h"
-#include "ui/imagesurface.h"
-#include "ui/lineeditoutput.h"
-#include "ui/memooutput.h"
-#include "ui/qtdialogservice.h"
-#include "ui/servicemessages.h"
+#include "ui/platform/guard.h"
+#include "ui/platform/imagesurface.h"
+#include "ui/platform/lineeditoutput.h"
+#include "ui/platform/memooutput.h"
+#include "ui/platform/qtdialogservice.h"
+#include "ui/platform/servicemessages.h"
 
 namespace {
 

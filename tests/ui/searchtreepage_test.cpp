@@ -1,7 +1,7 @@
 // The "Suchbaum" page: every handler through its button, with the exact
 // messages, field contents, step texts, enabled states and pixels; the step
 // clock is scripted, so no test waits.
-#include "ui/searchtreepage.h"
+#include "ui/pages/searchtreepage.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -15,8 +15,8 @@
 #include "tests/demo/sortdemosupport.h"
 #include "tests/ui/pagefixture.h"
 #include "tests/ui/treepagesupport.h"
-#include "ui/listpage.h"
-#include "ui/tformdemo.h"
+#include "ui/pages/listpage.h"
+#include "ui/pages/tformdemo.h"
 
 using treepagetest::enabledButtons;
 using treepagetest::usablePages;

@@ -4,8 +4,8 @@
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "tests/ui/pagefixture.h"
-#include "ui/queuepage.h"
-#include "ui/stackpage.h"
+#include "ui/pages/queuepage.h"
+#include "ui/pages/stackpage.h"
 
 class StackPageTest : public PageFixture {
 protected:

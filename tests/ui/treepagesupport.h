@@ -15,7 +15,7 @@
 
 #include "demo/stepclock.h"
 #include "tests/ui/pagefixture.h"
-#include "ui/imageview.h"
+#include "ui/widgets/imageview.h"
 
 namespace treepagetest {
 

@@ -1,0 +1,108 @@
+#include "ui/pages/avltreepage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "demo/avltreedemo.h"
+#include "demo/stepclock.h"
+#include "demo/stepdriver.h"
+#include "ui/widgets/imageview.h"
+#include "ui/platform/qttreepage.h"
+#include "ui/pages/treeload.h"
+#include "ui/widgets/widgetfactory.h"
+
+AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
+    setObjectName("TabSheetAVLBaum");
+    using namespace widgets;
+
+    image_ = new ImageView(505, 293, this);
+    image_->setObjectName("ImageABaum");
+    image_->move(208, 36);
+
+    label(this, "LabelAEingabe", utf8(treetext::entryCaption), 8, 16);
+    editEingabe_ = edit(this, "EditAEingabe", 8, 32, 97, 21);
+
+    auto* panelABaum = panel(this, "PanelABaum", 8, 76, 97, 209);
+    const ButtonRow<AvlTreePage> buttons[] = {
+        {"ButtonAInsert", "&Insert", &AvlTreePage::ButtonAInsertClick},
+        {"ButtonADelete", "&Delete", &AvlTreePage::ButtonADeleteClick},
+        {"ButtonAClear", "&Clear", &AvlTreePage::ButtonAClearClick},
+        {"ButtonAlookup", "L&ookup", &AvlTreePage::ButtonALookUpClick},
+        {"ButtonAsave", "&Save", &AvlTreePage::ButtonASaveClick},
+        {"ButtonAload", "&Load", &AvlTreePage::ButtonALoadClick},
+    };
+    buttonColumn(panelABaum, this, buttons, 8, 8);
+
+    label(this, "LabelAtiefe", utf8("Baumtiefe"), 112, 88);
+    editTiefe_ = edit(this, "EditAtiefe", 112, 104, 81, 21, true);
+    label(this, "LabelAanz", utf8("Anzahl Elemente"), 112, 136);
+    editAnz_ = edit(this, "EditAanz", 112, 152, 81, 21, true);
+
+    makeWeiter("BitBtnAweiter", 110, 296);
+
+    auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
+
+    treePage_ = std::make_unique<QtTreePage>(
+        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+    replaceTree();
+    clearImage(image_->surface());
+}
+
+AvlTreePage::~AvlTreePage() = default;
+
+bool AvlTreePage::treeEmpty() const {
+    return tree_->empty();
+}
+
+void AvlTreePage::replaceTree() {
+    tree_ = std::make_unique<TAvlTreeDemo>(*treePage_);
+}
+
+void AvlTreePage::ButtonAInsertClick() {
+    handle([&] { tree_->insdel(true); });
+}
+
+void AvlTreePage::ButtonADeleteClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->insdel(false);
+    });
+}
+
+void AvlTreePage::ButtonAClearClick() {
+    handle([&] {
+        if (!emptyTree()) {
+            replaceTree();
+            clearImage(image_->surface());
+        }
+        const TAvlTreeDemo& tree = *tree_;
+        editTiefe_->setText(QString::number(tree.depth()));
+        editAnz_->setText(QString::number(tree.count()));
+    });
+}
+
+void AvlTreePage::ButtonALookUpClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->lookUp();
+    });
+}
+
+void AvlTreePage::ButtonASaveClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        const std::string name = host_.saveWithDialog(avltreetext::extension, avltreetext::filter);
+        if (!name.empty()) tree_->save(name);
+    });
+}
+
+void AvlTreePage::ButtonALoadClick() {
+    handle([&] {
+        const std::string name = host_.loadWithDialog(avltreetext::extension, avltreetext::filter);
+        if (name.empty()) return;
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { tree_->zeichne(); });
+        tree_->zeichne();
+    });
+}

@@ -1,0 +1,49 @@
+// AvlTreePage: the "AVL-Baum" tab sheet (TabSheetAVLBaum). Its buttons drive
+// the page's own TAvlTreeDemo: animated insertion and deletion with their
+// rotations (the page is the demonstration's TreePage), look-up, Clear, Save
+// and Load; EditAtiefe and EditAanz show depth and count.
+#pragma once
+
+#include <memory>
+
+#include "ui/pages/demotreepage.h"
+
+class ImageView;
+class QLineEdit;
+class QtTreePage;
+class TAvlTreeDemo;
+
+namespace avltreetext {
+inline constexpr const char* extension = "adt";
+inline constexpr const char* filter = "AVL-Bäume (*.adt)|*.adt";
+}  // namespace avltreetext
+
+class AvlTreePage final : public DemoTreePage {
+    Q_OBJECT
+public:
+    // host is lent: the main window with the clock and the shared routines.
+    explicit AvlTreePage(PageHost& host, QWidget* parent = nullptr);
+    ~AvlTreePage() override;
+
+    // The page's tree; Clear and Load replace it (tests).
+    TAvlTreeDemo& tree() { return *tree_; }
+
+public slots:
+    void ButtonAInsertClick();
+    void ButtonADeleteClick();
+    void ButtonAClearClick();
+    void ButtonALookUpClick();
+    void ButtonASaveClick();
+    void ButtonALoadClick();
+
+private:
+    bool treeEmpty() const override;
+    // A new empty tree in place of the old one.
+    void replaceTree();
+
+    ImageView* image_;
+    QLineEdit* editTiefe_;
+    QLineEdit* editAnz_;
+    std::unique_ptr<QtTreePage> treePage_;  // what the tree draws on and reads
+    std::unique_ptr<TAvlTreeDemo> tree_;    // made after, and gone before, treePage_
+};

@@ -1,0 +1,164 @@
+#include "ui/pages/bayertreepage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "demo/bayertreedemo.h"
+#include "demo/stepclock.h"
+#include "demo/stepdriver.h"
+#include "demo/treenumber.h"
+#include "elements/values.h"
+#include "ui/widgets/imageview.h"
+#include "ui/platform/lineeditoutput.h"
+#include "ui/pages/treeload.h"
+#include "ui/widgets/widgetfactory.h"
+#include "ui/platform/windowclock.h"
+
+BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
+    : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
+    setObjectName("TabSheetBayerBaum");
+    using namespace widgets;
+
+    image_ = new ImageView(497, 305, this);
+    image_->setObjectName("ImageBBaum");
+    image_->move(216, 12);
+
+    label(this, "LabelBEingabe", utf8(treetext::entryCaption), 16, 24);
+    editEingabe_ = edit(this, "EditBEingabe", 16, 48, 97, 21);
+
+    auto* panelBBaum = panel(this, "PanelBBaum", 16, 92, 97, 217);
+    const ButtonRow<BayerTreePage> buttons[] = {
+        {"ButtonBInsert", "&Insert", &BayerTreePage::ButtonBInsertClick},
+        {"ButtonBDelete", "&Delete", &BayerTreePage::ButtonBDeleteClick},
+        {"ButtonBClear", "&Clear", &BayerTreePage::ButtonBClearClick},
+        {"ButtonBlookup", "L&ookup", &BayerTreePage::ButtonBlookupClick},
+        {"ButtonBsave", "&Save", &BayerTreePage::ButtonBSaveClick},
+        {"ButtonBload", "&Load", &BayerTreePage::ButtonBLoadClick},
+    };
+    buttonColumn(panelBBaum, this, buttons, 8, 8);
+
+    label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
+    editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
+
+    makeWeiter("BitBtnBweiter", 120, 268);
+
+    editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
+    info_ = std::make_unique<LineEditOutput>(editInfo_);
+    count_ = std::make_unique<LineEditOutput>(editAnz_);
+    replaceTree();
+    clearImage(image_->surface());
+}
+
+BayerTreePage::~BayerTreePage() = default;
+
+bool BayerTreePage::treeEmpty() const {
+    return tree_->empty();
+}
+
+void BayerTreePage::replaceTree() {
+    tree_ = std::make_unique<TBayerTreeDemo>(*clock_);
+}
+
+void BayerTreePage::clearWeiter() {
+    clock_->weiterPressed = false;
+    host_.stepClock().weiterPressed = false;
+}
+
+template <typename Operation>
+void BayerTreePage::demonstrate(Operation&& operation) {
+    TBayerTreeDemo& tree = *tree_;
+    host_.lockControls(false, PageHost::kBayerTree);
+    try {
+        operation(tree);
+    } catch (...) {
+        host_.lockControls(true, PageHost::kBayerTree);
+        throw;
+    }
+    if (tree.redrawNeeded) {
+        tree.zeichne(image_->surface(), *count_);
+    } else {
+        // The animated drawing already shows the tree as it is now.
+        count_->setText(std::to_string(tree.count()));
+    }
+    host_.lockControls(true, PageHost::kBayerTree);
+}
+
+void BayerTreePage::ButtonBInsertClick() {
+    handle([&] {
+        clearWeiter();
+        tree_->redrawNeeded = false;
+        const QString entry = editEingabe_->text();
+        if (entry.isEmpty()) {
+            host_.dialogs().information(bayertreetext::noEntry);
+        } else if (host_.readTreeNumber(entry)) {
+            auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
+            if (tree_->lookUp(*x)) {
+                host_.dialogs().information(bayertreetext::alreadyPresent);
+            } else {
+                demonstrate([&](TBayerTreeDemo& tree) {
+                    tree.insert(image_->surface(), *info_, std::move(x));
+                });
+            }
+        }
+        editInfo_->clear();
+    });
+}
+
+void BayerTreePage::ButtonBDeleteClick() {
+    handle([&] {
+        clearWeiter();
+        tree_->redrawNeeded = true;
+        const QString entry = editEingabe_->text();
+        if (entry.isEmpty()) {
+            host_.dialogs().information(bayertreetext::noEntry);
+        } else if (host_.readTreeNumber(entry) && !emptyTree()) {
+            auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
+            if (tree_->lookUp(*x)) {
+                demonstrate([&](TBayerTreeDemo& tree) {
+                    tree.remove(image_->surface(), *info_, std::move(x));
+                });
+            } else {
+                host_.dialogs().information(bayertreetext::absent);
+            }
+        }
+        editInfo_->clear();
+    });
+}
+
+void BayerTreePage::ButtonBClearClick() {
+    handle([&] {
+        if (!emptyTree()) {
+            replaceTree();
+            clearImage(image_->surface());
+        }
+        count_->setText(std::to_string(tree_->count()));
+    });
+}
+
+void BayerTreePage::ButtonBlookupClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->showLookUp(editEingabe_->text().toStdString());
+    });
+}
+
+void BayerTreePage::ButtonBSaveClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        const std::string name =
+            host_.saveWithDialog(bayertreetext::extension, bayertreetext::filter);
+        if (!name.empty()) tree_->save(name);
+    });
+}
+
+void BayerTreePage::ButtonBLoadClick() {
+    handle([&] {
+        const std::string name =
+            host_.loadWithDialog(bayertreetext::extension, bayertreetext::filter);
+        if (name.empty()) return;
+        const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
+        show();
+    });
+}

@@ -1,0 +1,48 @@
+// DemoTreePage: what the "Suchbaum", "AVL-Baum" and "BayerBaum" tab sheets
+// share: the host, the number entry, the "Weiter" button of the step-by-step
+// demonstrations, the guard of the handlers and the answer to an empty tree.
+// Each subclass owns its tree.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/platform/guard.h"
+#include "ui/pages/pagehost.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace treetext {
+inline constexpr const char* entryCaption = "Eingabe (Integer)";
+inline constexpr const char* empty = "Der Baum ist leer";
+}  // namespace treetext
+
+class DemoTreePage : public QWidget {
+    Q_OBJECT
+public:
+    // While a demonstration runs only "Weiter" is usable on the page.
+    virtual void setDemonstrationRunning(bool running);
+
+protected:
+    // host is lent: the main window with the clock and the shared routines.
+    DemoTreePage(PageHost& host, QWidget* parent);
+
+    // The "Weiter" button at (x, y), disabled until a demonstration runs; a
+    // click, or Return / Enter while it is enabled, sets the clock's flag.
+    void makeWeiter(const char* name, int x, int y);
+    // Runs body through the guard; a demonstration ended because the program
+    // closes returns quietly. Otherwise the focus goes to the entry when
+    // focusEntry.
+    template <typename Body>
+    void handle(Body&& body, bool focusEntry = true) {
+        if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
+    }
+    void focusEntryField();
+    virtual bool treeEmpty() const = 0;
+    // True (after "Der Baum ist leer") when the tree is empty.
+    bool emptyTree();
+
+    PageHost& host_;
+    QLineEdit* editEingabe_ = nullptr;
+    QPushButton* weiter_ = nullptr;
+};

@@ -1,0 +1,296 @@
+#include "ui/pages/listpage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "demo/elementtext.h"
+#include "demo/listdemo.h"
+#include "demo/listdisplay.h"
+#include "elements/base.h"
+#include "linear/liste.h"
+#include "ui/platform/dialogservice.h"
+#include "ui/platform/guard.h"
+#include "ui/widgets/memoview.h"
+#include "ui/pages/pagehost.h"
+#include "ui/widgets/widgetfactory.h"
+#include "workbench/entrysyntax.h"
+#include "workbench/listgeneration.h"
+
+ListPage::ListPage(PageHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
+    setObjectName("TabSheetListe");
+    using namespace widgets;
+
+    label(this, "LabelLEingabe", utf8("Eingabe (String oder Integer)"), 8, 5);
+    editEingabe_ = edit(this, "EditLEingabe", 8, 21, 121);
+
+    auto* group = groupBox(this, "GroupBoxListe", utf8("Eingabeauswahl"), 160, 8, 129, 65);
+    radioString_ = radio(group, "RadioButtonString", utf8("String-Eingabe"), 8, 18, 117, true);
+    radioInteger_ = radio(group, "RadioButtonInteger", utf8("Integer-Eingabe"), 8, 40, 117, false);
+
+    auto* panelListe = panel(this, "PanelListe", 8, 51, 113, 406);
+    const ButtonRow<ListPage> buttons[] = {
+        {"ButtonLReset", "&Reset", &ListPage::ButtonLResetClick},
+        {"ButtonLAdvance", "&Advance", &ListPage::ButtonLAdvanceClick},
+        {"ButtonLInsert", "&Insert", &ListPage::ButtonLInsertClick},
+        {"ButtonLFindElem", "&FindElem", &ListPage::ButtonLFindElemClick},
+        {"ButtonLUpdate", "&Update", &ListPage::ButtonLUpdateClick},
+        {"ButtonLElem", "&Elem", &ListPage::ButtonLElemClick},
+        {"ButtonLDelete", "&Delete", &ListPage::ButtonLDeleteClick},
+        {"ButtonLClear", "&Clear", &ListPage::ButtonLClearClick},
+        {"ButtonLSave", "&Save", &ListPage::ButtonLSaveClick},
+        {"ButtonLLoad", "&Load", &ListPage::ButtonLLoadClick},
+        {"ButtonLSort", "Sor&t (ASCII)", &ListPage::ButtonLSortClick},
+        {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
+    };
+    buttonColumn(panelListe, this, buttons, 12, 12, 89, 25);
+
+    label(this, "LabelCurrent", utf8("Current"), 144, 104);
+    editCurrent_ = edit(this, "EditLCurrent", 144, 120, 81, 21, true);
+    editCurrent_->setText("0");
+    label(this, "LabelLAnz", utf8("Anzahl Elemente"), 144, 160);
+    editAnz_ = edit(this, "EditLAnz", 144, 176, 81, 21, true);
+
+    memo_ = memoView(this, "MemoListe", 296, 16, 185, 298, ScrollBars::vertical);
+
+    label(this, "LabelLInfo",
+          utf8("In der Liste können Exemplare der Klassen TString und TInteger gespeichert "
+               "werden. Die Integer-Werte werden durch eckige Klammern gekennzeichnet.        "
+               "Der Zeiger steht jeweils vor dem aktuellen Element."),
+          496, 16, 160, 134);
+
+    auto* create = groupBox(this, "GroupBoxListeErzeugen", utf8("Liste mit Integer erzeugen"), 496,
+                            152, 161, 257);
+    label(create, "LabelLAnzahl", utf8("Anzahl der Elemente (2 bis 100)"), 8, 18, 145, 30);
+    spinAnzahl_ = new QSpinBox(create);
+    spinAnzahl_->setObjectName("SpinEditLAnzahl");
+    spinAnzahl_->setGeometry(8, 50, 57, 22);
+    spinAnzahl_->setRange(listgeneration::kMinCount, listgeneration::kMaxCount);
+    spinAnzahl_->setValue(8);
+    spinAnzahl_->setFocusPolicy(Qt::ClickFocus);
+    radioDoppelt_ = radio(create, "RadioButtondoppelt", utf8("Doppelungen"), 8, 82, 145, true);
+    radioKeineDoppelt_ =
+        radio(create, "RadioButtonKeineDoppelt", utf8("keine Doppelungen"), 8, 104, 145, false);
+    auto* zufaellig = button(create, "BitBtnZufaellig", utf8("Zufällig"), 8, 134, 105, 25);
+    auto* aufsteigend = button(create, "BitBtnAufsteigend", utf8("Aufsteigend"), 8, 166, 105, 25);
+    auto* absteigend = button(create, "BitBtnAbsteigend", utf8("Absteigend"), 8, 198, 105, 25);
+    connect(zufaellig, &QPushButton::clicked, this, &ListPage::BitBtnZufaelligClick);
+    connect(aufsteigend, &QPushButton::clicked, this, &ListPage::BitBtnAufsteigendClick);
+    connect(absteigend, &QPushButton::clicked, this, &ListPage::BitBtnAbsteigendClick);
+}
+
+ListPage::~ListPage() = default;
+
+template <typename Body>
+void ListPage::handle(Body&& body, bool focusEntry) {
+    guard(host_.dialogs(), std::forward<Body>(body));
+    if (focusEntry) editEingabe_->setFocus();
+}
+
+void ListPage::focusEntry() {
+    editEingabe_->setFocus();
+}
+
+void ListPage::showList() {
+    const ListDisplay display = renderList(*list_);
+    memo_->setPlainText(QString::fromStdString(display.text));
+    // The arrow stands on line `position` (the arrow line is line 0): keep it
+    // in sight, also in a long list with the cursor far down.
+    memo_->ensureLineVisible(display.position);
+    editCurrent_->setText(QString::number(display.position));
+    editAnz_->setText(QString::number(display.count));
+}
+
+int ListPage::generationCount() {
+    const int n = listgeneration::countFromText(spinAnzahl_->cleanText().toStdString());
+    spinAnzahl_->setValue(n);
+    return n;
+}
+
+bool ListPage::parseEntry(const QString& text, std::unique_ptr<TBase>& element) {
+    entrysyntax::ParsedEntry parsed =
+        entrysyntax::parseEntry(text.toStdString(), radioInteger_->isChecked());
+    if (parsed.element) {
+        element = std::move(parsed.element);
+        return true;
+    }
+    if (parsed.kind == entrysyntax::ParsedEntry::Message::error) {
+        host_.dialogs().error(parsed.message);
+    } else {
+        host_.dialogs().information(parsed.message);
+    }
+    return false;
+}
+
+bool ListPage::refusedWhenEmpty(const TListe& list) {
+    if (!list.isEmpty()) return false;
+    host_.dialogs().information(listtext::empty);
+    return true;
+}
+
+bool ListPage::refusedAtEnd(const TListe& list) {
+    if (!list.isAtEnd()) return false;
+    host_.dialogs().information(listtext::atEnd);
+    return true;
+}
+
+void ListPage::ButtonLResetClick() {
+    handle([&] {
+        list_->reset();
+        showList();
+    });
+}
+
+void ListPage::ButtonLAdvanceClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedAtEnd(list)) return;
+        list.advance();
+        showList();
+    });
+}
+
+void ListPage::ButtonLInsertClick() {
+    handle([&] {
+        std::unique_ptr<TBase> element;
+        if (!parseEntry(editEingabe_->text(), element)) return;
+        list_->insert(std::move(element));  // a full list says so and drops it
+        showList();
+    });
+}
+
+void ListPage::ButtonLFindElemClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        std::unique_ptr<TBase> key;
+        if (!parseEntry(editEingabe_->text(), key)) return;
+        const bool found = list.findElem(*key) != nullptr;
+        host_.dialogs().information(found ? listtext::found : listtext::notFound);
+        showList();
+    });
+}
+
+void ListPage::ButtonLUpdateClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
+        std::unique_ptr<TBase> element;
+        if (!parseEntry(editEingabe_->text(), element)) return;
+        list.update(std::move(element));
+        showList();
+    });
+}
+
+void ListPage::ButtonLElemClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
+        editEingabe_->setText(QString::fromStdString(elementtext::valueText(*list.elem())));
+    });
+}
+
+void ListPage::ButtonLDeleteClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        if (refusedAtEnd(list)) return;
+        list.deleteElem();
+        showList();
+    });
+}
+
+void ListPage::ButtonLClearClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        list.clear();
+        showList();
+    });
+}
+
+void ListPage::ButtonLSaveClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        const std::string name = host_.saveWithDialog(listtext::extension, listtext::filter);
+        if (!name.empty()) list.saveToFile(name);
+    });
+}
+
+void ListPage::ButtonLLoadClick() {
+    handle([&] {
+        const std::string name = host_.loadWithDialog(listtext::extension, listtext::filter);
+        if (name.empty()) return;
+        TListe& list = *list_;
+        list.clear();
+        try {
+            list.loadFromFile(name);
+        } catch (...) {
+            // The list keeps what was read before the error; show that, then
+            // let the guard report the error.
+            showList();
+            throw;
+        }
+        showList();
+    });
+}
+
+void ListPage::ButtonLSortClick() {
+    handle([&] {
+        TListe& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        list.sortAscii();
+        showList();
+    });
+}
+
+void ListPage::BitBtnLSortdemoClick() {
+    bool started = false;
+    guard(host_.dialogs(), [&] {
+        TListDemo& list = *list_;
+        if (refusedWhenEmpty(list)) return;
+        if (list.hasMixedClasses()) {
+            host_.dialogs().information(listtext::mixedClasses);
+            return;
+        }
+        started = host_.openSortWindow(list);
+    });
+    if (!started) editEingabe_->setFocus();
+}
+
+void ListPage::BitBtnZufaelligClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            listgeneration::fillRandom(*list_, n, radioDoppelt_->isChecked(), host_.random());
+            showList();
+        },
+        false);
+}
+
+void ListPage::BitBtnAufsteigendClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            listgeneration::fillAscending(*list_, n, radioDoppelt_->isChecked(), host_.random());
+            showList();
+        },
+        false);
+}
+
+void ListPage::BitBtnAbsteigendClick() {
+    handle(
+        [&] {
+            const int n = generationCount();
+            listgeneration::fillDescending(*list_, n, radioDoppelt_->isChecked(), host_.random());
+            showList();
+        },
+        false);
+}

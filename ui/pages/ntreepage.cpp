@@ -1,0 +1,256 @@
+#include "ui/pages/ntreepage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <limits>
+
+#include "demo/ntreedemo.h"
+#include "elements/cp1252.h"
+#include "linear/liste.h"
+#include "ui/platform/guard.h"
+#include "ui/pages/pagehost.h"
+#include "ui/platform/qtntreedisplay.h"
+#include "ui/pages/treeload.h"
+#include "ui/widgets/widgetfactory.h"
+#include "workbench/entrysyntax.h"
+
+NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setObjectName("TabSheetNBaum");
+    using namespace widgets;
+
+    // Fields in a column on the left, labels above them.
+    struct FieldSpec {
+        const char* labelName;
+        const char* caption;
+        const char* editName;
+        bool readOnly;
+        QLineEdit** field;
+    };
+    const FieldSpec fields[] = {
+        {"LabelNEingabe", "Eingabe (String)", "EditNEingabe", false, &editEingabe_},
+        {"LabelNNummer", "ChildNumber", "EditNNummer", false, &editNummer_},
+        {"LabelNEbene", "Ebene", "EditNEbene", true, &editEbene_},
+        {"LabelNAktuell", "Aktuelles Element", "EditNAktuell", true, &editAktuell_},
+        {"LabelNTiefe", "Tiefe", "EditNTiefe", true, &editTiefe_},
+        {"LabelNAnz", "Anzahl Elemente", "EditNAnz", true, &editAnz_},
+    };
+    int y = 16;
+    for (const FieldSpec& f : fields) {
+        label(this, f.labelName, utf8(f.caption), 16, y);
+        *f.field = edit(this, f.editName, 16, y + 16, 121, 21, f.readOnly);
+        y += 48;
+    }
+
+    auto* panelNBaum = panel(this, "PanelNBaum", 152, 16, 113, 305);
+    const ButtonRow<NtreePage> buttons[] = {
+        {"ButtonNCreateRoot", "Crea&teRoot", &NtreePage::ButtonNCreateRootClick},
+        {"ButtonNGet", "&GetChildN", &NtreePage::ButtonNGetClick},
+        {"ButtonNInsert", "&InsertChildN", &NtreePage::ButtonNInsertClick},
+        {"ButtonNDelete", "&DeleteChildN", &NtreePage::ButtonNDeleteClick},
+        {"ButtonNReset", "&Reset", &NtreePage::ButtonNResetClick},
+        {"ButtonNClear", "&Clear", &NtreePage::ButtonNClearClick},
+        {"ButtonNLookUp", "L&ookUp", &NtreePage::ButtonNLookUpClick},
+        {"ButtonNSave", "&Save", &NtreePage::ButtonNSaveClick},
+        {"ButtonNLoad", "&Load", &NtreePage::ButtonNLoadClick},
+    };
+    buttonColumn(panelNBaum, this, buttons, 8, 8, 97, 25);
+
+    // Read-only: selecting an item changes nothing.
+    treeView_ = new QTreeWidget(this);
+    treeView_->setObjectName("TreeView");
+    treeView_->setGeometry(288, 16, 465, 409);
+    treeView_->setHeaderHidden(true);
+    treeView_->setIndentation(19);
+    treeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    treeView_->setFocusPolicy(Qt::ClickFocus);
+
+    display_ = std::make_unique<QtNtreeDisplay>(treeView_, editAnz_, editTiefe_);
+    tree_ = std::make_unique<TNtreeDemo>(*display_);
+}
+
+// display_ goes before the tree view, taking its items out without recursion.
+NtreePage::~NtreePage() = default;
+
+template <typename Body>
+void NtreePage::handle(bool focusEntry, Body&& body) {
+    guard(host_.dialogs(), std::forward<Body>(body));
+    if (focusEntry) editEingabe_->setFocus();
+}
+
+bool NtreePage::emptyTree() {
+    if (!tree().empty()) return false;
+    host_.dialogs().information(ntreetext::empty);
+    return true;
+}
+
+bool NtreePage::noEntry() {
+    if (!editEingabe_->text().isEmpty()) return false;
+    host_.dialogs().information(ntreetext::noEntry);
+    return true;
+}
+
+std::optional<int> NtreePage::readChildNumber() {
+    const std::optional<std::int32_t> n = entrysyntax::readInt32(editNummer_->text().toStdString());
+    if (n && *n >= 0) return *n;
+    host_.dialogs().information(ntreetext::badNumber);
+    return std::nullopt;
+}
+
+std::string NtreePage::entryText() const {
+    return cp1252::fromUtf8(editEingabe_->text().toStdString());
+}
+
+void NtreePage::replaceTree() {
+    display_->clearView();
+    tree_ = std::make_unique<TNtreeDemo>(*display_);
+}
+
+void NtreePage::refreshView() {
+    display_->clearView();
+    tree().showTree();
+}
+
+void NtreePage::moveToRoot() {
+    TNtreeDemo& t = tree();
+    t.currentNode = t.root.get();
+    t.currentLevel = 1;
+    editEbene_->setText(QStringLiteral("1"));
+    editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.root)));
+}
+
+void NtreePage::showEmptyFields() {
+    editEbene_->clear();
+    editAktuell_->clear();
+    editAnz_->setText(QStringLiteral("0"));
+    editTiefe_->setText(QStringLiteral("0"));
+}
+
+void NtreePage::ButtonNCreateRootClick() {
+    handle(false, [&] {
+        if (!tree().empty()) {
+            host_.dialogs().information(ntreetext::rootExists);
+            return;
+        }
+        if (noEntry()) return;
+        tree().createRoot(std::make_unique<TString>(entryText()), std::make_unique<TListe>());
+        moveToRoot();
+        editNummer_->setText(QStringLiteral("0"));
+        refreshView();
+    });
+}
+
+void NtreePage::ButtonNGetClick() {
+    handle(true, [&] {
+        if (emptyTree()) return;
+        const std::optional<int> n = readChildNumber();
+        if (!n) return;
+        TNtreeDemo& t = tree();
+        if (t.currentNode->leaf()) {
+            host_.dialogs().information(ntreetext::noChildren);
+            return;
+        }
+        if (*n >= t.currentNode->numberOfChildren()) {
+            host_.dialogs().information(ntreetext::noSuchChild);
+            return;
+        }
+        t.currentNode = t.currentNode->getChildN(*n);
+        ++t.currentLevel;
+        editEbene_->setText(QString::number(t.currentLevel));
+        editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.currentNode)));
+    });
+}
+
+void NtreePage::ButtonNInsertClick() {
+    handle(true, [&] {
+        TNtreeDemo& t = tree();
+        if (t.empty()) {
+            host_.dialogs().information(ntreetext::noRoot);
+            return;
+        }
+        if (noEntry()) return;
+        const std::optional<int> n = readChildNumber();
+        if (!n) return;
+        // A child of a node on the deepest level would lie on a level that
+        // the 16-bit level count cannot show.
+        if (*n > t.currentNode->numberOfChildren() ||
+            t.currentLevel == std::numeric_limits<std::uint16_t>::max()) {
+            host_.dialogs().information(ntreetext::cannotInsert);
+            return;
+        }
+        auto node = std::make_unique<TNtreeNode>(std::make_unique<TString>(entryText()),
+                                                 std::make_unique<TListe>());
+        // A node with 65535 children refuses with the list's own message.
+        if (t.currentNode->insertChildN(*n, std::move(node))) refreshView();
+    });
+}
+
+void NtreePage::ButtonNDeleteClick() {
+    handle(true, [&] {
+        if (emptyTree()) return;
+        const std::optional<int> n = readChildNumber();
+        if (!n) return;
+        TNtreeDemo& t = tree();
+        if (t.currentNode->leaf()) {
+            host_.dialogs().information(ntreetext::noChildren);
+            return;
+        }
+        if (*n >= t.currentNode->numberOfChildren()) {
+            host_.dialogs().information(ntreetext::noSuchChild);
+            return;
+        }
+        t.currentNode->deleteChildN(*n);
+        refreshView();
+    });
+}
+
+void NtreePage::ButtonNResetClick() {
+    handle(false, [&] {
+        if (emptyTree()) return;
+        moveToRoot();
+        editNummer_->setText(QStringLiteral("0"));
+        editEingabe_->setFocus();
+    });
+}
+
+void NtreePage::ButtonNClearClick() {
+    handle(true, [&] {
+        replaceTree();
+        showEmptyFields();
+        editNummer_->clear();
+    });
+}
+
+void NtreePage::ButtonNLookUpClick() {
+    handle(true, [&] {
+        if (emptyTree() || noEntry()) return;
+        const TString key(entryText());
+        host_.dialogs().information(tree().lookUp(key) ? ntreetext::found : ntreetext::notFound);
+    });
+}
+
+void NtreePage::ButtonNSaveClick() {
+    handle(true, [&] {
+        if (emptyTree()) return;
+        const std::string name = host_.saveWithDialog(ntreetext::extension, ntreetext::filter);
+        if (!name.empty()) tree().save(name);
+    });
+}
+
+void NtreePage::ButtonNLoadClick() {
+    handle(true, [&] {
+        const std::string name = host_.loadWithDialog(ntreetext::extension, ntreetext::filter);
+        editNummer_->setText(QStringLiteral("0"));
+        if (name.empty()) return;
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { showEmptyFields(); });
+        if (tree().empty()) {
+            // A file of no nodes: nothing is left of the old tree either.
+            showEmptyFields();
+            return;
+        }
+        tree().showTree();
+        moveToRoot();
+    });
+}

@@ -1,0 +1,152 @@
+#include "ui/pages/searchtreepage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "demo/searchtreedemo.h"
+#include "demo/stepclock.h"
+#include "demo/stepdriver.h"
+#include "ui/widgets/imageview.h"
+#include "ui/platform/memooutput.h"
+#include "ui/platform/qttreepage.h"
+#include "ui/pages/treeload.h"
+#include "ui/widgets/widgetfactory.h"
+
+SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
+    setObjectName("TabSheetSuchbaum");
+    using namespace widgets;
+
+    image_ = new ImageView(497, 293, this);
+    image_->setObjectName("ImageTbaum");
+    image_->move(224, 16);
+
+    label(this, "LabelTEingabe", utf8(treetext::entryCaption), 16, 48);
+    editEingabe_ = edit(this, "EditTEingabe", 16, 64, 97, 21);
+
+    auto* panelTBaum = panel(this, "PanelTBaum", 16, 116, 97, 245);
+    const ButtonRow<SearchTreePage> buttons[] = {
+        {"ButtonTinsert", "&Insert", &SearchTreePage::ButtonTInsertClick},
+        {"ButtonTdelete", "&Delete", &SearchTreePage::ButtonTdeleteClick},
+        {"ButtonTclear", "&Clear", &SearchTreePage::ButtonTClearClick},
+        {"ButtonTlookup", "L&ookup", &SearchTreePage::ButtonTLookUpClick},
+        {"ButtonTsave", "&Save", &SearchTreePage::ButtonTSaveClick},
+        {"ButtonTload", "&Load", &SearchTreePage::ButtonTLoadClick},
+        {"ButtonTBalance", "&Balance", &SearchTreePage::ButtonTBalanceClick},
+    };
+    buttonColumn(panelTBaum, this, buttons, 8, 8);
+
+    label(this, "LabelTtiefe", utf8("Baumtiefe"), 128, 128);
+    editTiefe_ = edit(this, "EditTTiefe", 128, 144, 81, 21, true);
+    label(this, "LabelTanz", utf8("Anzahl Elemente"), 128, 176);
+    editAnz_ = edit(this, "EditTAnz", 128, 192, 81, 21, true);
+    label(this, "LabelTAusgeglichen", utf8("Ausgeglichen"), 128, 224);
+    editAusgeglichen_ = edit(this, "EditTAusgeglichen", 128, 240, 81, 21, true);
+
+    makeWeiter("BitBtnTWeiter", 136, 296);
+
+    auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
+    memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
+    memoEbene_ = std::make_unique<MemoOutput>(memoEbeneWidget_);
+    ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
+    ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
+    connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
+
+    treePage_ = std::make_unique<QtTreePage>(
+        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
+                                  editAusgeglichen_});
+    replaceTree();
+    clearImage(image_->surface());
+}
+
+SearchTreePage::~SearchTreePage() = default;
+
+void SearchTreePage::setDemonstrationRunning(bool running) {
+    ebene_->setEnabled(!running);
+    weiter_->setEnabled(running);
+}
+
+bool SearchTreePage::treeEmpty() const {
+    return tree_->empty();
+}
+
+void SearchTreePage::replaceTree() {
+    tree_ = std::make_unique<TSearchTreeDemo>(*treePage_);
+}
+
+void SearchTreePage::ButtonTInsertClick() {
+    handle([&] { tree_->insdel(true); });
+}
+
+void SearchTreePage::ButtonTdeleteClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->insdel(false);
+    });
+}
+
+void SearchTreePage::ButtonTClearClick() {
+    handle([&] {
+        if (!emptyTree()) {
+            replaceTree();
+            clearImage(image_->surface());
+        }
+        const TSearchTreeDemo& tree = *tree_;
+        editTiefe_->setText(QString::number(tree.depth()));
+        editAnz_->setText(QString::number(tree.count()));
+        editAusgeglichen_->clear();
+    });
+}
+
+void SearchTreePage::ButtonTLookUpClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->lookUp();
+    });
+}
+
+void SearchTreePage::ButtonTSaveClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        const std::string name =
+            host_.saveWithDialog(searchtreetext::extension, searchtreetext::filter);
+        if (!name.empty()) tree_->save(name);
+    });
+}
+
+void SearchTreePage::ButtonTLoadClick() {
+    handle([&] {
+        const std::string name =
+            host_.loadWithDialog(searchtreetext::extension, searchtreetext::filter);
+        if (name.empty()) return;
+        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
+                        [&] { tree_->zeichne(); });
+        tree_->zeichne();
+    });
+}
+
+void SearchTreePage::ButtonTBalanceClick() {
+    handle(
+        [&] {
+            if (emptyTree()) return;
+            TSearchTreeDemo& tree = *tree_;
+            if (tree.balanced()) {
+                host_.dialogs().information(searchtreetext::alreadyBalanced);
+                return;
+            }
+            tree.balance();
+            tree.zeichne();
+        },
+        false);
+}
+
+void SearchTreePage::BitBtnEbeneClick() {
+    handle([&] {
+        if (emptyTree()) return;
+        tree_->writeLevels(*memoEbene_);
+        // The listing is read from the root down: show its first line.
+        memoEbeneWidget_->moveCursor(QTextCursor::Start);
+    });
+}

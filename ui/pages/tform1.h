@@ -1,0 +1,130 @@
+// TForm1: the workbench's main window. It assembles the menu panel and the
+// seven pages and lends each page what it may use (PageHost): the messages and
+// dialogs, the step clock, reading a tree number, saving and loading through
+// the dialogs, locking for a demonstration, the random source and the sort
+// window. Each page owns its structure. Messages and file dialogs go through
+// the DialogService; the core's own messages reach it through ServiceMessages,
+// installed for the window's lifetime.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ui/pages/pagehost.h"
+#include "ui/pages/sortdemowindow.h"
+#include "workbench/randomsource.h"
+
+class DialogService;
+class ServiceMessages;
+class QTabWidget;
+class QToolButton;
+class QFrame;
+class TAboutBox;
+class ListPage;
+class StackPage;
+class QueuePage;
+class SearchTreePage;
+class AvlTreePage;
+class BayerTreePage;
+class NtreePage;
+class ScopedUserMessages;
+class StepClock;
+class QtStepClock;
+
+namespace formtext {
+inline constexpr const char* caption = "Tessaro";
+inline constexpr const char* cannotCreate = "Datei konnte nicht angelegt werden";
+}  // namespace formtext
+
+class TForm1 final : public QWidget, public PageHost, public SortWindowHost {
+    Q_OBJECT
+public:
+    // dialogs is lent and must outlive the window; with null the window uses
+    // its own QtDialogService. Registers the element and list classes.
+    explicit TForm1(DialogService* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // What the pages may use (PageHost).
+    DialogService& dialogs() override { return *dialogs_; }
+    bool readTreeNumber(const QString& text) override;
+    std::string saveWithDialog(std::string_view extension, std::string_view filter) override;
+    std::string loadWithDialog(std::string_view extension, std::string_view filter) override;
+    void lockControls(bool enabled, int kind) override;
+    RandomSource& random() override { return random_; }
+    bool openSortWindow(TListDemo& list) override;
+
+    // The flag every "Weiter" button sets; demonstrations clear it. It is the
+    // step clock's flag, so that the waiting step sees the press.
+    bool weiterPressed() const;
+    void setWeiterPressed(bool pressed);
+
+    // The clock of the step-by-step demonstrations: the window's own
+    // QtStepClock unless one is lent (tests); null returns to the own one.
+    // Lend it only while no demonstration runs.
+    StepClock& stepClock() override { return *clock_; }
+    void setStepClock(StepClock* clock);
+
+    TAboutBox& aboutBox() { return *aboutBox_; }
+    QTabWidget& pageControl() { return *pageControl_; }
+    ListPage& listPage() { return *listPage_; }
+    StackPage& stackPage() { return *stackPage_; }
+    QueuePage& queuePage() { return *queuePage_; }
+    SearchTreePage& searchTreePage() { return *searchTreePage_; }
+    AvlTreePage& avlTreePage() { return *avlTreePage_; }
+    BayerTreePage& bayerTreePage() { return *bayerTreePage_; }
+    NtreePage& ntreePage() { return *ntreePage_; }
+
+    // What "Beenden" and closing the window do after ending a waiting
+    // demonstration step; by default the application quits.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+protected:
+    // Closing the window ends the program, also while a demonstration step
+    // waits: the step's wait ends at once (DemoCancelled), then quit.
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void SpeedButtonInfoClick();
+    void SpeedButtonEndeClick();
+
+private:
+    // What the sort window may use (SortWindowHost).
+    void showSortedList() override;
+    void sortWindowLeft() override;
+    void focusListEntry() override;
+
+    void buildMenuPanel();
+    void buildPages();
+    void setPageEnabled(QWidget* page, bool enabled);
+    // Ends a waiting step of the own clock and lets every later one throw
+    // DemoCancelled, then runs the quit handler.
+    void endProgram();
+
+    std::unique_ptr<DialogService> ownDialogs_;
+    DialogService* dialogs_;
+    std::unique_ptr<ServiceMessages> messages_;
+    std::unique_ptr<ScopedUserMessages> messageScope_;
+
+    RandomSource random_;
+    QtStepClock* ownClock_ = nullptr;  // a child of the window
+    StepClock* clock_ = nullptr;       // ownClock_ or a lent one
+    SortDemoWindow* sortWindow_ = nullptr;
+    std::function<void()> quit_;
+
+    // Widgets: owned by Qt's parent chain.
+    QFrame* panelMenue_ = nullptr;
+    QToolButton* speedButtonInfo_ = nullptr;
+    QToolButton* speedButtonEnde_ = nullptr;
+    QTabWidget* pageControl_ = nullptr;
+    ListPage* listPage_ = nullptr;
+    StackPage* stackPage_ = nullptr;
+    QueuePage* queuePage_ = nullptr;
+    SearchTreePage* searchTreePage_ = nullptr;
+    AvlTreePage* avlTreePage_ = nullptr;
+    BayerTreePage* bayerTreePage_ = nullptr;
+    NtreePage* ntreePage_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+};

@@ -1,0 +1,222 @@
+#include "ui/pages/tformdemo.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <cctype>
+
+#include "demo/listdemo.h"
+#include "demo/sortstage.h"
+#include "demo/stepclock.h"
+#include "ui/platform/guard.h"
+#include "ui/platform/lineeditoutput.h"
+#include "ui/platform/memooutput.h"
+#include "ui/widgets/memoview.h"
+#include "ui/widgets/widgetfactory.h"
+
+namespace {
+
+struct SortButton {
+    const char* name;
+    const char* caption;
+    int x;
+    int y;
+    void (TFormDemo::*handler)();
+};
+
+const SortButton kSortButtons[6] = {
+    {"BitBtnBubble", "Bubblesort", 176, 368, &TFormDemo::BitBtnBubbleClick},
+    {"BitBtnInsertion", "Direktes Einfügen", 176, 400, &TFormDemo::BitBtnInsertionClick},
+    {"BitBtnAuswaehlen", "Direktes Auswählen", 296, 368, &TFormDemo::BitBtnAuswaehlenClick},
+    {"BitBtnQuick1", "Quicksort 1", 296, 400, &TFormDemo::BitBtnQuick1Click},
+    {"BitBtnMerge", "Mergesort", 416, 368, &TFormDemo::BitBtnMergeClick},
+    {"BitBtnQuick2", "Quicksort 2", 416, 400, &TFormDemo::BitBtnQuick2Click},
+};
+
+const char* kQuick2Titles[3] = {"Aktuelle Liste", "Obere Teilliste", "Untere Teilliste"};
+const char* kMergeTitles[3] = {"Aktuelle Liste", "1. Teilliste", "2. Teilliste"};
+
+}  // namespace
+
+TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host) {
+    setObjectName("TFormDemo");
+    setWindowTitle(utf8(sortwindowtext::caption));
+    setFixedSize(839, 565);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    using namespace widgets;
+
+    labels_[0] = label(this, "LabelQuelleZiel", utf8(sortwindowtext::quelleZiel), 8, 8);
+    labels_[1] = label(this, "LabelZwischenZiel1", QString(), 288, 8);
+    labels_[2] = label(this, "LabelZwischenZiel2", QString(), 560, 8);
+    memoQuelle_ = memoView(this, "MemoQuelle", 8, 24, 209, 289, ScrollBars::both);
+    memoZwischen1_ = memoView(this, "MemoZwischen1", 304, 24, 209, 289, ScrollBars::both);
+    memoZwischen2_ = memoView(this, "MemoZwischen2", 600, 24, 209, 289, ScrollBars::both);
+    editSortInfo_ = edit(this, "EditSortInfo", 8, 336, 801, 21, true);
+
+    weiter_ = okButton(this, "BitBtnWeiter", utf8("Weiter"), 48, 368, 75, 25);
+    ende_ = button(this, "BitBtnEnde", utf8("Ende"), 48, 400, 75, 25);
+    ende_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    schliessen_ = button(this, "BitBtnSchliessen", utf8("&Schließen"), 48, 456, 75, 25);
+    schliessen_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    schliessen_->setFocusPolicy(Qt::StrongFocus);  // the only control in the tab order
+    connect(weiter_, &QPushButton::clicked, this, &TFormDemo::BitBtnWeiterClick);
+    connect(ende_, &QPushButton::clicked, this, &TFormDemo::BitBtnEndeClick);
+    connect(schliessen_, &QPushButton::clicked, this, &TFormDemo::BitBtnSchliessenClick);
+    for (int k = 0; k < 6; ++k) {
+        const SortButton& entry = kSortButtons[k];
+        sortButtons_[k] = button(this, entry.name, utf8(entry.caption), entry.x, entry.y, 105, 25);
+        connect(sortButtons_[k], &QPushButton::clicked, this, entry.handler);
+    }
+    sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
+    sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
+
+    quelleOutput_ = std::make_unique<MemoOutput>(memoQuelle_);
+    zwischen1Output_ = std::make_unique<MemoOutput>(memoZwischen1_);
+    zwischen2Output_ = std::make_unique<MemoOutput>(memoZwischen2_);
+    infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
+    stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
+                                         *infoOutput_);
+    weiter_->setEnabled(false);
+    ende_->setEnabled(false);
+}
+
+TFormDemo::~TFormDemo() = default;
+
+void TFormDemo::enableSortButtons(bool enable) {
+    for (QPushButton* b : sortButtons_) b->setEnabled(enable);
+    schliessen_->setEnabled(enable);
+    weiter_->setEnabled(!enable);
+    ende_->setEnabled(!enable);
+    editSortInfo_->clear();
+}
+
+void TFormDemo::openFor(TListDemo& list) {
+    list_ = &list;
+    unlockAfterSort_ = false;
+    show();
+    raise();
+    activateWindow();
+    std::string name(list.elemAt(0)->className());
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    stage_->elementClassName = name;
+    stage_->stepLevel = 0;
+    TListDemo::showList(list, *quelleOutput_);
+}
+
+void TFormDemo::setLabels(const char* quelle, const char* zwischen1, const char* zwischen2) {
+    const char* texts[3] = {quelle, zwischen1, zwischen2};
+    for (int k = 0; k < 3; ++k) {
+        labels_[k]->setText(utf8(texts[k]));
+        labels_[k]->adjustSize();
+    }
+}
+
+void TFormDemo::prepareSort() {
+    memoZwischen1_->clear();
+    memoZwischen2_->clear();
+    enableSortButtons(false);
+    stage_->clock = &host_.stepClock();
+    stage_->clock->weiterPressed = false;
+    stage_->stepEnde = false;
+    stage_->cancelled = false;
+    stage_->stepLevel = 3;
+}
+
+void TFormDemo::finishSort() {
+    if (stage_->stepEnde) {
+        TListDemo::showList(*list_, *quelleOutput_);
+        editSortInfo_->clear();
+    }
+    enableSortButtons(true);
+    host_.showSortedList();
+}
+
+void TFormDemo::runSort(Sort sort, const char* titles[3]) {
+    // The sort buttons are disabled while a sort runs; this guards a click
+    // that was queued before.
+    if (!list_ || sorting_ || list_->isEmpty()) return;
+    sorting_ = true;
+    if (titles) setLabels(titles[0], titles[1], titles[2]);
+    prepareSort();
+    guard(host_.dialogs(), [this, sort] { sort(*list_, *stage_); });
+    finishSort();
+    if (titles) setLabels(sortwindowtext::quelleZiel, "", "");
+    sorting_ = false;
+    if (unlockAfterSort_) {
+        unlockAfterSort_ = false;
+        host_.sortWindowLeft();
+    }
+}
+
+void TFormDemo::BitBtnBubbleClick() {
+    runSort([](TListDemo& l, SortStage& s) { l.bubbleSortDemo(s); });
+}
+
+void TFormDemo::BitBtnInsertionClick() {
+    runSort([](TListDemo& l, SortStage& s) { l.insertionDemo(s); });
+}
+
+void TFormDemo::BitBtnAuswaehlenClick() {
+    runSort([](TListDemo& l, SortStage& s) { l.selectionDemo(s); });
+}
+
+void TFormDemo::BitBtnQuick1Click() {
+    runSort([](TListDemo& l, SortStage& s) { l.quickSort1Demo(s); });
+}
+
+void TFormDemo::BitBtnQuick2Click() {
+    runSort([](TListDemo& l, SortStage& s) { l.quickSort2Demo(s); }, kQuick2Titles);
+}
+
+void TFormDemo::BitBtnMergeClick() {
+    runSort([](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); }, kMergeTitles);
+}
+
+void TFormDemo::BitBtnWeiterClick() {
+    if (stage_->clock) stage_->clock->weiterPressed = true;
+}
+
+void TFormDemo::BitBtnEndeClick() {
+    stage_->stepEnde = true;
+}
+
+void TFormDemo::BitBtnSchliessenClick() {
+    leave();
+    host_.focusListEntry();
+}
+
+void TFormDemo::FormDeactivate() {
+    stage_->stepEnde = true;
+    leave();
+}
+
+void TFormDemo::leave() {
+    hide();
+    // A running sort still owns the list; the main window stays locked until
+    // it has finished, which "Ende" makes immediate.
+    if (sorting_) {
+        stage_->stepEnde = true;
+        unlockAfterSort_ = true;
+        return;
+    }
+    host_.sortWindowLeft();
+}
+
+void TFormDemo::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) {
+        FormDeactivate();
+    }
+}
+
+void TFormDemo::closeEvent(QCloseEvent* event) {
+    event->ignore();  // hidden, not destroyed: the window lives as long as the main window
+    FormDeactivate();
+}

@@ -1,0 +1,95 @@
+// TFormDemo: the sort demonstration window "Demonstration von
+// Sortieralgorithmen". It sorts the list page's list step by step with one of
+// six algorithms (TListDemo), showing the list and two auxiliary lists in
+// three memos and each step's explanation in EditSortInfo; "Weiter" goes to
+// the next step, "Ende" finishes without further stops. While it is open the
+// main window is locked; closing it, or leaving it for another window, unlocks
+// the main window (after a running sort has finished at once).
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "ui/pages/sortdemowindow.h"
+
+class TListDemo;
+class SortStage;
+class MemoView;
+class MemoOutput;
+class LineEditOutput;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sortwindowtext {
+inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
+inline constexpr const char* quelleZiel = "Quelle und Ziel";
+}  // namespace sortwindowtext
+
+class TFormDemo final : public QWidget, public SortDemoWindow {
+    Q_OBJECT
+public:
+    // host is lent; parent is the main window: the window lives as long as
+    // that, as a window of its own, hidden until opened.
+    TFormDemo(SortWindowHost& host, QWidget* parent);
+    ~TFormDemo() override;
+
+    void enableSortButtons(bool enable) override;
+    void openFor(TListDemo& list) override;
+
+    // The window's step state, for the sorts and for tests.
+    SortStage& stage() { return *stage_; }
+    // True while a sort runs in one of the sort buttons' handlers.
+    bool sorting() const { return sorting_; }
+
+public slots:
+    void BitBtnBubbleClick();
+    void BitBtnInsertionClick();
+    void BitBtnAuswaehlenClick();
+    void BitBtnQuick1Click();
+    void BitBtnQuick2Click();
+    void BitBtnMergeClick();
+    void BitBtnWeiterClick();
+    void BitBtnEndeClick();
+    void BitBtnSchliessenClick();
+    void FormDeactivate();
+
+protected:
+    // Losing the activation is FormDeactivate.
+    void changeEvent(QEvent* event) override;
+    // The title bar's close acts as leaving the window.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Sort = void (*)(TListDemo&, SortStage&);
+    // prepareSort, the sort, finishSort; with titles, the three labels show
+    // them during the sort and "Quelle und Ziel", "", "" afterwards.
+    void runSort(Sort sort, const char* titles[3] = nullptr);
+    void prepareSort();
+    void finishSort();
+    void setLabels(const char* quelle, const char* zwischen1, const char* zwischen2);
+    // Hides the window and unlocks the main window; during a sort the unlock
+    // waits until the sort has finished.
+    void leave();
+
+    SortWindowHost& host_;
+    TListDemo* list_ = nullptr;
+    bool sorting_ = false;
+    bool unlockAfterSort_ = false;
+
+    QLabel* labels_[3];
+    MemoView* memoQuelle_;
+    MemoView* memoZwischen1_;
+    MemoView* memoZwischen2_;
+    QLineEdit* editSortInfo_;
+    QPushButton* weiter_;
+    QPushButton* ende_;
+    QPushButton* schliessen_;
+    QPushButton* sortButtons_[6];
+
+    std::unique_ptr<MemoOutput> quelleOutput_;
+    std::unique_ptr<MemoOutput> zwischen1Output_;
+    std::unique_ptr<MemoOutput> zwischen2Output_;
+    std::unique_ptr<LineEditOutput> infoOutput_;
+    std::unique_ptr<SortStage> stage_;
+};

@@ -1,0 +1,142 @@
+#include "ui/platform/imagesurface.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+#include <cstdlib>
+
+namespace {
+// Windows system colour indexes used by the drawings.
+constexpr int kColorWindow = 5;
+constexpr int kColorWindowText = 8;
+constexpr int kColorBtnFace = 15;
+constexpr int kColorBtnShadow = 16;
+constexpr int kColorBtnText = 18;
+constexpr int kColorBtnHighlight = 20;
+}  // namespace
+
+ImageSurface::ImageSurface(QImage& image, QWidget* view) : image_(image), view_(view) {
+    font_.setFamily(QStringLiteral("MS Sans Serif"));
+    // Numbers are drawn, and erased by drawing them again in the background
+    // colour, pixel for pixel: anti-aliased edges would leave traces.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    setFontSize(8);
+}
+
+QColor ImageSurface::toQColor(Color color) {
+    const auto bits = static_cast<std::uint32_t>(color);
+    if (bits & 0x80000000u) {
+        const QPalette palette = QApplication::palette();
+        switch (bits & 0xFFu) {
+            case kColorWindow:
+                return palette.color(QPalette::Base);
+            case kColorWindowText:
+                return palette.color(QPalette::Text);
+            case kColorBtnFace:
+                return palette.color(QPalette::Button);
+            case kColorBtnShadow:
+                return palette.color(QPalette::Dark);
+            case kColorBtnText:
+                return palette.color(QPalette::ButtonText);
+            case kColorBtnHighlight:
+                return palette.color(QPalette::Light);
+            default:
+                return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
+}
+
+void ImageSurface::setFontName(std::string_view name) {
+    font_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// The drawings were laid out for a 96-dpi screen: 8 points are 11 pixels,
+// whose text cell is 13 pixels high, the distance of the keys in a B-tree
+// page. Pixel sizes keep that on screens of every resolution.
+void ImageSurface::setFontSize(int points) {
+    if (points > 0) font_.setPixelSize(qRound(points * 96.0 / 72.0));
+}
+
+void ImageSurface::setFontBold(bool bold) {
+    font_.setBold(bold);
+}
+
+void ImageSurface::textOut(int x, int y, std::string_view utf8) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    const QFontMetrics metrics = painter.fontMetrics();
+    // The cell never reaches below the designed 13-pixel line height.
+    const int cellHeight = std::min(metrics.height(), (font_.pixelSize() * 13 + 10) / 11);
+    painter.setClipRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight));
+    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight), brushColor_);
+    painter.setPen(fontColor_);
+    painter.drawText(x, y + metrics.ascent(), text);
+    painter.end();
+    changed();
+}
+
+void ImageSurface::moveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+// Bresenham from the pen position to (x, y), the end point left out, as the
+// Windows canvas draws; pixel-exact on every platform.
+void ImageSurface::lineTo(int x, int y) {
+    int cx = penX_;
+    int cy = penY_;
+    const int dx = std::abs(x - cx);
+    const int dy = -std::abs(y - cy);
+    const int sx = cx < x ? 1 : -1;
+    const int sy = cy < y ? 1 : -1;
+    int err = dx + dy;
+    while (cx != x || cy != y) {
+        setPixel(cx, cy, penColor_);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            cx += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            cy += sy;
+        }
+    }
+    penX_ = x;
+    penY_ = y;
+    changed();
+}
+
+void ImageSurface::rectangle(int x1, int y1, int x2, int y2) {
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter painter(&image_);
+    painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), penColor_);
+    if (x2 - x1 > 2 && y2 - y1 > 2) {
+        painter.fillRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), brushColor_);
+    }
+    painter.end();
+    changed();
+}
+
+void ImageSurface::fillRect(int x1, int y1, int x2, int y2) {
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter painter(&image_);
+    painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), brushColor_);
+    painter.end();
+    changed();
+}
+
+void ImageSurface::setPixel(int x, int y, const QColor& color) {
+    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
+        image_.setPixelColor(x, y, color);
+    }
+}
+
+void ImageSurface::changed() {
+    if (view_) view_->update();
+}

@@ -1,0 +1,76 @@
+#include "ui/platform/qtdialogservice.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "workbench/dialogfilter.h"
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, std::string_view text) {
+    QMessageBox box(icon, QString::fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, parent);
+    box.setObjectName("MessageBox");
+    box.exec();
+}
+
+}  // namespace
+
+void QtDialogService::information(std::string_view utf8) {
+    showBox(parent_, QMessageBox::Information, dialogtext::informationCaption, utf8);
+}
+
+void QtDialogService::error(std::string_view utf8) {
+    showBox(parent_, QMessageBox::Critical, dialogtext::errorCaption, utf8);
+}
+
+// Qt has one icon for "error" and "stop" (QMessageBox::Critical); the general
+// error box differs from the error kind by its caption, the program's title.
+void QtDialogService::errorBox(std::string_view utf8) {
+    showBox(parent_, QMessageBox::Critical, dialogtext::generalErrorCaption, utf8);
+}
+
+void QtDialogService::fatal(std::string_view utf8) {
+    showBox(parent_, QMessageBox::Critical, dialogtext::errorCaption, utf8);
+}
+
+std::string QtDialogService::getSaveFileName(std::string_view defaultExtension,
+                                             std::string_view filter) {
+    return runFileDialog(true, defaultExtension, filter);
+}
+
+std::string QtDialogService::getOpenFileName(std::string_view defaultExtension,
+                                             std::string_view filter) {
+    return runFileDialog(false, defaultExtension, filter);
+}
+
+std::string QtDialogService::runFileDialog(bool save, std::string_view defaultExtension,
+                                           std::string_view filter) {
+    QFileDialog dialog(parent_);
+    dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setSizeGripEnabled(true);
+    dialog.setNameFilter(QString::fromStdString(dialogfilter::toQtFilter(filter)));
+    dialog.setDefaultSuffix(fromUtf8(defaultExtension));
+    if (!directory_.isEmpty()) dialog.setDirectory(directory_);
+    if (save) {
+        // Overwriting is confirmed (QFileDialog asks unless told not to). A
+        // save dialog may name a new file, so "must exist" applies to the
+        // open dialog only.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return {};
+    directory_ = QFileInfo(files.front()).absolutePath();
+    return files.front().toStdString();
+}

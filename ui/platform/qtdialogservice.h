@@ -1,0 +1,36 @@
+// QtDialogService: DialogService with real QMessageBox boxes and Qt's own
+// (non-native) QFileDialog, so that every dialog is a QWidget that tests and
+// screen readers can reach.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "ui/platform/dialogservice.h"
+
+class QtDialogService final : public DialogService {
+public:
+    // parent is lent: the window the boxes are centred on (may be null).
+    explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void information(std::string_view utf8) override;
+    void error(std::string_view utf8) override;
+    void errorBox(std::string_view utf8) override;
+    void fatal(std::string_view utf8) override;
+    std::string getSaveFileName(std::string_view defaultExtension,
+                                std::string_view filter) override;
+    std::string getOpenFileName(std::string_view defaultExtension,
+                                std::string_view filter) override;
+
+    // The folder the next file dialog opens in (the last one used).
+    const QString& directory() const { return directory_; }
+
+private:
+    std::string runFileDialog(bool save, std::string_view defaultExtension,
+                              std::string_view filter);
+
+    QPointer<QWidget> parent_;
+    QString directory_;
+};

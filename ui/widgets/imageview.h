@@ -1,0 +1,27 @@
+// ImageView: a page's image (ImageTbaum, ImageABaum, ImageBBaum): a fixed-size
+// QImage shown as a widget, with the Surface the core draws on.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "ui/platform/imagesurface.h"
+
+class ImageView final : public QWidget {
+    Q_OBJECT
+public:
+    // An image of the given size, filled with the button-face colour.
+    ImageView(int width, int height, QWidget* parent = nullptr);
+    ~ImageView() override;
+
+    Surface& surface() { return *surface_; }
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+    std::unique_ptr<ImageSurface> surface_;
+};
