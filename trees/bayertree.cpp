@@ -432,7 +432,7 @@ bool TBayerTree::repairUnderflow(TBayerTreeNode& c, int s, const BayerPath& cAt,
     return c.count_ < kMinKeys;
 }
 
-std::string TBayerTree::check() const {
+std::string TBayerTree::problem() const {
     return checkPages(root_.get(), count_, keyClass_);
 }
 

@@ -75,11 +75,12 @@ public:
     // keys of one class with an order (of the key class, if one is set) that
     // ascend strictly across the whole tree, and the count. Returns the
     // German reason of the first violation, or "" when the tree is sound
-    // (the reason a loader names when it refuses a file).
-    std::string check() const;
-    // The invariant check (see TBase): true exactly when check() finds no
+    // (the reason a loader names when it refuses a file), like the search
+    // tree's orderProblem.
+    std::string problem() const;
+    // The invariant check (see TBase): true exactly when problem() finds no
     // violation.
-    bool verify() const { return check().empty(); }
+    bool verify() const { return problem().empty(); }
 
     // The text an element shows in messages: integers in decimal, texts and
     // characters as they are (UTF-8), other classes by their class name.

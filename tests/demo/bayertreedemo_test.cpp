@@ -151,7 +151,7 @@ TEST_F(BayerDemoTest, BorrowOnSecondLevelMovesTheLineOfTheLentChild) {
                                                "moveTo 96 136",   "lineTo 104 210"};
     auto at = std::search(lines.begin(), lines.end(), expected.begin(), expected.end());
     EXPECT_NE(at, lines.end());
-    EXPECT_EQ(tree.check(), "");
+    EXPECT_EQ(tree.problem(), "");
 }
 
 TEST_F(BayerDemoTest, MergeWithLeftErasesTheEmptiedPage) {
@@ -199,7 +199,7 @@ TEST_F(BayerDemoTest, CancelledWaitFinishesTheOperationSilently) {
     clock.cancelAt = 1;
     EXPECT_THROW(remove(30), DemoCancelled);
     EXPECT_EQ(describe(tree), "[10 22 40 50]([1 2][11 12 20 21][31 32][41 42][51 52])");
-    EXPECT_EQ(tree.check(), "");
+    EXPECT_EQ(tree.problem(), "");
     EXPECT_EQ(clock.phases, 1);
 }
 

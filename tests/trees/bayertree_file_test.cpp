@@ -48,7 +48,7 @@ protected:
         }
         EXPECT_TRUE(tree.empty());
         EXPECT_EQ(tree.count(), 0);
-        EXPECT_EQ(tree.check(), "");
+        EXPECT_EQ(tree.problem(), "");
     }
 
     RecordingMessages messages;
@@ -95,7 +95,7 @@ TEST_F(BayerFileTest, LoadOfGoldenImageGivesShapeAndCount) {
         loadBytes(loaded, fromHex(g.hex));
         EXPECT_EQ(describe(loaded), g.shape);
         EXPECT_EQ(loaded.count(), counts[i++]);
-        EXPECT_EQ(loaded.check(), "");
+        EXPECT_EQ(loaded.problem(), "");
     }
 }
 

@@ -236,7 +236,7 @@ class BayerRandomTest : public ::testing::TestWithParam<unsigned> {
 
     void expectAllAgree(const TestBayerTree& tree, const ReferenceTree& reference,
                         const std::set<int>& members, const std::string& step) {
-        ASSERT_EQ(tree.check(), "") << step << " " << describe(tree);
+        ASSERT_EQ(tree.problem(), "") << step << " " << describe(tree);
         ASSERT_EQ(describe(tree), reference.describe()) << step;
         ASSERT_EQ(tree.count(), members.size()) << step;
         ASSERT_LE(tree.depth(), 3) << step;
@@ -322,7 +322,7 @@ TEST(BayerFillTest, AscendingInsertionFillsThreeLevelsUntilRefused) {
         if (result == TBayerTree::InsertResult::Refused) break;
         ASSERT_EQ(result, TBayerTree::InsertResult::Inserted);
         ++inserted;
-        ASSERT_EQ(tree.check(), "");
+        ASSERT_EQ(tree.problem(), "");
     }
     ASSERT_LE(v, 200);
     EXPECT_EQ(tree.count(), inserted);

@@ -91,7 +91,7 @@ class BayerTreeTest : public ::testing::Test {
     }
 
     // Checks the invariants and the count after every operation of a test.
-    void expectSound(const TBayerTree& tree) { EXPECT_EQ(tree.check(), "") << describe(tree); }
+    void expectSound(const TBayerTree& tree) { EXPECT_EQ(tree.problem(), "") << describe(tree); }
 
     RecordingMessages messages;
     RecordingObserver steps;
@@ -479,7 +479,7 @@ TEST_F(BayerTreeTest, CopyIsDeepAndIndependent) {
     tree.removeNumber(1);
     tree.clear();
     EXPECT_EQ(describe(*copy), copyBefore);
-    EXPECT_EQ(copy->check(), "");
+    EXPECT_EQ(copy->problem(), "");
 }
 
 TEST_F(BayerTreeTest, CopyOfEmptyTreeIsEmpty) {

@@ -277,7 +277,7 @@ TEST_F(BayerTreePageTest, AFourthLevelIsRefusedWithItsMessageAndThePageUnlocked)
     enter("ButtonBDelete", "15");
     enter("ButtonBInsert", "23");
     EXPECT_TRUE(dialogs.take().empty());
-    EXPECT_EQ(tree().check(), "");
+    EXPECT_EQ(tree().problem(), "");
     EXPECT_EQ(field("EditBAnz"), "52");
 }
 
@@ -471,7 +471,7 @@ TEST_F(BayerTreePageTest, RandomInsertsAndDeletesMatchASetAndTheDrawingAfterEver
         } else if (!reference.erase(v)) {
             ASSERT_EQ(log, Lines{"information: Element ist nicht vorhanden"});
         }
-        ASSERT_EQ(tree().check(), "");
+        ASSERT_EQ(tree().problem(), "");
         ASSERT_EQ(std::size_t{tree().count()}, reference.size());
         for (int key : reference) ASSERT_TRUE(tree().lookUp(TInteger(key))) << key;
         ASSERT_EQ(field("EditBAnz"), std::to_string(reference.size()));
