@@ -19,29 +19,13 @@
 
 namespace {
 
-std::string image(const TBinTree& tree) {
-    StringOutputStream out;
-    {
-        TWriter writer(out);
-        tree.save(writer);
-        writer.flush();
-    }
-    return out.bytes();
-}
-
-std::vector<std::unique_ptr<TBase>> keys(const TBinTreeNode* node) {
+// Copies of the keys in order.
+std::vector<std::unique_ptr<TBase>> keys(const TBinTreeNode* top) {
     std::vector<std::unique_ptr<TBase>> result;
-    std::vector<const TBinTreeNode*> stack;
-    while (node != nullptr || !stack.empty()) {
-        while (node != nullptr) {
-            stack.push_back(node);
-            node = node->getLeft();
-        }
-        node = stack.back();
-        stack.pop_back();
-        result.push_back(node->getValue()->copy());
-        node = node->getRight();
-    }
+    walkInorder(top, [&](const TBinTreeNode& node) {
+        result.push_back(node.getValue()->copy());
+        return true;
+    });
     return result;
 }
 

@@ -24,14 +24,8 @@ public:
     using TBayerTree::TBayerTree;
 };
 
-std::string image(const TBayerTree& tree) {
-    StringOutputStream out;
-    {
-        TWriter writer(out);
-        tree.saveTo(writer);
-        writer.flush();
-    }
-    return out.bytes();
+std::string treeImage(const TBayerTree& tree) {
+    return savedImage([&](TWriter& writer) { tree.saveTo(writer); });
 }
 
 void loadImage(TBayerTree& tree, const std::string& bytes) {
@@ -50,12 +44,12 @@ void exercise(const ClassInfo* keyClass, TReader& reader) {
     }
     if (!tree.verify()) __builtin_trap();
     if (tree.depth() > TBayerTree::kMaxLevels || tree.count() > 124) __builtin_trap();
-    const std::string saved = image(tree);
+    const std::string saved = treeImage(tree);
     std::unique_ptr<TBase> copy = tree.copy();
-    if (image(static_cast<TBayerTree&>(*copy)) != saved) __builtin_trap();
+    if (treeImage(static_cast<TBayerTree&>(*copy)) != saved) __builtin_trap();
     FuzzTree again(keyClass);
     loadImage(again, saved);
-    if (image(again) != saved) __builtin_trap();
+    if (treeImage(again) != saved) __builtin_trap();
 
     // Every key can be found, removed and inserted again; the tree stays
     // sound after each step.

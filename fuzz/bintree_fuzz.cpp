@@ -33,16 +33,6 @@ public:
     void fillRect(int, int, int, int) override {}
 };
 
-std::string image(const TBinTree& tree) {
-    StringOutputStream out;
-    {
-        TWriter writer(out);
-        tree.save(writer);
-        writer.flush();
-    }
-    return out.bytes();
-}
-
 // Only the page's own elements draw themselves; any other element class ends
 // the program in paintValue, as every abstract operation does.
 bool drawable(const TBinTree& tree) {

@@ -8,21 +8,10 @@
 #include <string>
 
 #include "elements/reader.h"
-#include "elements/stream.h"
-#include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/liste.h"
-
-template <typename Structure>
-std::string savedImage(const Structure& structure) {
-    StringOutputStream out;
-    TWriter writer(out);
-    structure.save(writer);
-    writer.flush();
-    return out.bytes();
-}
 
 template <typename Structure>
 int fuzzLinearLoader(const std::uint8_t* data, std::size_t size) {
@@ -42,11 +31,11 @@ int fuzzLinearLoader(const std::uint8_t* data, std::size_t size) {
     });
     if (!structure.verify()) std::abort();
     if (loaded) {
-        const std::string first = savedImage(structure);
+        const std::string first = image(structure);
         Structure again;
         fuzzLoad(reinterpret_cast<const std::uint8_t*>(first.data()), first.size(),
                  [&](TReader& r) { again.load(r); });
-        if (savedImage(again) != first || again.count() != structure.count()) std::abort();
+        if (image(again) != first || again.count() != structure.count()) std::abort();
     }
     return 0;
 }

@@ -13,18 +13,6 @@
 #include "linear/liste.h"
 #include "trees/ntree.h"
 
-namespace {
-std::string image(const TNtree& tree) {
-    StringOutputStream out;
-    {
-        TWriter writer(out);
-        tree.save(writer);
-        writer.flush();
-    }
-    return out.bytes();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool ready = [] {
         registerElementClasses();
