@@ -6,10 +6,7 @@
 #include <optional>
 #include <string_view>
 
-// Reads text as a signed 32-bit integer: optional leading blanks, an optional
-// sign, then decimal digits or a hexadecimal number introduced by "$", "x",
-// "X", "0x" or "0X", and nothing after it. Empty result when that fails.
-std::optional<std::int32_t> parseInteger32(std::string_view text);
+#include "elements/integertext.h"
 
 // The number when the text reads as an integer in 1..99; otherwise shows the
 // information message "Ganze Zahl von 1 bis 99 eingeben" and gives nothing.

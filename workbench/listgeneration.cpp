@@ -23,7 +23,7 @@ void insertRandomValues(TListe& list, int n, RandomSource& random) {
 }  // namespace
 
 int countFromText(std::string_view text) {
-    const auto value = entrysyntax::readInt32(text);
+    const auto value = parseInteger32(text);
     return value ? std::clamp<std::int32_t>(*value, kMinCount, kMaxCount) : kMinCount;
 }
 

@@ -14,7 +14,7 @@ inline constexpr int kMinCount = 2;
 inline constexpr int kMaxCount = 100;
 
 // The count as the generation buttons read it from their field: text that
-// entrysyntax::readInt32 refuses counts as kMinCount, other values are clamped
+// parseInteger32 refuses counts as kMinCount, other values are clamped
 // to kMinCount..kMaxCount.
 int countFromText(std::string_view text);
 

@@ -12,7 +12,6 @@
 #include "elements/base.h"
 #include "elements/cp1252.h"
 
-using entrysyntax::readInt32;
 
 namespace {
 
@@ -81,7 +80,7 @@ const Case kCases[] = {
 
 TEST(EntrySyntax, ReadInt32AcceptsExactlyTheGrammarAndTheRange) {
     for (const Case& c : kCases) {
-        EXPECT_EQ(readInt32(c.text), c.value) << "text: \"" << c.text << "\"";
+        EXPECT_EQ(parseInteger32(c.text), c.value) << "text: \"" << c.text << "\"";
     }
 }
 
@@ -102,7 +101,7 @@ TEST(EntrySyntax, EveryPrintedValueReadsBackInAllForms) {
                 for (const std::string& text :
                      {blanks + std::to_string(value), blanks + sign + "$" + hex,
                       blanks + sign + "x" + hex, blanks + sign + "0X" + hex}) {
-                    const auto read = readInt32(text);
+                    const auto read = parseInteger32(text);
                     if (fits) {
                         ASSERT_TRUE(read) << text;
                         EXPECT_EQ(*read, value) << text;
@@ -123,7 +122,7 @@ TEST(EntrySyntax, RandomTextsAreAcceptedOnlyWhenTheyMatchTheGrammar) {
         std::string text;
         const int length = static_cast<int>(random() % 8);
         for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-        const auto read = readInt32(text);
+        const auto read = parseInteger32(text);
         // Reference: strip blanks, sign, prefix; the rest must be digits of the base.
         std::size_t i = text.find_first_not_of(' ');
         bool ok = i != std::string::npos;

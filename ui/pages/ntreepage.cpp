@@ -92,7 +92,7 @@ bool NtreePage::noEntry() {
 }
 
 std::optional<int> NtreePage::readChildNumber() {
-    const std::optional<std::int32_t> n = entrysyntax::readInt32(editNummer_->text().toStdString());
+    const std::optional<std::int32_t> n = parseInteger32(editNummer_->text().toStdString());
     if (n && *n >= 0) return *n;
     host_.dialogs().information(ntreetext::badNumber);
     return std::nullopt;
