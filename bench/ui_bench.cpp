@@ -15,21 +15,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <numeric>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "demo/listdemo.h"
+#include "demo/searchtreedemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "linear/liste.h"
-#include "ui/platform/dialogservice.h"
-#include "ui/platform/appsetup.h"
+#include "trees/treeinteger.h"
 #include "ui/pages/listpage.h"
-#include "ui/widgets/memoview.h"
 #include "ui/pages/queuepage.h"
+#include "ui/pages/searchtreepage.h"
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tform1.h"
+#include "ui/platform/appsetup.h"
+#include "ui/platform/dialogservice.h"
+#include "ui/widgets/memoview.h"
 
 namespace {
 
@@ -78,6 +84,25 @@ void BM_QueuePageRefresh65535(benchmark::State& state) {
     for (auto _ : state) form.queuePage().refresh();
 }
 BENCHMARK(BM_QueuePageRefresh65535)->Unit(benchmark::kMillisecond);
+
+// "Ebenen" on the "Suchbaum" page, shown, with 65535 keys inserted in random
+// order: from the click until the listing has painted.
+void BM_LevelListingShown65535(benchmark::State& state) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    SearchTreePage& page = form.searchTreePage();
+    form.pageControl().setCurrentWidget(&page);
+    std::vector<int> keys(kFull);
+    std::iota(keys.begin(), keys.end(), 1);
+    std::shuffle(keys.begin(), keys.end(), std::mt19937(4711));
+    for (int key : keys) page.tree().insert(std::make_unique<TTreeInteger>(key));
+    for (auto _ : state) {
+        page.BitBtnEbeneClick();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LevelListingShown65535)->Unit(benchmark::kMillisecond);
 
 // The same refreshes with the window shown and the page in front, until the
 // memo has painted the lines in sight.

@@ -9,11 +9,12 @@
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "ui/widgets/imageview.h"
+#include "ui/pages/treeload.h"
 #include "ui/platform/memooutput.h"
 #include "ui/platform/qttreepage.h"
-#include "ui/pages/treeload.h"
+#include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
+#include "workbench/linecollector.h"
 
 SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetSuchbaum");
@@ -145,7 +146,11 @@ void SearchTreePage::ButtonTBalanceClick() {
 void SearchTreePage::BitBtnEbeneClick() {
     handle([&] {
         if (emptyTree()) return;
-        tree_->writeLevels(*memoEbene_);
+        // Gathered first and shown in one call: appending value by value lays
+        // the growing line out again each time.
+        LineCollector listing;
+        tree_->writeLevels(listing);
+        memoEbene_->setText(listing.text());
         // The listing is read from the root down: show its first line.
         memoEbeneWidget_->moveCursor(QTextCursor::Start);
     });
