@@ -23,13 +23,13 @@
 #include "linear/fifo.h"
 #include "linear/lifo.h"
 #include "linear/liste.h"
-#include "ui/platform/dialogservice.h"
-#include "ui/platform/appsetup.h"
 #include "ui/pages/listpage.h"
-#include "ui/widgets/memoview.h"
 #include "ui/pages/queuepage.h"
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tform1.h"
+#include "ui/platform/appsetup.h"
+#include "ui/platform/dialogservice.h"
+#include "ui/widgets/memoview.h"
 
 namespace {
 
@@ -46,6 +46,7 @@ public:
     void fatal(std::string_view) override {}
     std::string getSaveFileName(std::string_view, std::string_view) override { return file; }
     std::string getOpenFileName(std::string_view, std::string_view) override { return file; }
+    std::optional<NumberSequenceRequest> askNumberSequence() override { return std::nullopt; }
     std::string file;
 };
 
