@@ -246,7 +246,7 @@ TEST_F(AvlTreePageTest, RandomInsertsAndDeletesMatchTheAvlReferenceAfterEverySte
 }  // namespace
 
 TEST_F(AvlTreePageTest, FolgeRotatesQuietlyAndRandomNumbersAvoidTheTreesKeys) {
-    EXPECT_EQ(find<QPushButton>("ButtonAFolge")->geometry(), QRect(8, 293, 97, 25));
+    EXPECT_EQ(find<QPushButton>("ButtonAFolge")->geometry(), QRect(8, 329, 113, 25));
     dialogs.sequences.push_back({"50 20 80 10 30 25 70", 0});
     click("ButtonAFolge");
     EXPECT_EQ(dialogs.take(), Lines{"sequence"});  // nothing refused: no box

@@ -512,7 +512,7 @@ TEST(BayerTreePageRealClockTest, ClosingTheWindowWhileAStepWaitsEndsTheDemonstra
 }  // namespace
 
 TEST_F(BayerTreePageTest, FolgeSplitsQuietlyAndListsTheRefusedOnce) {
-    EXPECT_EQ(find<QPushButton>("ButtonBFolge")->geometry(), QRect(16, 317, 97, 25));
+    EXPECT_EQ(find<QPushButton>("ButtonBFolge")->geometry(), QRect(16, 317, 113, 25));
     dialogs.sequences.push_back({"5,1 9 3 7 2, 5 8 6 4 0 10 11", 0});
     click("ButtonBFolge");
     EXPECT_EQ(dialogs.take(),

@@ -390,7 +390,7 @@ TEST_F(SearchTreePageTest, RandomInsertsAndDeletesMatchASetAfterEveryStep) {
 }  // namespace
 
 TEST_F(SearchTreePageTest, FolgeInsertsQuietlyRedrawsLikeInsertAndListsTheRefusedOnce) {
-    EXPECT_EQ(find<QPushButton>("ButtonTFolge")->geometry(), QRect(16, 369, 97, 25));
+    EXPECT_EQ(find<QPushButton>("ButtonTFolge")->geometry(), QRect(16, 369, 113, 25));
     click("ButtonTFolge");  // cancelled: nothing happens
     EXPECT_EQ(dialogs.take(), Lines{"sequence"});
     EXPECT_EQ(shape(), "-");

@@ -34,7 +34,8 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
         {"ButtonAload", "&Load", &AvlTreePage::ButtonALoadClick},
     };
     buttonColumn(panelABaum, this, buttons, 8, 8);
-    connect(makeSequenceButton("ButtonAFolge", 8, 293, 97), &QPushButton::clicked, this,
+    // Below the panel, past the "Weiter" button beside it.
+    connect(makeSequenceButton("ButtonAFolge", 8, 329), &QPushButton::clicked, this,
             &AvlTreePage::ButtonAFolgeClick);
 
     label(this, "LabelAtiefe", utf8("Baumtiefe"), 112, 88);

@@ -37,7 +37,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
         {"ButtonBload", "&Load", &BayerTreePage::ButtonBLoadClick},
     };
     buttonColumn(panelBBaum, this, buttons, 8, 8);
-    connect(makeSequenceButton("ButtonBFolge", 16, 317, 97), &QPushButton::clicked, this,
+    connect(makeSequenceButton("ButtonBFolge", 16, 317), &QPushButton::clicked, this,
             &BayerTreePage::ButtonBFolgeClick);
 
     label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);

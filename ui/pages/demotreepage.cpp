@@ -26,8 +26,8 @@ void DemoTreePage::focusEntryField() {
     editEingabe_->setFocus();
 }
 
-QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y, int width) {
-    QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, width);
+QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y) {
+    QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, 113);
     b->setToolTip(utf8(treetext::sequenceHint));
     return b;
 }

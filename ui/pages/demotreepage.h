@@ -44,9 +44,9 @@ protected:
         if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
     }
     void focusEntryField();
-    // The "Folge einfügen…" button at (x, y), width pixels wide (the button
-    // panel's width, so that the caption fits); the page connects it.
-    QPushButton* makeSequenceButton(const char* name, int x, int y, int width);
+    // The "Folge einfügen…" button at (x, y) below the button panel, wider
+    // than the panel so that its caption fits; the page connects it.
+    QPushButton* makeSequenceButton(const char* name, int x, int y);
     // The "Folge einfügen…" dialog, then each entry (typed, or random numbers
     // for which present is false) through insertOne, which gives "" or why
     // the entry was refused; then redraw once and, when something was

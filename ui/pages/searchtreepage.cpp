@@ -38,7 +38,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
         {"ButtonTBalance", "&Balance", &SearchTreePage::ButtonTBalanceClick},
     };
     buttonColumn(panelTBaum, this, buttons, 8, 8);
-    connect(makeSequenceButton("ButtonTFolge", 16, 369, 97), &QPushButton::clicked, this,
+    connect(makeSequenceButton("ButtonTFolge", 16, 369), &QPushButton::clicked, this,
             &SearchTreePage::ButtonTFolgeClick);
 
     label(this, "LabelTtiefe", utf8("Baumtiefe"), 128, 128);
