@@ -251,34 +251,26 @@ TEST_F(BayerDemoTest, LookUpAnswersWithMessages) {
 }
 
 TEST_F(BayerDemoTest, QuietSequenceSplitsAndRefusesLikeOneByOneInsertion) {
-    // The path to 45 is full on all three levels; 90..95 split the last leaf.
+    // The path to 45 is full on all three levels; 90..95 split the last leaf twice.
     const char* shape =
-        "[50 60 70 80]("
-        "[10 20 30 40]([1 2][11 12][21 22][31 32][42 44 46 48])"
-        "[53 56]([51 52][54 55][57 58])"
-        "[63 66]([61 62][64 65][67 68])"
-        "[73 76]([71 72][74 75][77 78])"
-        "[83 86]([81 82][84 85][87 88]))";
-    const std::vector<std::string> entries{"45", "90", "91", "92", "93", "94", "95", "50", "0"};
+        "[50 60 70 80]([10 20 30 40]([1 2][11 12][21 22][31 32][42 44 46 48])"
+        "[53 56]([51 52][54 55][57 58])[63 66]([61 62][64 65][67 68])"
+        "[73 76]([71 72][74 75][77 78])[83 86]([81 82][84 85][87 88]))";
     build(tree, shape);
     demotest::FakeClock quietClock;
     TBayerTreeDemo quiet{quietClock};
     build(quiet, shape);
     std::vector<std::string> refused;
-    for (const std::string& e : entries) {
-        const std::string reason = quiet.insertQuietly(e);
-        if (!reason.empty()) refused.push_back(e + " " + reason);
-    }
+    for (const char* e : {"45", "90", "91", "92", "93", "94", "95", "50", "0"})
+        refused.push_back(quiet.insertQuietly(e));
     EXPECT_EQ(refused,
-              (std::vector<std::string>{
-                  "45 Einfügen von 45 nicht möglich, da Baumtiefe zu groß würde",
-                  "50 Element ist bereits vorhanden", "0 Ganze Zahl von 1 bis 99 eingeben"}));
+              (std::vector<std::string>{"Einfügen von 45 nicht möglich, da Baumtiefe zu groß würde",
+                                        "", "", "", "", "", "", "Element ist bereits vorhanden",
+                                        "Ganze Zahl von 1 bis 99 eingeben"}));
     EXPECT_TRUE(messages.log.empty());
-    EXPECT_EQ(quietClock.phases, 0);
 
     for (int v : {45, 90, 91, 92, 93, 94, 95}) insert(v);
     EXPECT_EQ(describe(quiet), describe(tree));
-    EXPECT_EQ(quiet.count(), tree.count());
     EXPECT_NE(describe(quiet).find("[83 86 90 93]([81 82][84 85][87 88][91 92][94 95])"),
               std::string::npos);
 }

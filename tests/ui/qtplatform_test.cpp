@@ -11,8 +11,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -97,38 +95,6 @@ TEST(QtDialogService, SaveDialogIsNonNativeAddsTheDefaultExtensionAndUsesTheFilt
     });
     EXPECT_EQ(service.getOpenFileName("kdt", "Keller (*.kdt)|*.kdt"), "");
     std::filesystem::remove_all(dir);
-}
-
-TEST(QtDialogService, SequenceDialogIsGermanAndAnswersNumbersOrARandomCount) {
-    QtDialogService service;
-    answerNextModal<QDialog>([](QDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Folge einfügen"));
-        EXPECT_EQ(dialog->findChild<QPushButton*>("ButtonSequenceOk")->text(), "OK");
-        EXPECT_EQ(dialog->findChild<QPushButton*>("ButtonSequenceCancel")->text(), "Abbrechen");
-        dialog->findChild<QLineEdit*>("EditSequenceNumbers")->setText("5, 3 8");
-        dialog->findChild<QPushButton*>("ButtonSequenceOk")->click();
-    });
-    const auto typed = service.askNumberSequence();
-    ASSERT_TRUE(typed);
-    EXPECT_EQ(typed->numbers, "5, 3 8");
-    EXPECT_EQ(typed->randomCount, 0);
-
-    answerNextModal<QDialog>([](QDialog* dialog) {
-        dialog->findChild<QRadioButton*>("RadioSequenceRandom")->click();
-        auto* count = dialog->findChild<QSpinBox*>("SpinSequenceCount");
-        EXPECT_EQ(count->minimum(), 1);
-        EXPECT_EQ(count->maximum(), 99);
-        count->setValue(12);
-        dialog->findChild<QPushButton*>("ButtonSequenceOk")->click();
-    });
-    const auto random = service.askNumberSequence();
-    ASSERT_TRUE(random);
-    EXPECT_EQ(random->numbers, "");
-    EXPECT_EQ(random->randomCount, 12);
-
-    answerNextModal<QDialog>(
-        [](QDialog* dialog) { dialog->findChild<QPushButton*>("ButtonSequenceCancel")->click(); });
-    EXPECT_FALSE(service.askNumberSequence());
 }
 
 TEST(ServiceMessages, CoreMessagesReachTheServiceAndAFatalStopEndsAfterItsBox) {

@@ -406,7 +406,6 @@ TEST_F(SearchTreePageTest, FolgeInsertsQuietlyRedrawsLikeInsertAndListsTheRefuse
     EXPECT_EQ(shape(), "50(30(20,-),70)");
     EXPECT_EQ(fields(), (Lines{"3", "4", "JA"}));
     EXPECT_TRUE(steps.empty());
-    EXPECT_TRUE(hasFocus("EditTEingabe"));
 
     // The same picture as inserting the numbers one by one.
     const QImage quiet = picture().copy();
