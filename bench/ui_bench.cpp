@@ -52,6 +52,7 @@ public:
     void fatal(std::string_view) override {}
     std::string getSaveFileName(std::string_view, std::string_view) override { return file; }
     std::string getOpenFileName(std::string_view, std::string_view) override { return file; }
+    std::optional<NumberSequenceRequest> askNumberSequence() override { return std::nullopt; }
     std::string file;
 };
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "demo/treeanimation.h"
 #include "trees/avltree.h"
@@ -25,6 +27,8 @@ public:
     void insertAnimated(std::unique_ptr<TBase> element) {
         animation_.insertAnimated(std::move(element));
     }
+    // One number of a sequence, see TreeAnimation::insertQuietly.
+    std::string insertQuietly(std::string_view entry) { return animation_.insertQuietly(entry); }
     void removeAnimated(std::unique_ptr<TBase> key) { animation_.removeAnimated(std::move(key)); }
     // The Lookup button (not animated).
     void lookUp() { animation_.lookUp(); }

@@ -11,6 +11,22 @@
 #include "elements/values.h"
 
 namespace {
+
+// Keeps the last information or error message instead of showing it; a fatal
+// stop goes on to the sink it stands in for.
+class KeptMessage final : public UserMessages {
+public:
+    explicit KeptMessage(UserMessages& outer) : outer_(outer) {}
+    void information(std::string_view utf8) override { text.assign(utf8); }
+    void error(std::string_view utf8) override { text.assign(utf8); }
+    void fatalStop(std::string_view utf8) override { outer_.fatalStop(utf8); }
+
+    std::string text;
+
+private:
+    UserMessages& outer_;
+};
+
 void setDrawingFont(Surface& image) {
     image.setFontName("MS SANS SERIF");
     image.setFontSize(8);
@@ -28,6 +44,17 @@ TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& info
     const InsertResult result = TBayerTree::insert(std::move(x), &display);
     if (display.cancelled()) throw DemoCancelled{};
     return result;
+}
+
+std::string TBayerTreeDemo::insertQuietly(std::string_view entry) {
+    const auto number = parseTreeNumber(entry);
+    if (!number) return kTreeNumberRange;
+    auto x = std::make_unique<TInteger>(*number);
+    if (lookUp(*x)) return "Element ist bereits vorhanden";
+    KeptMessage refusal(userMessages());
+    const ScopedUserMessages scope(refusal);
+    if (TBayerTree::insert(std::move(x)) == InsertResult::Refused) return refusal.text;
+    return {};
 }
 
 bool TBayerTreeDemo::remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "trees/bayertree.h"
@@ -23,6 +24,12 @@ public:
     // that x is not present. Propagates DemoCancelled after finishing the
     // insertion without further steps.
     InsertResult insert(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);
+    // Inserts the number of entry with the Insert button's checks but without
+    // steps or drawing (the tree's own insertion, no observer). Returns "" when
+    // inserted, else the message Insert would have shown: kTreeNumberRange,
+    // "Element ist bereits vorhanden" or the tree's own refusal, which is
+    // then not shown.
+    std::string insertQuietly(std::string_view entry);
     // Deletes the key equal to x (x is the search argument, freed here) with
     // the step displays. Propagates DemoCancelled like insert.
     bool remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);

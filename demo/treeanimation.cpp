@@ -143,6 +143,24 @@ void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
     }
 }
 
+std::string TreeAnimation::insertQuietly(std::string_view entry) {
+    const auto value = parseTreeNumber(entry);
+    if (!value) {
+        return kTreeNumberRange;
+    }
+    auto element = std::make_unique<TTreeInteger>(*value);
+    if (tree_.lookUp(*element) != nullptr) {
+        return kAlreadyPresent;
+    }
+    if (nodesPassed(*element) >= kMaxLevel) {
+        return kTooDeep;
+    }
+    // The redraw afterwards uses the font the animated insertion sets.
+    setFont();
+    tree_.insert(std::move(element));
+    return {};
+}
+
 void TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
     cancelled_ = false;
     freePending_ = false;

@@ -36,6 +36,10 @@ public:
     // Animated insertion of element (taken); a place on level 7 is refused
     // with "Der Baum wird zu tief - Element wird nicht eingefügt".
     void insertAnimated(std::unique_ptr<TBase> element);
+    // Inserts the number of entry with the Insert button's checks but without
+    // steps, messages or drawing (the tree's own insertion, no observer).
+    // Returns "" when inserted, else the message Insert would have shown.
+    std::string insertQuietly(std::string_view entry);
     // Animated deletion of the value equal to key (key is destroyed).
     void removeAnimated(std::unique_ptr<TBase> key);
     // The Lookup button: "Element ist vorhanden" / "Element ist nicht

@@ -8,6 +8,12 @@
 
 #include "elements/integertext.h"
 
-// The number when the text reads as an integer in 1..99; otherwise shows the
-// information message "Ganze Zahl von 1 bis 99 eingeben" and gives nothing.
+// The message for an entry that is no key of the tree pages.
+inline constexpr const char* kTreeNumberRange = "Ganze Zahl von 1 bis 99 eingeben";
+
+// The number when the text reads as an integer in 1..99, else nothing.
+std::optional<std::int32_t> parseTreeNumber(std::string_view text);
+
+// parseTreeNumber; when it fails, also shows the information message
+// kTreeNumberRange.
 std::optional<std::int32_t> readTreeNumber(std::string_view text);

@@ -261,3 +261,21 @@ TEST_F(AvlTreeDemoTest, RandomSequencesLeaveTheSameTreeAsThePlainOperations) {
 }
 
 }  // namespace
+
+TEST_F(AvlTreeDemoTest, QuietSequenceRotatesLikeOneByOneInsertion) {
+    // 25 makes an LR rotation at 50, then 70 an RL rotation at 50.
+    const Steps entries{"50", "20", "80", "10", "30", "25", "70", "20"};
+    FakePage quietPage{505, false};
+    TAvlTreeDemo quiet{quietPage};
+    Steps refused, rotations;
+    for (const std::string& e : entries) refused.push_back(quiet.insertQuietly(e));
+    EXPECT_EQ(refused, (Steps{"", "", "", "", "", "", "", "Element ist bereits vorhanden"}));
+    for (const std::string& e : entries) {
+        for (const std::string& step : texts(run(e, true)))
+            if (step.find("-Rotation") != std::string::npos) rotations.push_back(step);
+    }
+    EXPECT_EQ(rotations.front(), "LR-Rotation wird durchgeführt");
+    EXPECT_EQ(rotations.back(), "RL-Rotation wird durchgeführt");
+    EXPECT_EQ(shape(quiet.root.get()), "30[0](20[0](10[0],25[0]),70[0](50[0],80[0]))");
+    EXPECT_EQ(shape(quiet.root.get()), shape(tree.root.get()));
+}

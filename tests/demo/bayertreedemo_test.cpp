@@ -250,4 +250,29 @@ TEST_F(BayerDemoTest, LookUpAnswersWithMessages) {
     EXPECT_EQ(messages.log, expected);
 }
 
+TEST_F(BayerDemoTest, QuietSequenceSplitsAndRefusesLikeOneByOneInsertion) {
+    // The path to 45 is full on all three levels; 90..95 split the last leaf twice.
+    const char* shape =
+        "[50 60 70 80]([10 20 30 40]([1 2][11 12][21 22][31 32][42 44 46 48])"
+        "[53 56]([51 52][54 55][57 58])[63 66]([61 62][64 65][67 68])"
+        "[73 76]([71 72][74 75][77 78])[83 86]([81 82][84 85][87 88]))";
+    build(tree, shape);
+    demotest::FakeClock quietClock;
+    TBayerTreeDemo quiet{quietClock};
+    build(quiet, shape);
+    std::vector<std::string> refused;
+    for (const char* e : {"45", "90", "91", "92", "93", "94", "95", "50", "0"})
+        refused.push_back(quiet.insertQuietly(e));
+    EXPECT_EQ(refused,
+              (std::vector<std::string>{"Einfügen von 45 nicht möglich, da Baumtiefe zu groß würde",
+                                        "", "", "", "", "", "", "Element ist bereits vorhanden",
+                                        "Ganze Zahl von 1 bis 99 eingeben"}));
+    EXPECT_TRUE(messages.log.empty());
+
+    for (int v : {45, 90, 91, 92, 93, 94, 95}) insert(v);
+    EXPECT_EQ(describe(quiet), describe(tree));
+    EXPECT_NE(describe(quiet).find("[83 86 90 93]([81 82][84 85][87 88][91 92][94 95])"),
+              std::string::npos);
+}
+
 }  // namespace

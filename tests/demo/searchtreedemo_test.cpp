@@ -333,3 +333,21 @@ TEST_F(SearchTreeDemoTest, RandomSequencesLeaveTheSameTreeAsThePlainOperations) 
 }
 
 }  // namespace
+
+TEST_F(SearchTreeDemoTest, QuietSequenceLeavesTheTreeOfOneByOneInsertion) {
+    const Steps entries{"50", "40", "x", "30", "20", "40", "10", "5", "1", "105", "45"};
+    FakePage quietPage{497, true};
+    TSearchTreeDemo quiet{quietPage};
+    Steps refused;
+    for (const std::string& e : entries) refused.push_back(quiet.insertQuietly(e));
+    EXPECT_EQ(refused, (Steps{"", "", "Ganze Zahl von 1 bis 99 eingeben", "", "",
+                              "Element ist bereits vorhanden", "", "",
+                              "Der Baum wird zu tief - Element wird nicht eingefügt",
+                              "Ganze Zahl von 1 bis 99 eingeben", ""}));
+    EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(quietPage.clockImpl.phases, 0);
+
+    for (const std::string& e : entries) run(e, true);
+    EXPECT_EQ(shape(quiet.root.get()), "50(40(30(20(10(5,-),-),-),45),-)");
+    EXPECT_EQ(shape(quiet.root.get()), shape(tree.root.get()));
+}

@@ -4,6 +4,7 @@
 #include "ui/pages/avltreepage.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <random>
 #include <set>
@@ -243,3 +244,22 @@ TEST_F(AvlTreePageTest, RandomInsertsAndDeletesMatchTheAvlReferenceAfterEverySte
 }
 
 }  // namespace
+
+TEST_F(AvlTreePageTest, FolgeRotatesQuietlyAndRandomNumbersAvoidTheTreesKeys) {
+    EXPECT_EQ(find<QPushButton>("ButtonAFolge")->geometry(), QRect(8, 329, 113, 25));
+    dialogs.sequences.push_back({"50 20 80 10 30 25 70 20", 0});
+    click("ButtonAFolge");
+    EXPECT_EQ(
+        dialogs.take(),
+        (Lines{"sequence", "information: Nicht eingefügt: 20 (Element ist bereits vorhanden)"}));
+    EXPECT_EQ(shape(), "30[0](20[0](10[0],25[0]),70[0](50[0],80[0]))");
+    EXPECT_EQ(field("EditAtiefe"), "3");
+    EXPECT_EQ(field("EditAanz"), "7");
+    EXPECT_TRUE(steps.empty());
+
+    dialogs.sequences.push_back({"", 5});
+    click("ButtonAFolge");
+    EXPECT_EQ(dialogs.take(), Lines{"sequence"});  // nothing refused: no box
+    EXPECT_EQ(field("EditAanz"), "12");
+    EXPECT_EQ(tree().count(), 12);
+}

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -509,3 +510,17 @@ TEST(BayerTreePageRealClockTest, ClosingTheWindowWhileAStepWaitsEndsTheDemonstra
 }
 
 }  // namespace
+
+TEST_F(BayerTreePageTest, FolgeSplitsQuietlyAndListsTheRefusedOnce) {
+    EXPECT_EQ(find<QPushButton>("ButtonBFolge")->geometry(), QRect(16, 317, 113, 25));
+    dialogs.sequences.push_back({"5,1 9 3 7 2, 5 8 6 4 0 10 11", 0});
+    click("ButtonBFolge");
+    EXPECT_EQ(dialogs.take(),
+              (std::vector<std::string>{"sequence",
+                                        "information: Nicht eingefügt: 5 (Element ist bereits "
+                                        "vorhanden), 0 (Ganze Zahl von 1 bis 99 eingeben)"}));
+    EXPECT_EQ(shape(), "[5 8]([1 2 3 4][6 7][9 10 11])");
+    EXPECT_EQ(field("EditBAnz"), "11");
+    EXPECT_TRUE(steps.empty());
+    EXPECT_EQ(field("EditBInfo"), "");
+}

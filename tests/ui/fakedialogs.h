@@ -1,7 +1,9 @@
 // FakeDialogs: a DialogService for page tests. Records every message as
 // "information: <text>", "error: <text>", "errorBox: <text>", "fatal: <text>",
 // every file dialog as "save <ext> <filter>" / "open <ext> <filter>", and
-// answers the file dialogs from a queue of names ("" = cancelled).
+// answers the file dialogs from a queue of names ("" = cancelled); the number
+// sequence dialog is logged as "sequence" and answered from its own queue
+// (empty queue = cancelled).
 #pragma once
 
 #include <deque>
@@ -26,6 +28,14 @@ public:
         return next();
     }
 
+    std::optional<NumberSequenceRequest> askNumberSequence() override {
+        log.push_back("sequence");
+        if (sequences.empty()) return std::nullopt;
+        NumberSequenceRequest request = sequences.front();
+        sequences.pop_front();
+        return request;
+    }
+
     // Returns and forgets what was logged.
     std::vector<std::string> take() {
         std::vector<std::string> taken;
@@ -35,6 +45,7 @@ public:
 
     std::vector<std::string> log;
     std::deque<std::string> answers;
+    std::deque<NumberSequenceRequest> sequences;
 
 private:
     static std::string s(std::string_view v) { return std::string(v); }

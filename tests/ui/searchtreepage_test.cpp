@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <random>
 #include <set>
@@ -387,3 +388,28 @@ TEST_F(SearchTreePageTest, RandomInsertsAndDeletesMatchASetAfterEveryStep) {
 }
 
 }  // namespace
+
+TEST_F(SearchTreePageTest, FolgeInsertsQuietlyRedrawsLikeInsertAndListsTheRefusedOnce) {
+    EXPECT_EQ(find<QPushButton>("ButtonTFolge")->geometry(), QRect(16, 369, 113, 25));
+    click("ButtonTFolge");  // cancelled: nothing happens
+    EXPECT_EQ(dialogs.take(), Lines{"sequence"});
+    EXPECT_EQ(shape(), "-");
+
+    insert({50});
+    steps.clear();
+    dialogs.sequences.push_back({"30 70,x 50 105, 20", 0});
+    click("ButtonTFolge");
+    EXPECT_EQ(dialogs.take(),
+              (Lines{"sequence",
+                     "information: Nicht eingefügt: x (Ganze Zahl von 1 bis 99 eingeben), 50 "
+                     "(Element ist bereits vorhanden), 105 (Ganze Zahl von 1 bis 99 eingeben)"}));
+    EXPECT_EQ(shape(), "50(30(20,-),70)");
+    EXPECT_EQ(fields(), (Lines{"3", "4", "JA"}));
+    EXPECT_TRUE(steps.empty());
+
+    // The same picture as inserting the numbers one by one.
+    const QImage quiet = picture().copy();
+    click("ButtonTclear");
+    insert({50, 30, 70, 20});
+    EXPECT_EQ(picture(), quiet);
+}

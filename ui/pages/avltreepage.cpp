@@ -7,9 +7,10 @@
 #include "demo/avltreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "ui/widgets/imageview.h"
-#include "ui/platform/qttreepage.h"
+#include "trees/treeinteger.h"
 #include "ui/pages/treeload.h"
+#include "ui/platform/qttreepage.h"
+#include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
 AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
@@ -33,6 +34,9 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
         {"ButtonAload", "&Load", &AvlTreePage::ButtonALoadClick},
     };
     buttonColumn(panelABaum, this, buttons, 8, 8);
+    // Below the panel, past the "Weiter" button beside it.
+    connect(makeSequenceButton("ButtonAFolge", 8, 329), &QPushButton::clicked, this,
+            &AvlTreePage::ButtonAFolgeClick);
 
     label(this, "LabelAtiefe", utf8("Baumtiefe"), 112, 88);
     editTiefe_ = edit(this, "EditAtiefe", 112, 104, 81, 21, true);
@@ -104,5 +108,14 @@ void AvlTreePage::ButtonALoadClick() {
         loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
                         [&] { tree_->zeichne(); });
         tree_->zeichne();
+    });
+}
+
+void AvlTreePage::ButtonAFolgeClick() {
+    handle([&] {
+        TAvlTreeDemo& tree = *tree_;
+        insertSequence([&](int n) { return tree.lookUp(TTreeInteger(n)) != nullptr; },
+                       [&](std::string_view entry) { return tree.insertQuietly(entry); },
+                       [&] { tree.zeichne(); });
     });
 }

@@ -35,6 +35,7 @@ public slots:
     void ButtonALookUpClick();
     void ButtonASaveClick();
     void ButtonALoadClick();
+    void ButtonAFolgeClick();
 
 private:
     bool treeEmpty() const override;

@@ -9,11 +9,11 @@
 #include "demo/stepdriver.h"
 #include "demo/treenumber.h"
 #include "elements/values.h"
-#include "ui/widgets/imageview.h"
-#include "ui/platform/lineeditoutput.h"
 #include "ui/pages/treeload.h"
-#include "ui/widgets/widgetfactory.h"
+#include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
+#include "ui/widgets/imageview.h"
+#include "ui/widgets/widgetfactory.h"
 
 BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
@@ -37,6 +37,8 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
         {"ButtonBload", "&Load", &BayerTreePage::ButtonBLoadClick},
     };
     buttonColumn(panelBBaum, this, buttons, 8, 8);
+    connect(makeSequenceButton("ButtonBFolge", 16, 317), &QPushButton::clicked, this,
+            &BayerTreePage::ButtonBFolgeClick);
 
     label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
@@ -160,5 +162,14 @@ void BayerTreePage::ButtonBLoadClick() {
         const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
         loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
         show();
+    });
+}
+
+void BayerTreePage::ButtonBFolgeClick() {
+    handle([&] {
+        TBayerTreeDemo& tree = *tree_;
+        insertSequence([&](int n) { return tree.lookUp(TInteger(n)) != nullptr; },
+                       [&](std::string_view entry) { return tree.insertQuietly(entry); },
+                       [&] { tree.zeichne(image_->surface(), *count_); });
     });
 }

@@ -39,6 +39,7 @@ public slots:
     void ButtonBlookupClick();
     void ButtonBSaveClick();
     void ButtonBLoadClick();
+    void ButtonBFolgeClick();
 
 private:
     bool treeEmpty() const override;

@@ -6,6 +6,7 @@
 #include "demo/stepclock.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
+#include "workbench/numbersequence.h"
 
 DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
 
@@ -23,6 +24,33 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y) {
 
 void DemoTreePage::focusEntryField() {
     editEingabe_->setFocus();
+}
+
+QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y) {
+    QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, 113);
+    b->setToolTip(utf8(treetext::sequenceHint));
+    return b;
+}
+
+void DemoTreePage::insertSequence(const std::function<bool(int)>& present,
+                                  const std::function<std::string(std::string_view)>& insertOne,
+                                  const std::function<void()>& redraw) {
+    const auto request = host_.dialogs().askNumberSequence();
+    if (!request) return;
+    std::vector<std::string> entries;
+    if (request->randomCount > 0) {
+        for (int n : numbersequence::drawFreeNumbers(request->randomCount, present, host_.random()))
+            entries.push_back(std::to_string(n));
+    } else {
+        entries = numbersequence::splitEntries(request->numbers);
+    }
+    std::vector<numbersequence::Refusal> refused;
+    for (const std::string& entry : entries) {
+        std::string reason = insertOne(entry);
+        if (!reason.empty()) refused.push_back({entry, std::move(reason)});
+    }
+    redraw();
+    if (!refused.empty()) host_.dialogs().information(numbersequence::summary(refused));
 }
 
 bool DemoTreePage::emptyTree() {

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
 
-#include "ui/platform/guard.h"
 #include "ui/pages/pagehost.h"
+#include "ui/platform/guard.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,6 +18,9 @@ class QPushButton;
 namespace treetext {
 inline constexpr const char* entryCaption = "Eingabe (Integer)";
 inline constexpr const char* empty = "Der Baum ist leer";
+inline constexpr const char* sequenceCaption = "&Folge einfügen…";
+inline constexpr const char* sequenceHint =
+    "Fügt mehrere Zahlen oder Zufallszahlen ohne Demonstration ein";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {
@@ -38,6 +44,16 @@ protected:
         if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
     }
     void focusEntryField();
+    // The "Folge einfügen…" button at (x, y) below the button panel, wider
+    // than the panel so that its caption fits; the page connects it.
+    QPushButton* makeSequenceButton(const char* name, int x, int y);
+    // The "Folge einfügen…" dialog, then each entry (typed, or random numbers
+    // for which present is false) through insertOne, which gives "" or why
+    // the entry was refused; then redraw once and, when something was
+    // refused, one information box listing every refused entry.
+    void insertSequence(const std::function<bool(int)>& present,
+                        const std::function<std::string(std::string_view)>& insertOne,
+                        const std::function<void()>& redraw);
     virtual bool treeEmpty() const = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();

@@ -45,7 +45,8 @@ public:
     // the running tree page stays enabled and its "Weiter" button gets the
     // opposite; kind 0 resets the sort window's buttons.
     virtual void lockControls(bool enabled, int kind) = 0;
-    // The list page's random numbers; seeded from the clock.
+    // The random numbers of the list page and of the tree pages' sequences;
+    // seeded from the clock.
     virtual RandomSource& random() = 0;
     // Locks the window for the sort window and opens that on the list (lent;
     // it outlives the window). False, with nothing done, without a sort window.

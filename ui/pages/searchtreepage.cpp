@@ -9,6 +9,7 @@
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
+#include "trees/treeinteger.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/memooutput.h"
 #include "ui/platform/qttreepage.h"
@@ -38,6 +39,8 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
         {"ButtonTBalance", "&Balance", &SearchTreePage::ButtonTBalanceClick},
     };
     buttonColumn(panelTBaum, this, buttons, 8, 8);
+    connect(makeSequenceButton("ButtonTFolge", 16, 369), &QPushButton::clicked, this,
+            &SearchTreePage::ButtonTFolgeClick);
 
     label(this, "LabelTtiefe", utf8("Baumtiefe"), 128, 128);
     editTiefe_ = edit(this, "EditTTiefe", 128, 144, 81, 21, true);
@@ -153,5 +156,14 @@ void SearchTreePage::BitBtnEbeneClick() {
         memoEbene_->setText(listing.text());
         // The listing is read from the root down: show its first line.
         memoEbeneWidget_->moveCursor(QTextCursor::Start);
+    });
+}
+
+void SearchTreePage::ButtonTFolgeClick() {
+    handle([&] {
+        TSearchTreeDemo& tree = *tree_;
+        insertSequence([&](int n) { return tree.lookUp(TTreeInteger(n)) != nullptr; },
+                       [&](std::string_view entry) { return tree.insertQuietly(entry); },
+                       [&] { tree.zeichne(); });
     });
 }

@@ -43,6 +43,7 @@ public slots:
     void ButtonTLoadClick();
     void ButtonTBalanceClick();
     void BitBtnEbeneClick();
+    void ButtonTFolgeClick();
 
 private:
     bool treeEmpty() const override;

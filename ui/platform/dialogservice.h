@@ -3,8 +3,16 @@
 // fake that records the messages and answers the dialogs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+// The answer of the "Folge einfügen" dialog of the tree pages: the typed
+// numbers, or that many random numbers.
+struct NumberSequenceRequest {
+    std::string numbers;  // UTF-8, the entries between blanks or commas
+    int randomCount = 0;  // 1..99: random numbers instead of the typed ones
+};
 
 class DialogService {
 public:
@@ -28,6 +36,10 @@ public:
     // The open dialog: the file must exist. Returns "" when cancelled.
     virtual std::string getOpenFileName(std::string_view defaultExtension,
                                         std::string_view filter) = 0;
+
+    // The tree pages' "Folge einfügen" dialog: a line of numbers or a count
+    // of random numbers, "OK" / "Abbrechen"; modal. Nothing when cancelled.
+    virtual std::optional<NumberSequenceRequest> askNumberSequence() = 0;
 };
 
 namespace dialogtext {

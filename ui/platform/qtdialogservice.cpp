@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/platform/sequencedialog.h"
 #include "workbench/dialogfilter.h"
 
 namespace {
@@ -46,6 +47,12 @@ std::string QtDialogService::getSaveFileName(std::string_view defaultExtension,
 std::string QtDialogService::getOpenFileName(std::string_view defaultExtension,
                                              std::string_view filter) {
     return runFileDialog(false, defaultExtension, filter);
+}
+
+std::optional<NumberSequenceRequest> QtDialogService::askNumberSequence() {
+    SequenceDialog dialog(parent_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.request();
 }
 
 std::string QtDialogService::runFileDialog(bool save, std::string_view defaultExtension,

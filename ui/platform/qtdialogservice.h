@@ -23,6 +23,7 @@ public:
                                 std::string_view filter) override;
     std::string getOpenFileName(std::string_view defaultExtension,
                                 std::string_view filter) override;
+    std::optional<NumberSequenceRequest> askNumberSequence() override;
 
     // The folder the next file dialog opens in (the last one used).
     const QString& directory() const { return directory_; }
