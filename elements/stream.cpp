@@ -48,6 +48,8 @@ std::string systemReason(int errorNumber) {
 }
 
 namespace {
+constexpr const char* kNotARegularFile = "Der Name bezeichnet keine gewöhnliche Datei.";
+
 [[noreturn]] void cannotCreate(const std::string& fileName, int errorNumber) {
     throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
                     systemReason(errorNumber));
@@ -113,17 +115,27 @@ void FileOutputStream::commit() {
 }
 
 FileInputStream::FileInputStream(const std::string& fileName) {
+    // Opened without blocking, so that a named pipe or a device returns at
+    // once and is refused below instead of waiting for a writer.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
     struct stat info {};
-    int error = 0;
-    if (::stat(fileName.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (!error && ::fstat(fd, &info) != 0) error = errno;
+    std::string reason;
+    if (!error && S_ISDIR(info.st_mode)) {
         error = EISDIR;
-    } else {
-        file_ = std::fopen(fileName.c_str(), "rb");
+    } else if (!error && !S_ISREG(info.st_mode)) {
+        reason = kNotARegularFile;
+    }
+    if (!error && reason.empty()) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        file_ = ::fdopen(fd, "rb");
         if (!file_) error = errno;
     }
-    if (error) {
-        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " +
-                        systemReason(error));
+    if (error || !reason.empty()) {
+        if (fd >= 0) ::close(fd);
+        if (reason.empty()) reason = systemReason(error);
+        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " + reason);
     }
 }
 

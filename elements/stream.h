@@ -70,7 +70,9 @@ private:
 
 class FileInputStream final : public InputStream {
 public:
-    // Fails with "Datei %s kann nicht geöffnet werden. %s".
+    // Fails with "Datei %s kann nicht geöffnet werden. %s"; anything but a
+    // regular file (a folder, a named pipe, a device) is refused before any
+    // byte is read, and opening never waits for a pipe's writer.
     explicit FileInputStream(const std::string& fileName);
     ~FileInputStream() override;
     FileInputStream(const FileInputStream&) = delete;

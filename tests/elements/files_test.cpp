@@ -1,5 +1,6 @@
 // Saving and loading through files: the old file survives every failure.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -89,6 +90,20 @@ TEST_F(Files, MissingFilesAndFoldersGiveTheGermanTexts) {
         EXPECT_EQ(std::string(e.what()), "Datei \"" + dir_.string() +
                                              "\" kann nicht erstellt werden. Der Name "
                                              "bezeichnet ein Verzeichnis.");
+    }
+}
+
+TEST_F(Files, OnlyRegularFilesAreLoaded) {
+    ASSERT_EQ(::mkfifo(path("pipe.ldt").c_str(), 0600), 0);
+    for (const std::string& name : {path("pipe.ldt"), std::string("/dev/null")}) {
+        try {
+            loadFromFile(name, [](TReader&) { ADD_FAILURE() << "read"; });
+            ADD_FAILURE() << name;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Datei " + name +
+                                                 " kann nicht geöffnet werden. Der Name "
+                                                 "bezeichnet keine gewöhnliche Datei.");
+        }
     }
 }
 
