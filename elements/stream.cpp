@@ -39,6 +39,12 @@ std::string systemReason(int errorNumber) {
             return "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.";
         case ENAMETOOLONG:
             return "Der Dateiname ist zu lang.";
+        case EFBIG:
+            return "Die Datei ist zu groß.";
+        case EIO:
+            return "Fehler bei der Ein- oder Ausgabe.";
+        case EDQUOT:
+            return "Das Speicherkontingent ist erschöpft.";
         case EMFILE:
         case ENFILE:
             return "Zu viele geöffnete Dateien.";
@@ -53,6 +59,11 @@ constexpr const char* kNotARegularFile = "Der Name bezeichnet keine gewöhnliche
 [[noreturn]] void cannotCreate(const std::string& fileName, int errorNumber) {
     throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
                     systemReason(errorNumber));
+}
+
+// "Stream-Schreibfehler", with the system's reason on a second line.
+[[noreturn]] void writeFailed(int errorNumber) {
+    throw FileError(std::string(errtext::writeError) + "\n" + systemReason(errorNumber));
 }
 
 std::string directoryOf(const std::string& fileName) {
@@ -101,16 +112,18 @@ FileOutputStream::~FileOutputStream() {
 }
 
 void FileOutputStream::write(const void* data, std::size_t size) {
-    if (std::fwrite(data, 1, size, file_) != size) throw FileError(errtext::writeError);
+    if (std::fwrite(data, 1, size, file_) != size) writeFailed(errno);
 }
 
 void FileOutputStream::commit() {
-    const bool written = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-    const bool closed = std::fclose(file_) == 0;
+    int error = 0;
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
+    if (std::fclose(file_) != 0 && !error) error = errno;
     file_ = nullptr;
-    if (!written || !closed || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+    if (!error && ::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
+    if (error) {
         ::unlink(temp_.c_str());
-        throw FileError(errtext::writeError);
+        writeFailed(error);
     }
 }
 

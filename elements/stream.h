@@ -15,7 +15,8 @@ class TReader;
 class OutputStream {
 public:
     virtual ~OutputStream() = default;
-    // Writes all bytes or throws FileError("Stream-Schreibfehler").
+    // Writes all bytes or throws FileError("Stream-Schreibfehler"; a file
+    // adds the system's reason on a second line).
     virtual void write(const void* data, std::size_t size) = 0;
 };
 
@@ -59,7 +60,7 @@ public:
 
     void write(const void* data, std::size_t size) override;
     // Flushes to disk and renames over the target; fails with
-    // "Stream-Schreibfehler".
+    // "Stream-Schreibfehler" and, on a second line, the system's reason.
     void commit();
 
 private:
@@ -90,5 +91,5 @@ void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>
 // Opens fileName for reading with a 4000-byte-buffered reader and runs load.
 void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load);
 
-// The German wording of a system error number, for the file-open messages.
+// The German wording of a system error number, for the file messages.
 std::string systemReason(int errorNumber);

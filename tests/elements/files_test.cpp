@@ -1,8 +1,10 @@
 // Saving and loading through files: the old file survives every failure.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -105,6 +107,28 @@ TEST_F(Files, OnlyRegularFilesAreLoaded) {
                                                  "bezeichnet keine gewöhnliche Datei.");
         }
     }
+}
+
+TEST_F(Files, AFailedWriteSaysWhy) {
+    put(path("big.ldt"), "old");
+    // Files may grow to 100 bytes only; the write then fails with EFBIG.
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 100;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string message;
+    try {
+        saveToFile(path("big.ldt"), [](TWriter& w) { w.writeString(std::string(5000, 'x')); });
+    } catch (const FileError& e) {
+        message = e.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(message, "Stream-Schreibfehler\nDie Datei ist zu groß.");
+    EXPECT_EQ(contents(path("big.ldt")), "old");
+    EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(Files, AReplacedFileKeepsItsPermissions) {
