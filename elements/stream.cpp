@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include "elements/errors.h"
@@ -45,6 +46,8 @@ std::string systemReason(int errorNumber) {
             return "Fehler bei der Ein- oder Ausgabe.";
         case EDQUOT:
             return "Das Speicherkontingent ist erschöpft.";
+        case ELOOP:
+            return "Zu viele symbolische Verknüpfungen.";
         case EMFILE:
         case ENFILE:
             return "Zu viele geöffnete Dateien.";
@@ -71,18 +74,41 @@ std::string directoryOf(const std::string& fileName) {
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
+// The file a name leads to: symbolic links (also chains of them, and
+// relative ones, which count from the link's folder) are followed to the
+// first name that is no link, which may not exist yet. The save replaces that
+// file and leaves the links as they are.
+std::string resolveLinks(const std::string& fileName) {
+    std::string name = fileName;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return name;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t size = ::readlink(name.c_str(), link.data(), link.size());
+        if (size < 0) return name;
+        link.resize(static_cast<std::size_t>(size));
+        name = link.front() == '/' ? link : directoryOf(name) + "/" + link;
+    }
+    errno = ELOOP;
+    return {};
+}
 }  // namespace
 
-FileOutputStream::FileOutputStream(const std::string& fileName) : target_(fileName) {
+FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolveLinks(fileName)) {
+    if (target_.empty()) cannotCreate(fileName, ELOOP);
     struct stat old {};
-    const bool exists = ::stat(fileName.c_str(), &old) == 0;
+    const bool exists = ::stat(target_.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) cannotCreate(fileName, EISDIR);
-    if (exists && ::access(fileName.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
+    if (exists && !S_ISREG(old.st_mode)) {
+        throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
+                        kNotARegularFile);
+    }
+    if (exists && ::access(target_.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
     if (!exists && errno != ENOENT) cannotCreate(fileName, errno);
 
     // The new file lies beside the target so that the final rename stays on
     // one file system and replaces the target in one step.
-    std::string pattern = directoryOf(fileName) + "/.tessaro-XXXXXX";
+    std::string pattern = directoryOf(target_) + "/.tessaro-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) cannotCreate(fileName, errno);
     temp_ = pattern;

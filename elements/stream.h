@@ -49,7 +49,9 @@ private:
 
 // A file being written: the bytes go to a new file beside the target, which
 // replaces the target only in commit(). Until then the old file is untouched;
-// destroying the stream without commit removes the new file.
+// destroying the stream without commit removes the new file. A name that is
+// a symbolic link writes the file the link leads to (through any chain of
+// links); the links stay. Only a regular file is replaced.
 class FileOutputStream final : public OutputStream {
 public:
     // Fails with "Datei "%s" kann nicht erstellt werden. %s".

@@ -131,6 +131,28 @@ TEST_F(Files, AFailedWriteSaysWhy) {
     EXPECT_EQ(entries(), 1u);
 }
 
+TEST_F(Files, SavingThroughLinksWritesTheFileTheyLeadToAndKeepsThem) {
+    put(path("real.ldt"), "old");
+    fs::permissions(path("real.ldt"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directory(path("sub"));
+    fs::create_symlink("real.ldt", path("link.ldt"));        // relative
+    fs::create_symlink("../link.ldt", path("sub/chain"));    // relative, in another folder
+    fs::create_symlink(path("sub/chain"), path("abs.ldt"));  // absolute, to a chain
+    saveToFile(path("abs.ldt"), [](TWriter& w) { w.writeInteger(3); });
+    EXPECT_EQ(contents(path("real.ldt")), "\x02\x03");
+    EXPECT_EQ(fs::status(path("real.ldt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(fs::is_symlink(path("abs.ldt")));
+    EXPECT_TRUE(fs::is_symlink(path("sub/chain")));
+    EXPECT_TRUE(fs::is_symlink(path("link.ldt")));
+    EXPECT_EQ(entries(), 4u);
+    // A link to a file not there yet makes that file.
+    fs::create_symlink("new.ldt", path("dangling.ldt"));
+    saveToFile(path("dangling.ldt"), [](TWriter& w) { w.writeInteger(4); });
+    EXPECT_EQ(contents(path("new.ldt")), "\x02\x04");
+    EXPECT_TRUE(fs::is_symlink(path("dangling.ldt")));
+}
+
 TEST_F(Files, AReplacedFileKeepsItsPermissions) {
     put(path("mode.ldt"), "x");
     fs::permissions(path("mode.ldt"),
