@@ -114,6 +114,16 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
     temp_ = pattern;
     mode_t mode;
     if (exists) {
+        // The replacement keeps the old file's owner and group where the
+        // system lets this user give them (root may; others get EPERM for a
+        // foreign owner and keep their own). Set before the mode, which a
+        // change of owner may clear bits of.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+            const int error = errno;
+            ::close(fd);
+            ::unlink(temp_.c_str());
+            cannotCreate(fileName, error);
+        }
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

@@ -51,7 +51,8 @@ private:
 // replaces the target only in commit(). Until then the old file is untouched;
 // destroying the stream without commit removes the new file. A name that is
 // a symbolic link writes the file the link leads to (through any chain of
-// links); the links stay. Only a regular file is replaced.
+// links); the links stay. Only a regular file is replaced; its replacement
+// gets its permissions and, where the system allows, its owner and group.
 class FileOutputStream final : public OutputStream {
 public:
     // Fails with "Datei "%s" kann nicht erstellt werden. %s".

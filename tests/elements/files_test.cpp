@@ -163,6 +163,18 @@ TEST_F(Files, AReplacedFileKeepsItsPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(Files, AReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    put(path("theirs.ldt"), "x");
+    ASSERT_EQ(::chown(path("theirs.ldt").c_str(), 65534, 65534), 0);
+    saveToFile(path("theirs.ldt"), [](TWriter& w) { w.writeBoolean(true); });
+    struct stat info {};
+    ASSERT_EQ(::stat(path("theirs.ldt").c_str(), &info), 0);
+    EXPECT_EQ(contents(path("theirs.ldt")), "\x09");
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
 TEST_F(Files, APathThroughAFileIsReportedWithItsReason) {
     put(path("plain"), "old");
     try {
