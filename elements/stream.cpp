@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <random>
 
 #include "elements/errors.h"
 #include "elements/reader.h"
@@ -107,11 +108,21 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
     if (!exists && errno != ENOENT) cannotCreate(fileName, errno);
 
     // The new file lies beside the target so that the final rename stays on
-    // one file system and replaces the target in one step.
-    std::string pattern = directoryOf(target_) + "/.tessaro-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) cannotCreate(fileName, errno);
-    temp_ = pattern;
+    // one file system and replaces the target in one step. It is made without
+    // a name where the file system can (O_TMPFILE), so that nothing is left
+    // behind when the program ends before commit(); it gets a name only there.
+    // Elsewhere it is a hidden named file, removed again on every failure.
+    const std::string folder = directoryOf(target_);
+    int fd = -1;
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    }
+    if (fd < 0) {
+        std::string pattern = folder + "/.tessaro-XXXXXX";
+        fd = ::mkstemp(pattern.data());
+        if (fd < 0) cannotCreate(fileName, errno);
+        temp_ = pattern;
+    }
     mode_t mode;
     if (exists) {
         // The replacement keeps the old file's owner and group where the
@@ -121,7 +132,7 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
         if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
             const int error = errno;
             ::close(fd);
-            ::unlink(temp_.c_str());
+            if (!temp_.empty()) ::unlink(temp_.c_str());
             cannotCreate(fileName, error);
         }
         mode = old.st_mode & 07777;
@@ -135,7 +146,7 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
     if (!file_) {
         const int error = errno;
         ::close(fd);
-        ::unlink(temp_.c_str());
+        if (!temp_.empty()) ::unlink(temp_.c_str());
         cannotCreate(fileName, error);
     }
 }
@@ -143,7 +154,7 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
 FileOutputStream::~FileOutputStream() {
     if (file_) {
         std::fclose(file_);
-        ::unlink(temp_.c_str());
+        if (!temp_.empty()) ::unlink(temp_.c_str());
     }
 }
 
@@ -154,13 +165,33 @@ void FileOutputStream::write(const void* data, std::size_t size) {
 void FileOutputStream::commit() {
     int error = 0;
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
+    if (!error && temp_.empty()) error = nameTemporary(::fileno(file_));
     if (std::fclose(file_) != 0 && !error) error = errno;
     file_ = nullptr;
     if (!error && ::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
     if (error) {
-        ::unlink(temp_.c_str());
+        if (!temp_.empty()) ::unlink(temp_.c_str());
         writeFailed(error);
     }
+}
+
+// Gives the complete unnamed file a hidden name beside the target, from
+// which it is renamed over the target. Returns 0 or the error number.
+int FileOutputStream::nameTemporary(int fd) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::random_device seed;
+    std::mt19937 numbers(seed());
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(numbers() & 0xFFFFFF));
+        const std::string name = directoryOf(target_) + "/.tessaro-" + suffix;
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temp_ = name;
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
 }
 
 FileInputStream::FileInputStream(const std::string& fileName) {

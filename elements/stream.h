@@ -49,7 +49,9 @@ private:
 
 // A file being written: the bytes go to a new file beside the target, which
 // replaces the target only in commit(). Until then the old file is untouched;
-// destroying the stream without commit removes the new file. A name that is
+// destroying the stream without commit removes the new file, and where the
+// file system allows, the new file has no name before commit(), so not even
+// an interrupted program leaves it behind. A name that is
 // a symbolic link writes the file the link leads to (through any chain of
 // links); the links stay. Only a regular file is replaced; its replacement
 // gets its permissions and, where the system allows, its owner and group.
@@ -67,8 +69,10 @@ public:
     void commit();
 
 private:
-    std::string target_;
-    std::string temp_;
+    int nameTemporary(int fd);
+
+    std::string target_;  // the file replaced, links resolved
+    std::string temp_;    // the new file's name; empty while it has none
     std::FILE* file_ = nullptr;
 };
 

@@ -56,6 +56,23 @@ TEST_F(Files, SaveWritesTheValuesAndLoadReadsThem) {
     EXPECT_EQ(entries(), 1u);  // nothing left beside it
 }
 
+TEST_F(Files, TheNewFileHasNoNameUntilItIsComplete) {
+    // What an interrupted program would leave: the folder as seen while the
+    // content is being written.
+    put(path("old.ldt"), "old");
+    std::size_t during = 0;
+    saveToFile(path("old.ldt"), [&](TWriter& w) {
+        w.writeInteger(1);
+        w.flush();
+        during = entries();
+    });
+    EXPECT_EQ(during, 1u);
+    saveToFile(path("new.ldt"), [&](TWriter&) { during = entries(); });
+    EXPECT_EQ(during, 1u);
+    EXPECT_EQ(contents(path("old.ldt")), "\x02\x01");
+    EXPECT_EQ(entries(), 2u);
+}
+
 TEST_F(Files, AFailedSaveLeavesTheOldFileAsItWas) {
     put(path("old.ldt"), "precious");
     EXPECT_THROW(saveToFile(path("old.ldt"),
