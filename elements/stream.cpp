@@ -120,7 +120,16 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolv
     if (fd < 0) {
         std::string pattern = folder + "/.tessaro-XXXXXX";
         fd = ::mkstemp(pattern.data());
-        if (fd < 0) cannotCreate(fileName, errno);
+        if (fd < 0) {
+            const int error = errno;
+            // A writable file in a folder this user may not write: it is
+            // written in place, once the whole content is known.
+            if (exists && (error == EACCES || error == EPERM)) {
+                inPlace_ = true;
+                return;
+            }
+            cannotCreate(fileName, error);
+        }
         temp_ = pattern;
     }
     mode_t mode;
@@ -159,10 +168,18 @@ FileOutputStream::~FileOutputStream() {
 }
 
 void FileOutputStream::write(const void* data, std::size_t size) {
+    if (inPlace_) {
+        pending_.append(static_cast<const char*>(data), size);
+        return;
+    }
     if (std::fwrite(data, 1, size, file_) != size) writeFailed(errno);
 }
 
 void FileOutputStream::commit() {
+    if (inPlace_) {
+        writeInPlace();
+        return;
+    }
     int error = 0;
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
     if (!error && temp_.empty()) error = nameTemporary(::fileno(file_));
@@ -172,6 +189,33 @@ void FileOutputStream::commit() {
     if (error) {
         if (!temp_.empty()) ::unlink(temp_.c_str());
         writeFailed(error);
+    }
+}
+
+// The old file is opened only now, with the whole content in memory, so that
+// only a failure of the write itself can leave it damaged; that failure says
+// so on a third line.
+void FileOutputStream::writeInPlace() {
+    const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) writeFailed(errno);
+    int error = 0;
+    std::size_t done = 0;
+    while (done < pending_.size()) {
+        const ssize_t n = ::write(fd, pending_.data() + done, pending_.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (!error && ::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (error) {
+        throw FileError(std::string(errtext::writeError) + "\n" + systemReason(error) +
+                        "\nDie Datei wurde an ihrem Platz überschrieben und ist jetzt "
+                        "möglicherweise unvollständig.");
     }
 }
 

@@ -55,6 +55,12 @@ private:
 // a symbolic link writes the file the link leads to (through any chain of
 // links); the links stay. Only a regular file is replaced; its replacement
 // gets its permissions and, where the system allows, its owner and group.
+//
+// A writable file in a folder where no new file can be made is written in
+// place instead: the bytes are kept in memory and written over the old file
+// in commit(), so only an I/O failure of that write can damage it; such a
+// failure says so ("Stream-Schreibfehler", the reason, and that the file
+// may now be incomplete).
 class FileOutputStream final : public OutputStream {
 public:
     // Fails with "Datei "%s" kann nicht erstellt werden. %s".
@@ -70,10 +76,13 @@ public:
 
 private:
     int nameTemporary(int fd);
+    void writeInPlace();
 
     std::string target_;  // the file replaced, links resolved
     std::string temp_;    // the new file's name; empty while it has none
     std::FILE* file_ = nullptr;
+    bool inPlace_ = false;
+    std::string pending_;  // in place: everything written so far
 };
 
 class FileInputStream final : public InputStream {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -168,6 +169,37 @@ TEST_F(Files, SavingThroughLinksWritesTheFileTheyLeadToAndKeepsThem) {
     saveToFile(path("dangling.ldt"), [](TWriter& w) { w.writeInteger(4); });
     EXPECT_EQ(contents(path("new.ldt")), "\x02\x04");
     EXPECT_TRUE(fs::is_symlink(path("dangling.ldt")));
+}
+
+TEST_F(Files, AWritableFileInAFolderWithoutWriteAccessIsWrittenInPlace) {
+    put(path("open.ldt"), "old content, longer than the new");
+    fs::permissions(path("open.ldt"), fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read | fs::perms::group_write |
+                                          fs::perms::others_read | fs::perms::others_write);
+    // Root may write every folder: the save then runs as nobody, for whom
+    // the folder (root's, 0755) is not writable but the file is.
+    const bool root = ::geteuid() == 0;
+    fs::permissions(dir_, root ? fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec
+                               : fs::perms::owner_read | fs::perms::owner_exec);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        try {
+            saveToFile(path("open.ldt"), [](TWriter& w) { w.writeInteger(7); });
+        } catch (const FileError&) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(contents(path("open.ldt")), "\x02\x07");
+    EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(Files, AReplacedFileKeepsItsPermissions) {
