@@ -58,8 +58,6 @@ std::string systemReason(int errorNumber) {
 }
 
 namespace {
-constexpr const char* kNotARegularFile = "Der Name bezeichnet keine gewöhnliche Datei.";
-
 [[noreturn]] void cannotCreate(const std::string& fileName, int errorNumber) {
     throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
                     systemReason(errorNumber));
@@ -75,11 +73,9 @@ std::string directoryOf(const std::string& fileName) {
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
-// The file a name leads to: symbolic links (also chains of them, and
-// relative ones, which count from the link's folder) are followed to the
-// first name that is no link, which may not exist yet. The save replaces that
-// file and leaves the links as they are.
-std::string resolveLinks(const std::string& fileName) {
+}  // namespace
+
+std::string fileBehindLinks(const std::string& fileName) {
     std::string name = fileName;
     for (int hops = 0; hops < 40; ++hops) {
         struct stat info {};
@@ -93,16 +89,16 @@ std::string resolveLinks(const std::string& fileName) {
     errno = ELOOP;
     return {};
 }
-}  // namespace
 
-FileOutputStream::FileOutputStream(const std::string& fileName) : target_(resolveLinks(fileName)) {
+FileOutputStream::FileOutputStream(const std::string& fileName)
+    : target_(fileBehindLinks(fileName)) {
     if (target_.empty()) cannotCreate(fileName, ELOOP);
     struct stat old {};
     const bool exists = ::stat(target_.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) cannotCreate(fileName, EISDIR);
     if (exists && !S_ISREG(old.st_mode)) {
         throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
-                        kNotARegularFile);
+                        errtext::notRegularFile);
     }
     if (exists && ::access(target_.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
     if (!exists && errno != ENOENT) cannotCreate(fileName, errno);
@@ -249,7 +245,7 @@ FileInputStream::FileInputStream(const std::string& fileName) {
     if (!error && S_ISDIR(info.st_mode)) {
         error = EISDIR;
     } else if (!error && !S_ISREG(info.st_mode)) {
-        reason = kNotARegularFile;
+        reason = errtext::notRegularFile;
     }
     if (!error && reason.empty()) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

@@ -107,5 +107,11 @@ void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>
 // Opens fileName for reading with a 4000-byte-buffered reader and runs load.
 void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load);
 
+// The file a name leads to: symbolic links (also chains of them, and relative
+// ones, which count from the link's folder) are followed to the first name
+// that is no link, which need not exist. Empty, with errno ELOOP, for a loop
+// of links. A save replaces that file and leaves the links as they are.
+std::string fileBehindLinks(const std::string& fileName);
+
 // The German wording of a system error number, for the file messages.
 std::string systemReason(int errorNumber);
