@@ -84,7 +84,7 @@ std::string fileBehindLinks(const std::string& fileName) {
         const ssize_t size = ::readlink(name.c_str(), link.data(), link.size());
         if (size < 0) return name;
         link.resize(static_cast<std::size_t>(size));
-        name = link.front() == '/' ? link : directoryOf(name) + "/" + link;
+        name = !link.empty() && link.front() == '/' ? link : directoryOf(name) + "/" + link;
     }
     errno = ELOOP;
     return {};
