@@ -103,7 +103,7 @@ void registerClass(const ClassInfo& info) {
 
 const ClassInfo& find(std::string_view name) {
     if (const ClassInfo* cls = lookup(name)) return *cls;
-    throw FileError("Klasse " + cp1252::toUtf8(name) + " nicht gefunden");
+    throw FileError("Klasse " + cp1252::excerptUtf8(name) + " nicht gefunden");
 }
 
 bool contains(std::string_view name) {

@@ -125,4 +125,9 @@ std::string fromUtf16(std::u16string_view utf16) {
     return out;
 }
 
+std::string excerptUtf8(std::string_view bytes) {
+    if (bytes.size() <= kExcerptSize) return toUtf8(bytes);
+    return toUtf8(bytes.substr(0, kExcerptSize)) + "\u2026";
+}
+
 }  // namespace cp1252

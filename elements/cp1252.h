@@ -24,4 +24,9 @@ std::string fromUtf8(std::string_view utf8);
 // Unpaired surrogates become kSubstitute.
 std::string fromUtf16(std::u16string_view utf16);
 
+// Bytes from a file as they may appear in a message: at most the first
+// kExcerptSize characters in UTF-8, followed by "…" when the text is longer.
+inline constexpr std::size_t kExcerptSize = 40;
+std::string excerptUtf8(std::string_view bytes);
+
 }  // namespace cp1252

@@ -12,8 +12,14 @@ void saveElement(TWriter& writer, const TBase& element) {
     element.saveValue(writer);
 }
 
+namespace {
+// Longer than any class name can be: a longer name in a file is read only this
+// far (and then not found), so a huge length field costs nothing.
+constexpr std::size_t kLongestClassName = 255;
+}  // namespace
+
 std::unique_ptr<TBase> loadElement(TReader& reader) {
-    const std::string_view name = reader.readStringLent();
+    const std::string_view name = reader.readStringLent(kLongestClassName);
     const ClassInfo& cls = registry::find(name);
     // Base and container classes are registered but hold no value of their
     // own; a file that names one is refused like an unknown class.

@@ -15,4 +15,6 @@ namespace errtext {
 inline constexpr const char* invalidValue = "Ungültiger Eigenschaftswert";
 inline constexpr const char* readError = "Stream-Lesefehler";
 inline constexpr const char* writeError = "Stream-Schreibfehler";
+// The reason given for a name that is neither a regular file nor a folder.
+inline constexpr const char* notRegularFile = "Der Name bezeichnet keine gewöhnliche Datei.";
 }  // namespace errtext

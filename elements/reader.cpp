@@ -114,20 +114,26 @@ Extended TReader::readFloat() {
 }
 
 std::string TReader::readString() {
+    return readText(UINT64_MAX);
+}
+
+// A text of at most limit + 1 characters (units for UTF-16); anything beyond
+// stays unread.
+std::string TReader::readText(std::uint64_t limit) {
+    const auto cut = [limit](std::uint64_t size) { return size <= limit ? size : limit + 1; };
     std::uint8_t length[4];
     switch (takeByte()) {
         case tag::shortText:
-            return takeText(takeByte());
+            return takeText(cut(takeByte()));
         case tag::longText:
             take(length, 4);
-            return takeText(fromLittleEndian<std::uint32_t>(length));
+            return takeText(cut(fromLittleEndian<std::uint32_t>(length)));
         case tag::utf8Text:
             take(length, 4);
-            return cp1252::fromUtf8(takeText(fromLittleEndian<std::uint32_t>(length)));
+            return cp1252::fromUtf8(takeText(cut(fromLittleEndian<std::uint32_t>(length))));
         case tag::utf16Text: {
             take(length, 4);
-            const std::string raw =
-                takeText(std::uint64_t{fromLittleEndian<std::uint32_t>(length)} * 2);
+            const std::string raw = takeText(cut(fromLittleEndian<std::uint32_t>(length)) * 2);
             std::u16string units(raw.size() / 2, u'\0');
             for (std::size_t i = 0; i < units.size(); ++i) {
                 units[i] = fromLittleEndian<std::uint16_t>(
@@ -141,16 +147,20 @@ std::string TReader::readString() {
 }
 
 std::string_view TReader::readStringLent() {
+    return readStringLent(SIZE_MAX);
+}
+
+std::string_view TReader::readStringLent(std::size_t limit) {
     // A short text that lies whole in the buffer is lent from there.
     if (end_ - pos_ >= 2 && buffer_[pos_] == tag::shortText) {
         const std::size_t size = buffer_[pos_ + 1];
-        if (size <= end_ - pos_ - 2) {
+        if (size <= end_ - pos_ - 2 && size <= limit) {
             const auto* text = reinterpret_cast<const char*>(buffer_ + pos_ + 2);
             pos_ += size + 2;
             return {text, size};
         }
     }
-    lent_ = readString();
+    lent_ = readText(limit);
     return lent_;
 }
 

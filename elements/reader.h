@@ -33,6 +33,10 @@ public:
     // As readString, but the text is only lent: it stays valid until the next
     // read. Spares a copy where the text is looked at once (class names).
     std::string_view readStringLent();
+    // As readStringLent, but a text longer than limit is not read whole: only
+    // its first limit + 1 characters are returned and the rest stays unread.
+    // For names, whose valid forms are all shorter than limit.
+    std::string_view readStringLent(std::size_t limit);
     // A text of exactly one character.
     char readChar();
     // Consumes one tag byte: true exactly for 9, no payload, never fails
@@ -46,6 +50,7 @@ private:
     std::uint8_t takeByteAfterFill();
     void take(void* data, std::size_t size);
     std::string takeText(std::uint64_t size);
+    std::string readText(std::uint64_t limit);
     bool fill();
 
     InputStream& in_;

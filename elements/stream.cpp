@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <random>
 
 #include "elements/errors.h"
 #include "elements/reader.h"
@@ -39,6 +41,14 @@ std::string systemReason(int errorNumber) {
             return "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.";
         case ENAMETOOLONG:
             return "Der Dateiname ist zu lang.";
+        case EFBIG:
+            return "Die Datei ist zu groß.";
+        case EIO:
+            return "Fehler bei der Ein- oder Ausgabe.";
+        case EDQUOT:
+            return "Das Speicherkontingent ist erschöpft.";
+        case ELOOP:
+            return "Zu viele symbolische Verknüpfungen.";
         case EMFILE:
         case ENFILE:
             return "Zu viele geöffnete Dateien.";
@@ -53,6 +63,11 @@ namespace {
                     systemReason(errorNumber));
 }
 
+// "Stream-Schreibfehler", with the system's reason on a second line.
+[[noreturn]] void writeFailed(int errorNumber) {
+    throw FileError(std::string(errtext::writeError) + "\n" + systemReason(errorNumber));
+}
+
 std::string directoryOf(const std::string& fileName) {
     const auto slash = fileName.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -60,21 +75,71 @@ std::string directoryOf(const std::string& fileName) {
 }
 }  // namespace
 
-FileOutputStream::FileOutputStream(const std::string& fileName) : target_(fileName) {
+std::string fileBehindLinks(const std::string& fileName) {
+    std::string name = fileName;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return name;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t size = ::readlink(name.c_str(), link.data(), link.size());
+        if (size < 0) return name;
+        link.resize(static_cast<std::size_t>(size));
+        name = !link.empty() && link.front() == '/' ? link : directoryOf(name) + "/" + link;
+    }
+    errno = ELOOP;
+    return {};
+}
+
+FileOutputStream::FileOutputStream(const std::string& fileName)
+    : target_(fileBehindLinks(fileName)) {
+    if (target_.empty()) cannotCreate(fileName, ELOOP);
     struct stat old {};
-    const bool exists = ::stat(fileName.c_str(), &old) == 0;
+    const bool exists = ::stat(target_.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) cannotCreate(fileName, EISDIR);
-    if (exists && ::access(fileName.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
+    if (exists && !S_ISREG(old.st_mode)) {
+        throw FileError("Datei \"" + fileName + "\" kann nicht erstellt werden. " +
+                        errtext::notRegularFile);
+    }
+    if (exists && ::access(target_.c_str(), W_OK) != 0) cannotCreate(fileName, errno);
     if (!exists && errno != ENOENT) cannotCreate(fileName, errno);
 
     // The new file lies beside the target so that the final rename stays on
-    // one file system and replaces the target in one step.
-    std::string pattern = directoryOf(fileName) + "/.tessaro-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) cannotCreate(fileName, errno);
-    temp_ = pattern;
+    // one file system and replaces the target in one step. It is made without
+    // a name where the file system can (O_TMPFILE), so that nothing is left
+    // behind when the program ends before commit(); it gets a name only there.
+    // Elsewhere it is a hidden named file, removed again on every failure.
+    const std::string folder = directoryOf(target_);
+    int fd = -1;
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    }
+    if (fd < 0) {
+        std::string pattern = folder + "/.tessaro-XXXXXX";
+        fd = ::mkstemp(pattern.data());
+        if (fd < 0) {
+            const int error = errno;
+            // A writable file in a folder this user may not write: it is
+            // written in place, once the whole content is known.
+            if (exists && (error == EACCES || error == EPERM)) {
+                inPlace_ = true;
+                return;
+            }
+            cannotCreate(fileName, error);
+        }
+        temp_ = pattern;
+    }
     mode_t mode;
     if (exists) {
+        // The replacement keeps the old file's owner and group where the
+        // system lets this user give them (root may; others get EPERM for a
+        // foreign owner and keep their own). Set before the mode, which a
+        // change of owner may clear bits of.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+            const int error = errno;
+            ::close(fd);
+            if (!temp_.empty()) ::unlink(temp_.c_str());
+            cannotCreate(fileName, error);
+        }
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -86,7 +151,7 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(fileNa
     if (!file_) {
         const int error = errno;
         ::close(fd);
-        ::unlink(temp_.c_str());
+        if (!temp_.empty()) ::unlink(temp_.c_str());
         cannotCreate(fileName, error);
     }
 }
@@ -94,36 +159,103 @@ FileOutputStream::FileOutputStream(const std::string& fileName) : target_(fileNa
 FileOutputStream::~FileOutputStream() {
     if (file_) {
         std::fclose(file_);
-        ::unlink(temp_.c_str());
+        if (!temp_.empty()) ::unlink(temp_.c_str());
     }
 }
 
 void FileOutputStream::write(const void* data, std::size_t size) {
-    if (std::fwrite(data, 1, size, file_) != size) throw FileError(errtext::writeError);
+    if (inPlace_) {
+        pending_.append(static_cast<const char*>(data), size);
+        return;
+    }
+    if (std::fwrite(data, 1, size, file_) != size) writeFailed(errno);
 }
 
 void FileOutputStream::commit() {
-    const bool written = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-    const bool closed = std::fclose(file_) == 0;
+    if (inPlace_) {
+        writeInPlace();
+        return;
+    }
+    int error = 0;
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
+    if (!error && temp_.empty()) error = nameTemporary(::fileno(file_));
+    if (std::fclose(file_) != 0 && !error) error = errno;
     file_ = nullptr;
-    if (!written || !closed || ::rename(temp_.c_str(), target_.c_str()) != 0) {
-        ::unlink(temp_.c_str());
-        throw FileError(errtext::writeError);
+    if (!error && ::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
+    if (error) {
+        if (!temp_.empty()) ::unlink(temp_.c_str());
+        writeFailed(error);
     }
 }
 
-FileInputStream::FileInputStream(const std::string& fileName) {
-    struct stat info {};
+// The old file is opened only now, with the whole content in memory, so that
+// only a failure of the write itself can leave it damaged; that failure says
+// so on a third line.
+void FileOutputStream::writeInPlace() {
+    const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) writeFailed(errno);
     int error = 0;
-    if (::stat(fileName.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::size_t done = 0;
+    while (done < pending_.size()) {
+        const ssize_t n = ::write(fd, pending_.data() + done, pending_.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (!error && ::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (error) {
+        throw FileError(std::string(errtext::writeError) + "\n" + systemReason(error) +
+                        "\nDie Datei wurde an ihrem Platz überschrieben und ist jetzt "
+                        "möglicherweise unvollständig.");
+    }
+}
+
+// Gives the complete unnamed file a hidden name beside the target, from
+// which it is renamed over the target. Returns 0 or the error number.
+int FileOutputStream::nameTemporary(int fd) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::random_device seed;
+    std::mt19937 numbers(seed());
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(numbers() & 0xFFFFFF));
+        const std::string name = directoryOf(target_) + "/.tessaro-" + suffix;
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temp_ = name;
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
+}
+
+FileInputStream::FileInputStream(const std::string& fileName) {
+    // Opened without blocking, so that a named pipe or a device returns at
+    // once and is refused below instead of waiting for a writer.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    struct stat info {};
+    if (!error && ::fstat(fd, &info) != 0) error = errno;
+    std::string reason;
+    if (!error && S_ISDIR(info.st_mode)) {
         error = EISDIR;
-    } else {
-        file_ = std::fopen(fileName.c_str(), "rb");
+    } else if (!error && !S_ISREG(info.st_mode)) {
+        reason = errtext::notRegularFile;
+    }
+    if (!error && reason.empty()) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        file_ = ::fdopen(fd, "rb");
         if (!file_) error = errno;
     }
-    if (error) {
-        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " +
-                        systemReason(error));
+    if (error || !reason.empty()) {
+        if (fd >= 0) ::close(fd);
+        if (reason.empty()) reason = systemReason(error);
+        throw FileError("Datei " + fileName + " kann nicht geöffnet werden. " + reason);
     }
 }
 

@@ -15,7 +15,8 @@ class TReader;
 class OutputStream {
 public:
     virtual ~OutputStream() = default;
-    // Writes all bytes or throws FileError("Stream-Schreibfehler").
+    // Writes all bytes or throws FileError("Stream-Schreibfehler"; a file
+    // adds the system's reason on a second line).
     virtual void write(const void* data, std::size_t size) = 0;
 };
 
@@ -48,7 +49,18 @@ private:
 
 // A file being written: the bytes go to a new file beside the target, which
 // replaces the target only in commit(). Until then the old file is untouched;
-// destroying the stream without commit removes the new file.
+// destroying the stream without commit removes the new file, and where the
+// file system allows, the new file has no name before commit(), so not even
+// an interrupted program leaves it behind. A name that is
+// a symbolic link writes the file the link leads to (through any chain of
+// links); the links stay. Only a regular file is replaced; its replacement
+// gets its permissions and, where the system allows, its owner and group.
+//
+// A writable file in a folder where no new file can be made is written in
+// place instead: the bytes are kept in memory and written over the old file
+// in commit(), so only an I/O failure of that write can damage it; such a
+// failure says so ("Stream-Schreibfehler", the reason, and that the file
+// may now be incomplete).
 class FileOutputStream final : public OutputStream {
 public:
     // Fails with "Datei "%s" kann nicht erstellt werden. %s".
@@ -59,18 +71,25 @@ public:
 
     void write(const void* data, std::size_t size) override;
     // Flushes to disk and renames over the target; fails with
-    // "Stream-Schreibfehler".
+    // "Stream-Schreibfehler" and, on a second line, the system's reason.
     void commit();
 
 private:
-    std::string target_;
-    std::string temp_;
+    int nameTemporary(int fd);
+    void writeInPlace();
+
+    std::string target_;  // the file replaced, links resolved
+    std::string temp_;    // the new file's name; empty while it has none
     std::FILE* file_ = nullptr;
+    bool inPlace_ = false;
+    std::string pending_;  // in place: everything written so far
 };
 
 class FileInputStream final : public InputStream {
 public:
-    // Fails with "Datei %s kann nicht geöffnet werden. %s".
+    // Fails with "Datei %s kann nicht geöffnet werden. %s"; anything but a
+    // regular file (a folder, a named pipe, a device) is refused before any
+    // byte is read, and opening never waits for a pipe's writer.
     explicit FileInputStream(const std::string& fileName);
     ~FileInputStream() override;
     FileInputStream(const FileInputStream&) = delete;
@@ -88,5 +107,11 @@ void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>
 // Opens fileName for reading with a 4000-byte-buffered reader and runs load.
 void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load);
 
-// The German wording of a system error number, for the file-open messages.
+// The file a name leads to: symbolic links (also chains of them, and relative
+// ones, which count from the link's folder) are followed to the first name
+// that is no link, which need not exist. Empty, with errno ELOOP, for a loop
+// of links. A save replaces that file and leaves the links as they are.
+std::string fileBehindLinks(const std::string& fileName);
+
+// The German wording of a system error number, for the file messages.
 std::string systemReason(int errorNumber);

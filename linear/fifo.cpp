@@ -1,10 +1,12 @@
 #include "linear/fifo.h"
 
 #include "elements/elementio.h"
+#include "elements/errors.h"
 #include "elements/platform.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
+#include "linear/displaystrings.h"
 
 namespace {
 constexpr const char* kOverflow = "Überlauf";
@@ -90,15 +92,26 @@ void TFifo::save(const std::string& fileName) const {
 }
 
 void TFifo::load(TReader& r) {
+    loadElements(r, nullptr);
+}
+
+void TFifo::loadElements(TReader& r, const ClassInfo* only) {
     const auto n = static_cast<std::uint16_t>(r.readInteger() & 0xFFFF);
     clear();
     for (std::uint32_t k = 0; k < n; ++k) {
-        insert(loadElement(r));
+        std::unique_ptr<TBase> e = loadElement(r);
+        if (only && &e->classInfo() != only) {
+            throw FileError(
+                "Die Datei enthält keine gültige Schlange: die Elemente sind von der "
+                "Klasse " +
+                std::string(e->className()) + " statt " + std::string(only->name));
+        }
+        insert(std::move(e));
     }
 }
 
 void TFifo::load(const std::string& fileName) {
-    loadFromFile(fileName, [this](TReader& r) { load(r); });
+    loadFromFile(fileName, [this](TReader& r) { loadElements(r, &TFifoString::info); });
 }
 
 std::unique_ptr<TBase> TFifo::copy() const {

@@ -64,6 +64,10 @@ public:
     // Reads the count, empties the queue, then inserts the file's elements.
     // On a FileError the elements read before stay.
     void load(TReader& r);
+    // Reads a queue file (".sdt"), as load(TReader&), but refuses any element
+    // that is not a TFifoString with a FileError "Die Datei enthält keine
+    // gültige Schlange: die Elemente sind von der Klasse %s statt
+    // TFifoString"; the elements read before stay.
     void load(const std::string& fileName);
 
     // A new queue of copies in the same order; this queue is unchanged.
@@ -75,6 +79,9 @@ public:
     bool verify() const;
 
 private:
+    // load(TReader&); with only set, an element of another class is refused.
+    void loadElements(TReader& r, const ClassInfo* only);
+
     std::unique_ptr<TFifoNode> head_;  // the sentinel, never null
     TFifoNode* tail_;                  // head_ when empty
     std::uint16_t count_ = 0;

@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "elements/elementio.h"
+#include "elements/errors.h"
 #include "elements/platform.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
+#include "linear/displaystrings.h"
 
 namespace {
 constexpr const char* kOverflow = "Überlauf";
@@ -65,6 +67,10 @@ void TLifo::save(const std::string& fileName) const {
 }
 
 void TLifo::load(TReader& r) {
+    loadElements(r, nullptr);
+}
+
+void TLifo::loadElements(TReader& r, const ClassInfo* only) {
     const auto n = static_cast<std::uint16_t>(r.readInteger() & 0xFFFF);
     // The bottom node, below which each record is linked.
     TLifoNode* bottom = head_.get();
@@ -73,6 +79,12 @@ void TLifo::load(TReader& r) {
     }
     for (std::uint32_t k = 0; k < n; ++k) {
         std::unique_ptr<TBase> e = loadElement(r);
+        if (only && &e->classInfo() != only) {
+            throw FileError(
+                "Die Datei enthält keinen gültigen Keller: die Elemente sind von der "
+                "Klasse " +
+                std::string(e->className()) + " statt " + std::string(only->name));
+        }
         if (count_ == kMaxCount) {
             userMessages().error(kOverflow);
             continue;
@@ -90,7 +102,7 @@ void TLifo::load(TReader& r) {
 }
 
 void TLifo::load(const std::string& fileName) {
-    loadFromFile(fileName, [this](TReader& r) { load(r); });
+    loadFromFile(fileName, [this](TReader& r) { loadElements(r, &TLifoString::info); });
 }
 
 std::unique_ptr<TBase> TLifo::copy() const {

@@ -57,6 +57,10 @@ public:
     // fresh stack reads back in saved order). Elements beyond 65535 are
     // refused with "Überlauf". On a FileError the elements read before stay.
     void load(TReader& r);
+    // Reads a stack file (".kdt"), as load(TReader&), but refuses any element
+    // that is not a TLifoString with a FileError "Die Datei enthält keinen
+    // gültigen Keller: die Elemente sind von der Klasse %s statt TLifoString";
+    // the elements read before stay.
     void load(const std::string& fileName);
 
     // A new stack of copies in the same order; this stack is unchanged.
@@ -68,6 +72,9 @@ public:
     bool verify() const;
 
 private:
+    // load(TReader&); with only set, an element of another class is refused.
+    void loadElements(TReader& r, const ClassInfo* only);
+
     std::unique_ptr<TLifoNode> head_;
     std::uint16_t count_ = 0;
 };

@@ -93,7 +93,7 @@ void TListe::moveToEnd() {
     placeCursor(count_);
 }
 
-bool TListe::insert(std::unique_ptr<TBase> e) {
+bool TListe::insert(std::unique_ptr<TBase>&& e) {
     if (count_ == kMaxCount) {
         userMessages().information(kListFull);
         return false;
@@ -108,12 +108,12 @@ bool TListe::insert(std::unique_ptr<TBase> e) {
     return true;
 }
 
-bool TListe::insertAt(int i, std::unique_ptr<TBase> e) {
+bool TListe::insertAt(int i, std::unique_ptr<TBase>&& e) {
     moveTo(i);
     return insert(std::move(e));
 }
 
-bool TListe::append(std::unique_ptr<TBase> e) {
+bool TListe::append(std::unique_ptr<TBase>&& e) {
     moveToEnd();
     return insert(std::move(e));
 }
@@ -135,7 +135,7 @@ void TListe::deleteElem() {
     unlinkAfter(cursor_);
 }
 
-void TListe::update(std::unique_ptr<TBase> e) {
+void TListe::update(std::unique_ptr<TBase>&& e) {
     if (isAtEnd()) {
         return;
     }

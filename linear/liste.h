@@ -75,18 +75,19 @@ public:
     // --- Changing the content ------------------------------------------------
     // Links e in front of the current element; e becomes current, the cursor
     // and position stay. On a full list shows "Die Liste ist voll - maximal
-    // 65535 Elemente", destroys e and returns false.
-    bool insert(std::unique_ptr<TBase> e);
+    // 65535 Elemente" and returns false; e is then left untouched, so a
+    // refused element stays with the caller. e is moved from only on success.
+    bool insert(std::unique_ptr<TBase>&& e);
     // moveTo(i), then insert(e).
-    bool insertAt(int i, std::unique_ptr<TBase> e);
+    bool insertAt(int i, std::unique_ptr<TBase>&& e);
     // moveToEnd(), then insert(e): e is the current, last element.
-    bool append(std::unique_ptr<TBase> e);
+    bool append(std::unique_ptr<TBase>&& e);
     // Destroys the current element; the next one becomes current, position
     // stays. At the end nothing happens.
     void deleteElem();
     // Replaces (and destroys) the current element by e. At the end nothing
-    // happens and e is destroyed.
-    void update(std::unique_ptr<TBase> e);
+    // happens and e is left untouched (it stays with the caller).
+    void update(std::unique_ptr<TBase>&& e);
     // Destroys every element; cursor at the start.
     void clear();
     // Exchanges the elements at indexes i and j (the nodes stay); the cursor

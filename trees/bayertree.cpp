@@ -508,5 +508,10 @@ void TBayerTree::save(const std::string& fileName) const {
 
 void TBayerTree::load(const std::string& fileName) {
     clear();
-    loadFromFile(fileName, [this](TReader& reader) { loadFrom(reader); });
+    loadFromFile(fileName, [this](TReader& reader) {
+        // The page refuses to save an empty tree, so an empty file is no tree
+        // file: it fails like every other empty structure file.
+        if (reader.atEnd()) throw FileError(errtext::readError);
+        loadFrom(reader);
+    });
 }

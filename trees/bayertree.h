@@ -59,14 +59,15 @@ public:
     // empty tree writes an empty file. Throws FileError.
     void save(const std::string& fileName) const;
     // Replaces the contents by the tree in the file. Throws FileError for a
-    // file that cannot be read and for any content that is not a valid tree;
-    // the tree is then empty.
+    // file that cannot be read, for an empty file ("Stream-Lesefehler") and
+    // for any content that is not a valid tree; the tree is then empty.
     void load(const std::string& fileName);
     // The same two on an open writer or reader. Pages are written in
     // pre-order; a page record is: integer key count (1..4); boolean "has a
     // leftmost child"; per key: class name, the key's value, boolean "has a
     // child"; then the leftmost child's record and the other children's
-    // records in order. No bytes at all for the empty tree.
+    // records in order. No bytes at all for the empty tree, which loadFrom
+    // reads back.
     void saveTo(TWriter& writer) const;
     void loadFrom(TReader& reader);
 

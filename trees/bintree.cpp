@@ -307,7 +307,6 @@ std::unique_ptr<TBinTreeNode> TBinTree::readTree(TReader& reader, const NodeRead
         if (hasRight) links.push_back(&(*link)->rightLink());
         if (hasLeft) links.push_back(&(*link)->leftLink());
     }
-    if (!reader.atEnd()) throw FileError(kInvalidBinTreeFile);
     return top;
 }
 

@@ -146,7 +146,7 @@ public:
     virtual void load(const std::string& fileName);
     // The pre-order node records (no header, no trailer).
     virtual void save(TWriter& writer) const;
-    // Reads exactly one tree of node records; the data must end after it.
+    // Reads one tree of node records; bytes after it are not read.
     // Replaces the content; on a FileError the tree is left empty.
     virtual void load(TReader& reader);
 
@@ -163,8 +163,8 @@ protected:
 
     // Reads one tree of pre-order node records, iteratively: per record the
     // element (class name + value), what makeNode reads, the left and the
-    // right flag. Refuses (FileError) more than kMaxFileNodes nodes and any
-    // data after the tree. Nothing is kept on failure.
+    // right flag. Refuses (FileError) more than kMaxFileNodes nodes; bytes
+    // after the tree are left unread. Nothing is kept on failure.
     static std::unique_ptr<TBinTreeNode> readTree(TReader& reader, const NodeReader& makeNode);
     // Writes the records of the tree at node (nothing for null), iteratively.
     static void writeTree(TWriter& writer, const TBinTreeNode* node, const NodeWriter& writeExtra);

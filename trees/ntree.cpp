@@ -334,6 +334,6 @@ void TNtree::load(TReader& reader) {
             if (grandchildren > 0) open.push_back({placed, grandchildren});
         }
     }
-    if (nodesRead != declared || !reader.atEnd()) throw FileError(kInvalidNtreeFile);
+    if (nodesRead != declared) throw FileError(kInvalidNtreeFile);
     root = std::move(top);
 }

@@ -124,7 +124,7 @@ public:
     void load(const std::string& fileName);
     void save(TWriter& writer) const;
     // Reads exactly one ".ndt" image. The node count, the child counts and
-    // the element classes (texts) are checked; the data must end after it.
+    // the element classes (texts) are checked; bytes after it are not read.
     void load(TReader& reader);
 };
 

@@ -8,12 +8,16 @@
 #include <filesystem>
 #include <random>
 
+#include "elements/errors.h"
+#include "elements/stream.h"
+
 namespace fileprobe {
 
 namespace {
 
-// Creates a uniquely named file in the folder and removes it again.
-bool canCreateIn(const std::filesystem::path& folder) {
+// Creates a uniquely named file in the folder and removes it again; 0 or the
+// error number.
+int createIn(const std::filesystem::path& folder) {
     std::random_device seed;
     std::mt19937 names(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
@@ -22,31 +26,40 @@ bool canCreateIn(const std::filesystem::path& folder) {
         if (fd >= 0) {
             ::close(fd);
             ::unlink(probe.c_str());
-            return true;
+            return 0;
         }
-        if (errno != EEXIST) return false;
+        if (errno != EEXIST) return errno;
     }
-    return false;
+    return EEXIST;
 }
 
 }  // namespace
 
-bool canWrite(const std::string& fileName) {
-    if (fileName.empty()) return false;
-    const std::filesystem::path path(fileName);
-    if (!path.has_filename()) return false;
+std::string refusal(const std::string& fileName) {
+    if (fileName.empty()) return systemReason(ENOENT);
+    if (!std::filesystem::path(fileName).has_filename()) return systemReason(EISDIR);
+    const std::string target = fileBehindLinks(fileName);
+    if (target.empty()) return systemReason(ELOOP);
 
     struct stat info {};
-    if (::stat(fileName.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) return false;
-        if (::access(fileName.c_str(), W_OK) != 0) return false;
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists) {
+        if (S_ISDIR(info.st_mode)) return systemReason(EISDIR);
+        if (!S_ISREG(info.st_mode)) return errtext::notRegularFile;
+        if (::access(target.c_str(), W_OK) != 0) return systemReason(errno);
     } else if (errno != ENOENT) {
-        return false;
+        return systemReason(errno);
     }
 
-    std::filesystem::path folder = path.parent_path();
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty()) folder = ".";
-    return canCreateIn(folder);
+    const int error = createIn(folder);
+    if (error == 0 || (exists && (error == EACCES || error == EPERM))) return {};
+    return systemReason(error);
+}
+
+bool canWrite(const std::string& fileName) {
+    return refusal(fileName).empty();
 }
 
 }  // namespace fileprobe

@@ -77,4 +77,26 @@ TEST_F(Registry, ClassesThatCannotBeElementsAreRefused) {
     EXPECT_EQ(failureOfLoading("06 08 54 49 6E 74 65 67 65 72"), "Stream-Lesefehler");
 }
 
+TEST_F(Registry, OverlongClassNamesAreNotReadWholeAndShownCut) {
+    const std::string cut = std::string(40, 'A') + "\u2026";
+    // A name announced as 1 MB of which only 300 bytes are there: refused
+    // without reading to the end of the data.
+    const std::string longText = fromHex("0C 00 00 10 00") + std::string(300, 'A');
+    MemoryInputStream in(longText);
+    TReader reader(in);
+    try {
+        loadElement(reader);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Klasse " + cut + " nicht gefunden");
+    }
+    EXPECT_FALSE(reader.atEnd());  // the rest of the name stays unread
+    // The message shows 40 characters and marks a longer name as cut.
+    std::string name40 = "06 28";
+    for (int i = 0; i < 40; ++i) name40 += " 41";
+    EXPECT_EQ(failureOfLoading(name40), "Klasse " + std::string(40, 'A') + " nicht gefunden");
+    EXPECT_EQ(failureOfLoading("06 29" + name40.substr(5) + " 41"),
+              "Klasse " + cut + " nicht gefunden");
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include "elements/errors.h"
 #include "elements/values.h"
 #include "linear/displaystrings.h"
+#include "linear/lifo.h"
 #include "linear/liste.h"
 #include "tests/linear/linearsupport.h"
 #include "tests/support/recorders.h"
@@ -119,6 +120,34 @@ TEST_F(FifoTest, SaveAndLoadThroughFileKeepOrderAndCount) {
     loaded.load(name);
     EXPECT_EQ(loaded.count(), 3);
     EXPECT_EQ(shown(loaded), (std::vector<std::string>{"A", "B", "C"}));
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(FifoTest, QueueFilesOfOtherElementClassesAreRefused) {
+    const auto dir = std::filesystem::temp_directory_path() / "tessaro_fifo_foreign_test";
+    std::filesystem::create_directories(dir);
+    const std::string name = (dir / "queue.sdt").string();
+    TLifo stack;  // a stack file loaded as a queue
+    stack.push(std::make_unique<TLifoString>("k"));
+    stack.save(name);
+    TFifo loaded;
+    loaded.insert(fifoString("old"));
+    try {
+        loaded.load(name);
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Die Datei enthält keine gültige Schlange: die Elemente sind von der Klasse "
+                  "TLifoString statt TFifoString");
+    }
+    EXPECT_TRUE(loaded.empty());
+    EXPECT_TRUE(loaded.verify());
+    TFifo queue;
+    queue.insert(fifoString("A"));
+    queue.insert(std::make_unique<TString>("s"));
+    queue.save(name);
+    EXPECT_THROW(loaded.load(name), FileError);
+    EXPECT_EQ(shown(loaded), std::vector<std::string>{"A"});
     std::filesystem::remove_all(dir);
 }
 

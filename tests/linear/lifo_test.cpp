@@ -115,6 +115,39 @@ TEST_F(LifoTest, SaveAndLoadThroughFileKeepOrderAndCount) {
     std::filesystem::remove_all(dir);
 }
 
+TEST_F(LifoTest, StackFilesOfOtherElementClassesAreRefused) {
+    const auto dir = std::filesystem::temp_directory_path() / "tessaro_lifo_foreign_test";
+    std::filesystem::create_directories(dir);
+    const std::string name = (dir / "stack.kdt").string();
+    struct Case {
+        std::unique_ptr<TBase> second;
+        const char* text;
+    };
+    Case cases[] = {
+        {std::make_unique<TString>("s"), "TString statt TLifoString"},
+        {std::make_unique<TFifoString>("f"), "TFifoString statt TLifoString"},
+        {std::make_unique<TInteger>(5), "TInteger statt TLifoString"},
+    };
+    for (Case& c : cases) {
+        TLifo stack;
+        stack.push(std::move(c.second));
+        stack.push(lifoString("A"));  // the top is read first and stays
+        stack.save(name);
+        TLifo loaded;
+        try {
+            loaded.load(name);
+            ADD_FAILURE() << c.text;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("Die Datei enthält keinen gültigen Keller: die Elemente sind "
+                                  "von der Klasse ") +
+                          c.text);
+        }
+        EXPECT_EQ(shown(loaded), std::vector<std::string>{"A"});
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST_F(LifoTest, LoadBelowExistingElements) {
     TLifo stack;
     stack.push(lifoString("x"));

@@ -118,10 +118,13 @@ TEST_F(ListeTest, OperationsAtEndDoNothing) {
     fill(list, {7});
     list.moveToEnd();
     list.deleteElem();
-    list.update(num(9));
+    std::unique_ptr<TBase> refused = num(9);
+    list.update(std::move(refused));
     list.advance();
     EXPECT_EQ(integers(list), "7");
     EXPECT_EQ(list.position(), 1);
+    ASSERT_NE(refused, nullptr);  // still the caller's
+    EXPECT_EQ(valueOf(refused.get()), 9);
 }
 
 TEST_F(ListeTest, UpdateReplacesCurrentElement) {
@@ -363,8 +366,11 @@ TEST_F(ListeTest, TheFullListRefusesTheNextElementWithItsMessage) {
         ASSERT_TRUE(list.append(num(i)));
     }
     EXPECT_TRUE(messages.log.empty());
-    EXPECT_FALSE(list.insert(num(-1)));
-    EXPECT_FALSE(list.insertAt(0, num(-1)));
+    std::unique_ptr<TBase> refused = num(-1);
+    EXPECT_FALSE(list.insert(std::move(refused)));
+    EXPECT_FALSE(list.insertAt(0, std::move(refused)));
+    ASSERT_NE(refused, nullptr);  // still the caller's
+    EXPECT_EQ(valueOf(refused.get()), -1);
     EXPECT_EQ(list.count(), 65535);
     EXPECT_EQ(messages.log, (std::vector<std::string>{
                                 "information: Die Liste ist voll - maximal 65535 Elemente",

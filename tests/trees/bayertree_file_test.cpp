@@ -112,6 +112,22 @@ TEST_F(BayerFileTest, EmptyTreeWritesNothingAndEmptyFileLoadsEmptyTree) {
     EXPECT_EQ(tree.count(), 0);
 }
 
+TEST_F(BayerFileTest, EmptyFileIsAReadError) {
+    const auto name =
+        (std::filesystem::temp_directory_path() / "bayertree_empty_test.bdt").string();
+    std::ofstream(name, std::ios::binary).close();
+    build(tree, "[1 2]");
+    try {
+        tree.load(name);
+        ADD_FAILURE() << "loaded: " << describe(tree);
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Stream-Lesefehler");
+    }
+    std::filesystem::remove(name);
+    EXPECT_TRUE(tree.empty());
+    EXPECT_EQ(tree.count(), 0);
+}
+
 TEST_F(BayerFileTest, SaveThenLoadThroughFileKeepsShapeOrderAndCount) {
     for (int v = 1; v <= 60; ++v) tree.insertNumber((v * 37) % 101);
     const auto name = (std::filesystem::temp_directory_path() / "bayertree_file_test.bdt").string();

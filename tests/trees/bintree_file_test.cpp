@@ -144,8 +144,10 @@ TEST_F(BinTreeFileTest, UnknownOrNonElementClassesAreRefused) {
     EXPECT_TRUE(tree.empty());
 }
 
-TEST_F(BinTreeFileTest, DataAfterTheTreeIsRefused) {
-    expectRefused(fromHex(kTreeIntegerName + " 02 32 08 08 08"), kInvalidBinTreeFile);
+TEST_F(BinTreeFileTest, DataAfterTheTreeIsLeftUnread) {
+    TBinTree tree;
+    loadImage(tree, fromHex(kTreeIntegerName + " 02 32 08 08 08 FF"));
+    EXPECT_EQ(toHex(image(tree)), toHex(fromHex(kTreeIntegerName + " 02 32 08 08")));
 }
 
 TEST_F(BinTreeFileTest, FailedFileLoadLeavesTheTreeEmpty) {

@@ -151,9 +151,12 @@ TEST_F(NtreeFileTest, ImpossibleNodeCountsAreRefused) {
     expectRefused(fromHex("06 01 41"), errtext::invalidValue);    // not an integer
 }
 
-TEST_F(NtreeFileTest, DataAfterTheTreeIsRefused) {
-    expectRefused(fromHex(kExampleImage + " 08"), kInvalidNtreeFile);
-    expectRefused(fromHex("02 00 02 00"), kInvalidNtreeFile);
+TEST_F(NtreeFileTest, DataAfterTheTreeIsLeftUnread) {
+    TNtree tree;
+    loadImage(tree, fromHex(kExampleImage + " 08 FF"));
+    EXPECT_EQ(toHex(image(tree)), toHex(fromHex(kExampleImage)));
+    loadImage(tree, fromHex("02 00 02 00"));
+    EXPECT_TRUE(tree.empty());
 }
 
 TEST_F(NtreeFileTest, ElementsOtherThanTextsAreRefused) {

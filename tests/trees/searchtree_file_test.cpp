@@ -87,6 +87,9 @@ TEST_F(SearchTreeFileTest, SearchTreeWithLeftChildIsThe36ByteImage) {
     TSearchTree loaded;
     loadImage(loaded, bytes);
     EXPECT_EQ(shape(loaded.root.get()), "50(30,-)");
+    // Bytes after the tree are left unread.
+    loadImage(loaded, bytes + fromHex("08 FF"));
+    EXPECT_EQ(shape(loaded.root.get()), "50(30,-)");
 }
 
 TEST_F(SearchTreeFileTest, AvlTreeWithLeftChildIsThe40ByteImage) {
@@ -99,7 +102,7 @@ TEST_F(SearchTreeFileTest, AvlTreeWithLeftChildIsThe40ByteImage) {
     EXPECT_EQ(bytes.size(), 40u);
     EXPECT_EQ(toHex(bytes), expected);
     TAvlTree loaded;
-    loadImage(loaded, bytes);
+    loadImage(loaded, bytes + fromHex("02 07"));  // bytes after the tree are left unread
     EXPECT_EQ(shape(loaded.root.get()), "50[-1](30[0],-)");
     EXPECT_TRUE(loaded.verify());
 }

@@ -318,12 +318,15 @@ TEST_F(ListPageTest, CancelledDialogsChangeNothing) {
 
 TEST_F(ListPageTest, SaveToAPlaceWhereNoFileCanBeMadeReportsAndWritesNothing) {
     insert("a");
-    for (const std::string& target : {path("fehlt/x.ldt"), dir.string()}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {path("fehlt/x.ldt"), "Das System kann den angegebenen Pfad nicht finden."},
+        {dir.string(), "Der Name bezeichnet ein Verzeichnis."}};
+    for (const auto& [target, why] : cases) {
         dialogs.answers.push_back(target);
         click("ButtonLSave");
-        EXPECT_EQ(dialogs.take(),
-                  (std::vector<std::string>{"save ldt Listen (*.ldt)|*.ldt",
-                                            "information: Datei konnte nicht angelegt werden"}));
+        EXPECT_EQ(dialogs.take(), (std::vector<std::string>{
+                                      "save ldt Listen (*.ldt)|*.ldt",
+                                      "information: Datei konnte nicht angelegt werden\n" + why}));
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 0);
 }
@@ -333,17 +336,21 @@ TEST_F(ListPageTest, SaveIntoAnUnwritableFolderReportsAndKeepsTheOldFile) {
     const std::string file = path("alt.ldt");
     writeFile(file, "alt");
     // Root writes into read-only folders; a path through a plain file is
-    // unwritable for everyone.
+    // unwritable for everyone. (A writable existing file in a read-only
+    // folder is saved in place, so the refused name is a new one.)
     const bool root = ::geteuid() == 0;
     if (!root) {
         std::filesystem::permissions(
             dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
-    dialogs.answers.push_back(root ? file + "/neu.ldt" : file);
+    dialogs.answers.push_back(root ? file + "/neu.ldt" : path("neu.ldt"));
     click("ButtonLSave");
-    EXPECT_EQ(dialogs.take(), (std::vector<std::string>{"save ldt Listen (*.ldt)|*.ldt",
-                                                        "information: Datei konnte nicht "
-                                                        "angelegt werden"}));
+    EXPECT_EQ(
+        dialogs.take(),
+        (std::vector<std::string>{
+            "save ldt Listen (*.ldt)|*.ldt",
+            std::string("information: Datei konnte nicht angelegt werden\n") +
+                (root ? "Ein Teil des Pfades ist kein Verzeichnis." : "Zugriff verweigert.")}));
     EXPECT_EQ(readFile(file), "alt");
 }
 

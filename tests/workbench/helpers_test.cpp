@@ -68,6 +68,9 @@ TEST_F(FileProbe, MissingFolderDirectoryNameAndEmptyNameAreRefused) {
     EXPECT_FALSE(fileprobe::canWrite((dir_ / "fehlt" / "x.ldt").string()));
     EXPECT_FALSE(fileprobe::canWrite(dir_.string()));
     EXPECT_FALSE(fileprobe::canWrite(""));
+    EXPECT_EQ(fileprobe::refusal((dir_ / "fehlt" / "x.ldt").string()),
+              "Das System kann den angegebenen Pfad nicht finden.");
+    EXPECT_EQ(fileprobe::refusal(dir_.string()), "Der Name bezeichnet ein Verzeichnis.");
 }
 
 TEST_F(FileProbe, ReadOnlyFolderIsRefusedUnlessRunAsRoot) {

@@ -134,8 +134,8 @@ std::string TForm1::saveWithDialog(std::string_view extension, std::string_view 
     // Proves that the file can be written without emptying it: the save that
     // follows writes a new file beside it and replaces it only when complete,
     // so a failing save keeps the old file.
-    if (!fileprobe::canWrite(name)) {
-        dialogs_->information(formtext::cannotCreate);
+    if (const std::string why = fileprobe::refusal(name); !why.empty()) {
+        dialogs_->information(std::string(formtext::cannotCreate) + "\n" + why);
         return {};
     }
     return name;
