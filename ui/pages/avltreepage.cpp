@@ -7,9 +7,9 @@
 #include "demo/avltreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "ui/widgets/imageview.h"
-#include "ui/platform/qttreepage.h"
 #include "ui/pages/treeload.h"
+#include "ui/platform/qttreepage.h"
+#include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
 AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
@@ -39,7 +39,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     label(this, "LabelAanz", utf8("Anzahl Elemente"), 112, 136);
     editAnz_ = edit(this, "EditAanz", 112, 152, 81, 21, true);
 
-    makeWeiter("BitBtnAweiter", 110, 296);
+    makeWeiter("BitBtnAweiter", 110, 296, "ButtonAInsert");
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
 

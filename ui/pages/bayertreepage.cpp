@@ -9,11 +9,11 @@
 #include "demo/stepdriver.h"
 #include "demo/treenumber.h"
 #include "elements/values.h"
-#include "ui/widgets/imageview.h"
-#include "ui/platform/lineeditoutput.h"
 #include "ui/pages/treeload.h"
-#include "ui/widgets/widgetfactory.h"
+#include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
+#include "ui/widgets/imageview.h"
+#include "ui/widgets/widgetfactory.h"
 
 BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
@@ -41,7 +41,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
 
-    makeWeiter("BitBtnBweiter", 120, 268);
+    makeWeiter("BitBtnBweiter", 120, 268, "ButtonBInsert");
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);

@@ -12,10 +12,11 @@
 #include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "linear/liste.h"
+#include "ui/pages/pagehost.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/widgets/memoview.h"
-#include "ui/pages/pagehost.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/listgeneration.h"
@@ -48,6 +49,7 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
         {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
     };
     buttonColumn(panelListe, this, buttons, 12, 12, 89, 25);
+    installEntryKeys(editEingabe_, panelListe->findChild<QAbstractButton*>("ButtonLInsert"));
 
     label(this, "LabelCurrent", utf8("Current"), 144, 104);
     editCurrent_ = edit(this, "EditLCurrent", 144, 120, 81, 21, true);
