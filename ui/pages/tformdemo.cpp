@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <cctype>
 
@@ -16,6 +18,7 @@
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
 #include "ui/widgets/memoview.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 
 namespace {
@@ -85,6 +88,15 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                          *infoOutput_);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
+
+    // Return / Enter step with "Weiter", Esc ends with "Ende"; each only while
+    // its button is enabled. Esc never closes the window.
+    installWeiterKeys(this, weiter_, nullptr, nullptr);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setAutoRepeat(false);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (ende_->isEnabled()) ende_->click();
+    });
 }
 
 TFormDemo::~TFormDemo() = default;
