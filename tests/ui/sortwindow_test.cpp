@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <cstdlib>
 #include <functional>
 
 #include "demo/listdemo.h"
@@ -314,4 +316,35 @@ TEST_F(SortWindowTest, ReturnPressesWeiterAndEscPressesEndeWithoutClosingTheWind
     EXPECT_EQ(memo("MemoListe"), "\n[1]  <--\n[2]\n[3]");
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+}
+
+TEST_F(SortWindowTest, TheWindowOpensCentredOverTheMainWindowAndFullyOnTheScreen) {
+    insertIntegers({1});
+    const QRect screen = form->screen()->availableGeometry();
+    // Main window positions: one where the centred window fits vertically,
+    // one far down where it must be moved up.
+    for (const int top : {screen.top() + 10, screen.bottom() - 20}) {
+        form->move(screen.left() + 40, top);
+        open();
+        const QRect main = form->frameGeometry();
+        const QRect placed = window()->frameGeometry();
+        // A window wider than the screen starts at its left edge.
+        if (placed.width() > screen.width()) {
+            EXPECT_EQ(placed.left(), screen.left()) << top;
+        } else {
+            EXPECT_LE(std::abs(placed.center().x() - main.center().x()),
+                      1 + placed.width() - window()->width())
+                << top;
+        }
+        EXPECT_GE(placed.top(), screen.top()) << top;
+        EXPECT_LE(placed.bottom(), screen.bottom()) << top;
+        if (top == screen.top() + 10) {
+            // Before its first showing the window's frame is not known yet.
+            const int frame = placed.height() - window()->height();
+            EXPECT_LE(std::abs(placed.center().y() - main.center().y()), 1 + frame) << top;
+        } else {
+            EXPECT_EQ(placed.bottom(), screen.bottom()) << top;
+        }
+        pressInWindow("BitBtnSchliessen");
+    }
 }
