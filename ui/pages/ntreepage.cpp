@@ -120,6 +120,7 @@ void NtreePage::moveToRoot() {
     t.currentLevel = 1;
     editEbene_->setText(QStringLiteral("1"));
     editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.root)));
+    t.markCurrent();
 }
 
 void NtreePage::showEmptyFields() {
@@ -161,7 +162,8 @@ void NtreePage::ButtonNGetClick() {
         ++t.currentLevel;
         editEbene_->setText(QString::number(t.currentLevel));
         editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.currentNode)));
-        });
+        t.markCurrent();
+    });
 }
 
 void NtreePage::ButtonNInsertClick() {
