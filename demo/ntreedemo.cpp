@@ -15,7 +15,13 @@ std::string TNtreeDemo::nodeText(const TNtreeNode& node) {
     return elem ? cp1252::toUtf8(elem->getValue()) : std::string();
 }
 
+void TNtreeDemo::markCurrent() {
+    const auto found = items_.find(currentNode);
+    if (found != items_.end()) display_.markCurrent(found->second);
+}
+
 void TNtreeDemo::showTree() {
+    items_.clear();
     if (empty()) return;
     // Each pending node already has its item; its children get theirs in
     // child order. Walking the children from 0 upwards moves each list's
@@ -25,6 +31,7 @@ void TNtreeDemo::showTree() {
     while (!pending.empty()) {
         auto [node, item] = pending.back();
         pending.pop_back();
+        items_.emplace(node, item);
         const std::uint16_t children = node->numberOfChildren();
         const std::uint16_t cursor = node->childList().position();
         for (std::uint16_t i = 0; i < children; ++i) {
@@ -34,6 +41,7 @@ void TNtreeDemo::showTree() {
         node->getChildN(cursor);
     }
     display_.expandAll();
+    markCurrent();
     display_.countField().setText(std::to_string(root->nodeCount()));
     display_.depthField().setText(std::to_string(depth()));
 }

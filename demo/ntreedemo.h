@@ -3,8 +3,10 @@
 // tree view (showTree).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "trees/ntree.h"
 
@@ -28,14 +30,19 @@ public:
     std::uint16_t currentLevel = 1;
 
     // Fills the (already cleared) view with one item per node, children in
-    // child order, all expanded, and writes the count and depth into their
-    // fields; does nothing at all on an empty tree. Iterative: a chain of
-    // nodes as deep as a file allows costs no stack.
+    // child order, all expanded, marks the current node's item and writes the
+    // count and depth into their fields; does nothing at all on an empty
+    // tree. Iterative: a chain of nodes as deep as a file allows costs no
+    // stack.
     void showTree();
+    // Marks the current node's item in the view, when showTree has shown it.
+    void markCurrent();
 
     // The text of a node's element as the page shows it (UTF-8).
     static std::string nodeText(const TNtreeNode& node);
 
 private:
     NtreeDisplay& display_;
+    // The item of every node that showTree last put into the view.
+    std::unordered_map<const TNtreeNode*, std::size_t> items_;
 };

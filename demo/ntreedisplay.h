@@ -25,6 +25,9 @@ public:
     virtual Item addChildItem(Item parent, std::string_view utf8) = 0;
     // Expands every item, so that the whole tree is visible.
     virtual void expandAll() = 0;
+    // Selects the item (a number this view returned since the last clear) as
+    // the current one and scrolls it into sight.
+    virtual void markCurrent(Item item) = 0;
     virtual TextOutput& countField() = 0;
     virtual TextOutput& depthField() = 0;
 };

@@ -280,6 +280,32 @@ TEST_F(ListPageTest, GenerationCountTreatsNonNumbersAsTwoAndClampsTheRest) {
     EXPECT_EQ(form->listPage().generationCount(), 100);
 }
 
+TEST_F(ListPageTest, AGenerationCountOutOfRangeBecomesTheNearestBound) {
+    auto* spin = find<QSpinBox>("SpinEditLAnzahl");
+    auto* text = spin->findChild<QLineEdit*>();
+    const auto typeCount = [&](const char* digits) {
+        spin->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, digits);
+    };
+    // Typed digits stay as typed while the field has the focus.
+    typeCount("65535");
+    EXPECT_EQ(text->text(), "65535");
+    find<QLineEdit>("EditLEingabe")->setFocus();  // the field loses the focus
+    EXPECT_EQ(text->text(), "100");
+    EXPECT_EQ(spin->value(), 100);
+    typeCount("0");
+    find<QLineEdit>("EditLEingabe")->setFocus();
+    EXPECT_EQ(spin->value(), 2);
+    // A generator reads the field while it still has the focus.
+    typeCount("123456789012");
+    EXPECT_EQ(text->text(), "123456789012");
+    click("BitBtnAufsteigend");
+    EXPECT_EQ(field("EditLAnz"), "100");
+    EXPECT_EQ(spin->value(), 100);
+    EXPECT_EQ(text->text(), "100");
+}
+
 TEST_F(ListPageTest, SaveWritesTheListFileByteForByteAndLoadReadsItBack) {
     insert("a");
     useIntegers(true);

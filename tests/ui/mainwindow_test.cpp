@@ -4,14 +4,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
+#include <map>
 #include <set>
 
 #include "tests/ui/pagefixture.h"
+#include "ui/pages/taboutbox.h"
 #include "ui/platform/appsetup.h"
 #include "ui/widgets/imageview.h"
-#include "ui/pages/taboutbox.h"
 
 namespace {
 
@@ -362,5 +364,73 @@ TEST_F(MainWindowTest, TreeImagesStartBlankInTheButtonFaceColour) {
         const QColor face = ImageSurface::toQColor(clBtnFace);
         EXPECT_EQ(image.pixelColor(0, 0), face) << name;
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), face) << name;
+    }
+}
+
+namespace {
+// The Alt keys that the widgets under scope hold, mnemonics and keys of their
+// own alike, each with the object name of its holder.
+using KeyHolders = std::multimap<QString, QString>;
+void collectAltKeys(QWidget* scope, KeyHolders& keys) {
+    const auto add = [&keys](const QKeySequence& key, const QString& holder) {
+        if (key.isEmpty() || !(key[0].keyboardModifiers() & Qt::AltModifier)) return;
+        keys.emplace(key.toString(), holder);
+    };
+    for (QAbstractButton* b : scope->findChildren<QAbstractButton*>())
+        add(b->shortcut(), b->objectName());
+    for (QLabel* l : scope->findChildren<QLabel*>())
+        if (l->buddy()) add(QKeySequence::mnemonic(l->text()), l->objectName());
+    for (QGroupBox* g : scope->findChildren<QGroupBox*>())
+        add(QKeySequence::mnemonic(g->title()), g->objectName());
+    QList<QTabBar*> bars = scope->findChildren<QTabBar*>();
+    if (auto* bar = qobject_cast<QTabBar*>(scope)) bars.append(bar);
+    for (QTabBar* t : bars)
+        for (int i = 0; i < t->count(); ++i)
+            add(QKeySequence::mnemonic(t->tabText(i)), t->tabText(i));
+    for (QShortcut* s : scope->findChildren<QShortcut*>()) add(s->key(), s->objectName());
+}
+}  // namespace
+
+TEST_F(MainWindowTest, NoAltKeyOfAPageOrWindowIsAmbiguous) {
+    // A page shares the window's keys: the menu panel and the tab captions.
+    struct Scope {
+        QWidget* scope;
+        bool inMainWindow;
+    };
+    const Scope scopes[] = {
+        {find<QWidget>("TabSheetListe"), true},
+        {find<QWidget>("TabSheetKeller"), true},
+        {find<QWidget>("TabSheetSchlange"), true},
+        {find<QWidget>("TabSheetSuchbaum"), true},
+        {find<QWidget>("TabSheetAVLBaum"), true},
+        {find<QWidget>("TabSheetBayerBaum"), true},
+        {find<QWidget>("TabSheetNBaum"), true},
+        {find<QWidget>("TFormDemo"), false},
+        {&form->aboutBox(), false},
+    };
+    for (const Scope& s : scopes) {
+        const QString name = s.scope->objectName();
+        KeyHolders keys;
+        collectAltKeys(s.scope, keys);
+        if (s.inMainWindow) {
+            collectAltKeys(find<QWidget>("PanelMenue"), keys);
+            collectAltKeys(form->pageControl().tabBar(), keys);
+        }
+        for (auto it = keys.begin(); it != keys.end(); it = keys.upper_bound(it->first)) {
+            EXPECT_EQ(keys.count(it->first), 1u)
+                << name.toStdString() << ": " << it->first.toStdString() << " held by "
+                << it->second.toStdString() << " and more";
+        }
+        // A button that left its caption's letter to an earlier one holds a
+        // key of its own and names it in its hint.
+        for (QAbstractButton* b : s.scope->findChildren<QAbstractButton*>()) {
+            const QKeySequence caption = QKeySequence::mnemonic(b->text());
+            if (caption.isEmpty() || b->shortcut() == caption) continue;
+            const std::string who = name.toStdString() + "/" + b->objectName().toStdString();
+            EXPECT_EQ(keys.count(caption.toString()), 1u) << who;
+            ASSERT_FALSE(b->shortcut().isEmpty()) << who;
+            EXPECT_TRUE(b->toolTip().contains(b->shortcut().toString(QKeySequence::NativeText)))
+                << who << ": " << b->toolTip().toStdString();
+        }
     }
 }

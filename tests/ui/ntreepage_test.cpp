@@ -491,3 +491,44 @@ TEST_F(NtreePageTest, RandomOperationsMatchAReferenceTreeAfterEveryStep) {
 }
 
 }  // namespace
+
+namespace {
+// The current node's item as the view marks it: the one current and selected
+// item, by its path of child indexes from the top ("" when none is marked).
+std::string markedPath(QTreeWidget& view) {
+    const QList<QTreeWidgetItem*> selected = view.selectedItems();
+    if (selected.size() != 1 || view.currentItem() != selected[0]) return "";
+    std::string path;
+    for (QTreeWidgetItem* item = selected[0]; item->parent(); item = item->parent())
+        path.insert(0, "/" + std::to_string(item->parent()->indexOfChild(item)));
+    return "top" + path;
+}
+}  // namespace
+
+TEST_F(NtreePageTest, TheViewMarksTheCurrentNodeAfterEveryMoveAndChange) {
+    createRoot("r");
+    EXPECT_EQ(markedPath(*view()), "top");
+    insert("a", "0");
+    insert("a", "1");
+    get("1");  // the second of the two nodes with the same text
+    EXPECT_EQ(markedPath(*view()), "top/1");
+    insert("x", "0");
+    EXPECT_EQ(markedPath(*view()), "top/1");
+    get("0");
+    EXPECT_EQ(markedPath(*view()), "top/1/0");
+    click("ButtonNReset");
+    EXPECT_EQ(markedPath(*view()), "top");
+    remove("0");
+    EXPECT_EQ(markedPath(*view()), "top");
+    get("0");
+    EXPECT_EQ(markedPath(*view()), "top/0");
+    const std::string file = path("marked.ndt");
+    dialogs.answers = {file};
+    click("ButtonNSave");
+    click("ButtonNClear");
+    EXPECT_EQ(markedPath(*view()), "");
+    dialogs.answers = {file};
+    click("ButtonNLoad");
+    EXPECT_EQ(markedPath(*view()), "top");
+    EXPECT_EQ(dialogs.take(), (Lines{"save ndt " + kFilter, "open ndt " + kFilter}));
+}

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <cstdlib>
 #include <functional>
 
 #include "demo/listdemo.h"
@@ -279,4 +281,70 @@ TEST_F(SortWindowTest, LeavingDuringASortFinishesItBeforeTheMainWindowIsUnlocked
     EXPECT_EQ(memo("MemoListe"), "     <--\n[1]\n[2]\n[3]\n[4]");
     EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
     EXPECT_EQ(form->listPage().list().count(), 4);
+}
+
+TEST_F(SortWindowTest, ReturnPressesWeiterAndEscPressesEndeWithoutClosingTheWindow) {
+    insertIntegers({2, 1, 3});  // the list is 3, 1, 2
+    open();
+    // The keys reach the window that has the activation, not the one that
+    // only shares it.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window(); }));
+    // Without a sort both buttons are disabled: the keys do nothing.
+    QTest::keyClick(window(), Qt::Key_Return);
+    QTest::keyClick(window(), Qt::Key_Escape);
+    EXPECT_FALSE(form->weiterPressed());
+    EXPECT_FALSE(window()->stage().stepEnde);
+    EXPECT_TRUE(window()->isVisible());
+    clock.during = [this](int step) {
+        infos.push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
+        if (step == 1 || step == 2) {
+            QTest::keyClick(window(), step == 1 ? Qt::Key_Return : Qt::Key_Enter);
+            EXPECT_TRUE(form->weiterPressed()) << step;
+        } else if (step == 3) {
+            QTest::keyClick(window(), Qt::Key_Escape);
+            EXPECT_TRUE(window()->stage().stepEnde);
+            EXPECT_FALSE(form->weiterPressed());
+        }
+    };
+    pressInWindow("BitBtnBubble");
+    ASSERT_GE(infos.size(), 3u);
+    EXPECT_EQ(infos[1], "3 und 1 werden miteinander getauscht");
+    EXPECT_EQ(infos[2], "3 und 2 werden miteinander getauscht");
+    ASSERT_GE(clock.pauses.size(), 3u);
+    EXPECT_EQ(clock.pauses[2], kSortPollMs);
+    for (std::size_t k = 3; k < clock.pauses.size(); ++k) EXPECT_EQ(clock.pauses[k], 0);
+    EXPECT_EQ(memo("MemoListe"), "\n[1]  <--\n[2]\n[3]");
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+}
+
+TEST_F(SortWindowTest, TheWindowOpensCentredOverTheMainWindowAndFullyOnTheScreen) {
+    insertIntegers({1});
+    const QRect screen = form->screen()->availableGeometry();
+    // Main window positions: one where the centred window fits vertically,
+    // one far down where it must be moved up.
+    for (const int top : {screen.top() + 10, screen.bottom() - 20}) {
+        form->move(screen.left() + 40, top);
+        open();
+        const QRect main = form->frameGeometry();
+        const QRect placed = window()->frameGeometry();
+        // A window wider than the screen starts at its left edge.
+        if (placed.width() > screen.width()) {
+            EXPECT_EQ(placed.left(), screen.left()) << top;
+        } else {
+            EXPECT_LE(std::abs(placed.center().x() - main.center().x()),
+                      1 + placed.width() - window()->width())
+                << top;
+        }
+        EXPECT_GE(placed.top(), screen.top()) << top;
+        EXPECT_LE(placed.bottom(), screen.bottom()) << top;
+        if (top == screen.top() + 10) {
+            // Before its first showing the window's frame is not known yet.
+            const int frame = placed.height() - window()->height();
+            EXPECT_LE(std::abs(placed.center().y() - main.center().y()), 1 + frame) << top;
+        } else {
+            EXPECT_EQ(placed.bottom(), screen.bottom()) << top;
+        }
+        pressInWindow("BitBtnSchliessen");
+    }
 }

@@ -30,6 +30,22 @@ TEST_F(StackPageTest, PushShowsTopFirstAndKeepsTheEntry) {
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+TEST_F(StackPageTest, AltPPressesPushAndPopHasAltOFromItsHint) {
+    auto* pop = find<QAbstractButton>("ButtonKpop");
+    EXPECT_EQ(pop->text(), "&Pop");
+    EXPECT_EQ(pop->toolTip(), "Nimmt das oberste Element vom Keller (Alt+O)");
+    type("EditKEingabe", "a");
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo("Memolifo") == "a"; }));
+    type("EditKEingabe", "b");
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo("Memolifo") == "b\na"; }));
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo("Memolifo") == "a"; }));
+    EXPECT_EQ(field("EditKAnz"), "1");
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
 TEST_F(StackPageTest, TopPutsTheTopIntoTheEntryAndAPushStoresItAgain) {
     push("a");
     push("c");

@@ -43,7 +43,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     label(this, "LabelAanz", utf8("Anzahl Elemente"), 112, 136);
     editAnz_ = edit(this, "EditAanz", 112, 152, 81, 21, true);
 
-    makeWeiter("BitBtnAweiter", 110, 296);
+    makeWeiter("BitBtnAweiter", 110, 296, "ButtonAInsert");
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
 

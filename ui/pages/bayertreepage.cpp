@@ -43,7 +43,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     label(this, "LabelBAnz", utf8("Anzahl Elemente"), 128, 184);
     editAnz_ = edit(this, "EditBAnz", 128, 200, 81, 21, true);
 
-    makeWeiter("BitBtnBweiter", 120, 268);
+    makeWeiter("BitBtnBweiter", 120, 268, "ButtonBInsert");
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);

@@ -14,12 +14,12 @@ void DemoTreePage::setDemonstrationRunning(bool running) {
     weiter_->setEnabled(running);
 }
 
-void DemoTreePage::makeWeiter(const char* name, int x, int y) {
+void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {
     weiter_ = widgets::okButton(this, name, utf8("Weiter"), x, y);
     weiter_->setEnabled(false);
     connect(weiter_, &QPushButton::clicked, this,
             [this] { host_.stepClock().weiterPressed = true; });
-    installWeiterKeys(this, weiter_);
+    installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
 }
 
 void DemoTreePage::focusEntryField() {

@@ -35,7 +35,9 @@ protected:
 
     // The "Weiter" button at (x, y), disabled until a demonstration runs; a
     // click, or Return / Enter while it is enabled, sets the clock's flag.
-    void makeWeiter(const char* name, int x, int y);
+    // Without a demonstration Return / Enter in the entry field press the
+    // page's button named first (made before).
+    void makeWeiter(const char* name, int x, int y, const char* first);
     // Runs body through the guard; a demonstration ended because the program
     // closes returns quietly. Otherwise the focus goes to the entry when
     // focusEntry.

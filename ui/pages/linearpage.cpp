@@ -6,10 +6,11 @@
 
 #include "demo/elementtext.h"
 #include "elements/cp1252.h"
+#include "ui/pages/pagehost.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/widgets/memoview.h"
-#include "ui/pages/pagehost.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/linecollector.h"
 
@@ -38,6 +39,7 @@ LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
         row(4, &LinearPage::saveClick),  row(5, &LinearPage::loadClick),
     };
     buttonColumn(panelButtons, this, buttons, 16, 8);
+    installEntryKeys(editEingabe_, panelButtons->findChild<QAbstractButton*>(design.buttons[0][0]));
 
     const Place& m = design.memo;
     memo_ = memoView(this, m.name, m.x, m.y, m.width, m.height, ScrollBars::both);

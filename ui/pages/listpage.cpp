@@ -6,19 +6,64 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStringView>
+#include <algorithm>
 
 #include "demo/elementtext.h"
 #include "demo/listdemo.h"
 #include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "linear/liste.h"
+#include "ui/pages/pagehost.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/widgets/memoview.h"
-#include "ui/pages/pagehost.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/listgeneration.h"
+
+namespace {
+
+// The count field of the generators: it takes any digits while they are typed
+// (QSpinBox refuses a keystroke that passes the maximum: "65535" would become
+// "65"); a number out of range becomes the nearest bound when the field loses
+// the focus or a generator reads it.
+class CountSpinBox final : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+    QValidator::State validate(QString& text, int& pos) const override {
+        if (!allDigits(text)) return QSpinBox::validate(text, pos);
+        return clamped(text) == text ? QValidator::Acceptable : QValidator::Intermediate;
+    }
+    void fixup(QString& input) const override {
+        if (allDigits(input)) {
+            input = clamped(input);
+        } else {
+            QSpinBox::fixup(input);
+        }
+    }
+
+private:
+    static bool allDigits(const QString& text) {
+        if (text.isEmpty()) return false;
+        for (const QChar c : text)
+            if (c < u'0' || c > u'9') return false;
+        return true;
+    }
+    // The digits as the number in range nearest to them, as text.
+    QString clamped(const QString& digits) const {
+        QStringView significant(digits);
+        while (significant.size() > 1 && significant.front() == u'0')
+            significant = significant.mid(1);
+        // More than nine digits are beyond every bound.
+        const int value = significant.size() > 9 ? maximum() : significant.toInt();
+        return QString::number(std::clamp(value, minimum(), maximum()));
+    }
+};
+
+}  // namespace
 
 ListPage::ListPage(PageHost& host, QWidget* parent)
     : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
@@ -48,6 +93,7 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
         {"BitBtnLSortdemo", "Sort-Demo", &ListPage::BitBtnLSortdemoClick},
     };
     buttonColumn(panelListe, this, buttons, 12, 12, 89, 25);
+    installEntryKeys(editEingabe_, panelListe->findChild<QAbstractButton*>("ButtonLInsert"));
 
     label(this, "LabelCurrent", utf8("Current"), 144, 104);
     editCurrent_ = edit(this, "EditLCurrent", 144, 120, 81, 21, true);
@@ -66,7 +112,7 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
     auto* create = groupBox(this, "GroupBoxListeErzeugen", utf8("Liste mit Integer erzeugen"), 496,
                             152, 161, 257);
     label(create, "LabelLAnzahl", utf8("Anzahl der Elemente (2 bis 100)"), 8, 18, 145, 30);
-    spinAnzahl_ = new QSpinBox(create);
+    spinAnzahl_ = new CountSpinBox(create);
     spinAnzahl_->setObjectName("SpinEditLAnzahl");
     spinAnzahl_->setGeometry(8, 50, 57, 22);
     spinAnzahl_->setRange(listgeneration::kMinCount, listgeneration::kMaxCount);
@@ -106,7 +152,10 @@ void ListPage::showList() {
 }
 
 int ListPage::generationCount() {
-    const int n = listgeneration::countFromText(spinAnzahl_->cleanText().toStdString());
+    // A number out of range is read as the nearest bound.
+    QString text = spinAnzahl_->cleanText();
+    static_cast<const QAbstractSpinBox*>(spinAnzahl_)->fixup(text);
+    const int n = listgeneration::countFromText(text.toStdString());
     spinAnzahl_->setValue(n);
     return n;
 }

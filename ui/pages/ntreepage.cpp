@@ -9,10 +9,11 @@
 #include "demo/ntreedemo.h"
 #include "elements/cp1252.h"
 #include "linear/liste.h"
-#include "ui/platform/guard.h"
 #include "ui/pages/pagehost.h"
-#include "ui/platform/qtntreedisplay.h"
 #include "ui/pages/treeload.h"
+#include "ui/platform/guard.h"
+#include "ui/platform/qtntreedisplay.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 
@@ -56,6 +57,7 @@ NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(h
         {"ButtonNLoad", "&Load", &NtreePage::ButtonNLoadClick},
     };
     buttonColumn(panelNBaum, this, buttons, 8, 8, 97, 25);
+    installEntryKeys(editEingabe_, panelNBaum->findChild<QAbstractButton*>("ButtonNCreateRoot"));
 
     // Read-only: selecting an item changes nothing.
     treeView_ = new QTreeWidget(this);
@@ -118,6 +120,7 @@ void NtreePage::moveToRoot() {
     t.currentLevel = 1;
     editEbene_->setText(QStringLiteral("1"));
     editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.root)));
+    t.markCurrent();
 }
 
 void NtreePage::showEmptyFields() {
@@ -159,6 +162,7 @@ void NtreePage::ButtonNGetClick() {
         ++t.currentLevel;
         editEbene_->setText(QString::number(t.currentLevel));
         editAktuell_->setText(QString::fromStdString(TNtreeDemo::nodeText(*t.currentNode)));
+        t.markCurrent();
     });
 }
 

@@ -2,7 +2,8 @@
 // page's own TNtreeDemo node by node: a root, then children of the current node
 // by child number; the current node moves down one child at a time
 // (ButtonNGet) and back to the root (ButtonNReset). After every change the
-// tree view (TreeView) is rebuilt from the tree, expanded; EditNEbene and
+// tree view (TreeView) is rebuilt from the tree, expanded, and the current
+// node's item is selected and scrolled into sight; EditNEbene and
 // EditNAktuell show the current node's level and text, EditNTiefe and
 // EditNAnz the tree's depth and node count.
 #pragma once

@@ -49,7 +49,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     label(this, "LabelTAusgeglichen", utf8("Ausgeglichen"), 128, 224);
     editAusgeglichen_ = edit(this, "EditTAusgeglichen", 128, 240, 81, 21, true);
 
-    makeWeiter("BitBtnTWeiter", 136, 296);
+    makeWeiter("BitBtnTWeiter", 136, 296, "ButtonTinsert");
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);

@@ -1,6 +1,10 @@
 #include "ui/pages/stackpage.h"
 
+#include <QAbstractButton>
+#include <QKeySequence>
+
 #include "linear/displaystrings.h"
+#include "ui/widgets/widgetfactory.h"
 
 namespace {
 
@@ -26,7 +30,13 @@ const LinearPage::Design kDesign = {
 }  // namespace
 
 StackPage::StackPage(PageHost& host, QWidget* parent)
-    : LinearPage(host, kDesign, parent), stack_(std::make_unique<TLifo>()) {}
+    : LinearPage(host, kDesign, parent), stack_(std::make_unique<TLifo>()) {
+    // "&Push" and "&Pop" share their letter: Alt+P stays with "Push", the
+    // first of them, and "Pop" has a key of its own.
+    auto* pop = findChild<QAbstractButton*>(kDesign.buttons[1][0]);
+    pop->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+    pop->setToolTip(utf8("Nimmt das oberste Element vom Keller (Alt+O)"));
+}
 
 void StackPage::writeStructure(TextOutput& lines) const {
     stack_->write(lines);

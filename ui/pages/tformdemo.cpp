@@ -3,10 +3,14 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyle>
+#include <algorithm>
 #include <cctype>
 
 #include "demo/listdemo.h"
@@ -16,6 +20,7 @@
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
 #include "ui/widgets/memoview.h"
+#include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 
 namespace {
@@ -85,6 +90,15 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                          *infoOutput_);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
+
+    // Return / Enter step with "Weiter", Esc ends with "Ende"; each only while
+    // its button is enabled. Esc never closes the window.
+    installWeiterKeys(this, weiter_, nullptr, nullptr);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setAutoRepeat(false);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (ende_->isEnabled()) ende_->click();
+    });
 }
 
 TFormDemo::~TFormDemo() = default;
@@ -100,6 +114,7 @@ void TFormDemo::enableSortButtons(bool enable) {
 void TFormDemo::openFor(TListDemo& list) {
     list_ = &list;
     unlockAfterSort_ = false;
+    placeOverMainWindow();
     show();
     raise();
     activateWindow();
@@ -108,6 +123,21 @@ void TFormDemo::openFor(TListDemo& list) {
     stage_->elementClassName = name;
     stage_->stepLevel = 0;
     TListDemo::showList(list, *quelleOutput_);
+}
+
+void TFormDemo::placeOverMainWindow() {
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main) return;
+    QRect frame(QPoint(0, 0), frameGeometry().size());
+    frame.moveCenter(main->frameGeometry().center());
+    // Fully on the main window's screen; a window larger than the screen
+    // keeps its top left corner on it.
+    const QRect screen = main->screen()->availableGeometry();
+    const auto clampedStart = [](int start, int length, int first, int available) {
+        return std::max(first, std::min(start, first + available - length));
+    };
+    move(clampedStart(frame.left(), frame.width(), screen.left(), screen.width()),
+         clampedStart(frame.top(), frame.height(), screen.top(), screen.height()));
 }
 
 void TFormDemo::setLabels(const char* quelle, const char* zwischen1, const char* zwischen2) {

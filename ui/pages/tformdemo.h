@@ -67,6 +67,8 @@ private:
     void runSort(Sort sort, const char* titles[3] = nullptr);
     void prepareSort();
     void finishSort();
+    // Centres the window over the main window, fully on that one's screen.
+    void placeOverMainWindow();
     void setLabels(const char* quelle, const char* zwischen1, const char* zwischen2);
     // Hides the window and unlocks the main window; during a sort the unlock
     // waits until the sort has finished.

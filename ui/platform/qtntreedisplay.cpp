@@ -60,6 +60,18 @@ NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view ut
     return items_.size() - 1;
 }
 
+void QtNtreeDisplay::markCurrent(Item item) {
+    if (!view_ || item >= items_.size() || items_[item]->treeWidget() != view_) return;
+    QTreeWidgetItem* current = items_[item];
+    if (levels_[item] <= kExpandedLevels) {
+        view_->setCurrentItem(current);
+        view_->scrollToItem(current);
+    } else {
+        view_->clearSelection();
+        current->setSelected(true);
+    }
+}
+
 void QtNtreeDisplay::expandAll() {
     if (!view_) return;
     for (QTreeWidgetItem* top : detached_) view_->addTopLevelItem(top);

@@ -38,6 +38,9 @@ public:
     // Puts the items built since the last call into the view, then expands
     // every item down to kExpandedLevels.
     void expandAll() override;
+    // An item deeper than kExpandedLevels is selected only: making it current
+    // would scroll to it, opening its ancestors (recursion per level).
+    void markCurrent(Item item) override;
     TextOutput& countField() override { return countField_; }
     TextOutput& depthField() override { return depthField_; }
 

@@ -2,20 +2,39 @@
 
 #include <QAbstractButton>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QPointer>
 #include <QShortcut>
 #include <QWidget>
 
-void installWeiterKeys(QWidget* page, QAbstractButton* weiter) {
+void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
+                       QAbstractButton* first) {
     // A window shortcut of the page is live only while the page is visible,
     // i.e. its tab is in front: the keys never reach another page's button.
+    // It takes the keys before the entry field sees them, so it also stands
+    // in for the entry field's own Return.
     QPointer<QAbstractButton> button(weiter);
+    QPointer<QLineEdit> field(entry);
+    QPointer<QAbstractButton> firstButton(first);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), page);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);
-        QObject::connect(shortcut, &QShortcut::activated, page, [button] {
-            if (button && button->isEnabled()) button->click();
+        QObject::connect(shortcut, &QShortcut::activated, page, [button, field, firstButton] {
+            // A demonstration disables the first button: the keys then step.
+            if (field && field->hasFocus() && firstButton && firstButton->isEnabled()) {
+                firstButton->click();
+            } else if (button && button->isEnabled()) {
+                button->click();
+            }
         });
     }
+}
+
+void installEntryKeys(QLineEdit* entry, QAbstractButton* first) {
+    // QLineEdit reports Return and Enter alike.
+    QPointer<QAbstractButton> button(first);
+    QObject::connect(entry, &QLineEdit::returnPressed, entry, [button] {
+        if (button && button->isEnabled()) button->click();
+    });
 }

@@ -1,10 +1,19 @@
-// installWeiterKeys: Return and Enter press a tree page's "Weiter" button
-// while that page is in front and the button is enabled, so that a
-// demonstration can be stepped through from the keyboard.
+// The page keys. installWeiterKeys: Return and Enter typed into a tree page's
+// entry field press the page's first button while that is enabled; otherwise,
+// and during a demonstration (which disables the first button), they press
+// the "Weiter" button while the page is in front and the button is enabled,
+// so that a demonstration can be stepped through from the keyboard. The sort
+// window uses them for its "Weiter" alone. installEntryKeys: Return and Enter
+// typed into a page's entry field press the page's first button.
 #pragma once
 
 class QAbstractButton;
+class QLineEdit;
 class QWidget;
 
-// page and weiter are lent; the shortcuts are children of page.
-void installWeiterKeys(QWidget* page, QAbstractButton* weiter);
+// page, weiter, entry and first are lent (entry and first may be null); the
+// shortcuts are children of page.
+void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
+                       QAbstractButton* first);
+// entry and first are lent; a disabled first button is not pressed.
+void installEntryKeys(QLineEdit* entry, QAbstractButton* first);
