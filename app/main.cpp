@@ -3,8 +3,8 @@
 // with its structure, and its sort and about windows), then the event loop.
 #include <QApplication>
 
-#include "ui/platform/appsetup.h"
 #include "ui/pages/tform1.h"
+#include "ui/platform/appsetup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -107,15 +107,11 @@ void plainIO(benchmark::State& state, bool sync) {
     std::filesystem::remove(name);
 }
 
-void BM_PlainBufferedIO(benchmark::State& state) {
-    plainIO(state, true);
-}
+void BM_PlainBufferedIO(benchmark::State& state) { plainIO(state, true); }
 BENCHMARK(BM_PlainBufferedIO)->Unit(benchmark::kMillisecond);
 
 // For reference: the same without flushing to disk.
-void BM_PlainBufferedIONoSync(benchmark::State& state) {
-    plainIO(state, false);
-}
+void BM_PlainBufferedIONoSync(benchmark::State& state) { plainIO(state, false); }
 BENCHMARK(BM_PlainBufferedIONoSync)->Unit(benchmark::kMillisecond);
 
 void BM_QuickSort65535(benchmark::State& state) {

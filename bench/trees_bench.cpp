@@ -111,15 +111,11 @@ void insertThenDelete(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kKeys * 2);
 }
 
-void BM_SearchTreeInsertDelete(benchmark::State& state) {
-    insertThenDelete<TSearchTree>(state);
-}
+void BM_SearchTreeInsertDelete(benchmark::State& state) { insertThenDelete<TSearchTree>(state); }
 // Arg 0: random order; 1: ascending (a chain of 65535 nodes).
 BENCHMARK(BM_SearchTreeInsertDelete)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_AvlTreeInsertDelete(benchmark::State& state) {
-    insertThenDelete<TAvlTree>(state);
-}
+void BM_AvlTreeInsertDelete(benchmark::State& state) { insertThenDelete<TAvlTree>(state); }
 BENCHMARK(BM_AvlTreeInsertDelete)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Saves a tree of every key (search tree or AVL tree) and times loading it.

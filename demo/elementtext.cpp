@@ -24,7 +24,8 @@ std::string floatText(Float value) {
 std::string charText(char c) {
     const auto byte = static_cast<unsigned char>(c);
     const char32_t code = cp1252::toUnicode(byte);
-    if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) return std::string("#").append(std::to_string(byte));
+    if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+        return std::string("#").append(std::to_string(byte));
     return std::string("'").append(cp1252::toUtf8(std::string_view(&c, 1))).append("'");
 }
 
@@ -36,9 +37,7 @@ std::string colorText(std::int32_t color) {
 
 }  // namespace
 
-bool isString(const TBase& element) {
-    return dynamic_cast<const TString*>(&element) != nullptr;
-}
+bool isString(const TBase& element) { return dynamic_cast<const TString*>(&element) != nullptr; }
 
 std::string valueText(const TBase& element) {
     if (const auto* s = dynamic_cast<const TString*>(&element))

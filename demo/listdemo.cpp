@@ -100,12 +100,8 @@ constexpr const char* merged =
     "Sortierte Teilstücke der Zwischenlisten wurden sortiert zusammengefügt.";
 }  // namespace sorttext
 
-std::string piece(int number) {
-    return std::to_string(number);
-}
-const std::string& piece(const std::string& text) {
-    return text;
-}
+std::string piece(int number) { return std::to_string(number); }
+const std::string& piece(const std::string& text) { return text; }
 
 // The pattern with each "{}" replaced by the next value, in order; the values
 // themselves are not searched.

@@ -1,7 +1,7 @@
 #include "demo/listdisplay.h"
 
-#include "linear/liste.h"
 #include "demo/elementtext.h"
+#include "linear/liste.h"
 
 namespace {
 constexpr const char* kArrowAtStart = "     <--";

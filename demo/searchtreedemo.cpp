@@ -11,9 +11,7 @@ void TSearchTreeDemo::writeLevels(TextOutput& memo) const {
     writePlanes(memo);
 }
 
-void TSearchTreeDemo::newPlane(TextOutput& out) const {
-    out.addLine("");
-}
+void TSearchTreeDemo::newPlane(TextOutput& out) const { out.addLine(""); }
 
 void TSearchTreeDemo::load(TReader& reader) {
     TSearchTree::load(reader);

@@ -17,9 +17,7 @@ namespace {
 const ClassInfo persistentInfo{"TPersistent", nullptr, nullptr};
 
 // Class names are ASCII; letter case is folded without locale rules.
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -67,24 +65,12 @@ void abstractCalled(std::string_view className, std::string_view operation) {
               " wurde nicht überschrieben - das Programm wird daher abgebrochen");
 }
 
-void TBase::writeValue(TextOutput&) const {
-    abstractCalled(className(), "writeValue");
-}
-void TBase::saveValue(TWriter&) const {
-    abstractCalled(className(), "saveValue");
-}
-void TBase::loadValue(TReader&) {
-    abstractCalled(className(), "loadValue");
-}
-std::int32_t TBase::compare(const TBase&) const {
-    abstractCalled(className(), "compare");
-}
-std::unique_ptr<TBase> TBase::copy() const {
-    abstractCalled(className(), "copy");
-}
-void TBase::paintValue(Surface&, int, int) const {
-    abstractCalled(className(), "paintValue");
-}
+void TBase::writeValue(TextOutput&) const { abstractCalled(className(), "writeValue"); }
+void TBase::saveValue(TWriter&) const { abstractCalled(className(), "saveValue"); }
+void TBase::loadValue(TReader&) { abstractCalled(className(), "loadValue"); }
+std::int32_t TBase::compare(const TBase&) const { abstractCalled(className(), "compare"); }
+std::unique_ptr<TBase> TBase::copy() const { abstractCalled(className(), "copy"); }
+void TBase::paintValue(Surface&, int, int) const { abstractCalled(className(), "paintValue"); }
 
 namespace registry {
 
@@ -106,9 +92,7 @@ const ClassInfo& find(std::string_view name) {
     throw FileError("Klasse " + cp1252::excerptUtf8(name) + " nicht gefunden");
 }
 
-bool contains(std::string_view name) {
-    return lookup(name) != nullptr;
-}
+bool contains(std::string_view name) { return lookup(name) != nullptr; }
 
 void clear() {
     table().clear();
@@ -132,13 +116,9 @@ const ClassInfo TString::info{"TString", &TBase::info, []() -> std::unique_ptr<T
                                   return std::make_unique<TString>();
                               }};
 
-void TString::saveValue(TWriter& writer) const {
-    writer.writeString(value_);
-}
+void TString::saveValue(TWriter& writer) const { writer.writeString(value_); }
 
-void TString::loadValue(TReader& reader) {
-    value_ = reader.readString();
-}
+void TString::loadValue(TReader& reader) { value_ = reader.readString(); }
 
 std::int32_t TString::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
@@ -147,9 +127,7 @@ std::int32_t TString::compare(const TBase& other) const {
     return order < 0 ? kLess : (order > 0 ? kGreater : kEqual);
 }
 
-std::unique_ptr<TBase> TString::copy() const {
-    return std::make_unique<TString>(value_);
-}
+std::unique_ptr<TBase> TString::copy() const { return std::make_unique<TString>(value_); }
 
 // TInteger
 
@@ -157,19 +135,13 @@ const ClassInfo TInteger::info{"TInteger", &TBase::info, []() -> std::unique_ptr
                                    return std::make_unique<TInteger>();
                                }};
 
-void TInteger::saveValue(TWriter& writer) const {
-    writer.writeInteger(value_);
-}
+void TInteger::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
 
-void TInteger::loadValue(TReader& reader) {
-    value_ = reader.readInteger();
-}
+void TInteger::loadValue(TReader& reader) { value_ = reader.readInteger(); }
 
 std::int32_t TInteger::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
     return threeWay(value_, static_cast<const TInteger&>(other).value_);
 }
 
-std::unique_ptr<TBase> TInteger::copy() const {
-    return std::make_unique<TInteger>(value_);
-}
+std::unique_ptr<TBase> TInteger::copy() const { return std::make_unique<TInteger>(value_); }

@@ -21,17 +21,13 @@ StderrMessages stderrMessages;
 UserMessages* current = nullptr;
 }  // namespace
 
-UserMessages& userMessages() {
-    return current ? *current : stderrMessages;
-}
+UserMessages& userMessages() { return current ? *current : stderrMessages; }
 
 ScopedUserMessages::ScopedUserMessages(UserMessages& messages) : previous_(current) {
     current = &messages;
 }
 
-ScopedUserMessages::~ScopedUserMessages() {
-    current = previous_;
-}
+ScopedUserMessages::~ScopedUserMessages() { current = previous_; }
 
 void fatalStop(std::string_view utf8) {
     userMessages().fatalStop(utf8);

@@ -17,9 +17,7 @@ T fromLittleEndian(const std::uint8_t* in) {
     return static_cast<T>(bits);
 }
 
-[[noreturn]] void invalidValue() {
-    throw FileError(errtext::invalidValue);
-}
+[[noreturn]] void invalidValue() { throw FileError(errtext::invalidValue); }
 }  // namespace
 
 TReader::TReader(InputStream& in) : in_(in) {}
@@ -30,9 +28,7 @@ bool TReader::fill() {
     return end_ > 0;
 }
 
-bool TReader::atEnd() {
-    return pos_ == end_ && !fill();
-}
+bool TReader::atEnd() { return pos_ == end_ && !fill(); }
 
 std::uint8_t TReader::takeByteAfterFill() {
     if (!fill()) throw FileError(errtext::readError);
@@ -113,9 +109,7 @@ Extended TReader::readFloat() {
     return static_cast<Extended>(readInt64());
 }
 
-std::string TReader::readString() {
-    return readText(UINT64_MAX);
-}
+std::string TReader::readString() { return readText(UINT64_MAX); }
 
 // A text of at most limit + 1 characters (units for UTF-16); anything beyond
 // stays unread.
@@ -146,9 +140,7 @@ std::string TReader::readText(std::uint64_t limit) {
     }
 }
 
-std::string_view TReader::readStringLent() {
-    return readStringLent(SIZE_MAX);
-}
+std::string_view TReader::readStringLent() { return readStringLent(SIZE_MAX); }
 
 std::string_view TReader::readStringLent(std::size_t limit) {
     // A short text that lies whole in the buffer is lent from there.
@@ -170,6 +162,4 @@ char TReader::readChar() {
     return text[0];
 }
 
-bool TReader::readBoolean() {
-    return takeByte() == tag::trueValue;
-}
+bool TReader::readBoolean() { return takeByte() == tag::trueValue; }

@@ -70,14 +70,10 @@ Pool& pool() {
     return *instance;
 }
 
-std::size_t sizeClassOf(std::size_t size) {
-    return (size + kGrain - 1) / kGrain - 1;
-}
+std::size_t sizeClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain - 1; }
 
 // Objects of at most kLargest bytes live in the pool.
-bool pooled(std::size_t size) {
-    return kPoolOn && size != 0 && size <= kLargest;
-}
+bool pooled(std::size_t size) { return kPoolOn && size != 0 && size <= kLargest; }
 
 }  // namespace
 

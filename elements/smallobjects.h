@@ -18,8 +18,8 @@ void release(void* memory, std::size_t size) noexcept;
 
 // Class-specific new and delete that route through the pool; used by TBase
 // and the list nodes.
-#define TESSARO_SMALL_OBJECT_ALLOCATION                                                 \
+#define TESSARO_SMALL_OBJECT_ALLOCATION                                                  \
     static void* operator new(std::size_t size) { return smallobjects::allocate(size); } \
-    static void operator delete(void* memory, std::size_t size) noexcept {              \
-        smallobjects::release(memory, size);                                           \
+    static void operator delete(void* memory, std::size_t size) noexcept {               \
+        smallobjects::release(memory, size);                                             \
     }

@@ -40,9 +40,7 @@ const ClassInfo TTBruch::info{"TTBruch", &TBase::info, &make<TTBruch>};
         if (!sameClass(other)) return kOtherClass;                    \
         return order(value_, static_cast<const Name&>(other).value_); \
     }                                                                 \
-    std::unique_ptr<TBase> Name::copy() const {                       \
-        return std::make_unique<Name>(value_);                        \
-    }
+    std::unique_ptr<TBase> Name::copy() const { return std::make_unique<Name>(value_); }
 
 TESSARO_ORDERED(TChar, (threeWay<unsigned char>))
 TESSARO_ORDERED(TInt64, threeWay)
@@ -54,12 +52,8 @@ TESSARO_ORDERED(TExtended, floatOrder)
 TESSARO_ORDERED(TTColor, threeWay)
 #undef TESSARO_ORDERED
 
-void TChar::saveValue(TWriter& writer) const {
-    writer.writeChar(value_);
-}
-void TChar::loadValue(TReader& reader) {
-    value_ = reader.readChar();
-}
+void TChar::saveValue(TWriter& writer) const { writer.writeChar(value_); }
+void TChar::loadValue(TReader& reader) { value_ = reader.readChar(); }
 
 void TChar::paintValue(Surface& surface, int x, int y) const {
     surface.setFontName("MS SANS SERIF");
@@ -70,71 +64,39 @@ void TChar::paintValue(Surface& surface, int x, int y) const {
     surface.textOut(x, y, cp1252::toUtf8(std::string_view(&value_, 1)));
 }
 
-void TInt64::saveValue(TWriter& writer) const {
-    writer.writeInt64(value_);
-}
-void TInt64::loadValue(TReader& reader) {
-    value_ = reader.readInt64();
-}
+void TInt64::saveValue(TWriter& writer) const { writer.writeInt64(value_); }
+void TInt64::loadValue(TReader& reader) { value_ = reader.readInt64(); }
 
 // Stored with the integer forms; what does not fit is cut to the low bits.
-void TByte::saveValue(TWriter& writer) const {
-    writer.writeInteger(value_);
-}
-void TByte::loadValue(TReader& reader) {
-    value_ = static_cast<std::uint8_t>(reader.readInteger());
-}
+void TByte::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
+void TByte::loadValue(TReader& reader) { value_ = static_cast<std::uint8_t>(reader.readInteger()); }
 
-void TWord::saveValue(TWriter& writer) const {
-    writer.writeInteger(value_);
-}
+void TWord::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
 void TWord::loadValue(TReader& reader) {
     value_ = static_cast<std::uint16_t>(reader.readInteger());
 }
 
-void TLongint::saveValue(TWriter& writer) const {
-    writer.writeInteger(value_);
-}
-void TLongint::loadValue(TReader& reader) {
-    value_ = reader.readInteger();
-}
+void TLongint::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
+void TLongint::loadValue(TReader& reader) { value_ = reader.readInteger(); }
 
-void TReal::saveValue(TWriter& writer) const {
-    writer.writeFloat(value_);
-}
-void TReal::loadValue(TReader& reader) {
-    value_ = static_cast<double>(reader.readFloat());
-}
+void TReal::saveValue(TWriter& writer) const { writer.writeFloat(value_); }
+void TReal::loadValue(TReader& reader) { value_ = static_cast<double>(reader.readFloat()); }
 
-void TExtended::saveValue(TWriter& writer) const {
-    writer.writeFloat(value_);
-}
-void TExtended::loadValue(TReader& reader) {
-    value_ = reader.readFloat();
-}
+void TExtended::saveValue(TWriter& writer) const { writer.writeFloat(value_); }
+void TExtended::loadValue(TReader& reader) { value_ = reader.readFloat(); }
 
-void TBoolean::saveValue(TWriter& writer) const {
-    writer.writeBoolean(value_);
-}
-void TBoolean::loadValue(TReader& reader) {
-    value_ = reader.readBoolean();
-}
+void TBoolean::saveValue(TWriter& writer) const { writer.writeBoolean(value_); }
+void TBoolean::loadValue(TReader& reader) { value_ = reader.readBoolean(); }
 
 std::int32_t TBoolean::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
     return value_ == static_cast<const TBoolean&>(other).value_ ? kEqual : kGreater;
 }
 
-std::unique_ptr<TBase> TBoolean::copy() const {
-    return std::make_unique<TBoolean>(value_);
-}
+std::unique_ptr<TBase> TBoolean::copy() const { return std::make_unique<TBoolean>(value_); }
 
-void TTColor::saveValue(TWriter& writer) const {
-    writer.writeInteger(value_);
-}
-void TTColor::loadValue(TReader& reader) {
-    value_ = reader.readInteger();
-}
+void TTColor::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
+void TTColor::loadValue(TReader& reader) { value_ = reader.readInteger(); }
 
 void TTBruch::saveValue(TWriter& writer) const {
     writer.writeInteger(value_.numerator);
@@ -157,6 +119,4 @@ std::int32_t TTBruch::compare(const TBase& other) const {
     return kGreater;
 }
 
-std::unique_ptr<TBase> TTBruch::copy() const {
-    return std::make_unique<TTBruch>(value_);
-}
+std::unique_ptr<TBase> TTBruch::copy() const { return std::make_unique<TTBruch>(value_); }

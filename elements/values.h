@@ -9,21 +9,21 @@
 #include "elements/extended.h"
 
 // Defines a value class with one field, its getValue, and the protocol.
-#define TESSARO_VALUE_CLASS(Name, Type)                                     \
-    class Name : public TBase {                                             \
-    public:                                                                 \
-        static const ClassInfo info;                                        \
-        Name() = default;                                                   \
-        explicit Name(Type value) : value_(value) {}                        \
-        const ClassInfo& classInfo() const override { return info; }        \
-        Type getValue() const { return value_; }                            \
-        void saveValue(TWriter& writer) const override;                     \
-        void loadValue(TReader& reader) override;                           \
-        std::int32_t compare(const TBase& other) const override;            \
-        std::unique_ptr<TBase> copy() const override;                       \
-                                                                            \
-    private:                                                                \
-        Type value_{};                                                      \
+#define TESSARO_VALUE_CLASS(Name, Type)                              \
+    class Name : public TBase {                                      \
+    public:                                                          \
+        static const ClassInfo info;                                 \
+        Name() = default;                                            \
+        explicit Name(Type value) : value_(value) {}                 \
+        const ClassInfo& classInfo() const override { return info; } \
+        Type getValue() const { return value_; }                     \
+        void saveValue(TWriter& writer) const override;              \
+        void loadValue(TReader& reader) override;                    \
+        std::int32_t compare(const TBase& other) const override;     \
+        std::unique_ptr<TBase> copy() const override;                \
+                                                                     \
+    private:                                                         \
+        Type value_{};                                               \
     };
 
 TESSARO_VALUE_CLASS(TInt64, std::int64_t)

@@ -10,13 +10,9 @@ const ClassInfo TFifoString::info{"TFifoString", &TString::info, []() -> std::un
                                       return std::make_unique<TFifoString>();
                                   }};
 
-void TLifoString::writeValue(TextOutput& out) const {
-    out.addLine(cp1252::toUtf8(getValue()));
-}
+void TLifoString::writeValue(TextOutput& out) const { out.addLine(cp1252::toUtf8(getValue())); }
 
-void TFifoString::writeValue(TextOutput& out) const {
-    out.addLine(cp1252::toUtf8(getValue()));
-}
+void TFifoString::writeValue(TextOutput& out) const { out.addLine(cp1252::toUtf8(getValue())); }
 
 void registerDisplayStringClasses() {
     registry::registerClass(TLifoString::info);

@@ -26,9 +26,7 @@ TFifo::TFifo() : head_(std::make_unique<TFifoNode>()), tail_(head_.get()) {}
 
 TFifo::~TFifo() = default;
 
-TBase* TFifo::front() const {
-    return head_->next ? head_->next->element.get() : nullptr;
-}
+TBase* TFifo::front() const { return head_->next ? head_->next->element.get() : nullptr; }
 
 bool TFifo::insert(std::unique_ptr<TBase> e) {
     if (count_ == kMaxCount) {
@@ -91,9 +89,7 @@ void TFifo::save(const std::string& fileName) const {
     saveToFile(fileName, [this](TWriter& w) { save(w); });
 }
 
-void TFifo::load(TReader& r) {
-    loadElements(r, nullptr);
-}
+void TFifo::load(TReader& r) { loadElements(r, nullptr); }
 
 void TFifo::loadElements(TReader& r, const ClassInfo* only) {
     const auto n = static_cast<std::uint16_t>(r.readInteger() & 0xFFFF);
@@ -114,9 +110,7 @@ void TFifo::load(const std::string& fileName) {
     loadFromFile(fileName, [this](TReader& r) { loadElements(r, &TFifoString::info); });
 }
 
-std::unique_ptr<TBase> TFifo::copy() const {
-    return copyFifo();
-}
+std::unique_ptr<TBase> TFifo::copy() const { return copyFifo(); }
 
 std::unique_ptr<TFifo> TFifo::copyFifo() const {
     auto result = std::make_unique<TFifo>();
@@ -142,6 +136,4 @@ bool TFifo::verify() const {
     return n == tail_ && nodes == count_;
 }
 
-void registerQueueClasses() {
-    registry::registerClass(TFifo::info);
-}
+void registerQueueClasses() { registry::registerClass(TFifo::info); }

@@ -45,9 +45,7 @@ void TLifo::pop() {
     --count_;
 }
 
-TBase* TLifo::top() const {
-    return head_ ? head_->element.get() : nullptr;
-}
+TBase* TLifo::top() const { return head_ ? head_->element.get() : nullptr; }
 
 void TLifo::write(TextOutput& out) const {
     for (const TLifoNode* n = head_.get(); n; n = n->next.get()) {
@@ -66,9 +64,7 @@ void TLifo::save(const std::string& fileName) const {
     saveToFile(fileName, [this](TWriter& w) { save(w); });
 }
 
-void TLifo::load(TReader& r) {
-    loadElements(r, nullptr);
-}
+void TLifo::load(TReader& r) { loadElements(r, nullptr); }
 
 void TLifo::loadElements(TReader& r, const ClassInfo* only) {
     const auto n = static_cast<std::uint16_t>(r.readInteger() & 0xFFFF);
@@ -105,9 +101,7 @@ void TLifo::load(const std::string& fileName) {
     loadFromFile(fileName, [this](TReader& r) { loadElements(r, &TLifoString::info); });
 }
 
-std::unique_ptr<TBase> TLifo::copy() const {
-    return copyLifo();
-}
+std::unique_ptr<TBase> TLifo::copy() const { return copyLifo(); }
 
 std::unique_ptr<TLifo> TLifo::copyLifo() const {
     // Copies top first, then pushes them bottom first, so both stacks hold

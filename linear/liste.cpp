@@ -30,9 +30,7 @@ TListe::TListe() : head_(std::make_unique<TListNode>()), last_(head_.get()), cur
 
 TListe::~TListe() = default;
 
-TBase* TListe::elem() const {
-    return cursor_->next ? cursor_->next->element.get() : nullptr;
-}
+TBase* TListe::elem() const { return cursor_->next ? cursor_->next->element.get() : nullptr; }
 
 TBase* TListe::elemAt(int i) {
     moveTo(i);
@@ -85,13 +83,9 @@ void TListe::moveTo(int i) {
     placeCursor(static_cast<std::uint16_t>(std::clamp(i, 0, static_cast<int>(count_))));
 }
 
-void TListe::stepBack() {
-    moveTo(static_cast<int>(position_) - 1);
-}
+void TListe::stepBack() { moveTo(static_cast<int>(position_) - 1); }
 
-void TListe::moveToEnd() {
-    placeCursor(count_);
-}
+void TListe::moveToEnd() { placeCursor(count_); }
 
 bool TListe::insert(std::unique_ptr<TBase>&& e) {
     if (count_ == kMaxCount) {
@@ -185,9 +179,7 @@ void TListe::reverse() {
     position_ = count_;
 }
 
-void TListe::sortAscii() {
-    ListAlgorithms::sortAscii(*this);
-}
+void TListe::sortAscii() { ListAlgorithms::sortAscii(*this); }
 
 TBase* TListe::findNext(const TBase& key) {
     while (!isAtEnd()) {
@@ -236,9 +228,7 @@ std::int32_t TListe::compare(const TBase& other) const {
     return result;
 }
 
-std::unique_ptr<TBase> TListe::copy() const {
-    return copyList();
-}
+std::unique_ptr<TBase> TListe::copy() const { return copyList(); }
 
 std::unique_ptr<TListe> TListe::copyList() const {
     auto result = std::make_unique<TListe>();

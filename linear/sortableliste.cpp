@@ -4,10 +4,6 @@
 
 const ClassInfo TSortableListe::info{"TSortableListe", &TListe::info, nullptr};
 
-void TSortableListe::insertionSort() {
-    ListAlgorithms::insertionSort(*this);
-}
+void TSortableListe::insertionSort() { ListAlgorithms::insertionSort(*this); }
 
-void TSortableListe::quickSort() {
-    ListAlgorithms::quickSort(*this);
-}
+void TSortableListe::quickSort() { ListAlgorithms::quickSort(*this); }

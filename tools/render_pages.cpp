@@ -18,9 +18,9 @@
 #include <functional>
 
 #include "demo/stepclock.h"
-#include "ui/platform/appsetup.h"
 #include "ui/pages/taboutbox.h"
 #include "ui/pages/tform1.h"
+#include "ui/platform/appsetup.h"
 
 namespace {
 

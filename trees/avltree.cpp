@@ -390,9 +390,7 @@ std::optional<std::string> TAvlTree::balanceProblem(const TBinTreeNode* root) {
     return problem;
 }
 
-bool TAvlTree::verify() const {
-    return TSearchTree::verify() && !balanceProblem(root.get());
-}
+bool TAvlTree::verify() const { return TSearchTree::verify() && !balanceProblem(root.get()); }
 
 void registerAvlTreeClasses() {
     registerBinTreeClasses();

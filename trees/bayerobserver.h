@@ -60,7 +60,7 @@ struct BayerRepair {
 };
 
 class BayerObserver {
-  public:
+public:
     virtual ~BayerObserver() = default;
 
     // Insertion, in the order the steps happen.

@@ -17,9 +17,7 @@
 // A container, never a file element: no default instance.
 const ClassInfo TBayerTree::info{"TBayerTree", &TBase::info, nullptr};
 
-void registerBayerTreeClasses() {
-    registry::registerClass(TBayerTree::info);
-}
+void registerBayerTreeClasses() { registry::registerClass(TBayerTree::info); }
 
 namespace {
 
@@ -80,9 +78,7 @@ std::vector<const TBase*> keysInOrder(const TBayerTreeNode* root) {
     return keys;
 }
 
-bool isOrderResult(std::int32_t c) {
-    return c == kLess || c == kEqual || c == kGreater;
-}
+bool isOrderResult(std::int32_t c) { return c == kLess || c == kEqual || c == kGreater; }
 
 // The German reason of the first broken invariant, or "".
 std::string checkPages(const TBayerTreeNode* root, int count, const ClassInfo* keyClass) {
@@ -432,9 +428,7 @@ bool TBayerTree::repairUnderflow(TBayerTreeNode& c, int s, const BayerPath& cAt,
     return c.count_ < kMinKeys;
 }
 
-std::string TBayerTree::problem() const {
-    return checkPages(root_.get(), count_, keyClass_);
-}
+std::string TBayerTree::problem() const { return checkPages(root_.get(), count_, keyClass_); }
 
 void TBayerTree::saveTo(TWriter& writer) const {
     // Pre-order with an explicit stack: children are pushed last first so the

@@ -36,9 +36,7 @@ bool TBayerTreeNode::isLeaf() const {
     return true;
 }
 
-std::unique_ptr<TBase> TBayerTreeNode::copy() const {
-    return copyPage();
-}
+std::unique_ptr<TBase> TBayerTreeNode::copy() const { return copyPage(); }
 
 namespace {
 // A copy of the page's count and keys, without children.

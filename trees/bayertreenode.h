@@ -24,7 +24,7 @@ struct BayerItem {
 // exactly count() + 1 children; slots above count() are empty (no key, no
 // child). The page owns its keys and its child pages.
 class TBayerTreeNode : public TBase {
-  public:
+public:
     static constexpr int kMaxKeys = 4;
     static const ClassInfo info;
 
@@ -55,7 +55,7 @@ class TBayerTreeNode : public TBase {
     std::unique_ptr<TBase> copy() const override;
     std::unique_ptr<TBayerTreeNode> copyPage() const;
 
-  private:
+private:
     friend class TBayerTree;
 
     BayerItem& item(int i) { return items_[i - 1]; }

@@ -43,21 +43,13 @@ TBinTreeNode::~TBinTreeNode() {
     }
 }
 
-void TBinTreeNode::setLeft(std::unique_ptr<TBinTreeNode> left) {
-    left_ = std::move(left);
-}
+void TBinTreeNode::setLeft(std::unique_ptr<TBinTreeNode> left) { left_ = std::move(left); }
 
-void TBinTreeNode::setRight(std::unique_ptr<TBinTreeNode> right) {
-    right_ = std::move(right);
-}
+void TBinTreeNode::setRight(std::unique_ptr<TBinTreeNode> right) { right_ = std::move(right); }
 
-void TBinTreeNode::setValue(std::unique_ptr<TBase> value) {
-    value_ = std::move(value);
-}
+void TBinTreeNode::setValue(std::unique_ptr<TBase> value) { value_ = std::move(value); }
 
-std::unique_ptr<TBase> TBinTreeNode::releaseValue() {
-    return std::move(value_);
-}
+std::unique_ptr<TBase> TBinTreeNode::releaseValue() { return std::move(value_); }
 
 void TBinTreeNode::destroySingle(std::unique_ptr<TBinTreeNode> node) {
     assert(!node || (node->left_ == nullptr && node->right_ == nullptr));
@@ -81,9 +73,7 @@ std::int32_t TBinTreeNode::compare(const TBase& other) const {
     return kEqual;
 }
 
-std::unique_ptr<TBase> TBinTreeNode::copy() const {
-    return copySubtree();
-}
+std::unique_ptr<TBase> TBinTreeNode::copy() const { return copySubtree(); }
 
 std::unique_ptr<TBinTreeNode> TBinTreeNode::cloneSingle() const {
     return std::make_unique<TBinTreeNode>(nullptr, value_ ? value_->copy() : nullptr, nullptr);

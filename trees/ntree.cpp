@@ -15,9 +15,7 @@
 const ClassInfo TNtreeNode::info{"TNtreeNode", &TBase::info, nullptr};
 const ClassInfo TNtree::info{"TNtree", &TBase::info, nullptr};
 
-void registerNtreeClasses() {
-    registry::registerClass(TNtree::info);
-}
+void registerNtreeClasses() { registry::registerClass(TNtree::info); }
 
 namespace {
 
@@ -98,13 +96,9 @@ TNtreeNode* TNtreeNode::getChildN(int n) {
     return static_cast<TNtreeNode*>(childList_->elem());
 }
 
-void TNtreeNode::update(std::unique_ptr<TString> elem) {
-    elem_ = std::move(elem);
-}
+void TNtreeNode::update(std::unique_ptr<TString> elem) { elem_ = std::move(elem); }
 
-std::uint16_t TNtreeNode::numberOfChildren() const {
-    return childList_->count();
-}
+std::uint16_t TNtreeNode::numberOfChildren() const { return childList_->count(); }
 
 void TNtreeNode::deleteChild() {
     if (!leaf()) childList_->deleteElem();
@@ -116,9 +110,7 @@ void TNtreeNode::deleteChildN(int n) {
     childList_->deleteElem();
 }
 
-std::unique_ptr<TBase> TNtreeNode::copy() const {
-    return copyNode();
-}
+std::unique_ptr<TBase> TNtreeNode::copy() const { return copyNode(); }
 
 std::unique_ptr<TNtreeNode> TNtreeNode::copyNode() const {
     auto top = std::make_unique<TNtreeNode>(elem_ ? copyText(*elem_) : nullptr, nullptr);
@@ -139,9 +131,7 @@ std::unique_ptr<TNtreeNode> TNtreeNode::copyNode() const {
     return top;
 }
 
-bool TNtreeNode::leaf() const {
-    return childList_->isEmpty();
-}
+bool TNtreeNode::leaf() const { return childList_->isEmpty(); }
 
 std::uint16_t TNtreeNode::depth() const {
     std::size_t deepest = 0;
@@ -157,9 +147,7 @@ std::uint16_t TNtreeNode::depth() const {
     return static_cast<std::uint16_t>(deepest);
 }
 
-std::uint16_t TNtreeNode::count() const {
-    return static_cast<std::uint16_t>(nodeCount());
-}
+std::uint16_t TNtreeNode::count() const { return static_cast<std::uint16_t>(nodeCount()); }
 
 std::size_t TNtreeNode::nodeCount() const {
     std::size_t nodes = 0;
@@ -214,17 +202,11 @@ std::unique_ptr<TBase> TNtree::copy() const {
     return tree;
 }
 
-std::uint16_t TNtree::depth() const {
-    return root ? root->depth() : 0;
-}
+std::uint16_t TNtree::depth() const { return root ? root->depth() : 0; }
 
-std::uint16_t TNtree::count() const {
-    return root ? root->count() : 0;
-}
+std::uint16_t TNtree::count() const { return root ? root->count() : 0; }
 
-TString* TNtree::lookUp(const TBase& key) const {
-    return root ? root->lookUp(key) : nullptr;
-}
+TString* TNtree::lookUp(const TBase& key) const { return root ? root->lookUp(key) : nullptr; }
 
 void TNtree::write(TextOutput& out) const {
     if (root) root->write(out);

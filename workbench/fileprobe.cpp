@@ -58,8 +58,6 @@ std::string refusal(const std::string& fileName) {
     return systemReason(error);
 }
 
-bool canWrite(const std::string& fileName) {
-    return refusal(fileName).empty();
-}
+bool canWrite(const std::string& fileName) { return refusal(fileName).empty(); }
 
 }  // namespace fileprobe

@@ -63,9 +63,7 @@ public:
     std::vector<std::string> locks;
 };
 
-inline bool startsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
+inline bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 // One line per blink cycle: "<info> | line x1 y1 x2 y2 | text x y v |
 // visible/erased" (the figure as drawn in the cycle's second phase); "erase x1

@@ -1,8 +1,8 @@
 // The Windows-1252 code page: every byte round-trips, foreign characters
 // become the substitute, and malformed input never breaks decoding.
-#include <gtest/gtest.h>
-
 #include "elements/cp1252.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,7 +18,9 @@ TEST(Cp1252, HighControlRangeMapsToTheCodePageCharacters) {
     EXPECT_EQ(cp1252::toUtf8("\x9F"), "\u0178");
     EXPECT_EQ(cp1252::toUtf8("\x8A"), "\u0160");
     EXPECT_EQ(cp1252::toUtf8("\xE4\xF6\xFC\xDF"), "äöüß");
-    EXPECT_EQ(cp1252::fromUtf8("Größe"), "Gr\xF6\xDF" "e");
+    EXPECT_EQ(cp1252::fromUtf8("Größe"),
+              "Gr\xF6\xDF"
+              "e");
 }
 
 TEST(Cp1252, UndefinedBytesMapToTheirC1Controls) {
@@ -40,11 +42,13 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeTheSubstitute) {
 }
 
 TEST(Cp1252, MalformedUtf8BecomesOneSubstitutePerBrokenSequence) {
-    EXPECT_EQ(cp1252::fromUtf8("\xC3"), "?");             // cut
-    EXPECT_EQ(cp1252::fromUtf8("\xC3" "A"), "?A");        // cut, next byte kept
-    EXPECT_EQ(cp1252::fromUtf8("\xC0\xAF"), "??");        // overlong lead, lone continuation
-    EXPECT_EQ(cp1252::fromUtf8("\xED\xA0\x80"), "?");     // surrogate
-    EXPECT_EQ(cp1252::fromUtf8("\xF5\x80"), "??");        // beyond U+10FFFF
+    EXPECT_EQ(cp1252::fromUtf8("\xC3"), "?");  // cut
+    EXPECT_EQ(cp1252::fromUtf8("\xC3"
+                               "A"),
+              "?A");                                   // cut, next byte kept
+    EXPECT_EQ(cp1252::fromUtf8("\xC0\xAF"), "??");     // overlong lead, lone continuation
+    EXPECT_EQ(cp1252::fromUtf8("\xED\xA0\x80"), "?");  // surrogate
+    EXPECT_EQ(cp1252::fromUtf8("\xF5\x80"), "??");     // beyond U+10FFFF
     EXPECT_EQ(cp1252::fromUtf8("\x80"), "?");
 }
 

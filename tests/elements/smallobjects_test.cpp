@@ -1,12 +1,12 @@
 // The small-object allocator: objects of every size keep their bytes apart,
 // also when freed memory is handed out again.
+#include "elements/smallobjects.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 #include <vector>
-
-#include "elements/smallobjects.h"
 
 namespace {
 

@@ -43,9 +43,7 @@ protected:
     RecordingText memo;
 };
 
-std::unique_ptr<TBase> fifoString(const char* s) {
-    return std::make_unique<TFifoString>(s);
-}
+std::unique_ptr<TBase> fifoString(const char* s) { return std::make_unique<TFifoString>(s); }
 
 // The queue of a and then b inserted as TFifoStrings.
 const char* const kAB =

@@ -41,9 +41,7 @@ protected:
     RecordingText memo;
 };
 
-std::unique_ptr<TBase> lifoString(const char* s) {
-    return std::make_unique<TLifoString>(s);
-}
+std::unique_ptr<TBase> lifoString(const char* s) { return std::make_unique<TLifoString>(s); }
 
 // The stack of a and then b pushed as TLifoStrings.
 const char* const kAB =

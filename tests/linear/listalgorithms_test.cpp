@@ -40,12 +40,8 @@ protected:
     RecordingMessages messages;
 };
 
-std::unique_ptr<TBase> num(int v) {
-    return std::make_unique<TInteger>(v);
-}
-std::unique_ptr<TBase> str(const char* s) {
-    return std::make_unique<TString>(s);
-}
+std::unique_ptr<TBase> num(int v) { return std::make_unique<TInteger>(v); }
+std::unique_ptr<TBase> str(const char* s) { return std::make_unique<TString>(s); }
 void fill(TListe& list, std::initializer_list<int> values) {
     for (int v : values) {
         list.append(num(v));

@@ -28,12 +28,8 @@ protected:
     RecordingMessages messages;
 };
 
-std::unique_ptr<TBase> num(int v) {
-    return std::make_unique<TInteger>(v);
-}
-std::unique_ptr<TBase> str(const char* s) {
-    return std::make_unique<TString>(s);
-}
+std::unique_ptr<TBase> num(int v) { return std::make_unique<TInteger>(v); }
+std::unique_ptr<TBase> str(const char* s) { return std::make_unique<TString>(s); }
 
 // A list of the given integers, in order, cursor at the start.
 void fill(TListe& list, std::initializer_list<int> values) {
@@ -43,9 +39,7 @@ void fill(TListe& list, std::initializer_list<int> values) {
     list.reset();
 }
 
-int valueOf(const TBase* e) {
-    return dynamic_cast<const TInteger&>(*e).getValue();
-}
+int valueOf(const TBase* e) { return dynamic_cast<const TInteger&>(*e).getValue(); }
 
 TEST_F(ListeTest, NewListIsEmptyAndAtEnd) {
     TListe list;

@@ -24,30 +24,16 @@ std::string join(std::string_view kind, std::initializer_list<int> numbers) {
 void RecordingSurface::setFontName(std::string_view name) {
     log.push_back("fontName " + std::string(name));
 }
-void RecordingSurface::setFontSize(int points) {
-    log.push_back(join("fontSize", {points}));
-}
-void RecordingSurface::setFontBold(bool bold) {
-    log.push_back(join("fontBold", {bold ? 1 : 0}));
-}
-void RecordingSurface::setFontColor(Color color) {
-    log.push_back(join("fontColor", {color}));
-}
-void RecordingSurface::setPenColor(Color color) {
-    log.push_back(join("pen", {color}));
-}
-void RecordingSurface::setBrushColor(Color color) {
-    log.push_back(join("brush", {color}));
-}
+void RecordingSurface::setFontSize(int points) { log.push_back(join("fontSize", {points})); }
+void RecordingSurface::setFontBold(bool bold) { log.push_back(join("fontBold", {bold ? 1 : 0})); }
+void RecordingSurface::setFontColor(Color color) { log.push_back(join("fontColor", {color})); }
+void RecordingSurface::setPenColor(Color color) { log.push_back(join("pen", {color})); }
+void RecordingSurface::setBrushColor(Color color) { log.push_back(join("brush", {color})); }
 void RecordingSurface::textOut(int x, int y, std::string_view utf8) {
     log.push_back(join("text", {x, y}) + " " + std::string(utf8));
 }
-void RecordingSurface::moveTo(int x, int y) {
-    log.push_back(join("moveTo", {x, y}));
-}
-void RecordingSurface::lineTo(int x, int y) {
-    log.push_back(join("lineTo", {x, y}));
-}
+void RecordingSurface::moveTo(int x, int y) { log.push_back(join("moveTo", {x, y})); }
+void RecordingSurface::lineTo(int x, int y) { log.push_back(join("lineTo", {x, y})); }
 void RecordingSurface::rectangle(int x1, int y1, int x2, int y2) {
     log.push_back(join("rect", {x1, y1, x2, y2}));
 }
@@ -70,9 +56,7 @@ std::vector<std::string> RecordingSurface::only(
     return result;
 }
 
-void RecordingText::addLine(std::string_view utf8) {
-    lines.emplace_back(utf8);
-}
+void RecordingText::addLine(std::string_view utf8) { lines.emplace_back(utf8); }
 
 void RecordingText::appendText(std::string_view utf8) {
     if (lines.empty()) lines.emplace_back();

@@ -45,9 +45,7 @@ inline std::string describe(const TBayerTreeNode* page) {
     return text;
 }
 
-inline std::string describe(const TBayerTree& tree) {
-    return describe(tree.root());
-}
+inline std::string describe(const TBayerTree& tree) { return describe(tree.root()); }
 
 // Writes the file record of the page described at `pos` in `shape`, keys as
 // TInteger, in the order the B-tree file prescribes.
@@ -117,9 +115,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-inline std::string shapeBytes(std::string_view shape) {
-    return ShapeWriter(shape).bytes();
-}
+inline std::string shapeBytes(std::string_view shape) { return ShapeWriter(shape).bytes(); }
 
 inline void loadBytes(TBayerTree& tree, const std::string& bytes) {
     MemoryInputStream in(bytes);
@@ -128,9 +124,7 @@ inline void loadBytes(TBayerTree& tree, const std::string& bytes) {
 }
 
 // Builds the tree from the text form through the file loader.
-inline void build(TBayerTree& tree, std::string_view shape) {
-    loadBytes(tree, shapeBytes(shape));
-}
+inline void build(TBayerTree& tree, std::string_view shape) { loadBytes(tree, shapeBytes(shape)); }
 
 inline std::string saveBytes(const TBayerTree& tree) {
     StringOutputStream out;

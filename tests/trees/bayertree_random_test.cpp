@@ -22,7 +22,7 @@ namespace {
 // and children, independent of the page representation under test. Trees
 // here have at most three levels, so the recursion is shallow.
 class ReferenceTree {
-  public:
+public:
     enum Result { kInserted, kDuplicate, kRefused };
 
     Result insert(int x) {
@@ -58,7 +58,7 @@ class ReferenceTree {
     std::string describe() const { return describePage(root_.get()); }
     int count() const { return count_; }
 
-  private:
+private:
     struct Page {
         std::vector<int> keys;
         std::vector<std::unique_ptr<Page>> kids;  // empty for a leaf
@@ -228,7 +228,7 @@ bool pathFullOnThreeLevels(const TBayerTree& tree, int x) {
 }
 
 class BayerRandomTest : public ::testing::TestWithParam<unsigned> {
-  protected:
+protected:
     void SetUp() override {
         registerElementClasses();
         registerBayerTreeClasses();

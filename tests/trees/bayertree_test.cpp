@@ -32,7 +32,7 @@ std::string pageKeys(const TBayerTreeNode& page) {
 
 // Logs every step as one line of text.
 class RecordingObserver final : public BayerObserver {
-  public:
+public:
     void keyPlaced(const TBayerTreeNode& page, const BayerPath& at, int slot,
                    const TBase& key) override {
         log.push_back("placed " + pathText(at) + " slot " + std::to_string(slot) + " key " +
@@ -84,7 +84,7 @@ class RecordingObserver final : public BayerObserver {
 };
 
 class BayerTreeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         registerElementClasses();
         registerBayerTreeClasses();

@@ -48,9 +48,7 @@ public:
 };
 const ClassInfo TaggedNode::info{"TTaggedNode", &TBinTreeNode::info, nullptr};
 
-int valueOf(const TBase* element) {
-    return static_cast<const TInteger*>(element)->getValue();
-}
+int valueOf(const TBase* element) { return static_cast<const TInteger*>(element)->getValue(); }
 
 class BinTreeTest : public ::testing::Test {
 protected:

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "tests/ui/fakedialogs.h"
-#include "ui/widgets/memoview.h"
 #include "ui/pages/tform1.h"
+#include "ui/widgets/memoview.h"
 
 class PageFixture : public ::testing::Test {
 protected:

@@ -15,9 +15,9 @@
 #include "demo/searchtreedemo.h"
 #include "tests/ui/fakedialogs.h"
 #include "tests/ui/pagefixture.h"
-#include "ui/platform/qtstepclock.h"
 #include "ui/pages/searchtreepage.h"
 #include "ui/pages/tform1.h"
+#include "ui/platform/qtstepclock.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "elements/base.h"
 #include "elements/cp1252.h"
 
-
 namespace {
 
 struct Case {

@@ -55,13 +55,9 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
 
 AvlTreePage::~AvlTreePage() = default;
 
-bool AvlTreePage::treeEmpty() const {
-    return tree_->empty();
-}
+bool AvlTreePage::treeEmpty() const { return tree_->empty(); }
 
-void AvlTreePage::replaceTree() {
-    tree_ = std::make_unique<TAvlTreeDemo>(*treePage_);
-}
+void AvlTreePage::replaceTree() { tree_ = std::make_unique<TAvlTreeDemo>(*treePage_); }
 
 void AvlTreePage::ButtonAInsertClick() {
     handle([&] { tree_->insdel(true); });

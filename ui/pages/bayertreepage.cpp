@@ -54,13 +54,9 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 
 BayerTreePage::~BayerTreePage() = default;
 
-bool BayerTreePage::treeEmpty() const {
-    return tree_->empty();
-}
+bool BayerTreePage::treeEmpty() const { return tree_->empty(); }
 
-void BayerTreePage::replaceTree() {
-    tree_ = std::make_unique<TBayerTreeDemo>(*clock_);
-}
+void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(*clock_); }
 
 void BayerTreePage::clearWeiter() {
     clock_->weiterPressed = false;

@@ -10,9 +10,7 @@
 
 DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
 
-void DemoTreePage::setDemonstrationRunning(bool running) {
-    weiter_->setEnabled(running);
-}
+void DemoTreePage::setDemonstrationRunning(bool running) { weiter_->setEnabled(running); }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {
     weiter_ = widgets::okButton(this, name, utf8("Weiter"), x, y);
@@ -22,9 +20,7 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first)
     installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
 }
 
-void DemoTreePage::focusEntryField() {
-    editEingabe_->setFocus();
-}
+void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
 
 QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y) {
     QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, 113);

@@ -137,9 +137,7 @@ void ListPage::handle(Body&& body, bool focusEntry) {
     if (focusEntry) editEingabe_->setFocus();
 }
 
-void ListPage::focusEntry() {
-    editEingabe_->setFocus();
-}
+void ListPage::focusEntry() { editEingabe_->setFocus(); }
 
 void ListPage::showList() {
     const ListDisplay display = renderList(*list_);

@@ -28,9 +28,7 @@ const LinearPage::Design kDesign = {
 QueuePage::QueuePage(PageHost& host, QWidget* parent)
     : LinearPage(host, kDesign, parent), queue_(std::make_unique<TFifo>()) {}
 
-void QueuePage::writeStructure(TextOutput& lines) const {
-    queue_->write(lines);
-}
+void QueuePage::writeStructure(TextOutput& lines) const { queue_->write(lines); }
 
 void QueuePage::putString(std::string text) {
     queue_->insert(std::make_unique<TFifoString>(std::move(text)));

@@ -72,13 +72,9 @@ void SearchTreePage::setDemonstrationRunning(bool running) {
     weiter_->setEnabled(running);
 }
 
-bool SearchTreePage::treeEmpty() const {
-    return tree_->empty();
-}
+bool SearchTreePage::treeEmpty() const { return tree_->empty(); }
 
-void SearchTreePage::replaceTree() {
-    tree_ = std::make_unique<TSearchTreeDemo>(*treePage_);
-}
+void SearchTreePage::replaceTree() { tree_ = std::make_unique<TSearchTreeDemo>(*treePage_); }
 
 void SearchTreePage::ButtonTInsertClick() {
     handle([&] { tree_->insdel(true); });

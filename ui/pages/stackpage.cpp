@@ -38,9 +38,7 @@ StackPage::StackPage(PageHost& host, QWidget* parent)
     pop->setToolTip(utf8("Nimmt das oberste Element vom Keller (Alt+O)"));
 }
 
-void StackPage::writeStructure(TextOutput& lines) const {
-    stack_->write(lines);
-}
+void StackPage::writeStructure(TextOutput& lines) const { stack_->write(lines); }
 
 void StackPage::putString(std::string text) {
     stack_->push(std::make_unique<TLifoString>(std::move(text)));

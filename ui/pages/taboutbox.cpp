@@ -84,15 +84,11 @@ void TAboutBox::showCentered() {
     activateWindow();
 }
 
-void TAboutBox::BitBtnSchliessenClick() {
-    hide();
-}
+void TAboutBox::BitBtnSchliessenClick() { hide(); }
 
 // The caption is the one place the address is kept, so it is read at the click.
 void TAboutBox::ButtonWebseiteClick() {
     opener_(QStringLiteral("http://") + buttonWebseite_->text());
 }
 
-void TAboutBox::ButtonMailClick() {
-    opener_(QStringLiteral("Mailto:") + buttonMail_->text());
-}
+void TAboutBox::ButtonMailClick() { opener_(QStringLiteral("Mailto:") + buttonMail_->text()); }

@@ -20,17 +20,17 @@
 #include "trees/ntree.h"
 #include "ui/pages/avltreepage.h"
 #include "ui/pages/bayertreepage.h"
-#include "ui/platform/dialogservice.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/ntreepage.h"
-#include "ui/platform/qtdialogservice.h"
-#include "ui/platform/qtstepclock.h"
 #include "ui/pages/queuepage.h"
 #include "ui/pages/searchtreepage.h"
-#include "ui/platform/servicemessages.h"
 #include "ui/pages/stackpage.h"
 #include "ui/pages/taboutbox.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/platform/dialogservice.h"
+#include "ui/platform/qtdialogservice.h"
+#include "ui/platform/qtstepclock.h"
+#include "ui/platform/servicemessages.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
@@ -187,17 +187,11 @@ bool TForm1::openSortWindow(TListDemo& list) {
     return true;
 }
 
-void TForm1::showSortedList() {
-    listPage_->showList();
-}
+void TForm1::showSortedList() { listPage_->showList(); }
 
-void TForm1::sortWindowLeft() {
-    lockControls(true, kSortWindow);
-}
+void TForm1::sortWindowLeft() { lockControls(true, kSortWindow); }
 
-void TForm1::focusListEntry() {
-    listPage_->focusEntry();
-}
+void TForm1::focusListEntry() { listPage_->focusEntry(); }
 
 bool TForm1::readTreeNumber(const QString& text) {
     if (entrysyntax::isTreeNumber(text.toStdString())) return true;
@@ -205,13 +199,9 @@ bool TForm1::readTreeNumber(const QString& text) {
     return false;
 }
 
-void TForm1::SpeedButtonInfoClick() {
-    aboutBox_->showCentered();
-}
+void TForm1::SpeedButtonInfoClick() { aboutBox_->showCentered(); }
 
-void TForm1::SpeedButtonEndeClick() {
-    endProgram();
-}
+void TForm1::SpeedButtonEndeClick() { endProgram(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -225,14 +215,8 @@ void TForm1::endProgram() {
     quit_();
 }
 
-bool TForm1::weiterPressed() const {
-    return clock_->weiterPressed;
-}
+bool TForm1::weiterPressed() const { return clock_->weiterPressed; }
 
-void TForm1::setWeiterPressed(bool pressed) {
-    clock_->weiterPressed = pressed;
-}
+void TForm1::setWeiterPressed(bool pressed) { clock_->weiterPressed = pressed; }
 
-void TForm1::setStepClock(StepClock* clock) {
-    clock_ = clock ? clock : ownClock_;
-}
+void TForm1::setStepClock(StepClock* clock) { clock_ = clock ? clock : ownClock_; }

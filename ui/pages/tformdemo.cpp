@@ -213,9 +213,7 @@ void TFormDemo::BitBtnWeiterClick() {
     if (stage_->clock) stage_->clock->weiterPressed = true;
 }
 
-void TFormDemo::BitBtnEndeClick() {
-    stage_->stepEnde = true;
-}
+void TFormDemo::BitBtnEndeClick() { stage_->stepEnde = true; }
 
 void TFormDemo::BitBtnSchliessenClick() {
     leave();

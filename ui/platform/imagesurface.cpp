@@ -1,11 +1,10 @@
 #include "ui/platform/imagesurface.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -61,9 +60,7 @@ void ImageSurface::setFontSize(int points) {
     if (points > 0) font_.setPixelSize(qRound(points * 96.0 / 72.0));
 }
 
-void ImageSurface::setFontBold(bool bold) {
-    font_.setBold(bold);
-}
+void ImageSurface::setFontBold(bool bold) { font_.setBold(bold); }
 
 void ImageSurface::textOut(int x, int y, std::string_view utf8) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));

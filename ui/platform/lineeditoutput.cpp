@@ -14,6 +14,4 @@ void LineEditOutput::setText(std::string_view utf8) {
     if (field_) field_->setText(fromUtf8(utf8));
 }
 
-std::string LineEditOutput::text() const {
-    return field_ ? field_->text().toStdString() : "";
-}
+std::string LineEditOutput::text() const { return field_ ? field_->text().toStdString() : ""; }

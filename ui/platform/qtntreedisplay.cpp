@@ -12,9 +12,7 @@ QString fromUtf8(std::string_view text) {
 QtNtreeDisplay::QtNtreeDisplay(QTreeWidget* view, QLineEdit* countField, QLineEdit* depthField)
     : view_(view), countField_(countField), depthField_(depthField) {}
 
-QtNtreeDisplay::~QtNtreeDisplay() {
-    clearView();
-}
+QtNtreeDisplay::~QtNtreeDisplay() { clearView(); }
 
 void QtNtreeDisplay::deleteDetached(QTreeWidgetItem* top) {
     // An item is deleted once it has no children left; it is then the first

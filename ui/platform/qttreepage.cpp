@@ -1,7 +1,7 @@
 #include "ui/platform/qttreepage.h"
 
-#include "ui/widgets/imageview.h"
 #include "ui/pages/pagehost.h"
+#include "ui/widgets/imageview.h"
 
 QtTreePage::QtTreePage(PageHost& host, const Fields& fields)
     : host_(host),
@@ -12,14 +12,8 @@ QtTreePage::QtTreePage(PageHost& host, const Fields& fields)
       count_(fields.count),
       balanced_(fields.balanced ? std::make_unique<LineEditOutput>(fields.balanced) : nullptr) {}
 
-Surface& QtTreePage::image() {
-    return image_->surface();
-}
+Surface& QtTreePage::image() { return image_->surface(); }
 
-StepClock& QtTreePage::clock() {
-    return host_.stepClock();
-}
+StepClock& QtTreePage::clock() { return host_.stepClock(); }
 
-void QtTreePage::lockControls(bool enabled, int kind) {
-    host_.lockControls(enabled, kind);
-}
+void QtTreePage::lockControls(bool enabled, int kind) { host_.lockControls(enabled, kind); }

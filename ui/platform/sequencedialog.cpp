@@ -10,9 +10,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
+QString utf8(const char* text) { return QString::fromUtf8(text); }
 }  // namespace
 
 SequenceDialog::SequenceDialog(QWidget* parent) : QDialog(parent) {

@@ -72,9 +72,7 @@ void MemoView::appendToLastLine(const QString& text) {
     relayout(last);
 }
 
-void MemoView::clear() {
-    setPlainText(QString());
-}
+void MemoView::clear() { setPlainText(QString()); }
 
 QStringView MemoView::lineView(int index) const {
     const auto i = static_cast<std::size_t>(index);
@@ -163,17 +161,13 @@ int MemoView::breakLine(QStringView text, int width, std::vector<qsizetype>* row
 
 // ---- rows and scrolling --------------------------------------------------
 
-int MemoView::availableWidth() const {
-    return viewport()->width() - 2 * kMargin;
-}
+int MemoView::availableWidth() const { return viewport()->width() - 2 * kMargin; }
 
 int MemoView::fullRowsInView() const {
     return std::max(1, (viewport()->height() - kMargin) / lineSpacing_);
 }
 
-int MemoView::rowCount() const {
-    return rowStarts_.empty() ? lineCount() : rowStarts_.back();
-}
+int MemoView::rowCount() const { return rowStarts_.empty() ? lineCount() : rowStarts_.back(); }
 
 int MemoView::firstRowOf(int line) const {
     return rowStarts_.empty() ? line : rowStarts_[static_cast<std::size_t>(line)];
@@ -202,9 +196,7 @@ int MemoView::lineAt(int y) const {
     return lineAtRow(std::clamp(row, 0, rowCount() - 1));
 }
 
-int MemoView::firstVisibleLine() const {
-    return lineAtRow(verticalScrollBar()->value());
-}
+int MemoView::firstVisibleLine() const { return lineAtRow(verticalScrollBar()->value()); }
 
 void MemoView::relayout(int from) {
     const int topLine = firstVisibleLine();
@@ -286,13 +278,9 @@ void MemoView::selectLines(int first, int last) {
     viewport()->update();
 }
 
-int MemoView::selectionFirst() const {
-    return anchor_ < 0 ? -1 : std::min(anchor_, current_);
-}
+int MemoView::selectionFirst() const { return anchor_ < 0 ? -1 : std::min(anchor_, current_); }
 
-int MemoView::selectionLast() const {
-    return anchor_ < 0 ? -1 : std::max(anchor_, current_);
-}
+int MemoView::selectionLast() const { return anchor_ < 0 ? -1 : std::max(anchor_, current_); }
 
 QString MemoView::selectedText() const {
     if (anchor_ < 0) return text_;
@@ -304,9 +292,7 @@ QString MemoView::selectedText() const {
     return text_.mid(begin, end - begin);
 }
 
-void MemoView::copy() const {
-    QGuiApplication::clipboard()->setText(selectedText());
-}
+void MemoView::copy() const { QGuiApplication::clipboard()->setText(selectedText()); }
 
 // ---- events --------------------------------------------------------------
 

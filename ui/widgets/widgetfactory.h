@@ -20,9 +20,7 @@ class QRadioButton;
 class QWidget;
 
 // A caption or text of the sources (UTF-8) as a QString.
-inline QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
+inline QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 namespace widgets {
 
