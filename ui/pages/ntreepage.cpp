@@ -100,6 +100,22 @@ std::optional<int> NtreePage::readChildNumber() {
     return std::nullopt;
 }
 
+std::optional<int> NtreePage::existingChildNumber() {
+    if (emptyTree()) return std::nullopt;
+    const std::optional<int> n = readChildNumber();
+    if (!n) return std::nullopt;
+    const TNtreeNode& current = *tree().currentNode;
+    if (current.leaf()) {
+        host_.dialogs().information(ntreetext::noChildren);
+        return std::nullopt;
+    }
+    if (*n >= current.numberOfChildren()) {
+        host_.dialogs().information(ntreetext::noSuchChild);
+        return std::nullopt;
+    }
+    return n;
+}
+
 std::string NtreePage::entryText() const {
     return cp1252::fromUtf8(editEingabe_->text().toStdString());
 }
@@ -146,18 +162,9 @@ void NtreePage::ButtonNCreateRootClick() {
 
 void NtreePage::ButtonNGetClick() {
     handle(true, [&] {
-        if (emptyTree()) return;
-        const std::optional<int> n = readChildNumber();
+        const std::optional<int> n = existingChildNumber();
         if (!n) return;
         TNtreeDemo& t = tree();
-        if (t.currentNode->leaf()) {
-            host_.dialogs().information(ntreetext::noChildren);
-            return;
-        }
-        if (*n >= t.currentNode->numberOfChildren()) {
-            host_.dialogs().information(ntreetext::noSuchChild);
-            return;
-        }
         t.currentNode = t.currentNode->getChildN(*n);
         ++t.currentLevel;
         editEbene_->setText(QString::number(t.currentLevel));
@@ -192,18 +199,9 @@ void NtreePage::ButtonNInsertClick() {
 
 void NtreePage::ButtonNDeleteClick() {
     handle(true, [&] {
-        if (emptyTree()) return;
-        const std::optional<int> n = readChildNumber();
+        const std::optional<int> n = existingChildNumber();
         if (!n) return;
         TNtreeDemo& t = tree();
-        if (t.currentNode->leaf()) {
-            host_.dialogs().information(ntreetext::noChildren);
-            return;
-        }
-        if (*n >= t.currentNode->numberOfChildren()) {
-            host_.dialogs().information(ntreetext::noSuchChild);
-            return;
-        }
         t.currentNode->deleteChildN(*n);
         refreshView();
     });

@@ -67,6 +67,9 @@ private:
     // The child number of EditNNummer, or nothing after "Im Nummernfeld ganze
     // Zahl >= 0 eingeben".
     std::optional<int> readChildNumber();
+    // The number of an existing child of the current node, after the checks
+    // and messages that Get and Delete share.
+    std::optional<int> existingChildNumber();
     // The entry as a node text (Windows-1252).
     std::string entryText() const;
     // An empty view and a new empty tree in place of the old one.
