@@ -18,3 +18,10 @@ inline constexpr const char* writeError = "Stream-Schreibfehler";
 // The reason given for a name that is neither a regular file nor a folder.
 inline constexpr const char* notRegularFile = "Der Name bezeichnet keine gewöhnliche Datei.";
 }  // namespace errtext
+
+// What the general error box says for errors that carry no German text of
+// their own (the program's guard and tessaro-inspect both show these).
+namespace guardtext {
+inline constexpr const char* outOfMemory = "Zu wenig Arbeitsspeicher";
+inline constexpr const char* unknown = "Unbekannter Fehler";
+}  // namespace guardtext

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ui/pages/demotreepage.h"
+#include "workbench/structurefiles.h"
 
 class ImageView;
 class QLineEdit;
@@ -14,8 +15,9 @@ class QtTreePage;
 class TAvlTreeDemo;
 
 namespace avltreetext {
-inline constexpr const char* extension = "adt";
-inline constexpr const char* filter = "AVL-Bäume (*.adt)|*.adt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::avlTree).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::avlTree).filter;
 }  // namespace avltreetext
 
 class AvlTreePage final : public DemoTreePage {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ui/pages/demotreepage.h"
+#include "workbench/structurefiles.h"
 
 class ImageView;
 class QLineEdit;
@@ -18,8 +19,9 @@ namespace bayertreetext {
 inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
 inline constexpr const char* alreadyPresent = "Element ist bereits vorhanden";
 inline constexpr const char* absent = "Element ist nicht vorhanden";
-inline constexpr const char* extension = "bdt";
-inline constexpr const char* filter = "Bayer-Bäume (*.bdt)|*.bdt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::bayerTree).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::bayerTree).filter;
 }  // namespace bayertreetext
 
 class BayerTreePage final : public DemoTreePage {

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "workbench/structurefiles.h"
+
 class PageHost;
 class TBase;
 class TListDemo;
@@ -24,8 +26,8 @@ inline constexpr const char* found = "Element ist vorhanden";
 inline constexpr const char* notFound = "Element ist nicht vorhanden";
 inline constexpr const char* mixedClasses =
     "Zur Demonstration darf die Liste keine Exemplare unterschiedlicher Klassen enthalten";
-inline constexpr const char* extension = "ldt";
-inline constexpr const char* filter = "Listen (*.ldt)|*.ldt";
+inline constexpr const char* extension = structurefiles::type(structurefiles::Kind::list).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::list).filter;
 }  // namespace listtext
 
 class ListPage final : public QWidget {

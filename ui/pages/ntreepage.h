@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+#include "workbench/structurefiles.h"
+
 class PageHost;
 class TNtreeDemo;
 class QtNtreeDisplay;
@@ -29,8 +31,9 @@ inline constexpr const char* noSuchChild = "Nummer zu groß - Kind existiert nic
 inline constexpr const char* cannotInsert = "Einfügen an dieser Stelle nicht möglich";
 inline constexpr const char* found = "Element ist vorhanden";
 inline constexpr const char* notFound = "Element ist nicht vorhanden";
-inline constexpr const char* extension = "ndt";
-inline constexpr const char* filter = "N-Bäume (*.ndt)|*.ndt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::ntree).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::ntree).filter;
 }  // namespace ntreetext
 
 class NtreePage final : public QWidget {

@@ -8,11 +8,13 @@
 
 #include "linear/fifo.h"
 #include "ui/pages/linearpage.h"
+#include "workbench/structurefiles.h"
 
 namespace queuetext {
 inline constexpr const char* empty = "Die Schlange ist leer";
-inline constexpr const char* extension = "sdt";
-inline constexpr const char* filter = "Schlangen (*.sdt)|*.sdt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::queue).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::queue).filter;
 }  // namespace queuetext
 
 class QueuePage final : public LinearPage {

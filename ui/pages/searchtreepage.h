@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/pages/demotreepage.h"
+#include "workbench/structurefiles.h"
 
 class ImageView;
 class QLineEdit;
@@ -18,8 +19,9 @@ class TSearchTreeDemo;
 
 namespace searchtreetext {
 inline constexpr const char* alreadyBalanced = "Der Baum ist bereits ausgeglichen";
-inline constexpr const char* extension = "tdt";
-inline constexpr const char* filter = "Binäre Suchbäume (*.tdt)|*.tdt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::searchTree).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::searchTree).filter;
 }  // namespace searchtreetext
 
 class SearchTreePage final : public DemoTreePage {

@@ -8,11 +8,13 @@
 
 #include "linear/lifo.h"
 #include "ui/pages/linearpage.h"
+#include "workbench/structurefiles.h"
 
 namespace stacktext {
 inline constexpr const char* empty = "Der Keller ist leer";
-inline constexpr const char* extension = "kdt";
-inline constexpr const char* filter = "Keller (*.kdt)|*.kdt";
+inline constexpr const char* extension =
+    structurefiles::type(structurefiles::Kind::stack).extension;
+inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::stack).filter;
 }  // namespace stacktext
 
 class StackPage final : public LinearPage {

@@ -11,11 +11,6 @@
 #include "elements/errors.h"
 #include "ui/platform/dialogservice.h"
 
-namespace guardtext {
-inline constexpr const char* outOfMemory = "Zu wenig Arbeitsspeicher";
-inline constexpr const char* unknown = "Unbekannter Fehler";
-}  // namespace guardtext
-
 // Runs body(); reports what it throws through dialogs.errorBox.
 template <typename Body>
 void guard(DialogService& dialogs, Body&& body) noexcept {
