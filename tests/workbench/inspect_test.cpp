@@ -1,0 +1,296 @@
+// tessaro-inspect's core: files of all seven types saved by the core, refused
+// and truncated files, the summary line, --show and --json and the exit
+// status of the command.
+#include "workbench/inspect.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "demo/bayertreedemo.h"
+#include "demo/stepclock.h"
+#include "elements/base.h"
+#include "linear/displaystrings.h"
+#include "linear/fifo.h"
+#include "linear/lifo.h"
+#include "linear/liste.h"
+#include "trees/avltree.h"
+#include "trees/ntree.h"
+#include "trees/searchtree.h"
+#include "trees/treeinteger.h"
+#include "workbench/inspectcommand.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class NoClock final : public StepClock {
+public:
+    void pause(int) override {}
+};
+
+template <typename Tree>
+void saveIntegers(Tree& tree, std::initializer_list<int> keys, const std::string& file) {
+    for (int k : keys) tree.insert(std::make_unique<TTreeInteger>(k));
+    tree.save(file);
+}
+
+// Writes one small structure of the kind named by the file's extension, saved
+// by the core's own save.
+void saveSample(const std::string& file) {
+    std::string ext = fs::path(file).extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".ldt") {
+        TListe list;
+        list.append(std::make_unique<TString>("Anna"));
+        list.append(std::make_unique<TInteger>(42));
+        list.append(std::make_unique<TString>("Zo\xEB"));  // Windows-1252 ë
+        list.saveToFile(file);
+    } else if (ext == ".kdt") {
+        TLifo stack;
+        for (const char* s : {"A", "B", "C"}) stack.push(std::make_unique<TLifoString>(s));
+        stack.save(file);
+    } else if (ext == ".sdt") {
+        TFifo queue;
+        for (const char* s : {"A", "B"}) queue.insert(std::make_unique<TFifoString>(s));
+        queue.save(file);
+    } else if (ext == ".tdt") {
+        TSearchTree tree;
+        saveIntegers(tree, {5, 3, 8, 1}, file);
+    } else if (ext == ".adt") {
+        TAvlTree tree;
+        saveIntegers(tree, {1, 2, 3}, file);
+    } else if (ext == ".bdt") {
+        NoClock clock;
+        TBayerTreeDemo tree(clock);
+        for (const char* k : {"1", "2", "3", "4", "5"}) ASSERT_EQ(tree.insertQuietly(k), "");
+        tree.save(file);
+    } else if (ext == ".ndt") {
+        TNtree tree;
+        tree.createRoot(std::make_unique<TString>("A"), std::make_unique<TListe>());
+        auto child = [](const char* s) {
+            return std::make_unique<TNtreeNode>(std::make_unique<TString>(s),
+                                                std::make_unique<TListe>());
+        };
+        tree.root->insertChildN(0, child("B"));
+        tree.root->insertChildN(1, child("C"));
+        tree.root->getChildN(0)->insertChildN(0, child("D"));
+        tree.save(file);
+    }
+}
+
+std::string bytesOf(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+class Inspect : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tessaro-inspect-test-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs the command; out and err as printed.
+    int run(std::vector<std::string> args) {
+        std::ostringstream out, err;
+        const int status = inspect::run(args, out, err);
+        out_ = out.str();
+        err_ = err.str();
+        return status;
+    }
+
+    fs::path dir_;
+    std::string out_, err_;
+};
+
+struct FileCase {
+    const char* name;
+    // Makes the file at the path (the sample of its extension when null).
+    std::function<void(const std::string&)> make;
+    const char* summary;  // after "<path>: "
+    bool valid;
+};
+
+const std::vector<FileCase>& fileCases() {
+    static const std::vector<FileCase> cases = {
+        {"a.ldt", nullptr, "Liste, Anzahl Elemente 3, gültig", true},
+        {"a.kdt", nullptr, "Keller, Anzahl Elemente 3, gültig", true},
+        {"a.sdt", nullptr, "Schlange, Anzahl Elemente 2, gültig", true},
+        {"a.tdt", nullptr, "Suchbaum, Anzahl Elemente 4, Tiefe 3, Ausgeglichen JA, gültig", true},
+        {"a.adt", nullptr, "AVL-Baum, Anzahl Elemente 3, Tiefe 2, Ausgeglichen JA, gültig", true},
+        {"a.bdt", nullptr, "BayerBaum, Anzahl Elemente 5, Tiefe 2, gültig", true},
+        {"a.ndt", nullptr, "NBaum, Anzahl Elemente 4, Tiefe 3, gültig", true},
+        {"GROSS.TDT", nullptr, "Suchbaum, Anzahl Elemente 4, Tiefe 3, Ausgeglichen JA, gültig",
+         true},
+        {"kette.tdt",
+         [](const std::string& f) {
+             TSearchTree tree;
+             saveIntegers(tree, {1, 2, 3}, f);
+         },
+         "Suchbaum, Anzahl Elemente 3, Tiefe 3, Ausgeglichen Nein, gültig", true},
+        // The list page keeps the elements read before the end of the file.
+        {"kurz.ldt",
+         [](const std::string& f) {
+             saveSample(f);
+             const std::string bytes = bytesOf(f);
+             writeBytes(f, bytes.substr(0, bytes.size() - 1));
+         },
+         "Liste, Anzahl Elemente 2, Stream-Lesefehler", false},
+        {"zahlen.tdt",
+         [](const std::string& f) {
+             TSearchTree tree;
+             tree.insert(std::make_unique<TInteger>(7));
+             tree.save(f);
+         },
+         "Suchbaum, Anzahl Elemente 0, Die Datei enthält keinen Baum dieser Seite - die "
+         "Elemente sind keine ganzen Zahlen (TTreeInteger)",
+         false},
+        {"texte.kdt",
+         [](const std::string& f) {
+             TLifo stack;
+             stack.push(std::make_unique<TString>("x"));
+             stack.save(f);
+         },
+         "Keller, Anzahl Elemente 0, Die Datei enthält keinen gültigen Keller: die Elemente "
+         "sind von der Klasse TString statt TLifoString",
+         false},
+        // A name with a line break stays on its summary line.
+        {"umbruch.ldt",
+         [](const std::string& f) { writeBytes(f, std::string("\x02\x01\x06\x03T\nX", 7)); },
+         "Liste, Anzahl Elemente 0, Klasse T?X nicht gefunden", false},
+        {"fehlt.ndt", [](const std::string&) {},
+         "NBaum, Anzahl Elemente 0, Datei $ kann nicht geöffnet werden. Das System kann den "
+         "angegebenen Pfad nicht finden.",
+         false},
+        {"notiz.txt", [](const std::string& f) { writeBytes(f, "x"); }, inspect::kUnknownType,
+         false},
+    };
+    return cases;
+}
+
+TEST_F(Inspect, SummaryLineAndExitStatusForEachFile) {
+    for (const FileCase& c : fileCases()) {
+        SCOPED_TRACE(c.name);
+        const std::string file = path(c.name);
+        c.make ? c.make(file) : saveSample(file);
+        std::string summary = c.summary;
+        if (const auto at = summary.find('$'); at != std::string::npos) {
+            summary.replace(at, 1, file);
+        }
+        EXPECT_EQ(run({file}), c.valid ? inspect::kAllValid : inspect::kSomeRefused);
+        EXPECT_EQ(out_, file + ": " + summary + "\n");
+        EXPECT_EQ(err_, "");
+    }
+}
+
+TEST_F(Inspect, ShowPrintsEachStructureAsItsPageShowsIt) {
+    for (const char* name : {"a.ldt", "a.kdt", "a.sdt", "a.tdt", "a.adt", "a.bdt", "a.ndt"}) {
+        saveSample(path(name));
+    }
+    const auto shown = [&](const char* name) {
+        EXPECT_EQ(run({"--show", path(name)}), inspect::kAllValid);
+        return out_.substr(out_.find('\n') + 1);
+    };
+    EXPECT_EQ(shown("a.ldt"), "       <--\n  Anna\n  [42]\n  Zoë\n");
+    EXPECT_EQ(shown("a.kdt"), "  C\n  B\n  A\n");
+    EXPECT_EQ(shown("a.sdt"), "  A\n  B\n");
+    EXPECT_EQ(shown("a.tdt"), "  5\n  3  8\n  1\n");
+    EXPECT_EQ(shown("a.adt"), "  2\n  1  3\n");
+    EXPECT_EQ(shown("a.bdt"), "  [3]\n  [1 2]  [4 5]\n");
+    EXPECT_EQ(shown("a.ndt"), "  A\n    B\n      D\n    C\n");
+}
+
+TEST_F(Inspect, JsonGivesOneObjectPerFileAndLine) {
+    for (const char* name : {"a.ldt", "a.bdt", "a.ndt"}) saveSample(path(name));
+    writeBytes(path("b\"\x01.tdt"), "");
+    EXPECT_EQ(run({"-j", path("a.ldt"), path("a.bdt"), path("a.ndt"), path("b\"\x01.tdt")}),
+              inspect::kSomeRefused);
+    const std::string d = dir_.string();
+    EXPECT_EQ(out_,
+              "{\"datei\":\"" + d +
+                  "/a.ldt\",\"typ\":\"Liste\",\"gueltig\":true,\"anzahl\":3,\"inhalt\":"
+                  "{\"position\":0,\"elemente\":[\"Anna\",\"[42]\",\"Zoë\"]}}\n"
+                  "{\"datei\":\"" +
+                  d +
+                  "/a.bdt\",\"typ\":\"BayerBaum\",\"gueltig\":true,\"anzahl\":5,\"tiefe\":2,"
+                  "\"inhalt\":{\"ebenen\":[[[3]],[[1,2],[4,5]]]}}\n"
+                  "{\"datei\":\"" +
+                  d +
+                  "/a.ndt\",\"typ\":\"NBaum\",\"gueltig\":true,\"anzahl\":4,\"tiefe\":3,"
+                  "\"inhalt\":{\"knoten\":[{\"ebene\":1,\"text\":\"A\"},{\"ebene\":2,\"text\":"
+                  "\"B\"},{\"ebene\":3,\"text\":\"D\"},{\"ebene\":2,\"text\":\"C\"}]}}\n"
+                  "{\"datei\":\"" +
+                  d +
+                  "/b\\\"\\u0001.tdt\",\"typ\":\"Suchbaum\",\"gueltig\":false,\"anzahl\":0,"
+                  "\"meldung\":\"Stream-Lesefehler\"}\n");
+}
+
+TEST(InspectJson, StringsAreEscapedAndInvalidUtf8IsReplaced) {
+    EXPECT_EQ(inspect::jsonString("a\\b\n\t\x7F"), "\"a\\\\b\\n\\u0009\\u007f\"");
+    EXPECT_EQ(inspect::jsonString("Bäume €"), "\"Bäume €\"");
+    EXPECT_EQ(inspect::jsonString("\xE4x\xC3"), "\"\xEF\xBF\xBDx\xEF\xBF\xBD\"");
+    EXPECT_EQ(inspect::jsonString("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    int status;
+    const char* err;  // first line of stderr; "" for none
+};
+
+TEST_F(Inspect, OptionsFollowTheUsualConventions) {
+    saveSample(path("-s.kdt"));
+    const std::vector<UsageCase> cases = {
+        {{}, inspect::kUsageError, "tessaro-inspect: Keine Datei angegeben"},
+        {{"-x", "a.ldt"}, inspect::kUsageError, "tessaro-inspect: Unbekannte Option \"-x\""},
+        {{"-sq", "a.ldt"}, inspect::kUsageError, "tessaro-inspect: Unbekannte Option \"-q\""},
+        {{"--shows", "a.ldt"},
+         inspect::kUsageError,
+         "tessaro-inspect: Unbekannte Option \"--shows\""},
+        {{"--json=1", "a.ldt"},
+         inspect::kUsageError,
+         "tessaro-inspect: Die Option \"--json\" erlaubt keinen Wert"},
+        {{"--help", "-x"}, inspect::kUsageError, "tessaro-inspect: Unbekannte Option \"-x\""},
+        {{"--help"}, inspect::kAllValid, ""},
+        {{"-V"}, inspect::kAllValid, ""},
+        {{"--", path("-s.kdt")}, inspect::kAllValid, ""},
+        {{"-sj", "--", path("-s.kdt")}, inspect::kAllValid, ""},
+    };
+    for (const UsageCase& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? std::string("(none)") : c.args[0]);
+        EXPECT_EQ(run(c.args), c.status);
+        EXPECT_EQ(err_.substr(0, err_.find('\n')), c.err);
+        if (c.status == inspect::kUsageError) {
+            EXPECT_EQ(out_, "");
+            EXPECT_EQ(err_.substr(err_.find('\n') + 1),
+                      "Aufruf: tessaro-inspect [OPTION]... DATEI|ORDNER...\n"
+                      "Mehr mit \"tessaro-inspect --help\".\n");
+        }
+    }
+    run({"--help"});
+    EXPECT_EQ(out_.rfind("Aufruf: tessaro-inspect [OPTION]... DATEI|ORDNER...\n", 0), 0u);
+    run({"--version"});
+    EXPECT_EQ(out_.rfind("tessaro-inspect (Tessaro) ", 0), 0u);
+    run({"-sj", "--", path("-s.kdt")});
+    EXPECT_EQ(out_.rfind("{\"datei\":", 0), 0u);
+}
+
+}  // namespace
