@@ -50,7 +50,8 @@ std::string valueText(const TBase& element) {
     if (const auto* v = dynamic_cast<const TByte*>(&element)) return std::to_string(v->getValue());
     if (const auto* v = dynamic_cast<const TWord*>(&element)) return std::to_string(v->getValue());
     if (const auto* v = dynamic_cast<const TReal*>(&element)) return floatText(v->getValue());
-    if (const auto* v = dynamic_cast<const TExtended*>(&element)) return floatText(v->getValue());
+    if (const auto* v = dynamic_cast<const TExtended*>(&element))
+        return extendedText(v->getValue());
     if (const auto* v = dynamic_cast<const TBoolean*>(&element)) {
         return v->getValue() ? "true" : "false";
     }

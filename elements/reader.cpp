@@ -101,12 +101,12 @@ Extended TReader::readFloat() {
     if (pos_ == end_ && !fill()) throw FileError(errtext::readError);
     if (buffer_[pos_] == tag::extended) {
         ++pos_;
-        std::array<std::uint8_t, 10> payload;
+        ExtendedBytes payload;
         take(payload.data(), payload.size());
-        return decodeExtended(payload);
+        return Extended::fromBytes(payload);
     }
     // Any other tag stays in place and is read as an integer.
-    return static_cast<Extended>(readInt64());
+    return Extended::fromInt64(readInt64());
 }
 
 std::string TReader::readString() { return readText(UINT64_MAX); }

@@ -80,7 +80,7 @@ void TLongint::saveValue(TWriter& writer) const { writer.writeInteger(value_); }
 void TLongint::loadValue(TReader& reader) { value_ = reader.readInteger(); }
 
 void TReal::saveValue(TWriter& writer) const { writer.writeFloat(value_); }
-void TReal::loadValue(TReader& reader) { value_ = static_cast<double>(reader.readFloat()); }
+void TReal::loadValue(TReader& reader) { value_ = reader.readFloat().toDouble(); }
 
 void TExtended::saveValue(TWriter& writer) const { writer.writeFloat(value_); }
 void TExtended::loadValue(TReader& reader) { value_ = reader.readFloat(); }

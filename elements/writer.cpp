@@ -79,10 +79,10 @@ void TWriter::writeInt64(std::int64_t value) {
     put(bytes, sizeof bytes);
 }
 
-void TWriter::writeFloat(Extended value) {
+void TWriter::writeFloat(const Extended& value) {
     std::uint8_t bytes[11];
     bytes[0] = tag::extended;
-    const auto payload = encodeExtended(value);
+    const ExtendedBytes& payload = value.bytes();
     std::memcpy(bytes + 1, payload.data(), payload.size());
     put(bytes, sizeof bytes);
 }

@@ -28,7 +28,7 @@ public:
     void writeInteger(std::int32_t value);
     // The 32-bit forms when the value fits, else tag 19.
     void writeInt64(std::int64_t value);
-    void writeFloat(Extended value);
+    void writeFloat(const Extended& value);
     // ASCII as tag 6 (up to 255 bytes) or 12; any byte >= 128 makes it UTF-8,
     // tag 20.
     void writeString(std::string_view cp1252);

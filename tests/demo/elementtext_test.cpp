@@ -43,7 +43,11 @@ TEST(ElementText, ValueClassesShowAsATeacherWritesThem) {
     EXPECT_EQ(valueText(TReal(-0.0)), "-0");
     EXPECT_EQ(valueText(TReal(std::numeric_limits<double>::infinity())), "inf");
     EXPECT_EQ(valueText(TReal(std::nan(""))), "nan");
-    EXPECT_EQ(valueText(TExtended(0.1L)), "0.1");
+    // An extended value shows the digits that tell it from its extended
+    // neighbours: the stored extended 0.1 as 0.1, the double 0.1 with more.
+    const ExtendedBytes tenth{0xCD, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xFB, 0x3F};
+    EXPECT_EQ(valueText(TExtended(Extended::fromBytes(tenth))), "0.1");
+    EXPECT_EQ(valueText(TExtended(0.1)), "0.10000000000000000555");
     EXPECT_EQ(valueText(TBoolean(true)), "true");
     EXPECT_EQ(valueText(TBoolean(false)), "false");
     EXPECT_EQ(valueText(TTColor(0x0000FF)), "$000000FF");

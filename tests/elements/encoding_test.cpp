@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -175,41 +176,48 @@ TEST(Encoding, FloatReadFallsBackToIntegers) {
     }
 }
 
+Extended storedExtended(const char* hex) {
+    const std::string raw = fromHex(hex);
+    ExtendedBytes bytes{};
+    std::memcpy(bytes.data(), raw.data(), bytes.size());
+    return Extended::fromBytes(bytes);
+}
+
 struct ExtendedCase {
-    long double value;
+    Extended value;
     const char* hex;
 };
 
 TEST(Encoding, ExtendedIsWrittenAndReadExactly) {
     const ExtendedCase cases[] = {
-        {1.0L, "05 00 00 00 00 00 00 00 80 FF 3F"},
-        {-1.0L, "05 00 00 00 00 00 00 00 80 FF BF"},
-        {0.0L, "05 00 00 00 00 00 00 00 00 00 00"},
-        {-0.0L, "05 00 00 00 00 00 00 00 00 00 80"},
-        {2.0L, "05 00 00 00 00 00 00 00 80 00 40"},
-        {0.5L, "05 00 00 00 00 00 00 00 80 FE 3F"},
-        {std::numeric_limits<long double>::infinity(), "05 00 00 00 00 00 00 00 80 FF 7F"},
-        {-std::numeric_limits<long double>::infinity(), "05 00 00 00 00 00 00 00 80 FF FF"},
+        {1.0, "05 00 00 00 00 00 00 00 80 FF 3F"},
+        {-1.0, "05 00 00 00 00 00 00 00 80 FF BF"},
+        {0.0, "05 00 00 00 00 00 00 00 00 00 00"},
+        {-0.0, "05 00 00 00 00 00 00 00 00 00 80"},
+        {2.0, "05 00 00 00 00 00 00 00 80 00 40"},
+        {0.5, "05 00 00 00 00 00 00 00 80 FE 3F"},
+        {std::numeric_limits<double>::infinity(), "05 00 00 00 00 00 00 00 80 FF 7F"},
+        {-std::numeric_limits<double>::infinity(), "05 00 00 00 00 00 00 00 80 FF FF"},
         // 1 + 2^-63: needs all 64 significand bits, beyond a double.
-        {1.0L + std::ldexp(1.0L, -63), "05 01 00 00 00 00 00 00 80 FF 3F"},
+        {storedExtended("01 00 00 00 00 00 00 80 FF 3F"), "05 01 00 00 00 00 00 00 80 FF 3F"},
         // The largest extended value, far beyond a double's range.
-        {std::numeric_limits<long double>::max(), "05 FF FF FF FF FF FF FF FF FE 7F"},
+        {storedExtended("FF FF FF FF FF FF FF FF FE 7F"), "05 FF FF FF FF FF FF FF FF FE 7F"},
         // The smallest denormal.
-        {std::numeric_limits<long double>::denorm_min(), "05 01 00 00 00 00 00 00 00 00 00"},
+        {storedExtended("01 00 00 00 00 00 00 00 00 00"), "05 01 00 00 00 00 00 00 00 00 00"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(written([&](TWriter& w) { w.writeFloat(c.value); }), c.hex);
         const std::string bytes = fromHex(c.hex);
         MemoryInputStream in(bytes);
-        const long double back = TReader(in).readFloat();
+        const Extended back = TReader(in).readFloat();
         EXPECT_EQ(back, c.value) << c.hex;
-        EXPECT_EQ(std::signbit(back), std::signbit(c.value)) << c.hex;
+        EXPECT_EQ(back.bytes(), c.value.bytes()) << c.hex;
     }
-    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(written([&](TWriter& w) { w.writeFloat(nan); }), "05 00 00 00 00 00 00 00 C0 FF 7F");
     const std::string nanBytes = fromHex("05 00 00 00 00 00 00 00 C0 FF 7F");
     MemoryInputStream in(nanBytes);
-    EXPECT_TRUE(std::isnan(TReader(in).readFloat()));
+    EXPECT_TRUE(TReader(in).readFloat().isNaN());
 }
 
 TEST(Encoding, WrongTagsAndShortDataFailWithTheirTexts) {

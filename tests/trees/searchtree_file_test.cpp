@@ -165,7 +165,7 @@ TEST_F(SearchTreeFileTest, AKeyThatIsNotEqualToItselfIsRefused) {
     {
         TWriter writer(out);
         writer.writeString("TReal");
-        writer.writeFloat(std::numeric_limits<Extended>::quiet_NaN());
+        writer.writeFloat(std::numeric_limits<double>::quiet_NaN());
         writer.writeBoolean(false);
         writer.writeBoolean(false);
     }
