@@ -222,12 +222,15 @@ public:
     QAbstractButton* ende = nullptr;
 };
 
-// 65535 integers in random order, with repeats: what a loaded list holds.
-void fillRandom(TListe& list) {
+// 65535 integers in random order, with repeats: what a loaded list holds;
+// or ascending, where quicksort 2 splits off one element per level.
+void fillRandom(TListe& list, bool ascending = false) {
     std::mt19937 random(65535);
     list.clear();
-    for (int i = 0; i < kFull; ++i)
-        list.append(std::make_unique<TInteger>(static_cast<int>(random() % 30000)));
+    for (int i = 0; i < kFull; ++i) {
+        const int value = ascending ? i : static_cast<int>(random() % 30000);
+        list.append(std::make_unique<TInteger>(value));
+    }
     list.reset();
 }
 
@@ -235,7 +238,7 @@ void fillRandom(TListe& list) {
 // long lists is answered with "Ja" (step by step), and "Ende" is pressed at
 // the first step: from the click on the sort button until the window and the
 // list page show the sorted list.
-void BM_SortWindowEnde65535(benchmark::State& state, const char* button) {
+void BM_SortWindowEnde65535(benchmark::State& state, const char* button, bool ascending) {
     QuietDialogs dialogs;
     TForm1 form(&dialogs);
     form.show();
@@ -250,7 +253,7 @@ void BM_SortWindowEnde65535(benchmark::State& state, const char* button) {
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
-        fillRandom(list);
+        fillRandom(list, ascending);
         state.ResumeTiming();
         sort->click();
         QApplication::processEvents();
@@ -265,14 +268,20 @@ void BM_SortWindowEnde65535(benchmark::State& state, const char* button) {
     }
     form.setStepClock(nullptr);
 }
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Bubble, "BitBtnBubble")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Insertion, "BitBtnInsertion")
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Bubble, "BitBtnBubble", false)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Auswaehlen, "BitBtnAuswaehlen")
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Insertion, "BitBtnInsertion", false)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick1, "BitBtnQuick1")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2, "BitBtnQuick2")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Merge, "BitBtnMerge")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Auswaehlen, "BitBtnAuswaehlen", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick1, "BitBtnQuick1", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2, "BitBtnQuick2", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Merge, "BitBtnMerge", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2Ascending, "BitBtnQuick2", true)
+    ->Unit(benchmark::kMillisecond);
 
 // One shown step of the sort window at 65535 elements, until it has painted:
 // an exchange of the first and the last element (MemoQuelle; each step

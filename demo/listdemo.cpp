@@ -359,7 +359,30 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
     if (isEmpty()) return;
     std::vector<Level> levels;
     levels.push_back({this, nullptr, nullptr});
+    int firstPart = -1;  // the count of the first level's 1. Teilliste once split
+    bool finishTried = false;
     while (!levels.empty()) {
+        if (stage.ending() && firstPart >= 0 && !finishTried) {
+            // Where equal elements look alike, the sorted order is the only
+            // result, and the join of the first level leaves the cursor
+            // behind its 1. Teilliste: all parts come back at once.
+            finishTried = true;
+            std::vector<TBase*> all = ListAlgorithms::elements(*this);
+            for (const Level& l : levels) {
+                for (const TListe* part : {l.a.get(), l.b.get()}) {
+                    if (!part) continue;
+                    const std::vector<TBase*> more = ListAlgorithms::elements(*part);
+                    all.insert(all.end(), more.begin(), more.end());
+                }
+            }
+            if (sortfinish::orderedAlike(all)) {
+                for (Level& l : levels) {
+                    if (l.a) appendList(l.a);
+                    if (l.b) appendList(l.b);
+                }
+                return sortfinish::sortTo(*this, firstPart);
+            }
+        }
         Level& level = levels.back();
         TListe& p = *level.p;
         if (level.stage == 0) {
@@ -399,6 +422,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 sortStep(stage, fill(sorttext::pivotToSecond, pv),
                          {.aux2 = &b, .showBefore = false});
             }
+            if (levels.size() == 1) firstPart = a.count();
             sortStep(stage, fill(sorttext::partsSorted, pv), {.prefixed = false});
             sortStep(stage, sorttext::recursion, {.prefixed = false});
             if (a.count() > 1) {

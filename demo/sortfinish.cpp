@@ -105,6 +105,32 @@ bool ordered(const Elements& elements) {
     return false;
 }
 
+bool orderedAlike(const Elements& elements) {
+    if (!ordered(elements)) return false;
+    if (elements.empty()) return true;
+    const ClassInfo* cls = &elements.front()->classInfo();
+    if (cls == &TTBruch::info) return false;
+    if (cls == &TReal::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            const double v = static_cast<const TReal*>(e)->getValue();
+            return v == 0 && std::signbit(v);
+        });
+    }
+    if (cls == &TExtended::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            const Extended v = static_cast<const TExtended*>(e)->getValue();
+            return v == 0 && std::signbit(v);
+        });
+    }
+    return true;
+}
+
+void sortTo(TListe& list, int cursor) {
+    Elements v = ListAlgorithms::elements(list);
+    std::stable_sort(v.begin(), v.end(), less);
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
 void bubble(TListe& list, int i, int j, bool swapped) {
     Elements v = ListAlgorithms::elements(list);
     const int n = static_cast<int>(v.size());

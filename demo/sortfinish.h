@@ -28,6 +28,12 @@ namespace sortfinish {
 // denominators are all positive.
 bool ordered(const std::vector<TBase*>& elements);
 
+// ordered(), and elements that compare equal look alike (no fractions, no
+// float zero with a sign): every sort then ends with the same list.
+bool orderedAlike(const std::vector<TBase*>& elements);
+// The list's elements sorted (equal ones keep their order), cursor at `cursor`.
+void sortTo(TListe& list, int cursor);
+
 // Bubble sort in pass i; the pair j, j + 1 is compared next; swapped is the
 // pass's flag so far.
 void bubble(TListe& list, int i, int j, bool swapped);
