@@ -1,8 +1,9 @@
 // Speed of the user interface on the offscreen platform: refreshing the list,
 // stack and queue pages with 65535 elements (hidden, and shown with the paint),
 // loading a 65535-element list file with its display, the memo widget against
-// a QPlainTextEdit on the same 65535 lines, and showing the main window next
-// to an empty Qt window.
+// a QPlainTextEdit on the same 65535 lines, showing the main window next to an
+// empty Qt window, and the sort window on 65535 elements: "Ende" of each of
+// the six sorts and one shown step.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -22,6 +23,8 @@
 
 #include "demo/listdemo.h"
 #include "demo/searchtreedemo.h"
+#include "demo/sortstage.h"
+#include "demo/stepclock.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
@@ -33,6 +36,7 @@
 #include "ui/pages/searchtreepage.h"
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tform1.h"
+#include "ui/pages/tformdemo.h"
 #include "ui/platform/appsetup.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/widgets/memoview.h"
@@ -53,6 +57,7 @@ public:
     std::string getSaveFileName(std::string_view, std::string_view) override { return file; }
     std::string getOpenFileName(std::string_view, std::string_view) override { return file; }
     std::optional<NumberSequenceRequest> askNumberSequence() override { return std::nullopt; }
+    bool question(std::string_view) override { return true; }
     std::string file;
 };
 
@@ -206,6 +211,120 @@ void BM_EmptyWindowShown(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EmptyWindowShown)->Unit(benchmark::kMillisecond);
+
+// The sort window's clock for "Ende": presses the window's "Ende" at the
+// first wait, as a user does at the first step.
+class EndeClock final : public StepClock {
+public:
+    void pause(int) override {
+        if (ende->isEnabled()) ende->click();
+    }
+    QAbstractButton* ende = nullptr;
+};
+
+// 65535 integers in random order, with repeats: what a loaded list holds;
+// or ascending, where quicksort 2 splits off one element per level.
+void fillRandom(TListe& list, bool ascending = false) {
+    std::mt19937 random(65535);
+    list.clear();
+    for (int i = 0; i < kFull; ++i) {
+        const int value = ascending ? i : static_cast<int>(random() % 30000);
+        list.append(std::make_unique<TInteger>(value));
+    }
+    list.reset();
+}
+
+// The sort window open on the list page's 65535 integers; the question for
+// long lists is answered with "Ja" (step by step), and "Ende" is pressed at
+// the first step: from the click on the sort button until the window and the
+// list page show the sorted list.
+void BM_SortWindowEnde65535(benchmark::State& state, const char* button, bool ascending) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    TListDemo& list = form.listPage().list();
+    fillRandom(list);
+    form.openSortWindow(list);
+    auto* window = form.findChild<TFormDemo*>("TFormDemo");
+    EndeClock clock;
+    clock.ende = window->findChild<QAbstractButton*>("BitBtnEnde");
+    form.setStepClock(&clock);
+    auto* sort = window->findChild<QAbstractButton*>(button);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillRandom(list, ascending);
+        state.ResumeTiming();
+        sort->click();
+        QApplication::processEvents();
+    }
+    const TBase* previous = nullptr;
+    for (list.reset(); !list.isAtEnd(); list.advance()) {
+        if (previous && previous->compare(*list.elem()) == kGreater) {
+            state.SkipWithError("the list is not sorted");
+            break;
+        }
+        previous = list.elem();
+    }
+    form.setStepClock(nullptr);
+}
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Bubble, "BitBtnBubble", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Insertion, "BitBtnInsertion", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Auswaehlen, "BitBtnAuswaehlen", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick1, "BitBtnQuick1", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2, "BitBtnQuick2", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Merge, "BitBtnMerge", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2Ascending, "BitBtnQuick2", true)
+    ->Unit(benchmark::kMillisecond);
+
+// One shown step of the sort window at 65535 elements, until it has painted:
+// an exchange of the first and the last element (MemoQuelle; each step
+// exchanges them back, so that every line between them is shown anew), and
+// the mergesort's distribution into the two intermediate lists with their run
+// marks (MemoZwischen1 and MemoZwischen2, 32768 and 32767 elements, a
+// different pair each step).
+void BM_SortStepShown65535(benchmark::State& state, bool distribution) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    TListDemo& list = form.listPage().list();
+    fillRandom(list);
+    form.openSortWindow(list);
+    auto* window = form.findChild<TFormDemo*>("TFormDemo");
+    SortStage& stage = window->stage();
+    stage.clock = nullptr;  // the step does not wait
+    TListDemo first;
+    TListDemo second;
+    for (int i = 0; i < kFull; ++i) {
+        (i % 2 == 0 ? first : second).append(std::make_unique<TInteger>(i % 1000));
+    }
+    list.moveTo(kFull / 2);
+    QApplication::processEvents();
+    const SortStepView view{.source = &list, .showBefore = false};
+    TListDemo* pair[2] = {&first, &second};
+    for (auto _ : state) {
+        // The exchange itself walks the list: it is the sort's, not the step's.
+        state.PauseTiming();
+        if (distribution) {
+            std::swap(pair[0], pair[1]);
+        } else {
+            list.swap(0, kFull - 1);
+        }
+        state.ResumeTiming();
+        const SortStepView shown =
+            distribution ? SortStepView{.aux1 = pair[0], .aux2 = pair[1], .markRuns = true} : view;
+        TListDemo::sortStep(stage, "17 und 4 werden miteinander getauscht", shown);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(BM_SortStepShown65535, Exchange, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepShown65535, Distribution, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

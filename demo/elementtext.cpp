@@ -37,9 +37,15 @@ std::string colorText(std::int32_t color) {
 
 }  // namespace
 
-bool isString(const TBase& element) { return dynamic_cast<const TString*>(&element) != nullptr; }
+bool isString(const TBase& element) {
+    if (&element.classInfo() == &TInteger::info) return false;
+    return dynamic_cast<const TString*>(&element) != nullptr;
+}
 
 std::string valueText(const TBase& element) {
+    // Plain integers first without a cast: long lists are mostly these.
+    if (&element.classInfo() == &TInteger::info)
+        return std::to_string(static_cast<const TInteger&>(element).getValue());
     if (const auto* s = dynamic_cast<const TString*>(&element))
         return cp1252::toUtf8(s->getValue());
     if (const auto* i = dynamic_cast<const TInteger*>(&element))

@@ -8,6 +8,7 @@
 
 #include "demo/elementtext.h"
 #include "demo/listdisplay.h"
+#include "demo/sortfinish.h"
 #include "demo/sortstage.h"
 #include "elements/platform.h"
 #include "linear/listalgorithms.h"
@@ -138,6 +139,22 @@ std::uint16_t leadingRun(TListe& list) {
     return n;
 }
 
+// Mergesort after a distribution with "Ende" set: where compare orders the
+// elements, the list takes back both intermediate lists and the finish runs
+// the rest. False (nothing moved) where it does not: the sort goes on itself.
+bool finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TListe>& z2, int runs,
+                 int previousRuns) {
+    std::vector<TBase*> both = ListAlgorithms::elements(*z1);
+    const std::vector<TBase*> second = ListAlgorithms::elements(*z2);
+    both.insert(both.end(), second.begin(), second.end());
+    if (!sortfinish::ordered(both)) return false;
+    const int split = z1->count();
+    list.appendList(z1);
+    list.appendList(z2);
+    sortfinish::merge(list, split, runs, previousRuns);
+    return true;
+}
+
 }  // namespace
 
 void TListDemo::showList(TListe& list, TextOutput& memo, bool markRuns, int first, int last) {
@@ -180,10 +197,12 @@ void TListDemo::bubbleSortDemo(SortStage& stage) {
     int i = 0;
     bool swapped = true;
     while (i <= n - 2 && swapped) {
+        if (stage.ending()) return sortfinish::bubble(*this, i, 0, false);
         swapped = false;
         reset();
         sortStep(stage, sorttext::bubbleStart, {.source = this, .always = true});
         for (int j = 0; j <= n - i - 2; ++j) {
+            if (stage.ending()) return sortfinish::bubble(*this, i, j, swapped);
             const TBase* a = elemAt(j);
             const TBase* b = elemAt(j + 1);
             if (a->compare(*b) != kGreater) continue;
@@ -205,6 +224,7 @@ void TListDemo::bubbleSortDemo(SortStage& stage) {
 void TListDemo::insertionDemo(SortStage& stage) {
     const int n = count();
     for (int i = 1; i < n; ++i) {
+        if (stage.ending()) return sortfinish::insertion(*this, i);
         std::unique_ptr<TBase> e = elemAt(i)->copy();
         const std::string t = text(e.get());
         if (!stage.ending()) showList(*this, stage.memoQuelle);
@@ -224,6 +244,7 @@ void TListDemo::insertionDemo(SortStage& stage) {
 void TListDemo::selectionDemo(SortStage& stage) {
     const int n = count();
     for (int i = 0; i <= n - 2; ++i) {
+        if (stage.ending()) return sortfinish::selection(*this, i);
         int minPos = i;
         const TBase* min = elemAt(i);
         const std::string t = text(min);
@@ -261,15 +282,10 @@ void TListDemo::selectionDemo(SortStage& stage) {
 // everything) this is what ends them.
 void TListDemo::quickSort1Demo(SortStage& stage) {
     if (isEmpty()) return;
-    struct Range {
-        int lo;
-        int hi;
-        int i = 0;
-        int j = 0;
-        int stage = 0;  // 0 partition, 1 upper part next, 2 lower part next
-    };
+    using Range = sortfinish::Quick1Range;  // stage 0 partition, 1 upper part next, 2 lower part
     std::vector<Range> ranges{{0, count() - 1}};
     while (!ranges.empty()) {
+        if (stage.ending()) return sortfinish::quick1(*this, std::move(ranges), nullptr);
         Range& r = ranges.back();
         if (r.stage == 0) {
             const int L = r.lo;
@@ -281,6 +297,10 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
             int i = L;
             int j = R;
             do {
+                if (stage.ending()) {
+                    const sortfinish::Quick1Partition partition{i, j, pivot};
+                    return sortfinish::quick1(*this, std::move(ranges), &partition);
+                }
                 moveTo(i);
                 while (position() < R && elem()->compare(*pivot) == kLess) advance();
                 const std::string a = text(elem());
@@ -339,7 +359,30 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
     if (isEmpty()) return;
     std::vector<Level> levels;
     levels.push_back({this, nullptr, nullptr});
+    int firstPart = -1;  // the count of the first level's 1. Teilliste once split
+    bool finishTried = false;
     while (!levels.empty()) {
+        if (stage.ending() && firstPart >= 0 && !finishTried) {
+            // Where equal elements look alike, the sorted order is the only
+            // result, and the join of the first level leaves the cursor
+            // behind its 1. Teilliste: all parts come back at once.
+            finishTried = true;
+            std::vector<TBase*> all = ListAlgorithms::elements(*this);
+            for (const Level& l : levels) {
+                for (const TListe* part : {l.a.get(), l.b.get()}) {
+                    if (!part) continue;
+                    const std::vector<TBase*> more = ListAlgorithms::elements(*part);
+                    all.insert(all.end(), more.begin(), more.end());
+                }
+            }
+            if (sortfinish::orderedAlike(all)) {
+                for (Level& l : levels) {
+                    if (l.a) appendList(l.a);
+                    if (l.b) appendList(l.b);
+                }
+                return sortfinish::sortTo(*this, firstPart);
+            }
+        }
         Level& level = levels.back();
         TListe& p = *level.p;
         if (level.stage == 0) {
@@ -351,16 +394,18 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             p.reset();  // never empty: this list is not, a part only with two elements
             std::unique_ptr<TBase> pivot = p.elem()->copy();
             p.deleteElem();
-            const std::string pv = text(pivot.get());
+            // Once "Ende" is set no step shows a text: none is made.
+            const std::string pv = stage.ending() ? std::string() : text(pivot.get());
             sortStep(stage, fill(sorttext::firstPivot, pv), {.source = &p, .showBefore = false});
             while (!p.isEmpty()) {
                 p.reset();
                 const TBase* e = p.elem();
-                const std::string t = text(e);
+                const std::string t = stage.ending() ? std::string() : text(e);
                 const bool smaller = e->compare(*pivot) == kLess;
                 // The part's cursor stays at its start: each element goes to the front.
                 (smaller ? a : b).insert(e->copy());
                 p.deleteElem();
+                if (stage.ending()) continue;
                 sortStep(stage,
                          fill(smaller ? sorttext::toFirstPart : sorttext::toSecondPart, t, pv),
                          {.source = &p,
@@ -377,6 +422,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 sortStep(stage, fill(sorttext::pivotToSecond, pv),
                          {.aux2 = &b, .showBefore = false});
             }
+            if (levels.size() == 1) firstPart = a.count();
             sortStep(stage, fill(sorttext::partsSorted, pv), {.prefixed = false});
             sortStep(stage, sorttext::recursion, {.prefixed = false});
             if (a.count() > 1) {
@@ -388,7 +434,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             TListe& b = *level.b;
             if (b.count() > 1) {
                 sortStep(stage, "", {.source = &b, .level = 2});
-                showList(b, stage.memoQuelle);
+                if (!stage.ending()) showList(b, stage.memoQuelle);
                 levels.push_back({&b, nullptr, nullptr});
             }
         } else {
@@ -435,6 +481,7 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         }
         sortStep(stage, sorttext::distributed,
                  {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true});
+        if (stage.ending() && finishMerge(*this, z1, z2, runs, previousRuns)) return;
         if (z2->isEmpty()) {
             appendList(z1);
             sortStep(stage, sorttext::mergeDone, {.source = this});
@@ -451,5 +498,7 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         finished = runs >= previousRuns;  // compare is no order: stop here
         previousRuns = runs;
         sortStep(stage, sorttext::merged, {.source = this, .markRuns = true});
+        if (!finished && stage.ending() && sortfinish::ordered(ListAlgorithms::elements(*this)))
+            return sortfinish::merge(*this, -1, 0, previousRuns);
     } while (!finished);
 }

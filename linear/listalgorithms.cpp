@@ -208,3 +208,26 @@ void ListAlgorithms::sortAscii(TListe& list) {
     }
     list.placeCursor(static_cast<std::uint16_t>(list.count_ - groups.front().copies.size()));
 }
+
+std::vector<TBase*> ListAlgorithms::elements(const TListe& list) {
+    std::vector<TBase*> out;
+    out.reserve(list.count_);
+    for (TListNode* n = list.head_->next.get(); n; n = n->next.get()) {
+        out.push_back(n->element.get());
+    }
+    return out;
+}
+
+void ListAlgorithms::rearrange(TListe& list, const std::vector<TBase*>& order, int cursor) {
+    // Every element is released before the nodes take the new order, so that
+    // no element is ever owned twice.
+    for (TListNode* n = list.head_->next.get(); n; n = n->next.get()) {
+        (void)n->element.release();
+    }
+    std::size_t k = 0;
+    for (TListNode* n = list.head_->next.get(); n; n = n->next.get()) {
+        n->element.reset(order[k++]);
+    }
+    list.reset();
+    list.moveTo(cursor);
+}

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class TBase;
 class TListe;
@@ -34,6 +35,13 @@ public:
     static void quickSort(TListe& list);
     // The grouping sort behind TListe::sortAscii.
     static void sortAscii(TListe& list);
+
+    // The list's elements, index 0 first; the list keeps owning them.
+    static std::vector<TBase*> elements(const TListe& list);
+    // Puts the list's elements into the given order (each element of the
+    // list exactly once); the nodes stay, nothing is copied. The cursor ends
+    // at `cursor`, clamped to 0..count().
+    static void rearrange(TListe& list, const std::vector<TBase*>& order, int cursor);
 
     // Text of the class-mismatch message.
     static constexpr std::string_view kMixedClasses =

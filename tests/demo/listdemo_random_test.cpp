@@ -1,5 +1,6 @@
 // The animated sorts against references on random lists, their termination
-// where compare is no order, and their depth on long lists.
+// where compare is no order, their depth on long lists, and "Ende" at any step
+// against the whole run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <set>
 
 #include "demo/listdemo.h"
+#include "demo/listdisplay.h"
 #include "tests/demo/sortdemosupport.h"
 
 using namespace sorttest;
@@ -198,5 +200,61 @@ TEST_F(ListDemoRandomTest, MergeSortStopsWhenAPassDoesNotReduceTheRuns) {
         list->mergeSortDemo(rec.stage);
         EXPECT_EQ(contents(*list), before);
         EXPECT_EQ(list->count(), 10);
+    }
+}
+
+// "Ende" at any step, or before the first one, leaves the list exactly as the
+// sort run to its end with "Weiter": the same order also of elements that
+// compare equal but differ (fractions 1/2, 2/4, 3/6), the same cursor; where
+// compare is an order and where it is none.
+TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
+    std::mt19937 random(3);
+    for (int kind = 0; kind < 4; ++kind) {
+        for (int round = 0; round < 20; ++round) {
+            const int n = 2 + static_cast<int>(random() % 10);
+            std::vector<unsigned> draws(n);
+            for (unsigned& d : draws) d = random();
+            const auto make = [&] {
+                auto list = std::make_unique<TListDemo>();
+                for (unsigned d : draws) {
+                    const std::int32_t k = static_cast<std::int32_t>(d % 3 + 1);
+                    if (kind == 0)
+                        list->append(
+                            std::make_unique<TTBruch>(Fraction{k * int(d / 3 % 4), 3 * k}));
+                    if (kind == 1) list->append(std::make_unique<TInteger>(int(d % 5)));
+                    if (kind == 2) list->append(std::make_unique<TBoolean>(d % 2 == 0));
+                    if (kind == 3)
+                        list->append(std::make_unique<TReal>(d % 4 == 0 ? std::nan("") : d % 3));
+                }
+                list->reset();
+                return list;
+            };
+            for (const NamedSort& s : kSorts) {
+                RecordedStage whole;
+                auto list = make();
+                (list.get()->*s.sort)(whole.stage);
+                const std::string expected = renderList(*list).text;
+                // Straight selection with "Ende" before its last round does
+                // not move the arrow to that round's smallest element: where
+                // it stood in place, the cursor stays at the end.
+                const std::size_t lastRound = whole.steps.size() - 2;
+                const bool inPlace =
+                    s.sort == &TListDemo::selectionDemo &&
+                    whole.infos()[lastRound].find("richtigen") != std::string::npos;
+                list->moveToEnd();
+                const std::string atEnd = renderList(*list).text;
+                for (std::size_t step = 0; step <= whole.steps.size(); ++step) {
+                    RecordedStage ended;
+                    ended.endeAtStep = step;
+                    ended.stage.stepEnde = step == 0;
+                    auto again = make();
+                    (again.get()->*s.sort)(ended.stage);
+                    ASSERT_EQ(renderList(*again).text,
+                              inPlace && step <= lastRound ? atEnd : expected)
+                        << s.name << " kind " << kind << " round " << round << " step " << step;
+                    ASSERT_TRUE(again->verify());
+                }
+            }
+        }
     }
 }

@@ -3,7 +3,8 @@
 // every file dialog as "save <ext> <filter>" / "open <ext> <filter>", and
 // answers the file dialogs from a queue of names ("" = cancelled); the number
 // sequence dialog is logged as "sequence" and answered from its own queue
-// (empty queue = cancelled).
+// (empty queue = cancelled); questions are logged as "question: <text>" and
+// answered from `replies` (empty queue = "Nein").
 #pragma once
 
 #include <deque>
@@ -36,6 +37,14 @@ public:
         return request;
     }
 
+    bool question(std::string_view utf8) override {
+        log.push_back("question: " + s(utf8));
+        if (replies.empty()) return false;
+        const bool reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+
     // Returns and forgets what was logged.
     std::vector<std::string> take() {
         std::vector<std::string> taken;
@@ -46,6 +55,7 @@ public:
     std::vector<std::string> log;
     std::deque<std::string> answers;
     std::deque<NumberSequenceRequest> sequences;
+    std::deque<bool> replies;
 
 private:
     static std::string s(std::string_view v) { return std::string(v); }

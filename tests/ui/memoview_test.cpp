@@ -150,7 +150,7 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
     std::vector<QString> reference;
     for (int step = 0; step < 2000; ++step) {
         const QString text = randomText();
-        switch (random() % 6) {
+        switch (random() % 7) {
             case 0:
                 view->setPlainText(text);
                 reference = text.isEmpty() ? std::vector<QString>{} : split(text);
@@ -179,6 +179,16 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
             case 5:
                 view->setWordWrap(!view->wordWrap());
                 break;
+            case 6: {
+                // The text so far with a piece replaced: most lines stay.
+                QString edited = view->toPlainText();
+                const auto at = static_cast<qsizetype>(random() % (edited.size() + 1));
+                const auto cut = std::min<qsizetype>(edited.size() - at, random() % 4);
+                edited.replace(at, cut, text);
+                view->setPlainText(edited);
+                reference = edited.isEmpty() ? std::vector<QString>{} : split(edited);
+                break;
+            }
         }
         ASSERT_EQ(linesOf(*view), reference) << "step " << step;
         QStringList joined;
@@ -187,6 +197,8 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
         fresh->setWordWrap(view->wordWrap());
         setLines(*fresh, QStringList(reference.begin(), reference.end()));
         ASSERT_EQ(view->rowCount(), fresh->rowCount()) << "step " << step;
+        ASSERT_EQ(view->horizontalScrollBar()->maximum(), fresh->horizontalScrollBar()->maximum())
+            << "step " << step;
         const QScrollBar* bar = view->verticalScrollBar();
         ASSERT_GE(view->rowCount(), view->lineCount());
         if (!view->wordWrap()) {

@@ -2,13 +2,16 @@
 // page, sorts run through its buttons with a scripted clock that presses the
 // window's own "Weiter" (or "Ende") while a step waits; the locking of the
 // main window while it is open, and leaving it by its close button or by
-// activating another window.
+// activating another window; "Ende" against the whole run, the question
+// before sorting a long list, and closing either window during a sort.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include "demo/listdemo.h"
@@ -86,6 +89,14 @@ protected:
     void open() {
         click("BitBtnLSortdemo");
         ASSERT_TRUE(window()->isVisible());
+    }
+    // The list page's list replaced by the given elements, cursor at the start.
+    template <typename Make>
+    void fillList(int count, Make make) {
+        TListDemo& list = form->listPage().list();
+        list.clear();
+        for (int k = 0; k < count; ++k) list.append(make(k));
+        list.reset();
     }
     std::vector<std::string> labels() {
         Lines texts;
@@ -346,5 +357,119 @@ TEST_F(SortWindowTest, TheWindowOpensCentredOverTheMainWindowAndFullyOnTheScreen
             EXPECT_EQ(placed.bottom(), screen.bottom()) << top;
         }
         pressInWindow("BitBtnSchliessen");
+    }
+}
+
+const char* const kSortButtons[] = {"BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen",
+                                    "BitBtnQuick1", "BitBtnQuick2",    "BitBtnMerge"};
+
+// "Ende" at the second step leaves both windows as "Weiter" to the end does,
+// on fractions whose equal values differ (1/2, 2/4, 3/6): the titles, the info
+// field, the elements in both memos and the cursor. Two differences belong to
+// "Ende": the source memo shows the plain list without the frame marks of the
+// last step, and straight selection does not move the cursor to the smallest
+// element of the rounds it finishes.
+TEST_F(SortWindowTest, EndeLeavesTheWindowsAsTheWholeRunDoes) {
+    const Fraction fractions[] = {{2, 4}, {1, 3}, {1, 2}, {2, 6}, {0, 5}, {3, 6}, {0, 1}, {1, 3}};
+    for (const char* button : kSortButtons) {
+        Lines results[2];
+        for (int run = 0; run < 2; ++run) {
+            fillList(8, [&](int k) { return std::make_unique<TTBruch>(fractions[k]); });
+            open();
+            infos.clear();
+            onStep = [&](int step) {
+                if (run == 1 && step == 2) pressInWindow("BitBtnEnde");
+            };
+            pressInWindow(button);
+            ASSERT_EQ(infos.size() == 2, run == 1) << button;
+            results[run] = labels();
+            results[run].push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
+            for (std::string text : {windowMemo("MemoQuelle"), memo("MemoListe")}) {
+                for (const char* mark : {"\n--------", "  <--"}) {
+                    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark))
+                        text.erase(at, std::strlen(mark));
+                }
+                results[run].push_back(text);
+            }
+            if (std::string(button) != "BitBtnAuswaehlen")
+                results[run].push_back(field("EditLCurrent"));
+            pressInWindow("BitBtnSchliessen");
+        }
+        EXPECT_EQ(results[1], results[0]) << button;
+        if (std::string(button) == "BitBtnBubble") {
+            // Bubble sort keeps equal values in their order.
+            EXPECT_EQ(results[0],
+                      (Lines{"Quelle und Ziel", "", "", "",
+                             "\n[0/5]\n[0/1]\n[1/3]\n[2/6]\n[1/3]\n[2/4]\n[1/2]\n[3/6]",
+                             "\n[0/5]\n[0/1]\n[1/3]\n[2/6]\n[1/3]\n[2/4]\n[1/2]\n[3/6]", "2"}));
+        }
+    }
+}
+
+// Beyond 300 elements a sort asks first: "Nein" sorts at once to the end
+// without a single step, "Ja" sorts step by step; 300 elements are sorted
+// step by step without a question.
+TEST_F(SortWindowTest, ALongListIsSortedStepByStepOnlyAfterAYes) {
+    const struct {
+        int count;
+        std::deque<bool> replies;
+        bool stepwise;
+    } cases[] = {{300, {}, true}, {301, {false}, false}, {301, {true}, true}};
+    for (const auto& c : cases) {
+        fillList(c.count, [&](int k) { return std::make_unique<TInteger>(c.count - k); });
+        open();
+        dialogs.replies = c.replies;
+        clock.pauses.clear();
+        infos.clear();
+        onStep = [this](int step) {
+            if (step == 1) pressInWindow("BitBtnEnde");
+        };
+        pressInWindow("BitBtnMerge");
+        const Lines asked{
+            "question: Die Liste hat 301 Elemente. Eine schrittweise Sortierung dauert sehr "
+            "lange. Trotzdem schrittweise sortieren? Mit Nein wird die Liste sofort ganz "
+            "sortiert."};
+        EXPECT_EQ(dialogs.take(), c.count > 300 ? asked : Lines{}) << c.count;
+        EXPECT_EQ(clock.pauses.size(), c.stepwise ? 1u : 0u) << c.count;
+        std::vector<int> ascending(c.count);
+        for (int k = 0; k < c.count; ++k) ascending[k] = k + 1;
+        EXPECT_EQ(sorttest::values(form->listPage().list()), ascending);
+        EXPECT_EQ(windowMemo("MemoQuelle"), memo("MemoListe"));
+        EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
+        EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+        pressInWindow("BitBtnSchliessen");
+    }
+}
+
+// With the program's own clock, on 2000 elements: closing the sort window
+// while a step waits ends each sort at once with the list sorted and unlocks
+// the main window; closing the main window then ends a sort the same way and
+// asks the program to quit.
+TEST_F(SortWindowTest, ClosingEitherWindowWhileAStepWaitsEndsTheSortAtOnce) {
+    form->setStepClock(nullptr);
+    int quits = 0;
+    form->setQuitHandler([&] { ++quits; });
+    std::vector<int> ascending(2000);
+    for (int k = 0; k < 2000; ++k) ascending[k] = k;
+    for (const char* button : kSortButtons) {
+        for (bool mainWindow : {false, true}) {
+            if (mainWindow && std::string(button) != "BitBtnMerge") continue;
+            fillList(2000, [](int k) { return std::make_unique<TInteger>(k * 7919 % 2000); });
+            open();
+            dialogs.replies = {true};
+            QTimer::singleShot(100, window(), [this, mainWindow] {
+                if (mainWindow) {
+                    form->close();
+                } else {
+                    window()->close();
+                }
+            });
+            pressInWindow(button);
+            EXPECT_EQ(dialogs.take().size(), 1u) << button;
+            EXPECT_EQ(sorttest::values(form->listPage().list()), ascending) << button;
+            EXPECT_EQ(quits, mainWindow ? 1 : 0) << button;
+            EXPECT_EQ(window()->isVisible(), mainWindow) << button;
+            EXPECT_EQ(find<QWidget>("ButtonLInsert")->isEnabled(), !mainWindow) << button;
+        }
     }
 }

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cctype>
+#include <string>
 
 #include "demo/listdemo.h"
 #include "demo/sortstage.h"
@@ -41,6 +42,12 @@ const SortButton kSortButtons[6] = {
     {"BitBtnMerge", "Mergesort", 416, 368, &TFormDemo::BitBtnMergeClick},
     {"BitBtnQuick2", "Quicksort 2", 416, 400, &TFormDemo::BitBtnQuick2Click},
 };
+
+// Beyond this many elements a sort asks first whether to run step by step.
+// The memos show about twenty lines, so a longer list cannot be followed on
+// screen any more, and the quadratic sorts need one step per exchange: tens
+// of thousands of steps for a few hundred elements.
+constexpr int kStepwiseLimit = 300;
 
 const char* kQuick2Titles[3] = {"Aktuelle Liste", "Obere Teilliste", "Untere Teilliste"};
 const char* kMergeTitles[3] = {"Aktuelle Liste", "1. Teilliste", "2. Teilliste"};
@@ -173,8 +180,10 @@ void TFormDemo::runSort(Sort sort, const char* titles[3]) {
     // that was queued before.
     if (!list_ || sorting_ || list_->isEmpty()) return;
     sorting_ = true;
+    const bool stepwise = askStepwise();
     if (titles) setLabels(titles[0], titles[1], titles[2]);
     prepareSort();
+    stage_->stepEnde = !stepwise;
     guard(host_.dialogs(), [this, sort] { sort(*list_, *stage_); });
     finishSort();
     if (titles) setLabels(sortwindowtext::quelleZiel, "", "");
@@ -183,6 +192,21 @@ void TFormDemo::runSort(Sort sort, const char* titles[3]) {
         unlockAfterSort_ = false;
         host_.sortWindowLeft();
     }
+}
+
+bool TFormDemo::askStepwise() {
+    const int n = list_->count();
+    if (n <= kStepwiseLimit) return true;
+    std::string text = sortwindowtext::stepwiseQuestion;
+    text.replace(text.find("{}"), 2, std::to_string(n));
+    asking_ = true;
+    const bool stepwise = host_.dialogs().question(text);
+    asking_ = false;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    return stepwise;
 }
 
 void TFormDemo::BitBtnBubbleClick() {
@@ -239,7 +263,7 @@ void TFormDemo::leave() {
 
 void TFormDemo::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && !asking_) {
         FormDeactivate();
     }
 }

@@ -4,7 +4,9 @@
 // three memos and each step's explanation in EditSortInfo; "Weiter" goes to
 // the next step, "Ende" finishes without further stops. While it is open the
 // main window is locked; closing it, or leaving it for another window, unlocks
-// the main window (after a running sort has finished at once).
+// the main window (after a running sort has finished at once). Before a sort
+// of a list too long to follow step by step the window asks whether to sort
+// step by step at all; "Nein" sorts at once to the end.
 #pragma once
 
 #include <QWidget>
@@ -24,6 +26,10 @@ class QPushButton;
 namespace sortwindowtext {
 inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
 inline constexpr const char* quelleZiel = "Quelle und Ziel";
+// The question before sorting a long list; {} is the element count.
+inline constexpr const char* stepwiseQuestion =
+    "Die Liste hat {} Elemente. Eine schrittweise Sortierung dauert sehr lange. Trotzdem "
+    "schrittweise sortieren? Mit Nein wird die Liste sofort ganz sortiert.";
 }  // namespace sortwindowtext
 
 class TFormDemo final : public QWidget, public SortDemoWindow {
@@ -65,6 +71,9 @@ private:
     // prepareSort, the sort, finishSort; with titles, the three labels show
     // them during the sort and "Quelle und Ziel", "", "" afterwards.
     void runSort(Sort sort, const char* titles[3] = nullptr);
+    // True unless the list is longer than kStepwiseLimit and the user
+    // answers the question with "Nein".
+    bool askStepwise();
     void prepareSort();
     void finishSort();
     // Centres the window over the main window, fully on that one's screen.
@@ -78,6 +87,8 @@ private:
     TListDemo* list_ = nullptr;
     bool sorting_ = false;
     bool unlockAfterSort_ = false;
+    // The question box is open: losing the activation to it is no leaving.
+    bool asking_ = false;
 
     QLabel* labels_[3];
     MemoView* memoQuelle_;

@@ -40,10 +40,15 @@ public:
     // The tree pages' "Folge einfügen" dialog: a line of numbers or a count
     // of random numbers, "OK" / "Abbrechen"; modal. Nothing when cancelled.
     virtual std::optional<NumberSequenceRequest> askNumberSequence() = 0;
+
+    // A question: caption "Bestätigen", question icon, the buttons "Ja" and
+    // "Nein" (the default, also for Esc); modal. True for "Ja".
+    virtual bool question(std::string_view utf8) = 0;
 };
 
 namespace dialogtext {
 inline constexpr const char* informationCaption = "Informationen";
 inline constexpr const char* errorCaption = "Fehler";
 inline constexpr const char* generalErrorCaption = "Tessaro";
+inline constexpr const char* questionCaption = "Bestätigen";
 }  // namespace dialogtext

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/platform/sequencedialog.h"
 #include "workbench/dialogfilter.h"
@@ -53,6 +54,17 @@ std::optional<NumberSequenceRequest> QtDialogService::askNumberSequence() {
     SequenceDialog dialog(parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.request();
+}
+
+bool QtDialogService::question(std::string_view utf8) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(dialogtext::questionCaption),
+                    fromUtf8(utf8), QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setObjectName("MessageBox");
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::string QtDialogService::runFileDialog(bool save, std::string_view defaultExtension,

@@ -24,6 +24,7 @@ public:
     std::string getOpenFileName(std::string_view defaultExtension,
                                 std::string_view filter) override;
     std::optional<NumberSequenceRequest> askNumberSequence() override;
+    bool question(std::string_view utf8) override;
 
     // The folder the next file dialog opens in (the last one used).
     const QString& directory() const { return directory_; }

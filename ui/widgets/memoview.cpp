@@ -19,6 +19,24 @@ namespace {
 constexpr int kMargin = 2;
 // Characters below this code take their advance from the table.
 constexpr char16_t kTableSize = 256;
+
+// The width of a line: the sum of its characters' advances, from the table
+// where it holds them, else from `slow` (which measures the character at i,
+// fills the table and moves i past it).
+template <typename Slow>
+qreal advanceSum(QStringView text, const std::array<qreal, kTableSize>& table, Slow slow) {
+    qreal width = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c < kTableSize && table[c] >= 0) {
+            width += table[c];
+            ++i;
+        } else {
+            width += slow(text, i);
+        }
+    }
+    return width;
+}
 }  // namespace
 
 MemoView::MemoView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -33,15 +51,64 @@ MemoView::MemoView(QWidget* parent) : QAbstractScrollArea(parent) {
 // ---- text ----------------------------------------------------------------
 
 void MemoView::setPlainText(const QString& text) {
-    text_ = text;
-    starts_.clear();
-    widths_.clear();
-    maxWidth_ = 0;
-    if (!text_.isEmpty()) {
-        starts_.push_back(0);
-        indexBreaks(0);
+    const qsizetype oldSize = text_.size();
+    const qsizetype newSize = text.size();
+    if (oldSize == 0 || newSize == 0) {
+        text_ = text;
+        starts_.clear();
+        widths_.clear();
+        maxWidth_ = 0;
+        if (!text_.isEmpty()) {
+            starts_.push_back(0);
+            indexBreaks(0);
+        }
+        measureFrom(0);
+        resetView();
+        return;
     }
-    measureFrom(0);
+    // A new text that keeps most of the old one (a list after one step of a
+    // sort) is indexed and measured only from the first line that differs up
+    // to the last one that differs; the lines of the common end move as a
+    // whole. Comparing the texts costs far less than measuring them.
+    const QChar* before = text_.constData();
+    const QChar* after = text.constData();
+    const qsizetype shorter = std::min(oldSize, newSize);
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[oldSize - 1 - suffix] == after[newSize - 1 - suffix]) {
+        ++suffix;
+    }
+    // Lines before `first` lie in the common start; old lines from `kept` on,
+    // with the line break in front of them, lie in the common end.
+    const auto first = static_cast<std::size_t>(
+        std::upper_bound(starts_.begin(), starts_.end(), prefix) - starts_.begin() - 1);
+    const auto kept = static_cast<std::size_t>(
+        std::lower_bound(starts_.begin(), starts_.end(), oldSize - suffix + 1) - starts_.begin());
+    const qsizetype shift = newSize - oldSize;
+    const qsizetype changedEnd = kept < starts_.size() ? starts_[kept] + shift - 1 : newSize;
+    std::vector<qsizetype> starts(starts_.begin(),
+                                  starts_.begin() + static_cast<std::ptrdiff_t>(first) + 1);
+    for (qsizetype i = starts.back(); i < changedEnd; ++i) {
+        if (after[i] == QLatin1Char('\n')) starts.push_back(i + 1);
+    }
+    std::vector<int> widths(widths_.begin(), widths_.begin() + static_cast<std::ptrdiff_t>(first));
+    const auto measure = [this](QStringView line, qsizetype& i) { return advance(line, i); };
+    for (std::size_t line = first; line < starts.size(); ++line) {
+        const qsizetype end = line + 1 < starts.size() ? starts[line + 1] - 1 : changedEnd;
+        const qreal width =
+            advanceSum(QStringView(text).mid(starts[line], end - starts[line]), advances_, measure);
+        widths.push_back(static_cast<int>(std::ceil(width)));
+    }
+    for (std::size_t line = kept; line < starts_.size(); ++line) {
+        starts.push_back(starts_[line] + shift);
+        widths.push_back(widths_[line]);
+    }
+    text_ = text;
+    starts_ = std::move(starts);
+    widths_ = std::move(widths);
+    maxWidth_ = *std::max_element(widths_.begin(), widths_.end());
     resetView();
 }
 
@@ -127,9 +194,9 @@ qreal MemoView::advance(QStringView text, qsizetype& i) const {
 void MemoView::measureFrom(int from) {
     widths_.resize(static_cast<std::size_t>(from));
     for (int line = from; line < lineCount(); ++line) {
-        const QStringView text = lineView(line);
-        qreal width = 0;
-        for (qsizetype i = 0; i < text.size();) width += advance(text, i);
+        const qreal width =
+            advanceSum(lineView(line), advances_,
+                       [this](QStringView text, qsizetype& i) { return advance(text, i); });
         const int pixels = static_cast<int>(std::ceil(width));
         widths_.push_back(pixels);
         maxWidth_ = std::max(maxWidth_, pixels);

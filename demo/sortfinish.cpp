@@ -1,0 +1,344 @@
+#include "demo/sortfinish.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "elements/base.h"
+#include "elements/values.h"
+#include "linear/listalgorithms.h"
+#include "linear/liste.h"
+
+namespace sortfinish {
+
+namespace {
+
+using Elements = std::vector<TBase*>;
+
+bool less(const TBase* a, const TBase* b) { return a->compare(*b) == kLess; }
+
+// The largest number of greater elements in front of one element. Where
+// compare is an order, each bubble sort pass that exchanges lowers every
+// element's number by one, so this is how many passes still exchange.
+int mostGreaterInFront(const Elements& v) {
+    const int n = static_cast<int>(v.size());
+    std::vector<int> byValue(n);
+    for (int k = 0; k < n; ++k) byValue[k] = k;
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [&v](int a, int b) { return less(v[a], v[b]); });
+    std::vector<int> rank(n);
+    for (int k = 0, r = 0; k < n; ++k) {
+        if (k > 0 && less(v[byValue[k - 1]], v[byValue[k]])) ++r;
+        rank[byValue[k]] = r;
+    }
+    // Counts of the ranks seen so far, as a Fenwick tree over ranks 1..n.
+    std::vector<int> tree(n + 1, 0);
+    int most = 0;
+    for (int k = 0; k < n; ++k) {
+        int notGreater = 0;
+        for (int x = rank[k] + 1; x > 0; x -= x & -x) notGreater += tree[x];
+        most = std::max(most, k - notGreater);
+        for (int x = rank[k] + 1; x <= n; x += x & -x) ++tree[x];
+    }
+    return most;
+}
+
+// The elements of a and b in the order insertAllSorted gives when it inserts
+// b into a: each element of b in front of the first element that is not
+// smaller. With both runs ascending, the equal elements of b come reversed in
+// front of the equal elements of a.
+Elements insertAllSorted(const Elements& a, const Elements& b) {
+    Elements out;
+    out.reserve(a.size() + b.size());
+    std::size_t i = 0;
+    std::size_t k = 0;
+    while (k < b.size()) {
+        if (i < a.size() && less(a[i], b[k])) {
+            out.push_back(a[i++]);
+            continue;
+        }
+        std::size_t end = k + 1;
+        while (end < b.size() && !less(b[k], b[end])) ++end;
+        for (std::size_t m = end; m > k; --m) out.push_back(b[m - 1]);
+        k = end;
+    }
+    out.insert(out.end(), a.begin() + static_cast<std::ptrdiff_t>(i), a.end());
+    return out;
+}
+
+// The longest prefix of v from `from` in which no element compares greater
+// than its successor; its length (0 when from is at the end).
+std::size_t leadingRun(const Elements& v, std::size_t from) {
+    if (from >= v.size()) return 0;
+    std::size_t end = from + 1;
+    while (end < v.size() && v[end - 1]->compare(*v[end]) != kGreater) ++end;
+    return end - from;
+}
+
+}  // namespace
+
+bool ordered(const Elements& elements) {
+    if (elements.empty()) return true;
+    const ClassInfo* cls = &elements.front()->classInfo();
+    for (const TBase* e : elements) {
+        if (&e->classInfo() != cls) return false;
+    }
+    for (const ClassInfo* always : {&TInteger::info, &TString::info, &TChar::info, &TInt64::info,
+                                    &TByte::info, &TWord::info, &TLongint::info, &TTColor::info}) {
+        if (cls == always) return true;
+    }
+    if (cls == &TReal::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            return std::isnan(static_cast<const TReal*>(e)->getValue());
+        });
+    }
+    if (cls == &TExtended::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            return std::isnan(static_cast<const TExtended*>(e)->getValue());
+        });
+    }
+    if (cls == &TTBruch::info) {
+        return std::all_of(elements.begin(), elements.end(), [](const TBase* e) {
+            return static_cast<const TTBruch*>(e)->getValue().denominator > 0;
+        });
+    }
+    return false;
+}
+
+bool orderedAlike(const Elements& elements) {
+    if (!ordered(elements)) return false;
+    if (elements.empty()) return true;
+    const ClassInfo* cls = &elements.front()->classInfo();
+    if (cls == &TTBruch::info) return false;
+    if (cls == &TReal::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            const double v = static_cast<const TReal*>(e)->getValue();
+            return v == 0 && std::signbit(v);
+        });
+    }
+    if (cls == &TExtended::info) {
+        return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
+            const Extended v = static_cast<const TExtended*>(e)->getValue();
+            return v == 0 && std::signbit(v);
+        });
+    }
+    return true;
+}
+
+void sortTo(TListe& list, int cursor) {
+    Elements v = ListAlgorithms::elements(list);
+    std::stable_sort(v.begin(), v.end(), less);
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+void bubble(TListe& list, int i, int j, bool swapped) {
+    Elements v = ListAlgorithms::elements(list);
+    const int n = static_cast<int>(v.size());
+    int cursor = list.position();
+    // One pass from j on: the cursor ends at the second element of the last
+    // pair compared, or at the first one after an exchange.
+    const auto pass = [&] {
+        for (; j <= n - i - 2; ++j) {
+            if (v[j]->compare(*v[j + 1]) == kGreater) {
+                std::swap(v[j], v[j + 1]);
+                cursor = j;
+                swapped = true;
+            } else {
+                cursor = j + 1;
+            }
+        }
+        ++i;
+    };
+    pass();
+    if (ordered(v)) {
+        if (i <= n - 2 && swapped) {
+            // The passes that exchange, then one that does not, ending at its
+            // last pair; if none is left for that one, the last pass
+            // exchanged the first two elements.
+            const int last = i + mostGreaterInFront(v);
+            cursor = last <= n - 2 ? n - last - 1 : 0;
+            std::stable_sort(v.begin(), v.end(), less);
+        }
+    } else {
+        while (i <= n - 2 && swapped) {
+            swapped = false;
+            j = 0;
+            pass();
+        }
+    }
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+void insertion(TListe& list, int i) {
+    Elements v = ListAlgorithms::elements(list);
+    const int n = static_cast<int>(v.size());
+    if (i >= n) return;
+    int cursor = 0;
+    if (ordered(v)) {
+        // The last element goes in front of every element that is not smaller.
+        const TBase* lastTaken = v[n - 1];
+        cursor = static_cast<int>(std::count_if(
+            v.begin(), v.end() - 1, [&](const TBase* e) { return less(e, lastTaken); }));
+        Elements order(v.rbegin(), v.rend() - i);
+        order.insert(order.end(), v.begin(), v.begin() + i);
+        std::stable_sort(order.begin(), order.end(), less);
+        v = std::move(order);
+    } else {
+        for (; i < n; ++i) {
+            TBase* e = v[i];
+            int k = 0;
+            while (k < i && v[k]->compare(*e) == kLess) ++k;
+            std::rotate(v.begin() + k, v.begin() + i, v.begin() + i + 1);
+            cursor = k;
+        }
+    }
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+void selection(TListe& list, int i) {
+    Elements v = ListAlgorithms::elements(list);
+    const int n = static_cast<int>(v.size());
+    if (i > n - 2) return;
+    int cursor = 0;
+    // After each round the cursor stands where the exchange left it (at the
+    // smallest element's former place), else at the end where the search
+    // stopped: with "Ende" the arrow is not moved to the smallest element.
+    const auto exchange = [&](int minPos) {
+        if (minPos != i) std::swap(v[minPos], v[i]);
+        cursor = minPos != i ? minPos : n;
+    };
+    if (ordered(v)) {
+        // A tournament tree over the unsorted rest: each node holds the first
+        // index of a smallest element below it, -1 for none.
+        int size = 1;
+        while (size < n) size *= 2;
+        std::vector<int> tree(2 * size, -1);
+        const auto better = [&v](int a, int b) {
+            if (a < 0) return b;
+            if (b < 0) return a;
+            return less(v[b], v[a]) ? b : a;  // a is the left, lower index
+        };
+        const auto update = [&](int leaf, int value) {
+            int x = size + leaf;
+            tree[x] = value;
+            for (x /= 2; x >= 1; x /= 2) tree[x] = better(tree[2 * x], tree[2 * x + 1]);
+        };
+        for (int k = i; k < n; ++k) tree[size + k] = k;
+        for (int x = size - 1; x >= 1; --x) tree[x] = better(tree[2 * x], tree[2 * x + 1]);
+        for (; i <= n - 2; ++i) {
+            const int minPos = tree[1];
+            exchange(minPos);
+            update(i, -1);
+            if (minPos != i) update(minPos, minPos);
+        }
+    } else {
+        for (; i <= n - 2; ++i) {
+            int minPos = i;
+            for (int k = i + 1; k < n; ++k) {
+                if (v[k]->compare(*v[minPos]) == kLess) minPos = k;
+            }
+            exchange(minPos);
+        }
+    }
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition* partition) {
+    Elements v = ListAlgorithms::elements(list);
+    int cursor = list.position();
+    while (!ranges.empty()) {
+        Quick1Range& r = ranges.back();
+        if (r.stage == 0) {
+            const int L = r.lo;
+            const int R = r.hi;
+            const TBase* pivot = nullptr;
+            int i = L;
+            int j = R;
+            if (partition) {
+                pivot = partition->pivot;
+                i = partition->i;
+                j = partition->j;
+                partition = nullptr;
+            } else {
+                cursor = (L + R) / 2;
+                pivot = v[cursor];
+            }
+            do {
+                while (i < R && v[i]->compare(*pivot) == kLess) ++i;
+                while (j > L && v[j]->compare(*pivot) == kGreater) --j;
+                cursor = j;
+                if (j >= i) {
+                    std::swap(v[i], v[j]);
+                    cursor = i;
+                    ++i;
+                    --j;
+                }
+            } while (j >= i);
+            r.i = i;
+            r.j = j;
+            r.stage = 1;
+            if (L < j) ranges.push_back({L, j});  // r is not used after this
+        } else if (r.stage == 1) {
+            r.stage = 2;
+            if (r.i < r.hi) ranges.push_back({r.i, r.hi});
+        } else {
+            ranges.pop_back();
+        }
+    }
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+void merge(TListe& list, int split, int runs, int previousRuns) {
+    Elements v = ListAlgorithms::elements(list);
+    int cursor = list.position();
+    Elements z1;
+    Elements z2;
+    if (split >= 0) {
+        z1.assign(v.begin(), v.begin() + split);
+        z2.assign(v.begin() + split, v.end());
+    }
+    for (bool distributed = split >= 0;; distributed = false) {
+        if (!distributed) {
+            z1.clear();
+            z2.clear();
+            runs = 0;
+            Elements* target = &z1;
+            for (std::size_t k = 0; k < v.size(); ++k) {
+                if (k == 0) {
+                    runs = 1;
+                } else if (v[k]->compare(*v[k - 1]) == kLess) {
+                    target = target == &z1 ? &z2 : &z1;
+                    ++runs;
+                }
+                target->push_back(v[k]);
+            }
+        }
+        if (z2.empty()) {
+            v = std::move(z1);
+            cursor = 0;
+            break;
+        }
+        v.clear();
+        std::size_t at1 = 0;
+        std::size_t at2 = 0;
+        while (at1 < z1.size() || at2 < z2.size()) {
+            const std::size_t n1 = leadingRun(z1, at1);
+            const std::size_t n2 = leadingRun(z2, at2);
+            const Elements run1(z1.begin() + static_cast<std::ptrdiff_t>(at1),
+                                z1.begin() + static_cast<std::ptrdiff_t>(at1 + n1));
+            const Elements run2(z2.begin() + static_cast<std::ptrdiff_t>(at2),
+                                z2.begin() + static_cast<std::ptrdiff_t>(at2 + n2));
+            at1 += n1;
+            at2 += n2;
+            cursor = static_cast<int>(v.size());
+            const Elements merged = insertAllSorted(run1, run2);
+            v.insert(v.end(), merged.begin(), merged.end());
+        }
+        const bool finished = runs >= previousRuns;
+        previousRuns = runs;
+        if (finished) break;
+    }
+    ListAlgorithms::rearrange(list, v, cursor);
+}
+
+}  // namespace sortfinish
