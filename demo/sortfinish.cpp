@@ -94,7 +94,7 @@ bool ordered(const Elements& elements) {
     }
     if (cls == &TExtended::info) {
         return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
-            return std::isnan(static_cast<const TExtended*>(e)->getValue());
+            return static_cast<const TExtended*>(e)->getValue().isNaN();
         });
     }
     if (cls == &TTBruch::info) {
@@ -118,8 +118,8 @@ bool orderedAlike(const Elements& elements) {
     }
     if (cls == &TExtended::info) {
         return std::none_of(elements.begin(), elements.end(), [](const TBase* e) {
-            const Extended v = static_cast<const TExtended*>(e)->getValue();
-            return v == 0 && std::signbit(v);
+            const Extended& v = static_cast<const TExtended*>(e)->getValue();
+            return v == Extended(0.0) && (v.bytes()[9] & 0x80) != 0;
         });
     }
     return true;
