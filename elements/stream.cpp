@@ -13,6 +13,8 @@
 #include "elements/reader.h"
 #include "elements/writer.h"
 
+FileFaultHook fileFaultHook = nullptr;
+
 void StringOutputStream::write(const void* data, std::size_t size) {
     bytes_.append(static_cast<const char*>(data), size);
 }
@@ -68,6 +70,16 @@ namespace {
     throw FileError(std::string(errtext::writeError) + "\n" + systemReason(errorNumber));
 }
 
+FileFault injected(FileCall call) { return fileFaultHook ? fileFaultHook(call) : FileFault{}; }
+
+// Runs a system call that returns 0 on success, unless the fault hook fails
+// it first. Returns 0 or the error number.
+template <typename Run>
+int attempt(FileCall call, Run&& run) {
+    if (const int error = injected(call).error) return error;
+    return run() == 0 ? 0 : errno;
+}
+
 std::string directoryOf(const std::string& fileName) {
     const auto slash = fileName.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -111,7 +123,11 @@ FileOutputStream::FileOutputStream(const std::string& fileName)
     const std::string folder = directoryOf(target_);
     int fd = -1;
     if (::access("/proc/self/fd", X_OK) == 0) {
-        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (const int error = injected(FileCall::openUnnamed).error) {
+            errno = error;
+        } else {
+            fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        }
     }
     if (fd < 0) {
         std::string pattern = folder + "/.tessaro-XXXXXX";
@@ -168,6 +184,10 @@ void FileOutputStream::write(const void* data, std::size_t size) {
         pending_.append(static_cast<const char*>(data), size);
         return;
     }
+    if (const FileFault fault = injected(FileCall::write); fault.error) {
+        if (fault.partial) std::fwrite(data, 1, size / 2, file_);
+        writeFailed(fault.error);
+    }
     if (std::fwrite(data, 1, size, file_) != size) writeFailed(errno);
 }
 
@@ -176,12 +196,18 @@ void FileOutputStream::commit() {
         writeInPlace();
         return;
     }
-    int error = 0;
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
+    int error = attempt(FileCall::flush, [this] { return std::fflush(file_); });
+    if (!error) error = attempt(FileCall::sync, [this] { return ::fsync(::fileno(file_)); });
     if (!error && temp_.empty()) error = nameTemporary(::fileno(file_));
+    // Closed in every case; its failure counts when nothing failed before.
+    const int closeFault = injected(FileCall::close).error;
     if (std::fclose(file_) != 0 && !error) error = errno;
+    if (closeFault && !error) error = closeFault;
     file_ = nullptr;
-    if (!error && ::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
+    if (!error) {
+        error =
+            attempt(FileCall::rename, [this] { return ::rename(temp_.c_str(), target_.c_str()); });
+    }
     if (error) {
         if (!temp_.empty()) ::unlink(temp_.c_str());
         writeFailed(error);
@@ -218,6 +244,7 @@ void FileOutputStream::writeInPlace() {
 // Gives the complete unnamed file a hidden name beside the target, from
 // which it is renamed over the target. Returns 0 or the error number.
 int FileOutputStream::nameTemporary(int fd) {
+    if (const int error = injected(FileCall::link).error) return error;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     std::random_device seed;
     std::mt19937 numbers(seed());
@@ -264,7 +291,9 @@ FileInputStream::~FileInputStream() {
 }
 
 std::size_t FileInputStream::read(void* data, std::size_t size) {
-    const std::size_t n = std::fread(data, 1, size, file_);
+    const FileFault fault = injected(FileCall::read);
+    if (fault.error) throw FileError(errtext::readError);
+    const std::size_t n = std::fread(data, 1, fault.partial ? (size + 1) / 2 : size, file_);
     if (n == 0 && std::ferror(file_)) throw FileError(errtext::readError);
     return n;
 }
