@@ -131,7 +131,11 @@ FileOutputStream::FileOutputStream(const std::string& fileName)
     }
     if (fd < 0) {
         std::string pattern = folder + "/.tessaro-XXXXXX";
-        fd = ::mkstemp(pattern.data());
+        if (const int error = injected(FileCall::openNamed).error) {
+            errno = error;
+        } else {
+            fd = ::mkstemp(pattern.data());
+        }
         if (fd < 0) {
             const int error = errno;
             // A writable file in a folder this user may not write: it is
@@ -218,11 +222,20 @@ void FileOutputStream::commit() {
 // only a failure of the write itself can leave it damaged; that failure says
 // so on a third line.
 void FileOutputStream::writeInPlace() {
+    if (const int error = injected(FileCall::openTarget).error) writeFailed(error);
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) writeFailed(errno);
     int error = 0;
     std::size_t done = 0;
     while (done < pending_.size()) {
+        if (const FileFault fault = injected(FileCall::write); fault.error) {
+            const std::size_t half = (pending_.size() - done) / 2;
+            if (fault.partial && ::write(fd, pending_.data() + done, half) < 0) {
+                // The injected error is the one reported.
+            }
+            error = fault.error;
+            break;
+        }
         const ssize_t n = ::write(fd, pending_.data() + done, pending_.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -231,9 +244,14 @@ void FileOutputStream::writeInPlace() {
         }
         done += static_cast<std::size_t>(n);
     }
-    if (!error && ::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0) error = errno;
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error) {
+        error = attempt(FileCall::truncate,
+                        [&] { return ::ftruncate(fd, static_cast<off_t>(pending_.size())); });
+    }
+    if (!error) error = attempt(FileCall::sync, [fd] { return ::fsync(fd); });
+    const int closeFault = injected(FileCall::close).error;
     if (::close(fd) != 0 && !error) error = errno;
+    if (closeFault && !error) error = closeFault;
     if (error) {
         throw FileError(std::string(errtext::writeError) + "\n" + systemReason(error) +
                         "\nDie Datei wurde an ihrem Platz überschrieben und ist jetzt "

@@ -16,12 +16,15 @@ class TReader;
 // test makes a file operation fail at a chosen point.
 enum class FileCall {
     openUnnamed,  // the new file without a name (O_TMPFILE); on failure a named one is made
-    write,        // one write() of the stream
+    openNamed,    // the new file with a hidden name; on EACCES or EPERM: written in place
+    write,        // one write() of the stream, or in place one write of the content
     flush,        // commit(): the buffered bytes to the system
     sync,         // commit(): the bytes to the disk
     link,         // commit(): the unnamed file gets its name
     close,        // commit(): the new file is closed
     rename,       // commit(): the new file replaces the target
+    openTarget,   // in place: the old file opened for writing
+    truncate,     // in place: the old file cut to the new length
     read,         // one read() of an input stream
 };
 

@@ -570,6 +570,74 @@ TEST_P(FileFaults, TheLargestStructureFailsCleanlyAtSampledPoints) {
     report("sampled", type().name, tally);
 }
 
+// A folder that takes no new file (neither unnamed nor named): the old file
+// is written over in place.
+FileFault noNewFile(FileCall call) {
+    if (call == FileCall::openUnnamed) return {EOPNOTSUPP, false};
+    if (call == FileCall::openNamed) return {EACCES, false};
+    return planned(call);
+}
+
+// Written in place, the file is as safe as the last call that succeeded: a
+// failure before its first byte leaves it as it was, a later one says on a
+// third line that it may be incomplete, and its bytes are what was written.
+TEST(FileSaveInPlace, EachFailureLeavesTheBytesItsMessageTells) {
+    registerElementClasses();
+    registerListClasses();
+    Folder folder(loopFolderBase());
+    ASSERT_FALSE(folder.path.empty());
+    const std::string file = folder.path + "/liste.ldt";
+    makeList(600, 2)->save(file);
+    const std::string oldBytes = fileBytes(file);
+    const std::unique_ptr<Subject> subject = makeList(300, 1);
+    {
+        PlannedFaults none;
+        fileFaultHook = noNewFile;
+        subject->save(file);
+    }
+    const std::vector<FileCall> calls = plan.calls;
+    const std::string newBytes = fileBytes(file);
+    ASSERT_EQ(calls, (std::vector<FileCall>{FileCall::openTarget, FileCall::write,
+                                            FileCall::truncate, FileCall::sync, FileCall::close}));
+    ASSERT_LT(newBytes.size(), oldBytes.size());
+    ASSERT_EQ(folderEntries(folder.path), std::set<std::string>{"liste.ldt"});
+
+    const std::string damaged =
+        "\nDie Datei wurde an ihrem Platz überschrieben und ist jetzt möglicherweise "
+        "unvollständig.";
+    const std::size_t half = newBytes.size() / 2;
+    struct Case {
+        std::size_t at;
+        FileFault fault;
+        std::string message;
+        std::string bytes;
+    } cases[] = {
+        {1, {EIO, false}, "", oldBytes},
+        {2, {ENOSPC, false}, damaged, oldBytes},
+        {2, {ENOSPC, true}, damaged, newBytes.substr(0, half) + oldBytes.substr(half)},
+        {3, {EIO, false}, damaged, newBytes + oldBytes.substr(newBytes.size())},
+        {4, {EIO, false}, damaged, newBytes},
+        {5, {EIO, false}, damaged, newBytes},
+    };
+    for (const Case& c : cases) {
+        writeBytes(file, oldBytes);
+        const std::string where =
+            "call " + std::to_string(c.at) + (c.fault.partial ? " short" : "");
+        try {
+            PlannedFaults faults(c.at, c.fault);
+            fileFaultHook = noNewFile;
+            subject->save(file);
+            ADD_FAILURE() << where << ": no error";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Stream-Schreibfehler\n" + reasonOf(c.fault.error) + c.message)
+                << where;
+        }
+        EXPECT_EQ(fileBytes(file), c.bytes) << where;
+        EXPECT_EQ(folderEntries(folder.path), std::set<std::string>{"liste.ldt"}) << where;
+    }
+}
+
 // Saves in a child process, which ends without the parent's exit handlers.
 pid_t saveInChild(const Subject& subject, const std::string& file) {
     const pid_t pid = ::fork();
