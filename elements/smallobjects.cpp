@@ -77,7 +77,12 @@ bool pooled(std::size_t size) { return kPoolOn && size != 0 && size <= kLargest;
 
 }  // namespace
 
+long allocationsBeforeFailure = 0;
+
 void* allocate(std::size_t size) {
+    if (allocationsBeforeFailure > 0 && --allocationsBeforeFailure == 0) [[unlikely]] {
+        throw std::bad_alloc();
+    }
     if (pooled(size)) return pool().take(sizeClassOf(size));
     return ::operator new(size);
 }

@@ -14,6 +14,12 @@ void* allocate(std::size_t size);
 // Gives back memory from allocate with the same size.
 void release(void* memory, std::size_t size) noexcept;
 
+// For tests of what a failed allocation leaves behind: while positive, every
+// allocate() counts it down, and the one that brings it to zero throws
+// std::bad_alloc instead. Zero, the program's setting, never fails. Set to a
+// large number, it also counts the allocations of an operation.
+extern long allocationsBeforeFailure;
+
 }  // namespace smallobjects
 
 // Class-specific new and delete that route through the pool; used by TBase

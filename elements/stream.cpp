@@ -13,6 +13,8 @@
 #include "elements/reader.h"
 #include "elements/writer.h"
 
+FileFaultHook fileFaultHook = nullptr;
+
 void StringOutputStream::write(const void* data, std::size_t size) {
     bytes_.append(static_cast<const char*>(data), size);
 }
@@ -68,6 +70,16 @@ namespace {
     throw FileError(std::string(errtext::writeError) + "\n" + systemReason(errorNumber));
 }
 
+FileFault injected(FileCall call) { return fileFaultHook ? fileFaultHook(call) : FileFault{}; }
+
+// Runs a system call that returns 0 on success, unless the fault hook fails
+// it first. Returns 0 or the error number.
+template <typename Run>
+int attempt(FileCall call, Run&& run) {
+    if (const int error = injected(call).error) return error;
+    return run() == 0 ? 0 : errno;
+}
+
 std::string directoryOf(const std::string& fileName) {
     const auto slash = fileName.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -111,11 +123,19 @@ FileOutputStream::FileOutputStream(const std::string& fileName)
     const std::string folder = directoryOf(target_);
     int fd = -1;
     if (::access("/proc/self/fd", X_OK) == 0) {
-        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (const int error = injected(FileCall::openUnnamed).error) {
+            errno = error;
+        } else {
+            fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        }
     }
     if (fd < 0) {
         std::string pattern = folder + "/.tessaro-XXXXXX";
-        fd = ::mkstemp(pattern.data());
+        if (const int error = injected(FileCall::openNamed).error) {
+            errno = error;
+        } else {
+            fd = ::mkstemp(pattern.data());
+        }
         if (fd < 0) {
             const int error = errno;
             // A writable file in a folder this user may not write: it is
@@ -168,6 +188,10 @@ void FileOutputStream::write(const void* data, std::size_t size) {
         pending_.append(static_cast<const char*>(data), size);
         return;
     }
+    if (const FileFault fault = injected(FileCall::write); fault.error) {
+        if (fault.partial) std::fwrite(data, 1, size / 2, file_);
+        writeFailed(fault.error);
+    }
     if (std::fwrite(data, 1, size, file_) != size) writeFailed(errno);
 }
 
@@ -176,12 +200,18 @@ void FileOutputStream::commit() {
         writeInPlace();
         return;
     }
-    int error = 0;
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) error = errno;
+    int error = attempt(FileCall::flush, [this] { return std::fflush(file_); });
+    if (!error) error = attempt(FileCall::sync, [this] { return ::fsync(::fileno(file_)); });
     if (!error && temp_.empty()) error = nameTemporary(::fileno(file_));
+    // Closed in every case; its failure counts when nothing failed before.
+    const int closeFault = injected(FileCall::close).error;
     if (std::fclose(file_) != 0 && !error) error = errno;
+    if (closeFault && !error) error = closeFault;
     file_ = nullptr;
-    if (!error && ::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
+    if (!error) {
+        error =
+            attempt(FileCall::rename, [this] { return ::rename(temp_.c_str(), target_.c_str()); });
+    }
     if (error) {
         if (!temp_.empty()) ::unlink(temp_.c_str());
         writeFailed(error);
@@ -192,11 +222,20 @@ void FileOutputStream::commit() {
 // only a failure of the write itself can leave it damaged; that failure says
 // so on a third line.
 void FileOutputStream::writeInPlace() {
+    if (const int error = injected(FileCall::openTarget).error) writeFailed(error);
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) writeFailed(errno);
     int error = 0;
     std::size_t done = 0;
     while (done < pending_.size()) {
+        if (const FileFault fault = injected(FileCall::write); fault.error) {
+            const std::size_t half = (pending_.size() - done) / 2;
+            if (fault.partial && ::write(fd, pending_.data() + done, half) < 0) {
+                // The injected error is the one reported.
+            }
+            error = fault.error;
+            break;
+        }
         const ssize_t n = ::write(fd, pending_.data() + done, pending_.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -205,9 +244,14 @@ void FileOutputStream::writeInPlace() {
         }
         done += static_cast<std::size_t>(n);
     }
-    if (!error && ::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0) error = errno;
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error) {
+        error = attempt(FileCall::truncate,
+                        [&] { return ::ftruncate(fd, static_cast<off_t>(pending_.size())); });
+    }
+    if (!error) error = attempt(FileCall::sync, [fd] { return ::fsync(fd); });
+    const int closeFault = injected(FileCall::close).error;
     if (::close(fd) != 0 && !error) error = errno;
+    if (closeFault && !error) error = closeFault;
     if (error) {
         throw FileError(std::string(errtext::writeError) + "\n" + systemReason(error) +
                         "\nDie Datei wurde an ihrem Platz überschrieben und ist jetzt "
@@ -218,6 +262,7 @@ void FileOutputStream::writeInPlace() {
 // Gives the complete unnamed file a hidden name beside the target, from
 // which it is renamed over the target. Returns 0 or the error number.
 int FileOutputStream::nameTemporary(int fd) {
+    if (const int error = injected(FileCall::link).error) return error;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     std::random_device seed;
     std::mt19937 numbers(seed());
@@ -264,7 +309,9 @@ FileInputStream::~FileInputStream() {
 }
 
 std::size_t FileInputStream::read(void* data, std::size_t size) {
-    const std::size_t n = std::fread(data, 1, size, file_);
+    const FileFault fault = injected(FileCall::read);
+    if (fault.error) throw FileError(errtext::readError);
+    const std::size_t n = std::fread(data, 1, fault.partial ? (size + 1) / 2 : size, file_);
     if (n == 0 && std::ferror(file_)) throw FileError(errtext::readError);
     return n;
 }

@@ -12,6 +12,36 @@
 class TWriter;
 class TReader;
 
+// The system calls of FileOutputStream and FileInputStream through which a
+// test makes a file operation fail at a chosen point.
+enum class FileCall {
+    openUnnamed,  // the new file without a name (O_TMPFILE); on failure a named one is made
+    openNamed,    // the new file with a hidden name; on EACCES or EPERM: written in place
+    write,        // one write() of the stream, or in place one write of the content
+    flush,        // commit(): the buffered bytes to the system
+    sync,         // commit(): the bytes to the disk
+    link,         // commit(): the unnamed file gets its name
+    close,        // commit(): the new file is closed
+    rename,       // commit(): the new file replaces the target
+    openTarget,   // in place: the old file opened for writing
+    truncate,     // in place: the old file cut to the new length
+    read,         // one read() of an input stream
+};
+
+// What a FileFaultHook makes of one call: error is the error number the call
+// fails with (0: it succeeds). partial halves the call first: a write puts out
+// only the first half of its bytes before it fails (a short write), a read
+// without error returns only the first half of what it would (a short read).
+struct FileFault {
+    int error = 0;
+    bool partial = false;
+};
+
+// Asked before each FileCall when set; null (the program's setting) makes no
+// fault. One thread, like the rest of the program.
+using FileFaultHook = FileFault (*)(FileCall call);
+extern FileFaultHook fileFaultHook;
+
 class OutputStream {
 public:
     virtual ~OutputStream() = default;

@@ -62,7 +62,8 @@ public:
     void save(TWriter& w) const;
     void save(const std::string& fileName) const;
     // Reads the count, empties the queue, then inserts the file's elements.
-    // On a FileError the elements read before stay.
+    // On a FileError or a failed allocation (std::bad_alloc) the elements read
+    // before stay.
     void load(TReader& r);
     // Reads a queue file (".sdt"), as load(TReader&), but refuses any element
     // that is not a TFifoString with a FileError "Die Datei enthält keine

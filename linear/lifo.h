@@ -55,7 +55,8 @@ public:
     void save(const std::string& fileName) const;
     // Reads a stack record; each element goes below the ones already held (a
     // fresh stack reads back in saved order). Elements beyond 65535 are
-    // refused with "Überlauf". On a FileError the elements read before stay.
+    // refused with "Überlauf". On a FileError or a failed allocation
+    // (std::bad_alloc) the elements read before stay.
     void load(TReader& r);
     // Reads a stack file (".kdt"), as load(TReader&), but refuses any element
     // that is not a TLifoString with a FileError "Die Datei enthält keinen

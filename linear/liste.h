@@ -136,8 +136,9 @@ public:
     // Writes the list record to a new file that replaces fileName when done.
     void saveToFile(const std::string& fileName) const;
     // Reads a list record into this list (cleared once the count has been
-    // read); cursor at the start. On a FileError the elements read before stay
-    // and the cursor stands behind them.
+    // read); cursor at the start. On a FileError or a failed allocation
+    // (std::bad_alloc) the elements read before stay and the cursor stands
+    // behind them.
     void load(TReader& r);
     void loadFromFile(const std::string& fileName);
 

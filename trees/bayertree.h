@@ -60,7 +60,8 @@ public:
     void save(const std::string& fileName) const;
     // Replaces the contents by the tree in the file. Throws FileError for a
     // file that cannot be read, for an empty file ("Stream-Lesefehler") and
-    // for any content that is not a valid tree; the tree is then empty.
+    // for any content that is not a valid tree; the tree is then empty, as
+    // after a failed allocation (std::bad_alloc).
     void load(const std::string& fileName);
     // The same two on an open writer or reader. Pages are written in
     // pre-order; a page record is: integer key count (1..4); boolean "has a

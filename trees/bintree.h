@@ -142,12 +142,13 @@ public:
     // the new one is complete); the empty tree gives an empty file.
     virtual void save(const std::string& fileName) const;
     // Reads a ".tdt" file and makes it the tree's content. On any FileError
-    // the tree is left empty.
+    // or failed allocation (std::bad_alloc) the tree is left empty.
     virtual void load(const std::string& fileName);
     // The pre-order node records (no header, no trailer).
     virtual void save(TWriter& writer) const;
     // Reads one tree of node records; bytes after it are not read.
-    // Replaces the content; on a FileError the tree is left empty.
+    // Replaces the content; on a FileError or a failed allocation the tree is
+    // left empty.
     virtual void load(TReader& reader);
 
     // Most nodes a tree file may hold: counts are 16-bit.

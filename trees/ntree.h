@@ -119,8 +119,8 @@ public:
     // Writes the ".ndt" file (replaced only when complete). A tree of more than
     // kMaxFileNodes nodes is refused before any file is touched.
     void save(const std::string& fileName) const;
-    // Reads a ".ndt" file and makes it the tree's content; on a FileError the
-    // tree is left empty.
+    // Reads a ".ndt" file and makes it the tree's content; on a FileError or a
+    // failed allocation (std::bad_alloc) the tree is left empty.
     void load(const std::string& fileName);
     void save(TWriter& writer) const;
     // Reads exactly one ".ndt" image. The node count, the child counts and
