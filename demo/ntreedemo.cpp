@@ -1,5 +1,7 @@
 #include "demo/ntreedemo.h"
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -7,6 +9,20 @@
 #include "elements/cp1252.h"
 #include "elements/platform.h"
 #include "linear/liste.h"
+
+namespace {
+// Orders the item list by node (std::less orders any pointers).
+struct ByNode {
+    using Entry = std::pair<const TNtreeNode*, std::size_t>;
+    bool operator()(const Entry& a, const Entry& b) const {
+        return std::less<const TNtreeNode*>()(a.first, b.first);
+    }
+    bool operator()(const Entry& a, const TNtreeNode* b) const {
+        return std::less<const TNtreeNode*>()(a.first, b);
+    }
+};
+constexpr ByNode byNode;
+}  // namespace
 
 const ClassInfo TNtreeDemo::info{"TNtreeDemo", &TNtree::info, nullptr};
 
@@ -16,8 +32,8 @@ std::string TNtreeDemo::nodeText(const TNtreeNode& node) {
 }
 
 void TNtreeDemo::markCurrent() {
-    const auto found = items_.find(currentNode);
-    if (found != items_.end()) display_.markCurrent(found->second);
+    const auto found = std::lower_bound(items_.begin(), items_.end(), currentNode, byNode);
+    if (found != items_.end() && found->first == currentNode) display_.markCurrent(found->second);
 }
 
 void TNtreeDemo::showTree() {
@@ -31,7 +47,7 @@ void TNtreeDemo::showTree() {
     while (!pending.empty()) {
         auto [node, item] = pending.back();
         pending.pop_back();
-        items_.emplace(node, item);
+        items_.emplace_back(node, item);
         const std::uint16_t children = node->numberOfChildren();
         const std::uint16_t cursor = node->childList().position();
         for (std::uint16_t i = 0; i < children; ++i) {
@@ -40,6 +56,7 @@ void TNtreeDemo::showTree() {
         }
         node->getChildN(cursor);
     }
+    std::sort(items_.begin(), items_.end(), byNode);
     display_.expandAll();
     markCurrent();
     display_.countField().setText(std::to_string(root->nodeCount()));
