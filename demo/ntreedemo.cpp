@@ -42,23 +42,33 @@ void TNtreeDemo::showTree() {
     // Each pending node already has its item; its children get theirs in
     // child order. Walking the children from 0 upwards moves each list's
     // cursor forward only; it is put back where it stood afterwards.
-    std::vector<std::pair<TNtreeNode*, NtreeDisplay::Item>> pending{
-        {root.get(), display_.addTopItem(nodeText(*root))}};
+    // The walk counts the nodes and finds the deepest level on the way.
+    struct Pending {
+        TNtreeNode* node;
+        NtreeDisplay::Item item;
+        std::size_t level;
+    };
+    std::vector<Pending> pending{{root.get(), display_.addTopItem(nodeText(*root)), 1}};
+    std::size_t deepest = 0;
     while (!pending.empty()) {
-        auto [node, item] = pending.back();
+        const Pending at = pending.back();
         pending.pop_back();
-        items_.emplace_back(node, item);
+        items_.emplace_back(at.node, at.item);
+        deepest = std::max(deepest, at.level);
+        TNtreeNode* node = at.node;
         const std::uint16_t children = node->numberOfChildren();
         const std::uint16_t cursor = node->childList().position();
         for (std::uint16_t i = 0; i < children; ++i) {
             TNtreeNode* child = node->getChildN(i);
-            pending.emplace_back(child, display_.addChildItem(item, nodeText(*child)));
+            pending.push_back(
+                {child, display_.addChildItem(at.item, nodeText(*child)), at.level + 1});
         }
         node->getChildN(cursor);
     }
     std::sort(items_.begin(), items_.end(), byNode);
     display_.expandAll();
     markCurrent();
-    display_.countField().setText(std::to_string(root->nodeCount()));
-    display_.depthField().setText(std::to_string(depth()));
+    // As TNtreeNode::nodeCount and TNtree::depth give them.
+    display_.countField().setText(std::to_string(items_.size()));
+    display_.depthField().setText(std::to_string(static_cast<std::uint16_t>(deepest)));
 }

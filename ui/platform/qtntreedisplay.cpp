@@ -128,6 +128,7 @@ void QtNtreeDisplay::expandAll() {
     // The items are made off the view, level by level, then put in and
     // opened in the same order.
     std::vector<Item> opened;
+    opened.reserve(nodes_.size());
     std::vector<QTreeWidgetItem*> tops;
     for (Item n = 0; n < nodes_.size(); ++n) {
         if (nodes_[n].parent == kNone && nodes_[n].item == nullptr) {
