@@ -45,6 +45,6 @@ public:
 private:
     NtreeDisplay& display_;
     // The item of every node that showTree last put into the view, sorted by
-    // node: one allocation for the whole tree, found by binary search.
+    // node: one allocation for the whole tree, looked up with lower_bound.
     std::vector<std::pair<const TNtreeNode*, std::size_t>> items_;
 };
