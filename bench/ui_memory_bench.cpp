@@ -4,10 +4,11 @@
 // stack and the queue 65535 strings of 1000 characters, the search tree and
 // the AVL tree 65535 keys, the B-tree full on three levels, the n-ary tree
 // 32767 nodes), every structure staying loaded. Counters, in MB: the peak
-// resident memory (getrusage ru_maxrss) of the baseline and at the end, and
-// for each structure its file size and how much the resident memory grew
-// with it (from /proc/self/statm). The files are made in a child process so
-// that making them does not count. One iteration; run this program alone.
+// resident memory (getrusage ru_maxrss) of the baseline and at the end; for
+// each structure its file size and how much the resident memory grew with it
+// (from /proc/self/statm); and what the n-ary tree's nodes alone take. The
+// files are made in a child process so that making them does not count. One
+// iteration; run this program alone.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -88,6 +89,12 @@ void BM_PeakMemoryEveryStructureFull(benchmark::State& state) {
             state.counters[label + "_grew_MB"] = residentMegabytes() - before;
         }
         state.counters["peak_MB"] = peakMegabytes();
+        // The n-ary tree's own nodes without view, for comparison: a second
+        // copy of the file in the core tree alone.
+        const double before = residentMegabytes();
+        TNtree alone;
+        alone.load(files.ntree());
+        state.counters["ntree_core_grew_MB"] = residentMegabytes() - before;
     }
 }
 BENCHMARK(BM_PeakMemoryEveryStructureFull)->Iterations(1)->Unit(benchmark::kMillisecond);
