@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "trees/ntree.h"
 
@@ -43,6 +44,7 @@ public:
 
 private:
     NtreeDisplay& display_;
-    // The item of every node that showTree last put into the view.
-    std::unordered_map<const TNtreeNode*, std::size_t> items_;
+    // The item of every node that showTree last put into the view, sorted by
+    // node: one allocation for the whole tree, looked up with lower_bound.
+    std::vector<std::pair<const TNtreeNode*, std::size_t>> items_;
 };

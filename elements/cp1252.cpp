@@ -50,7 +50,18 @@ char fromUnicode(char32_t cp) {
 std::string toUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) appendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // A run of ASCII bytes is the same in UTF-8: copied in one piece.
+        std::size_t ascii = i;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+        out.append(bytes.data() + i, ascii - i);
+        i = ascii;
+        if (i < bytes.size()) {
+            appendUtf8(out, toUnicode(static_cast<unsigned char>(bytes[i])));
+            ++i;
+        }
+    }
     return out;
 }
 

@@ -18,6 +18,14 @@ TEST(Cp1252, HighControlRangeMapsToTheCodePageCharacters) {
     EXPECT_EQ(cp1252::toUtf8("\x9F"), "\u0178");
     EXPECT_EQ(cp1252::toUtf8("\x8A"), "\u0160");
     EXPECT_EQ(cp1252::toUtf8("\xE4\xF6\xFC\xDF"), "äöüß");
+    // ASCII runs between the others, at the start and at the end.
+    EXPECT_EQ(cp1252::toUtf8("Gr\xF6\xDF"
+                             "e 5\x80!"),
+              "Größe 5€!");
+    EXPECT_EQ(cp1252::toUtf8("\x80"
+                             "ab\x80"),
+              "€ab€");
+    EXPECT_EQ(cp1252::toUtf8(""), "");
     EXPECT_EQ(cp1252::fromUtf8("Größe"),
               "Gr\xF6\xDF"
               "e");

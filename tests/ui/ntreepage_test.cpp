@@ -364,7 +364,8 @@ TEST_F(NtreePageTest, AChainAsDeepAsTheFormatAllowsLoadsShowsAndClears) {
     EXPECT_EQ(dialogs.take(), Lines{"open ndt " + kFilter});
     EXPECT_EQ(fields(), (Lines{"1", "0", "0", "32767", "32767"}));
     // One item per level; the levels that Qt can lay out without running
-    // out of stack are open.
+    // out of stack are open, the item below them shows that it has children
+    // and gets its child's item when it is opened.
     ASSERT_EQ(view()->topLevelItemCount(), 1);
     QTreeWidgetItem* item = view()->topLevelItem(0);
     int level = 1;
@@ -372,11 +373,17 @@ TEST_F(NtreePageTest, AChainAsDeepAsTheFormatAllowsLoadsShowsAndClears) {
         ASSERT_EQ(item->text(0).toStdString(), std::to_string(level - 1));
         if (item->childCount() == 0) break;
         ASSERT_EQ(item->childCount(), 1);
-        ASSERT_EQ(item->isExpanded(), level <= QtNtreeDisplay::kExpandedLevels) << level;
+        ASSERT_TRUE(item->isExpanded()) << level;
         item = item->child(0);
         ++level;
     }
-    EXPECT_EQ(level, length);
+    EXPECT_EQ(level, QtNtreeDisplay::kExpandedLevels + 1);
+    EXPECT_FALSE(item->isExpanded());
+    EXPECT_EQ(item->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    item->setExpanded(true);
+    ASSERT_EQ(item->childCount(), 1);
+    EXPECT_EQ(item->child(0)->text(0).toStdString(), std::to_string(level));
+    EXPECT_EQ(item->child(0)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
     view()->scrollToBottom();
     view()->grab();
     for (int i = 0; i < 3; ++i) get("0");

@@ -198,6 +198,42 @@ TEST(ImageSurface, TextCellIsFilledWithTheBrushAndTheTextIsDrawnInTheFontColour)
     EXPECT_GT(dark, 5);
 }
 
+TEST(ImageSurface, DrawingsPartlyOutsideTheImageKeepTheirPixelsInside) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ImageSurface surface(image);
+    const auto row = [&](int y) {
+        std::string pixels;
+        for (int x = 0; x < 10; ++x) pixels += image.pixelColor(x, y) == Qt::black ? '#' : '.';
+        return pixels;
+    };
+    surface.setPenColor(clBlack);
+    surface.moveTo(-5, 5);
+    surface.lineTo(5, 5);
+    EXPECT_EQ(row(5), "#####.....");
+    // Wholly outside: nothing drawn, but the pen moves on.
+    surface.moveTo(20, 2);
+    surface.lineTo(30, 2);
+    surface.lineTo(5, 2);
+    EXPECT_EQ(row(2), "......####");
+    surface.moveTo(-3, -3);
+    surface.lineTo(3, 3);
+    EXPECT_EQ(row(0), "#.........");
+    EXPECT_EQ(row(2), "..#...####");
+    // A cell reaching in from above fills its rows inside; cells wholly
+    // above or below change nothing.
+    surface.setBrushColor(0x00FF00);
+    surface.textOut(7, -13, "1");
+    surface.textOut(7, 10, "1");
+    EXPECT_EQ(image.pixelColor(7, 0), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(7, 9), QColor(Qt::white));
+    surface.textOut(7, -5, "1");
+    EXPECT_NE(image.pixelColor(7, 0), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(9, 0), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(6, 0), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(7, 8), QColor(Qt::white));
+}
+
 TEST(TextOutputs, MemoAndLineEditTakeUtf8Lines) {
     QPlainTextEdit memo;
     MemoOutput out(&memo);

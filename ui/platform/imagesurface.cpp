@@ -50,29 +50,50 @@ QColor ImageSurface::toQColor(Color color) {
 }
 
 void ImageSurface::setFontName(std::string_view name) {
-    font_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (family == font_.family()) return;
+    font_.setFamily(family);
+    metrics_.reset();
 }
 
 // The drawings were laid out for a 96-dpi screen: 8 points are 11 pixels,
 // whose text cell is 13 pixels high, the distance of the keys in a B-tree
 // page. Pixel sizes keep that on screens of every resolution.
 void ImageSurface::setFontSize(int points) {
-    if (points > 0) font_.setPixelSize(qRound(points * 96.0 / 72.0));
+    if (points <= 0) return;
+    const int pixels = qRound(points * 96.0 / 72.0);
+    if (pixels == font_.pixelSize()) return;
+    font_.setPixelSize(pixels);
+    metrics_.reset();
 }
 
-void ImageSurface::setFontBold(bool bold) { font_.setBold(bold); }
+void ImageSurface::setFontBold(bool bold) {
+    if (bold == font_.bold()) return;
+    font_.setBold(bold);
+    metrics_.reset();
+}
+
+const QFontMetrics& ImageSurface::metrics() {
+    if (!metrics_) metrics_.emplace(font_, &image_);
+    return *metrics_;
+}
 
 void ImageSurface::textOut(int x, int y, std::string_view utf8) {
+    const QFontMetrics& fontMetrics = metrics();
+    // The cell never reaches below the designed 13-pixel line height.
+    const int cellHeight = std::min(fontMetrics.height(), (font_.pixelSize() * 13 + 10) / 11);
+    // A cell above or below the image changes no pixel: large trees draw
+    // most of their nodes there.
+    if (y >= image_.height() || y + cellHeight <= 0) return;
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QRect cell(x, y, fontMetrics.horizontalAdvance(text), cellHeight);
+    if (!cell.intersects(image_.rect())) return;
     QPainter painter(&image_);
     painter.setFont(font_);
-    const QFontMetrics metrics = painter.fontMetrics();
-    // The cell never reaches below the designed 13-pixel line height.
-    const int cellHeight = std::min(metrics.height(), (font_.pixelSize() * 13 + 10) / 11);
-    painter.setClipRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight));
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), cellHeight), brushColor_);
+    painter.setClipRect(cell);
+    painter.fillRect(cell, brushColor_);
     painter.setPen(fontColor_);
-    painter.drawText(x, y + metrics.ascent(), text);
+    painter.drawText(x, y + fontMetrics.ascent(), text);
     painter.end();
     changed();
 }
@@ -87,6 +108,13 @@ void ImageSurface::moveTo(int x, int y) {
 void ImageSurface::lineTo(int x, int y) {
     int cx = penX_;
     int cy = penY_;
+    penX_ = x;
+    penY_ = y;
+    // Both ends beyond the same edge: no pixel of the line is in the image.
+    if ((cx < 0 && x < 0) || (cy < 0 && y < 0) || (cx >= image_.width() && x >= image_.width()) ||
+        (cy >= image_.height() && y >= image_.height())) {
+        return;
+    }
     const int dx = std::abs(x - cx);
     const int dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1;
@@ -104,8 +132,6 @@ void ImageSurface::lineTo(int x, int y) {
             cy += sy;
         }
     }
-    penX_ = x;
-    penY_ = y;
     changed();
 }
 

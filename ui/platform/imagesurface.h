@@ -6,9 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "elements/platform.h"
 
@@ -39,12 +41,15 @@ public:
     static QColor toQColor(Color color);
 
 private:
+    // The metrics of font_ on the image, made again after a font change.
+    const QFontMetrics& metrics();
     void setPixel(int x, int y, const QColor& color);
     void changed();
 
     QImage& image_;
     QPointer<QWidget> view_;
     QFont font_;
+    std::optional<QFontMetrics> metrics_;
     QColor fontColor_{Qt::black};
     QColor penColor_{Qt::black};
     QColor brushColor_{Qt::white};

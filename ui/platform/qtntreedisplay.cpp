@@ -1,7 +1,9 @@
 #include "ui/platform/qtntreedisplay.h"
 
+#include <QList>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QVariant>
 
 namespace {
 QString fromUtf8(std::string_view text) {
@@ -10,9 +12,21 @@ QString fromUtf8(std::string_view text) {
 }  // namespace
 
 QtNtreeDisplay::QtNtreeDisplay(QTreeWidget* view, QLineEdit* countField, QLineEdit* depthField)
-    : view_(view), countField_(countField), depthField_(depthField) {}
+    : view_(view), countField_(countField), depthField_(depthField) {
+    if (view) {
+        // An item opened by the user gets its children's items.
+        expandedConnection_ =
+            QObject::connect(view, &QTreeWidget::itemExpanded, view, [this](QTreeWidgetItem* item) {
+                const Item node = item->data(0, Qt::UserRole).value<qulonglong>();
+                if (node < nodes_.size() && nodes_[node].item == item) makeChildItems(node);
+            });
+    }
+}
 
-QtNtreeDisplay::~QtNtreeDisplay() { clearView(); }
+QtNtreeDisplay::~QtNtreeDisplay() {
+    QObject::disconnect(expandedConnection_);
+    clearView();
+}
 
 void QtNtreeDisplay::deleteDetached(QTreeWidgetItem* top) {
     // An item is deleted once it has no children left; it is then the first
@@ -31,37 +45,76 @@ void QtNtreeDisplay::deleteDetached(QTreeWidgetItem* top) {
 }
 
 void QtNtreeDisplay::clearView() {
-    for (QTreeWidgetItem* top : detached_) deleteDetached(top);
-    detached_.clear();
+    for (const Node& node : nodes_) {
+        // Top-level items that never reached the view.
+        if (node.parent == kNone && node.item && node.item->treeWidget() == nullptr) {
+            deleteDetached(node.item);
+        }
+    }
     if (view_) {
         // Taking an item out of the view first spares one model update per
         // deleted item.
         while (view_->topLevelItemCount() > 0) deleteDetached(view_->takeTopLevelItem(0));
     }
-    items_.clear();
-    levels_.clear();
+    nodes_.clear();
 }
 
 NtreeDisplay::Item QtNtreeDisplay::addTopItem(std::string_view utf8) {
-    auto* item = new QTreeWidgetItem(QStringList{fromUtf8(utf8)});
-    detached_.push_back(item);
-    items_.push_back(item);
-    levels_.push_back(1);
-    return items_.size() - 1;
+    Node node;
+    node.text = fromUtf8(utf8);
+    nodes_.push_back(std::move(node));
+    return nodes_.size() - 1;
 }
 
 NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view utf8) {
-    auto* item = new QTreeWidgetItem(QStringList{fromUtf8(utf8)});
-    items_.at(parent)->addChild(item);
-    items_.push_back(item);
-    levels_.push_back(levels_[parent] + 1);
-    return items_.size() - 1;
+    Node& above = nodes_.at(parent);
+    Node node;
+    node.text = fromUtf8(utf8);
+    node.parent = parent;
+    node.level = above.level + 1;
+    const Item added = nodes_.size();
+    if (above.lastChild == kNone) {
+        above.firstChild = added;
+    } else {
+        nodes_[above.lastChild].nextSibling = added;
+    }
+    above.lastChild = added;
+    nodes_.push_back(std::move(node));
+    return added;
+}
+
+QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
+    Node& n = nodes_[node];
+    n.item = new QTreeWidgetItem(QStringList{n.text});
+    n.item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(node));
+    if (n.firstChild != kNone) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return n.item;
+}
+
+void QtNtreeDisplay::makeChildItems(Item node) {
+    if (nodes_[node].childrenMade) return;
+    nodes_[node].childrenMade = true;
+    QList<QTreeWidgetItem*> children;
+    for (Item c = nodes_[node].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+        children.push_back(makeItem(c));
+    }
+    // All at once: one model update for the whole row of children.
+    if (!children.isEmpty()) nodes_[node].item->addChildren(children);
 }
 
 void QtNtreeDisplay::markCurrent(Item item) {
-    if (!view_ || item >= items_.size() || items_[item]->treeWidget() != view_) return;
-    QTreeWidgetItem* current = items_[item];
-    if (levels_[item] <= kExpandedLevels) {
+    if (!view_ || item >= nodes_.size()) return;
+    // The nodes on the path up to the first one with an item get theirs,
+    // from the top down.
+    std::vector<Item> path;
+    for (Item n = item; nodes_[n].item == nullptr && nodes_[n].parent != kNone;
+         n = nodes_[n].parent) {
+        path.push_back(nodes_[n].parent);
+    }
+    for (auto it = path.rbegin(); it != path.rend(); ++it) makeChildItems(*it);
+    QTreeWidgetItem* current = nodes_[item].item;
+    if (!current || current->treeWidget() != view_) return;
+    if (nodes_[item].level <= kExpandedLevels) {
         view_->setCurrentItem(current);
         view_->scrollToItem(current);
     } else {
@@ -72,12 +125,29 @@ void QtNtreeDisplay::markCurrent(Item item) {
 
 void QtNtreeDisplay::expandAll() {
     if (!view_) return;
-    for (QTreeWidgetItem* top : detached_) view_->addTopLevelItem(top);
-    detached_.clear();
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (levels_[i] <= kExpandedLevels && items_[i]->childCount() > 0 &&
-            items_[i]->treeWidget() == view_) {
-            items_[i]->setExpanded(true);
+    // The items are made off the view, level by level, then put in and
+    // opened in the same order.
+    std::vector<Item> opened;
+    opened.reserve(nodes_.size());
+    std::vector<QTreeWidgetItem*> tops;
+    for (Item n = 0; n < nodes_.size(); ++n) {
+        if (nodes_[n].parent == kNone && nodes_[n].item == nullptr) {
+            tops.push_back(makeItem(n));
+            opened.push_back(n);
+        }
+    }
+    for (std::size_t at = 0; at < opened.size(); ++at) {
+        const Item n = opened[at];
+        if (nodes_[n].level > kExpandedLevels) continue;
+        makeChildItems(n);
+        for (Item c = nodes_[n].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+            opened.push_back(c);
+        }
+    }
+    for (QTreeWidgetItem* top : tops) view_->addTopLevelItem(top);
+    for (Item n : opened) {
+        if (nodes_[n].level <= kExpandedLevels && nodes_[n].firstChild != kNone) {
+            nodes_[n].item->setExpanded(true);
         }
     }
 }

@@ -1,14 +1,19 @@
 // QtNtreeDisplay: the "NBaum" page's NtreeDisplay on its QTreeWidget
 // (TreeView) and the line edits EditNAnz and EditNTiefe.
 //
-// QTreeView lays out expanded items by recursing once per expanded level and
+// The display keeps the tree's texts itself and makes a QTreeWidgetItem only
+// for a node whose parent is open: expandAll opens every node down to
+// kExpandedLevels; below that a node's children get their items when the
+// user opens it (or when one of them becomes the current node). QTreeView
+// lays out expanded items by recursing once per expanded level and
 // QTreeWidgetItem deletes its children recursively, so a chain as deep as a
-// ".ndt" file allows (32767 nodes) would exhaust the stack in Qt itself. This
-// class therefore expands the first kExpandedLevels levels only (deeper items
-// can be opened by hand) and removes items bottom-up, one at a time.
+// ".ndt" file allows (32767 nodes) would exhaust the stack in Qt itself if it
+// were opened whole; items are removed bottom-up, one at a time.
 #pragma once
 
+#include <QMetaObject>
 #include <QPointer>
+#include <QString>
 #include <vector>
 
 #include "demo/ntreedisplay.h"
@@ -32,19 +37,36 @@ public:
     QtNtreeDisplay& operator=(const QtNtreeDisplay&) = delete;
 
     void clearView() override;
-    // The item is built off the view; expandAll puts it in.
+    // The texts are kept; expandAll makes the items.
     Item addTopItem(std::string_view utf8) override;
     Item addChildItem(Item parent, std::string_view utf8) override;
-    // Puts the items built since the last call into the view, then expands
-    // every item down to kExpandedLevels.
+    // Puts the items added since the last call into the view and opens every
+    // node down to kExpandedLevels; deeper nodes show that they have children.
     void expandAll() override;
-    // An item deeper than kExpandedLevels is selected only: making it current
-    // would scroll to it, opening its ancestors (recursion per level).
+    // Makes the items on the node's path; an item deeper than kExpandedLevels
+    // is selected only: making it current would scroll to it, opening its
+    // ancestors (recursion per level).
     void markCurrent(Item item) override;
     TextOutput& countField() override { return countField_; }
     TextOutput& depthField() override { return depthField_; }
 
 private:
+    static constexpr Item kNone = static_cast<Item>(-1);
+    struct Node {
+        QString text;
+        Item parent = kNone;
+        Item firstChild = kNone;
+        Item lastChild = kNone;
+        Item nextSibling = kNone;
+        int level = 1;
+        QTreeWidgetItem* item = nullptr;  // null until the parent is open
+        bool childrenMade = false;
+    };
+
+    // The node's item, with the child indicator when it has children.
+    QTreeWidgetItem* makeItem(Item node);
+    // Gives every child of the node (which has its item) an item.
+    void makeChildItems(Item node);
     // Deletes an item that is in no view, deepest items first, without
     // recursion and in linear time.
     static void deleteDetached(QTreeWidgetItem* top);
@@ -52,9 +74,7 @@ private:
     QPointer<QTreeWidget> view_;
     LineEditOutput countField_;
     LineEditOutput depthField_;
-    // Every item added since the last clear, by number, with its level.
-    std::vector<QTreeWidgetItem*> items_;
-    std::vector<int> levels_;
-    // Top-level items not yet in the view (owned here until expandAll).
-    std::vector<QTreeWidgetItem*> detached_;
+    // Every node added since the last clear, by number.
+    std::vector<Node> nodes_;
+    QMetaObject::Connection expandedConnection_;
 };
