@@ -17,6 +17,19 @@ void toLittleEndian(T value, std::uint8_t* out) {
         bits = static_cast<decltype(bits)>(bits >> 8);
     }
 }
+
+// True when no byte has its high bit set.
+bool isAscii(std::string_view text) {
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        high |= word;
+    }
+    for (; i < text.size(); ++i) high |= static_cast<unsigned char>(text[i]);
+    return (high & 0x8080808080808080u) == 0;
+}
 }  // namespace
 
 TWriter::TWriter(OutputStream& out) : out_(out) {}
@@ -88,16 +101,12 @@ void TWriter::writeFloat(Extended value) {
 }
 
 void TWriter::writeString(std::string_view text) {
-    // Short ASCII texts, the usual case, are copied and checked in one pass.
+    // Short ASCII texts, the usual case, are copied whole into the buffer and
+    // then checked eight bytes at a time.
     if (text.size() <= 255 && text.size() + 2 <= kBufferSize - used_) {
         std::uint8_t* out = buffer_ + used_;
-        unsigned char high = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto c = static_cast<unsigned char>(text[i]);
-            out[2 + i] = c;
-            high |= c;
-        }
-        if (high < 0x80) {
+        std::memcpy(out + 2, text.data(), text.size());
+        if (isAscii(text)) {
             out[0] = tag::shortText;
             out[1] = static_cast<std::uint8_t>(text.size());
             used_ += text.size() + 2;
@@ -105,9 +114,7 @@ void TWriter::writeString(std::string_view text) {
         }
     }
     std::uint8_t head[5];
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
+    if (!isAscii(text)) {
         const std::string utf8 = cp1252::toUtf8(text);
         head[0] = tag::utf8Text;
         toLittleEndian(static_cast<std::uint32_t>(utf8.size()), head + 1);
