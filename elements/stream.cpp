@@ -159,7 +159,8 @@ FileOutputStream::FileOutputStream(const std::string& fileName)
         if (!temp_.empty()) ::unlink(temp_.c_str());
         cannotCreate(fileName, error);
     }
-    std::setvbuf(file_, nullptr, _IOFBF, kFileBuffer);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kFileBuffer);
 }
 
 FileOutputStream::~FileOutputStream() {
@@ -259,7 +260,8 @@ FileInputStream::FileInputStream(const std::string& fileName) {
         if (!file_) {
             error = errno;
         } else {
-            std::setvbuf(file_, nullptr, _IOFBF, kFileBuffer);
+            buffer_ = std::make_unique_for_overwrite<char[]>(kFileBuffer);
+            std::setvbuf(file_, buffer_.get(), _IOFBF, kFileBuffer);
         }
     }
     if (error || !reason.empty()) {

@@ -18,17 +18,31 @@ void toLittleEndian(T value, std::uint8_t* out) {
     }
 }
 
-// True when no byte has its high bit set.
+// True when no byte has its high bit set. Texts of four bytes and more are
+// read in words, the last word overlapping the one before.
 bool isAscii(std::string_view text) {
-    std::uint64_t high = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
+    const char* data = text.data();
+    const std::size_t size = text.size();
+    if (size >= 8) {
+        std::uint64_t high = 0;
         std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        high |= word;
+        for (std::size_t i = 0; i + 8 <= size; i += 8) {
+            std::memcpy(&word, data + i, 8);
+            high |= word;
+        }
+        std::memcpy(&word, data + size - 8, 8);
+        return ((high | word) & 0x8080808080808080u) == 0;
     }
-    for (; i < text.size(); ++i) high |= static_cast<unsigned char>(text[i]);
-    return (high & 0x8080808080808080u) == 0;
+    if (size >= 4) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, data, 4);
+        std::memcpy(&last, data + size - 4, 4);
+        return ((first | last) & 0x80808080u) == 0;
+    }
+    unsigned char high = 0;
+    for (std::size_t i = 0; i < size; ++i) high |= static_cast<unsigned char>(data[i]);
+    return high < 0x80;
 }
 }  // namespace
 
