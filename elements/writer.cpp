@@ -76,7 +76,9 @@ void TWriter::flush() {
 }
 
 void TWriter::writeInteger(std::int32_t value) {
-    std::uint8_t bytes[5];
+    // Written straight into the buffer when the largest form fits there.
+    std::uint8_t spare[5];
+    std::uint8_t* bytes = kBufferSize - used_ >= sizeof spare ? buffer_ + used_ : spare;
     std::size_t size;
     if (value >= -128 && value <= 127) {
         bytes[0] = tag::int8;
@@ -91,7 +93,11 @@ void TWriter::writeInteger(std::int32_t value) {
         toLittleEndian(value, bytes + 1);
         size = 5;
     }
-    put(bytes, size);
+    if (bytes == spare) {
+        put(bytes, size);
+    } else {
+        used_ += size;
+    }
 }
 
 void TWriter::writeInt64(std::int64_t value) {
