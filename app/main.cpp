@@ -1,10 +1,12 @@
 // Start-up: the application with its fonts and the toolkit's German texts,
-// the main window (which fills the class registry and makes its pages, each
-// with its structure, and its sort and about windows), then the event loop.
+// the main window (which fills the class registry and makes the page in
+// front; the other pages, each with its structure, and the sort and about
+// windows follow when first needed), then the event loop.
 #include <QApplication>
 
 #include "ui/pages/tform1.h"
 #include "ui/platform/appsetup.h"
+#include "ui/platform/firstpaint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,7 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.tessaro.Tessaro"));
     installGermanQtTranslation(app);
     installFontSubstitutions();
-    TForm1 form;
+    TForm1 form(nullptr, nullptr, TForm1::Building::onFirstUse);
+    ExitAfterFirstPaint::installIfRequested(form);
     form.show();
     return QApplication::exec();
 }

@@ -41,10 +41,16 @@ std::unordered_map<std::string, const ClassInfo*>& table() {
 // hashed.
 std::array<const ClassInfo*, 4> recentlyFound{};
 
-const ClassInfo* lookup(std::string_view name) {
+const ClassInfo* lookupInTable(std::string_view name);
+
+inline const ClassInfo* lookup(std::string_view name) {
     for (const ClassInfo* cls : recentlyFound) {
         if (cls && cls->name == name) return cls;
     }
+    return lookupInTable(name);
+}
+
+const ClassInfo* lookupInTable(std::string_view name) {
     const auto it = table().find(upper(name));
     if (it == table().end()) return nullptr;
     std::rotate(recentlyFound.rbegin(), recentlyFound.rbegin() + 1, recentlyFound.rend());
@@ -87,9 +93,16 @@ void registerClass(const ClassInfo& info) {
     }
 }
 
+namespace {
+// Kept out of find, which runs once for every element of a file.
+[[noreturn]] [[gnu::noinline]] void classNotFound(std::string_view name) {
+    throw FileError("Klasse " + cp1252::excerptUtf8(name) + " nicht gefunden");
+}
+}  // namespace
+
 const ClassInfo& find(std::string_view name) {
     if (const ClassInfo* cls = lookup(name)) return *cls;
-    throw FileError("Klasse " + cp1252::excerptUtf8(name) + " nicht gefunden");
+    classNotFound(name);
 }
 
 bool contains(std::string_view name) { return lookup(name) != nullptr; }

@@ -47,7 +47,8 @@ struct Pool {
         }
         const std::size_t bytes = (sizeClass + 1) * kGrain;
         if (freshLeft < bytes) {
-            chunks.push_back(std::make_unique<std::byte[]>(kChunkBytes));
+            // Left uninitialised: every object initialises its own slot.
+            chunks.push_back(std::make_unique_for_overwrite<std::byte[]>(kChunkBytes));
             fresh = chunks.back().get();
             freshLeft = kChunkBytes;
         }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -108,8 +109,9 @@ private:
     int nameTemporary(int fd);
     void writeInPlace();
 
-    std::string target_;  // the file replaced, links resolved
-    std::string temp_;    // the new file's name; empty while it has none
+    std::string target_;              // the file replaced, links resolved
+    std::string temp_;                // the new file's name; empty while it has none
+    std::unique_ptr<char[]> buffer_;  // file_'s buffer, released after it
     std::FILE* file_ = nullptr;
     bool inPlace_ = false;
     std::string pending_;  // in place: everything written so far
@@ -128,6 +130,7 @@ public:
     std::size_t read(void* data, std::size_t size) override;
 
 private:
+    std::unique_ptr<char[]> buffer_;  // file_'s buffer, released after it
     std::FILE* file_ = nullptr;
 };
 

@@ -17,6 +17,33 @@ void toLittleEndian(T value, std::uint8_t* out) {
         bits = static_cast<decltype(bits)>(bits >> 8);
     }
 }
+
+// True when no byte has its high bit set. Texts of four bytes and more are
+// read in words, the last word overlapping the one before.
+bool isAscii(std::string_view text) {
+    const char* data = text.data();
+    const std::size_t size = text.size();
+    if (size >= 8) {
+        std::uint64_t high = 0;
+        std::uint64_t word;
+        for (std::size_t i = 0; i + 8 <= size; i += 8) {
+            std::memcpy(&word, data + i, 8);
+            high |= word;
+        }
+        std::memcpy(&word, data + size - 8, 8);
+        return ((high | word) & 0x8080808080808080u) == 0;
+    }
+    if (size >= 4) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, data, 4);
+        std::memcpy(&last, data + size - 4, 4);
+        return ((first | last) & 0x80808080u) == 0;
+    }
+    unsigned char high = 0;
+    for (std::size_t i = 0; i < size; ++i) high |= static_cast<unsigned char>(data[i]);
+    return high < 0x80;
+}
 }  // namespace
 
 TWriter::TWriter(OutputStream& out) : out_(out) {}
@@ -49,7 +76,9 @@ void TWriter::flush() {
 }
 
 void TWriter::writeInteger(std::int32_t value) {
-    std::uint8_t bytes[5];
+    // Written straight into the buffer when the largest form fits there.
+    std::uint8_t spare[5];
+    std::uint8_t* bytes = kBufferSize - used_ >= sizeof spare ? buffer_ + used_ : spare;
     std::size_t size;
     if (value >= -128 && value <= 127) {
         bytes[0] = tag::int8;
@@ -64,7 +93,11 @@ void TWriter::writeInteger(std::int32_t value) {
         toLittleEndian(value, bytes + 1);
         size = 5;
     }
-    put(bytes, size);
+    if (bytes == spare) {
+        put(bytes, size);
+    } else {
+        used_ += size;
+    }
 }
 
 void TWriter::writeInt64(std::int64_t value) {
@@ -88,16 +121,12 @@ void TWriter::writeFloat(const Extended& value) {
 }
 
 void TWriter::writeString(std::string_view text) {
-    // Short ASCII texts, the usual case, are copied and checked in one pass.
+    // Short ASCII texts, the usual case, are copied whole into the buffer and
+    // then checked eight bytes at a time.
     if (text.size() <= 255 && text.size() + 2 <= kBufferSize - used_) {
         std::uint8_t* out = buffer_ + used_;
-        unsigned char high = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto c = static_cast<unsigned char>(text[i]);
-            out[2 + i] = c;
-            high |= c;
-        }
-        if (high < 0x80) {
+        std::memcpy(out + 2, text.data(), text.size());
+        if (isAscii(text)) {
             out[0] = tag::shortText;
             out[1] = static_cast<std::uint8_t>(text.size());
             used_ += text.size() + 2;
@@ -105,9 +134,7 @@ void TWriter::writeString(std::string_view text) {
         }
     }
     std::uint8_t head[5];
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
+    if (!isAscii(text)) {
         const std::string utf8 = cp1252::toUtf8(text);
         head[0] = tag::utf8Text;
         toLittleEndian(static_cast<std::uint32_t>(utf8.size()), head + 1);

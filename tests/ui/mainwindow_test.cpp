@@ -129,9 +129,11 @@ TEST_F(MainWindowTest, WindowHasItsCaptionSizeAndSevenPagesWithSuchbaumInFront) 
     EXPECT_EQ(pages.currentWidget()->objectName(), "TabSheetSuchbaum");
 }
 
-TEST_F(MainWindowTest, EveryDesignedControlHasItsNameCaptionAndPlace) {
+namespace {
+// Every control of the table with its name, caption and designed place.
+void expectDesignedControls(TForm1& form) {
     for (const Control& c : kControls) {
-        auto* w = form->findChild<QWidget*>(c.name);
+        auto* w = form.findChild<QWidget*>(c.name);
         ASSERT_TRUE(w) << c.name;
         if (c.caption) {
             EXPECT_EQ(textOf(w), QString::fromUtf8(c.caption)) << c.name;
@@ -146,6 +148,11 @@ TEST_F(MainWindowTest, EveryDesignedControlHasItsNameCaptionAndPlace) {
             EXPECT_EQ(w->height(), c.h) << c.name;
         }
     }
+}
+}  // namespace
+
+TEST_F(MainWindowTest, EveryDesignedControlHasItsNameCaptionAndPlace) {
+    expectDesignedControls(*form);
     EXPECT_NE(
         find<QLabel>("LabelLInfo")
             ->text()
@@ -433,4 +440,54 @@ TEST_F(MainWindowTest, NoAltKeyOfAPageOrWindowIsAmbiguous) {
                 << who << ": " << b->toolTip().toStdString();
         }
     }
+}
+
+// The program's window makes the page in front at once and every other page,
+// the sort and the about window when first needed, each as designed.
+TEST(OnFirstUseWindowTest, MakesEachPageWhenItsTabIsChosenNamedAndPlacedAsDesigned) {
+    FakeDialogs dialogs;
+    TForm1 form(&dialogs, nullptr, TForm1::Building::onFirstUse);
+    form.show();
+    QTabWidget& pages = form.pageControl();
+    ASSERT_EQ(pages.count(), 7);
+    EXPECT_EQ(pages.currentIndex(), 3);
+    EXPECT_TRUE(form.findChild<QWidget*>("EditTEingabe"));
+    EXPECT_FALSE(form.findChild<QWidget*>("EditLEingabe"));
+    EXPECT_FALSE(form.findChild<QWidget*>("TFormDemo"));
+    EXPECT_FALSE(form.findChild<QWidget*>("TAboutBox"));
+    const char* names[][2] = {{"TabSheetListe", "Liste"},       {"TabSheetKeller", "Keller"},
+                              {"TabSheetSchlange", "Schlange"}, {"TabSheetSuchbaum", "Suchbaum"},
+                              {"TabSheetAVLBaum", "AVL-Baum"},  {"TabSheetBayerBaum", "BayerBaum"},
+                              {"TabSheetNBaum", "NBaum"}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(form.pageMade(i), i == 3) << i;
+        EXPECT_EQ(pages.widget(i)->objectName(), names[i][0]);
+        pages.setCurrentIndex(i);
+        EXPECT_TRUE(form.pageMade(i)) << i;
+        EXPECT_EQ(pages.currentIndex(), i);
+        EXPECT_EQ(pages.currentWidget()->objectName(), names[i][0]);
+        EXPECT_EQ(pages.tabText(i), QString::fromUtf8(names[i][1]));
+    }
+    ASSERT_EQ(pages.count(), 7);
+    EXPECT_EQ(form.findChildren<QWidget*>("TabSheetListe").size(), 1);
+    expectDesignedControls(form);
+
+    QTest::mouseClick(form.findChild<QToolButton*>("SpeedButtonInfo"), Qt::LeftButton);
+    ASSERT_TRUE(form.findChild<QWidget*>("TAboutBox"));
+    EXPECT_TRUE(form.aboutBox().isVisible());
+    form.aboutBox().hide();
+}
+
+TEST(OnFirstUseWindowTest, APageMadeWhileTheControlsAreLockedComesLocked) {
+    FakeDialogs dialogs;
+    TForm1 form(&dialogs, nullptr, TForm1::Building::onFirstUse);
+    form.show();
+    form.lockControls(false, TForm1::kSearchTree);
+    form.stackPage();
+    EXPECT_EQ(enabledButtons(form), std::set<std::string>{"BitBtnTWeiter"});
+    EXPECT_EQ(enabledPages(form), std::set<std::string>{"TabSheetSuchbaum"});
+    form.lockControls(true, TForm1::kSearchTree);
+    EXPECT_TRUE(enabledButtons(form).count("ButtonKpush"));
+    EXPECT_EQ(enabledPages(form).size(), 7u);
+    EXPECT_EQ(form.pageControl().currentWidget()->objectName(), "TabSheetSuchbaum");
 }

@@ -69,7 +69,7 @@ TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
 
     auto* close = new QPushButton(utf8(abouttext::close), this);
     close->setObjectName("BitBtnSchliessen");
-    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    close->setIcon(widgets::standardIcon(QStyle::SP_DialogCloseButton));
     close->setGeometry(16, 304, 89, 25);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &TAboutBox::BitBtnSchliessenClick);

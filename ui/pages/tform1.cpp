@@ -35,7 +35,31 @@
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
 
-TForm1::TForm1(DialogService* dialogs, QWidget* parent)
+namespace {
+// The tabs in their order: the page's object name and the tab's caption.
+struct PageTab {
+    const char* name;
+    const char* caption;
+};
+constexpr PageTab kPageTabs[] = {
+    {"TabSheetListe", "Liste"},       {"TabSheetKeller", "Keller"},
+    {"TabSheetSchlange", "Schlange"}, {"TabSheetSuchbaum", "Suchbaum"},
+    {"TabSheetAVLBaum", "AVL-Baum"},  {"TabSheetBayerBaum", "BayerBaum"},
+    {"TabSheetNBaum", "NBaum"},
+};
+enum PageIndex { kListe, kKeller, kSchlange, kSuchbaum, kAvlBaum, kBayerBaum, kNBaum };
+constexpr int kFrontPage = kSuchbaum;
+
+// The buttons that locking disables: push and tool buttons of this window
+// (not of the sort or about window), but not the tab bar's scroll buttons.
+bool lockableButton(const QAbstractButton* b, const QWidget* window, const QWidget* tabBar) {
+    const bool pushButton =
+        qobject_cast<const QPushButton*>(b) || qobject_cast<const QToolButton*>(b);
+    return pushButton && b->window() == window && b->parentWidget() != tabBar;
+}
+}  // namespace
+
+TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
     : QWidget(parent),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogService>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
@@ -66,9 +90,11 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent)
     setFont(windowFont);
 
     buildMenuPanel();
-    buildPages();
-    sortWindow_ = new TFormDemo(*this, this);  // hidden until the list page opens it
-    aboutBox_ = new TAboutBox(this);
+    buildPages(building);
+    if (building == Building::everything) {
+        sortWindow_ = new TFormDemo(*this, this);  // hidden until the list page opens it
+        aboutBox_ = new TAboutBox(this);
+    }
 }
 
 TForm1::~TForm1() {
@@ -87,7 +113,7 @@ void TForm1::buildMenuPanel() {
         auto* b = new QToolButton(panelMenue_);
         b->setObjectName(name);
         b->setToolTip(utf8(hint));
-        b->setIcon(style()->standardIcon(glyph));
+        b->setIcon(widgets::standardIcon(glyph));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(x, 4, 25, 25);
@@ -99,7 +125,7 @@ void TForm1::buildMenuPanel() {
     connect(speedButtonEnde_, &QToolButton::clicked, this, &TForm1::SpeedButtonEndeClick);
 }
 
-void TForm1::buildPages() {
+void TForm1::buildPages(Building building) {
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName("PageControl");
     pageControl_->setGeometry(8, 40, 777, 489);
@@ -110,22 +136,103 @@ void TForm1::buildPages() {
     pageFont.setPixelSize(11);
     pageControl_->setFont(pageFont);
 
-    listPage_ = new ListPage(*this);
-    stackPage_ = new StackPage(*this);
-    queuePage_ = new QueuePage(*this);
-    searchTreePage_ = new SearchTreePage(*this);
-    avlTreePage_ = new AvlTreePage(*this);
-    bayerTreePage_ = new BayerTreePage(*this);
-    ntreePage_ = new NtreePage(*this);
+    for (int i = 0; i < kPageCount; ++i) {
+        QWidget* page;
+        if (building == Building::everything || i == kFrontPage) {
+            page = makePage(i);
+        } else {
+            page = new QWidget;
+            page->setObjectName(kPageTabs[i].name);
+            standIns_[i] = page;
+        }
+        pageControl_->addTab(page, utf8(kPageTabs[i].caption));
+    }
+    pageControl_->setCurrentIndex(kFrontPage);
+    // Choosing a tab makes its page before it is drawn.
+    connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && !swappingPage_) ensurePage(index);
+    });
+}
 
-    pageControl_->addTab(listPage_, utf8("Liste"));
-    pageControl_->addTab(stackPage_, utf8("Keller"));
-    pageControl_->addTab(queuePage_, utf8("Schlange"));
-    pageControl_->addTab(searchTreePage_, utf8("Suchbaum"));
-    pageControl_->addTab(avlTreePage_, utf8("AVL-Baum"));
-    pageControl_->addTab(bayerTreePage_, utf8("BayerBaum"));
-    pageControl_->addTab(ntreePage_, utf8("NBaum"));
-    pageControl_->setCurrentWidget(searchTreePage_);
+QWidget* TForm1::makePage(int index) {
+    switch (index) {
+        case kListe:
+            return listPage_ = new ListPage(*this);
+        case kKeller:
+            return stackPage_ = new StackPage(*this);
+        case kSchlange:
+            return queuePage_ = new QueuePage(*this);
+        case kSuchbaum:
+            return searchTreePage_ = new SearchTreePage(*this);
+        case kAvlBaum:
+            return avlTreePage_ = new AvlTreePage(*this);
+        case kBayerBaum:
+            return bayerTreePage_ = new BayerTreePage(*this);
+        default:
+            return ntreePage_ = new NtreePage(*this);
+    }
+}
+
+void TForm1::ensurePage(int index) {
+    QWidget* const standIn = standIns_[index];
+    if (!standIn) return;
+    standIns_[index] = nullptr;
+    QWidget* page = makePage(index);
+    const bool tabEnabled = pageControl_->isTabEnabled(index);
+    const bool current = pageControl_->currentIndex() == index;
+    // Inserted in front of the stand-in, which then goes; inserting moves no
+    // tab's choice, so the tab bar stays as it was.
+    swappingPage_ = true;
+    pageControl_->insertTab(index, page, pageControl_->tabText(index));
+    if (current) pageControl_->setCurrentIndex(index);
+    pageControl_->removeTab(index + 1);
+    pageControl_->setTabEnabled(index, tabEnabled);
+    swappingPage_ = false;
+    delete standIn;
+    if (!controlsEnabled_) {
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+            if (lockableButton(b, this, pageControl_->tabBar())) b->setEnabled(false);
+        }
+    }
+}
+
+ListPage& TForm1::listPage() {
+    ensurePage(kListe);
+    return *listPage_;
+}
+StackPage& TForm1::stackPage() {
+    ensurePage(kKeller);
+    return *stackPage_;
+}
+QueuePage& TForm1::queuePage() {
+    ensurePage(kSchlange);
+    return *queuePage_;
+}
+SearchTreePage& TForm1::searchTreePage() {
+    ensurePage(kSuchbaum);
+    return *searchTreePage_;
+}
+AvlTreePage& TForm1::avlTreePage() {
+    ensurePage(kAvlBaum);
+    return *avlTreePage_;
+}
+BayerTreePage& TForm1::bayerTreePage() {
+    ensurePage(kBayerBaum);
+    return *bayerTreePage_;
+}
+NtreePage& TForm1::ntreePage() {
+    ensurePage(kNBaum);
+    return *ntreePage_;
+}
+
+TAboutBox& TForm1::aboutBox() {
+    if (!aboutBox_) aboutBox_ = new TAboutBox(this);
+    return *aboutBox_;
+}
+
+SortDemoWindow& TForm1::sortWindow() {
+    if (!sortWindow_) sortWindow_ = new TFormDemo(*this, this);
+    return *sortWindow_;
 }
 
 std::string TForm1::saveWithDialog(std::string_view extension, std::string_view filter) {
@@ -158,11 +265,9 @@ void TForm1::setPageEnabled(QWidget* page, bool enabled) {
 }
 
 void TForm1::lockControls(bool enabled, int kind) {
+    controlsEnabled_ = enabled;
     for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
-        const bool pushButton = qobject_cast<QPushButton*>(b) || qobject_cast<QToolButton*>(b);
-        if (pushButton && b->window() == this && b->parentWidget() != pageControl_->tabBar()) {
-            b->setEnabled(enabled);
-        }
+        if (lockableButton(b, this, pageControl_->tabBar())) b->setEnabled(enabled);
     }
     for (int i = 0; i < pageControl_->count(); ++i)
         setPageEnabled(pageControl_->widget(i), enabled);
@@ -181,9 +286,9 @@ void TForm1::lockControls(bool enabled, int kind) {
 }
 
 bool TForm1::openSortWindow(TListDemo& list) {
-    if (!sortWindow_) return false;
+    SortDemoWindow& window = sortWindow();
     lockControls(false, kSortWindow);
-    sortWindow_->openFor(list);
+    window.openFor(list);
     return true;
 }
 
@@ -199,7 +304,7 @@ bool TForm1::readTreeNumber(const QString& text) {
     return false;
 }
 
-void TForm1::SpeedButtonInfoClick() { aboutBox_->showCentered(); }
+void TForm1::SpeedButtonInfoClick() { aboutBox().showCentered(); }
 
 void TForm1::SpeedButtonEndeClick() { endProgram(); }
 

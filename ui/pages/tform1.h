@@ -5,9 +5,17 @@
 // window. Each page owns its structure. Messages and file dialogs go through
 // the DialogService; the core's own messages reach it through ServiceMessages,
 // installed for the window's lifetime.
+//
+// Built for the program (Building::onFirstUse), the window makes at once only
+// what its first picture shows: the menu panel, the seven tabs and the page
+// in front. Every other page is made when its tab is first chosen or its
+// accessor first asked, the sort window when first opened, the about window
+// when first shown; until then a tab holds an empty stand-in of the page's
+// name. What the user sees and can do is the same as with everything built.
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,9 +50,14 @@ inline constexpr const char* cannotCreate = "Datei konnte nicht angelegt werden"
 class TForm1 final : public QWidget, public PageHost, public SortWindowHost {
     Q_OBJECT
 public:
+    // When the pages, the sort and the about window are made: all at once, or
+    // each when first needed.
+    enum class Building { everything, onFirstUse };
+
     // dialogs is lent and must outlive the window; with null the window uses
     // its own QtDialogService. Registers the element and list classes.
-    explicit TForm1(DialogService* dialogs = nullptr, QWidget* parent = nullptr);
+    explicit TForm1(DialogService* dialogs = nullptr, QWidget* parent = nullptr,
+                    Building building = Building::everything);
     ~TForm1() override;
 
     // What the pages may use (PageHost).
@@ -67,15 +80,18 @@ public:
     StepClock& stepClock() override { return *clock_; }
     void setStepClock(StepClock* clock);
 
-    TAboutBox& aboutBox() { return *aboutBox_; }
+    // The accessors make what they return when it is not made yet.
+    TAboutBox& aboutBox();
     QTabWidget& pageControl() { return *pageControl_; }
-    ListPage& listPage() { return *listPage_; }
-    StackPage& stackPage() { return *stackPage_; }
-    QueuePage& queuePage() { return *queuePage_; }
-    SearchTreePage& searchTreePage() { return *searchTreePage_; }
-    AvlTreePage& avlTreePage() { return *avlTreePage_; }
-    BayerTreePage& bayerTreePage() { return *bayerTreePage_; }
-    NtreePage& ntreePage() { return *ntreePage_; }
+    ListPage& listPage();
+    StackPage& stackPage();
+    QueuePage& queuePage();
+    SearchTreePage& searchTreePage();
+    AvlTreePage& avlTreePage();
+    BayerTreePage& bayerTreePage();
+    NtreePage& ntreePage();
+    // True when the page at tab index has been made (false for a stand-in).
+    bool pageMade(int index) const { return standIns_[index] == nullptr; }
 
     // What "Beenden" and closing the window do after ending a waiting
     // demonstration step; by default the application quits.
@@ -97,7 +113,15 @@ private:
     void focusListEntry() override;
 
     void buildMenuPanel();
-    void buildPages();
+    void buildPages(Building building);
+    // Makes the page of tab index (in the order of the tabs) without a parent,
+    // as the tab widget adopts it, and keeps it in its typed member.
+    QWidget* makePage(int index);
+    // Puts the page of tab index in place of its stand-in, keeping the tab's
+    // caption, enabled state and the choice of the current tab; a page made
+    // while the controls are locked gets its buttons locked too.
+    void ensurePage(int index);
+    SortDemoWindow& sortWindow();
     void setPageEnabled(QWidget* page, bool enabled);
     // Ends a waiting step of the own clock and lets every later one throw
     // DemoCancelled, then runs the quit handler.
@@ -127,4 +151,9 @@ private:
     BayerTreePage* bayerTreePage_ = nullptr;
     NtreePage* ntreePage_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
+
+    static constexpr int kPageCount = 7;
+    std::array<QWidget*, kPageCount> standIns_{};  // null once the page is made
+    bool swappingPage_ = false;
+    bool controlsEnabled_ = true;  // as the last lockControls left them
 };

@@ -74,9 +74,9 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
 
     weiter_ = okButton(this, "BitBtnWeiter", utf8("Weiter"), 48, 368, 75, 25);
     ende_ = button(this, "BitBtnEnde", utf8("Ende"), 48, 400, 75, 25);
-    ende_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    ende_->setIcon(widgets::standardIcon(QStyle::SP_MediaSkipForward));
     schliessen_ = button(this, "BitBtnSchliessen", utf8("&Schließen"), 48, 456, 75, 25);
-    schliessen_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    schliessen_->setIcon(widgets::standardIcon(QStyle::SP_DialogCloseButton));
     schliessen_->setFocusPolicy(Qt::StrongFocus);  // the only control in the tab order
     connect(weiter_, &QPushButton::clicked, this, &TFormDemo::BitBtnWeiterClick);
     connect(ende_, &QPushButton::clicked, this, &TFormDemo::BitBtnEndeClick);

@@ -1,7 +1,10 @@
 #include "ui/widgets/widgetfactory.h"
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +16,36 @@
 #include "ui/widgets/memoview.h"
 
 namespace widgets {
+
+namespace {
+// The icons read so far, for the style they came from. Emptied when the
+// application ends, before the toolkit that holds their pixmaps is gone.
+struct IconCache {
+    QStyle* style = nullptr;
+    QHash<int, QIcon> icons;
+};
+IconCache& iconCache() {
+    static IconCache cache;
+    return cache;
+}
+void clearIconCache() {
+    iconCache().style = nullptr;
+    iconCache().icons.clear();
+}
+}  // namespace
+
+QIcon standardIcon(QStyle::StandardPixmap glyph) {
+    IconCache& cache = iconCache();
+    QStyle* style = QApplication::style();
+    if (cache.style != style) {
+        if (!cache.style) qAddPostRoutine(clearIconCache);
+        cache.style = style;
+        cache.icons.clear();
+    }
+    auto it = cache.icons.find(glyph);
+    if (it == cache.icons.end()) it = cache.icons.insert(glyph, style->standardIcon(glyph));
+    return *it;
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
               int height) {
@@ -56,7 +89,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
                       int width, int height) {
     auto* b = button(parent, name, caption, x, y, width, height);
-    b->setIcon(b->style()->standardIcon(QStyle::SP_DialogApplyButton));
+    b->setIcon(standardIcon(QStyle::SP_DialogApplyButton));
     return b;
 }
 

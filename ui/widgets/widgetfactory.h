@@ -5,8 +5,10 @@
 // click, so that they can be typed into or copied from.
 #pragma once
 
+#include <QIcon>
 #include <QPushButton>
 #include <QString>
+#include <QStyle>
 #include <cstddef>
 
 class QFrame;
@@ -56,6 +58,10 @@ void buttonColumn(QWidget* parent, Page* page, const ButtonRow<Page> (&rows)[N],
         y += 32;
     }
 }
+
+// The application style's standard icon, read once per process: the style
+// reads every size of an icon from its files on each request.
+QIcon standardIcon(QStyle::StandardPixmap glyph);
 
 // A button in the style of a glyph button of the OK kind.
 QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
