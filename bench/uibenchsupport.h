@@ -50,6 +50,7 @@ public:
     std::string getSaveFileName(std::string_view, std::string_view) override { return file; }
     std::string getOpenFileName(std::string_view, std::string_view) override { return file; }
     std::optional<NumberSequenceRequest> askNumberSequence() override { return std::nullopt; }
+    bool question(std::string_view) override { return false; }
     std::string file;
 };
 
