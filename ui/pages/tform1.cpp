@@ -158,6 +158,7 @@ void TForm1::setPageEnabled(QWidget* page, bool enabled) {
 }
 
 void TForm1::lockControls(bool enabled, int kind) {
+    locked_ = !enabled;
     for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
         const bool pushButton = qobject_cast<QPushButton*>(b) || qobject_cast<QToolButton*>(b);
         if (pushButton && b->window() == this && b->parentWidget() != pageControl_->tabBar()) {

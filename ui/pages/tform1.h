@@ -53,6 +53,7 @@ public:
     std::string saveWithDialog(std::string_view extension, std::string_view filter) override;
     std::string loadWithDialog(std::string_view extension, std::string_view filter) override;
     void lockControls(bool enabled, int kind) override;
+    bool controlsLocked() const override { return locked_; }
     RandomSource& random() override { return random_; }
     bool openSortWindow(TListDemo& list) override;
 
@@ -113,6 +114,7 @@ private:
     StepClock* clock_ = nullptr;       // ownClock_ or a lent one
     SortDemoWindow* sortWindow_ = nullptr;
     std::function<void()> quit_;
+    bool locked_ = false;  // lockControls(false, …) is in force
 
     // Widgets: owned by Qt's parent chain.
     QFrame* panelMenue_ = nullptr;
