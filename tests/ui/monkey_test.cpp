@@ -12,22 +12,20 @@
 // and the monkey goes on in a new main window.
 //
 // After every action outside a demonstration each structure must pass its
-// invariant check and the main window must be locked exactly while the sort
-// window is open. TESSARO_MONKEY_SEED and TESSARO_MONKEY_EVENTS replay another
-// run; TESSARO_MONKEY_TRACE=1 prints every action.
+// invariant check, the main window must be locked exactly while the sort
+// window is open, and no handler may have ended in "Unbekannter Fehler"; no
+// demonstration may begin while a step of another one waits. A crash, a
+// sanitizer report or a fatal stop ends the process and so fails the test.
+// TESSARO_MONKEY_SEED and TESSARO_MONKEY_EVENTS replay another run;
+// TESSARO_MONKEY_TRACE=1 prints every action and every dialog.
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QToolButton>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <random>
@@ -408,12 +406,10 @@ protected:
         return problem.empty() ? "" : "locked:" + problem;
     }
     void checkWindow() {
-        ASSERT_EQ(clock.depth, 0);
         ASSERT_EQ(brokenStructures(), "") << "after action " << done_ << ", seed " << seed_;
         ASSERT_EQ(lockProblem(), "") << "after action " << done_ << ", seed " << seed_;
         for (const std::string& line : dialogs.take()) {
             note(line);
-            ASSERT_EQ(line.rfind("fatal:", 0), std::string::npos) << line;
             ASSERT_NE(line, std::string("errorBox: ") + guardtext::unknown)
                 << "after action " << done_ << ", seed " << seed_;
         }
