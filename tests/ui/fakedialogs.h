@@ -4,10 +4,13 @@
 // answers the file dialogs from a queue of names ("" = cancelled); the number
 // sequence dialog is logged as "sequence" and answered from its own queue
 // (empty queue = cancelled); questions are logged as "question: <text>" and
-// answered from `replies` (empty queue = "Nein").
+// answered from `replies` (empty queue = "Nein"). With a file or sequence queue
+// empty, an answering function that is set answers instead (file dialogs: with
+// the default extension asked for).
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,16 +25,16 @@ public:
 
     std::string getSaveFileName(std::string_view ext, std::string_view filter) override {
         log.push_back("save " + s(ext) + " " + s(filter));
-        return next();
+        return next(ext);
     }
     std::string getOpenFileName(std::string_view ext, std::string_view filter) override {
         log.push_back("open " + s(ext) + " " + s(filter));
-        return next();
+        return next(ext);
     }
 
     std::optional<NumberSequenceRequest> askNumberSequence() override {
         log.push_back("sequence");
-        if (sequences.empty()) return std::nullopt;
+        if (sequences.empty()) return chooseSequence ? chooseSequence() : std::nullopt;
         NumberSequenceRequest request = sequences.front();
         sequences.pop_front();
         return request;
@@ -56,11 +59,13 @@ public:
     std::deque<std::string> answers;
     std::deque<NumberSequenceRequest> sequences;
     std::deque<bool> replies;
+    std::function<std::string(std::string_view ext)> chooseFile;
+    std::function<std::optional<NumberSequenceRequest>()> chooseSequence;
 
 private:
     static std::string s(std::string_view v) { return std::string(v); }
-    std::string next() {
-        if (answers.empty()) return {};
+    std::string next(std::string_view ext) {
+        if (answers.empty()) return chooseFile ? chooseFile(ext) : std::string();
         std::string name = answers.front();
         answers.pop_front();
         return name;

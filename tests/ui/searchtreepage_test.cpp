@@ -315,6 +315,25 @@ TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable)
     EXPECT_EQ(usablePages(form->pageControl()).size(), 7u);
 }
 
+TEST_F(SearchTreePageTest, AMnemonicClickThatADemonstrationOvertakesIsDropped) {
+    insert({50});
+    clock.phases = 0;
+    // Alt+O clicks "Lookup" a moment after the key; "Insert" starts the
+    // demonstration before that, and the click falls due in its first step.
+    during = [&](int phase) {
+        if (phase == 1) QTest::qWait(250);
+    };
+    type("EditTEingabe", "30");
+    QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_O, Qt::AltModifier);
+    click("ButtonTinsert");
+    EXPECT_EQ(clock.phases, 2);
+    EXPECT_EQ(shape(), "50(30,-)");
+    EXPECT_EQ(dialogs.take(), Lines{});
+    // Unlocked, the button answers again.
+    click("ButtonTlookup");
+    EXPECT_EQ(dialogs.take(), Lines{"information: Element ist vorhanden"});
+}
+
 TEST_F(SearchTreePageTest, WeiterPressedTwiceInOneStepAdvancesOnlyOneStep) {
     insert({50, 30, 20});
     steps.clear();

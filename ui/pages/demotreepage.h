@@ -40,9 +40,10 @@ protected:
     void makeWeiter(const char* name, int x, int y, const char* first);
     // Runs body through the guard; a demonstration ended because the program
     // closes returns quietly. Otherwise the focus goes to the entry when
-    // focusEntry.
+    // focusEntry. Nothing while the window is locked (a late mnemonic click).
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true) {
+        if (host_.controlsLocked()) return;
         if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
     }
     void focusEntryField();

@@ -53,6 +53,7 @@ LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
 
 template <typename Body>
 void LinearPage::handle(Body&& body) {
+    if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
     editEingabe_->setFocus();
 }

@@ -76,7 +76,8 @@ private:
     void saveClick();
     void loadClick();
 
-    // Runs body through the guard, then puts the focus into the entry field.
+    // Runs body through the guard, then puts the focus into the entry field;
+    // nothing while the window is locked (PageHost::controlsLocked).
     template <typename Body>
     void handle(Body&& body);
     // True (after the empty message) when the structure is empty.

@@ -133,6 +133,7 @@ ListPage::~ListPage() = default;
 
 template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
+    if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
     if (focusEntry) editEingabe_->setFocus();
 }

@@ -75,7 +75,8 @@ private:
     // empty, or the cursor stands behind the last element. True when refused.
     bool refusedWhenEmpty(const TListe& list);
     bool refusedAtEnd(const TListe& list);
-    // Runs body through the guard, then puts the focus into EditLEingabe.
+    // Runs body through the guard, then puts the focus into EditLEingabe;
+    // nothing while the window is locked (PageHost::controlsLocked).
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true);
 

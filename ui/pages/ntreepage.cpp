@@ -77,6 +77,7 @@ NtreePage::~NtreePage() = default;
 
 template <typename Body>
 void NtreePage::handle(bool focusEntry, Body&& body) {
+    if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
     if (focusEntry) editEingabe_->setFocus();
 }

@@ -59,7 +59,7 @@ public slots:
 
 private:
     // Runs body through the guard, then gives the focus to EditNEingabe when
-    // focusEntry.
+    // focusEntry; nothing while the window is locked (PageHost::controlsLocked).
     template <typename Body>
     void handle(bool focusEntry, Body&& body);
     // True (after "Der Baum ist leer") when the tree is empty.

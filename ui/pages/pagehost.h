@@ -45,6 +45,11 @@ public:
     // the running tree page stays enabled and its "Weiter" button gets the
     // opposite; kind 0 resets the sort window's buttons.
     virtual void lockControls(bool enabled, int kind) = 0;
+    // True while lockControls has locked the window. A click can still reach
+    // a handler then: a mnemonic (Alt+letter) clicks its button a moment
+    // after the key, and a demonstration or the sort window started in
+    // between does not stop that click. Every page handler drops it.
+    virtual bool controlsLocked() const = 0;
     // The random numbers of the list page and of the tree pages' sequences;
     // seeded from the clock.
     virtual RandomSource& random() = 0;

@@ -66,6 +66,7 @@ public:
     std::string saveWithDialog(std::string_view extension, std::string_view filter) override;
     std::string loadWithDialog(std::string_view extension, std::string_view filter) override;
     void lockControls(bool enabled, int kind) override;
+    bool controlsLocked() const override { return !controlsEnabled_; }
     RandomSource& random() override { return random_; }
     bool openSortWindow(TListDemo& list) override;
 
