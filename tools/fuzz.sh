@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # Long fuzzing campaigns of the file loaders.
 #
-#   tools/fuzz.sh [-t SECONDS | -r RUNS] [-m] [TARGET...]
+#   tools/fuzz.sh [-t SECONDS] [-r RUNS] [-m] [TARGET...]
 #
 # Builds build-fuzz as tools/test.sh does and runs each named target (all
 # eight when none is named, e.g. "list_fuzz" or just "list") one after the
-# other, for SECONDS each (default 600) or for RUNS inputs each, with the
-# dictionary fuzz/tessaro.dict, starting from the committed seeds in
-# fuzz/seeds/<target>/. The growing corpus is kept in build-fuzz/corpus/<target>/
-# and findings are written to build-fuzz/findings/<target>/. With -m the
-# corpus is then minimized into build-fuzz/minimized/<target>/, ready to
-# replace the committed seeds. Prints the executions and the coverage of each
-# target and the findings; the exit status is 1 when a target found a fault.
+# other, for SECONDS each or for RUNS inputs each, whichever ends first (600
+# seconds when neither is given), with the dictionary fuzz/tessaro.dict,
+# starting from the committed seeds in fuzz/seeds/<target>/. The growing
+# corpus is kept in build-fuzz/corpus/<target>/ and findings are written to
+# build-fuzz/findings/<target>/. With -m the corpus is then minimized into
+# build-fuzz/minimized/<target>/, ready to replace the committed seeds. Prints
+# the executions and the coverage of each target and the findings; the exit
+# status is 1 when a target found a fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=600
+seconds=""
 runs=""
 minimize=0
 while getopts "t:r:m" option; do
@@ -23,7 +24,7 @@ while getopts "t:r:m" option; do
     t) seconds=$OPTARG ;;
     r) runs=$OPTARG ;;
     m) minimize=1 ;;
-    *) sed -n '2,15p' "$0" >&2; exit 2 ;;
+    *) sed -n '2,16p' "$0" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -43,7 +44,10 @@ CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebIn
   -DTESSARO_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
 
-if [ -n "$runs" ]; then limit=(-runs="$runs"); else limit=(-max_total_time="$seconds"); fi
+[ -n "$seconds$runs" ] || seconds=600
+limit=()
+[ -z "$seconds" ] || limit+=(-max_total_time="$seconds")
+[ -z "$runs" ] || limit+=(-runs="$runs")
 found=0
 for name in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$name"
