@@ -2,19 +2,22 @@
 // refused with a FileError, and a refused tree is empty. A loaded tree must be
 // an AVL tree with true balance factors; it saves to an image that loads back
 // to itself, and deleting and re-inserting its keys keeps it an AVL tree
-// without ever meeting a comparison that has no order.
+// without ever meeting a comparison that has no order. The same bytes then go
+// through the "AVL-Baum" page's Load and drawing (see fuzz/treefuzz.h).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "demo/avltreedemo.h"
 #include "elements/base.h"
 #include "elements/errors.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/treefuzz.h"
 #include "trees/avltree.h"
 
 namespace {
@@ -46,6 +49,8 @@ void exercise(TReader& reader) {
         again.load(back);
         if (image(again) != saved) __builtin_trap();
     }
+    // Keys copied from display strings are no keys of this tree.
+    if (!tree.empty() && !copyKeepsClass(*tree.root->getValue())) return;
     // TTBruch's cross-product order is no order for non-positive denominators
     // or overflowing products; such trees only have to survive the operations.
     const bool ordered = tree.empty() || tree.root->getValue()->className() != "TTBruch";
@@ -72,5 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)registered;
     fuzzLoad(data, size, exercise);
+    fuzzTreePage<TAvlTreeDemo>(data, size, 505, false, [](const TAvlTreeDemo& tree) {
+        return memoText([&](TextOutput& out) { tree.write(out); });
+    });
     return 0;
 }

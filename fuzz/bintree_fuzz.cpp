@@ -1,6 +1,7 @@
 // Arbitrary bytes as a ".tdt" image: the tree loads or is refused with a
-// FileError. A loaded tree is measured, copied, mirrored, drawn (when its
-// elements can draw) and saved, and the saved image must load back to itself.
+// FileError. A loaded tree is measured, copied, mirrored, written (in order)
+// and drawn into a recorder (when its elements can) and saved; the saved
+// image must load back to a tree that saves, writes and draws the same.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,75 +9,62 @@
 #include "elements/errors.h"
 #include "elements/platform.h"
 #include "elements/reader.h"
-#include "elements/stream.h"
-#include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
 #include "trees/bintree.h"
 #include "trees/treeinteger.h"
 
 namespace {
-// Drawing goes nowhere.
-class NullSurface final : public Surface {
-public:
-    int width() const override { return 497; }
-    int height() const override { return 293; }
-    void setFontName(std::string_view) override {}
-    void setFontSize(int) override {}
-    void setFontBold(bool) override {}
-    void setFontColor(Color) override {}
-    void setPenColor(Color) override {}
-    void setBrushColor(Color) override {}
-    void textOut(int, int, std::string_view) override {}
-    void moveTo(int, int) override {}
-    void lineTo(int, int) override {}
-    void rectangle(int, int, int, int) override {}
-    void fillRect(int, int, int, int) override {}
-};
-
-// Only the page's own elements draw themselves; any other element class ends
-// the program in paintValue, as every abstract operation does.
+// Only the page's own elements write and draw themselves; any other element
+// class ends the program in writeValue and paintValue, as every abstract
+// operation does.
 bool drawable(const TBinTree& tree) {
     return walkPreorder(tree.root.get(), [](const TBinTreeNode& node, std::size_t) {
         return dynamic_cast<const TTreeInteger*>(node.getValue()) != nullptr;
     });
 }
+
+// What a tree of the page's elements writes and draws on the search tree
+// page's image; nothing for other trees.
+std::string shown(const TBinTree& tree) {
+    if (!drawable(tree)) return {};
+    std::string text = memoText([&](TextOutput& out) { tree.write(out); });
+    RecordingSurface surface;
+    tree.paint(surface, 248, 10, 30, 10, 248, false);
+    for (const std::string& line : surface.log) text += "\n" + line;
+    return text;
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool ready = [] {
-        registerElementClasses();
-        registerBinTreeClasses();
-        return true;
-    }();
-    (void)ready;
     fuzzLoad(data, size, [](TReader& reader) {
         TBinTree tree;
         try {
             tree.load(reader);
         } catch (const FileError&) {
-            if (!tree.empty()) __builtin_trap();  // a refused file leaves nothing behind
+            require(tree.empty());  // a refused file leaves nothing behind
             throw;
         }
-        if (!tree.verify()) __builtin_trap();
+        require(tree.verify());
         (void)tree.depth();
         (void)tree.count();
         (void)tree.balanced();
         const std::string saved = image(tree);
+        const std::string text = shown(tree);
         std::unique_ptr<TBase> copy = tree.copy();
-        if (image(static_cast<TBinTree&>(*copy)) != saved) __builtin_trap();
-        if (drawable(tree)) {
-            if (tree.compare(*copy) != kEqual) __builtin_trap();
-            NullSurface surface;
-            tree.paint(surface, 248, 10, 30, 10, 248, false);
-        }
+        // Display strings copy as plain texts, which save another class name.
+        if (walkPreorder(tree.root.get(), [](const TBinTreeNode& node, std::size_t) {
+                return copyKeepsClass(*node.getValue());
+            }))
+            require(image(static_cast<TBinTree&>(*copy)) == saved);
+        if (drawable(tree)) require(tree.compare(*copy) == kEqual);
         tree.swap();
         tree.swap();
-        if (image(tree) != saved) __builtin_trap();
+        require(image(tree) == saved);
         TBinTree again;
-        MemoryInputStream in(saved);
-        TReader rereader(in);
-        again.load(rereader);
-        if (image(again) != saved) __builtin_trap();
+        loadSaved(saved, [&](TReader& r) { again.load(r); });
+        require(again.verify());
+        require(image(again) == saved);
+        require(shown(again) == text);
     });
     return 0;
 }

@@ -3,19 +3,23 @@
 // a search tree: every key is found by binary search, the tree saves to an
 // image that loads back to itself, and deleting, re-inserting and balancing
 // its keys never meets a comparison without an order (that would be a fatal
-// stop, which the harness reports as a finding).
+// stop, which the harness reports as a finding). The same bytes then go
+// through the "Suchbaum" page's Load, drawing and level listing (see
+// fuzz/treefuzz.h).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "demo/searchtreedemo.h"
 #include "elements/base.h"
 #include "elements/errors.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/treefuzz.h"
 #include "trees/avltree.h"
 #include "trees/searchtree.h"
 
@@ -48,6 +52,8 @@ void exercise(TReader& reader) {
         again.load(back);
         if (again.compare(tree) != kEqual) __builtin_trap();
     }
+    // Keys copied from display strings are no keys of this tree.
+    if (!tree.empty() && !copyKeepsClass(*tree.root->getValue())) return;
     // TTBruch's cross-product order is no order for non-positive denominators
     // or overflowing products; such trees only have to survive the operations.
     const bool ordered = tree.empty() || tree.root->getValue()->className() != "TTBruch";
@@ -76,5 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)registered;
     fuzzLoad(data, size, exercise);
+    fuzzTreePage<TSearchTreeDemo>(data, size, 497, true, [](const TSearchTreeDemo& tree) {
+        return memoText([&](TextOutput& out) { tree.write(out); }) + "|" +
+               memoText([&](TextOutput& out) { tree.writeLevels(out); });
+    });
     return 0;
 }

@@ -70,6 +70,9 @@ public:
     // gültige Schlange: die Elemente sind von der Klasse %s statt
     // TFifoString"; the elements read before stay.
     void load(const std::string& fileName);
+    // load(TReader&); with only set, an element of another class is refused
+    // as load(fileName) refuses it (the queue page's file check on any reader).
+    void loadElements(TReader& r, const ClassInfo* only);
 
     // A new queue of copies in the same order; this queue is unchanged.
     std::unique_ptr<TBase> copy() const override;
@@ -80,9 +83,6 @@ public:
     bool verify() const;
 
 private:
-    // load(TReader&); with only set, an element of another class is refused.
-    void loadElements(TReader& r, const ClassInfo* only);
-
     std::unique_ptr<TFifoNode> head_;  // the sentinel, never null
     TFifoNode* tail_;                  // head_ when empty
     std::uint16_t count_ = 0;

@@ -63,6 +63,9 @@ public:
     // gültigen Keller: die Elemente sind von der Klasse %s statt TLifoString";
     // the elements read before stay.
     void load(const std::string& fileName);
+    // load(TReader&); with only set, an element of another class is refused
+    // as load(fileName) refuses it (the stack page's file check on any reader).
+    void loadElements(TReader& r, const ClassInfo* only);
 
     // A new stack of copies in the same order; this stack is unchanged.
     std::unique_ptr<TBase> copy() const override;
@@ -73,9 +76,6 @@ public:
     bool verify() const;
 
 private:
-    // load(TReader&); with only set, an element of another class is refused.
-    void loadElements(TReader& r, const ClassInfo* only);
-
     std::unique_ptr<TLifoNode> head_;
     std::uint16_t count_ = 0;
 };

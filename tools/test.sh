@@ -3,6 +3,7 @@
 # and UndefinedBehaviorSanitizer, and each fuzz target of the file loaders
 # for a bounded time.
 # FUZZ_SECONDS (default 20) sets the time per fuzz target; 0 skips fuzzing.
+# Long campaigns: tools/fuzz.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/packages.sh
@@ -32,8 +33,8 @@ if [ "$fuzz_seconds" -gt 0 ]; then
     mkdir -p "$corpus"
     [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
     echo "-- $name"
-    "$target" "$corpus" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=0 2>&1 | tail -n 3
+    "$target" "$corpus" -dict=fuzz/tessaro.dict -max_total_time="$fuzz_seconds" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=0 2>&1 | tail -n 3
   done
 fi
 
