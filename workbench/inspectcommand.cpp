@@ -45,13 +45,13 @@ constexpr std::string_view kHelp =
     "Rückgabewert: 0, wenn alle Dateien gültig sind; 1, wenn eine Datei abgelehnt\n"
     "wurde; 2 bei falschem Aufruf.\n";
 
-struct OptionSpec {
+struct KnownOption {
     char shortName;
     std::string_view longName;
     bool Options::*flag;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {'s', "show", &Options::show},
     {'j', "json", &Options::json},
     {'h', "help", &Options::help},
@@ -94,22 +94,23 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
         } else if (arg[1] == '-') {
             const std::string_view name = std::string_view(arg).substr(2);
             const std::string_view bare = name.substr(0, name.find('='));
-            const auto spec = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                           [&](const OptionSpec& o) { return o.longName == bare; });
-            if (spec == std::end(kOptions)) return "Unbekannte Option " + inQuotes(arg);
+            const auto known =
+                std::find_if(std::begin(kOptions), std::end(kOptions),
+                             [&](const KnownOption& o) { return o.longName == bare; });
+            if (known == std::end(kOptions)) return "Unbekannte Option " + inQuotes(arg);
             if (bare.size() != name.size()) {
                 return "Die Option " + inQuotes("--" + std::string(bare)) + " erlaubt keinen Wert";
             }
-            options.*(spec->flag) = true;
+            options.*(known->flag) = true;
         } else {
             for (std::size_t i = 1; i < arg.size(); ++i) {
-                const auto spec =
+                const auto known =
                     std::find_if(std::begin(kOptions), std::end(kOptions),
-                                 [&](const OptionSpec& o) { return o.shortName == arg[i]; });
-                if (spec == std::end(kOptions)) {
+                                 [&](const KnownOption& o) { return o.shortName == arg[i]; });
+                if (known == std::end(kOptions)) {
                     return "Unbekannte Option " + inQuotes(std::string("-") + arg[i]);
                 }
-                options.*(spec->flag) = true;
+                options.*(known->flag) = true;
             }
         }
     }
