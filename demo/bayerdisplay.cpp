@@ -81,12 +81,17 @@ template <typename Phase>
 void BayerDisplay::blink(Phase phase, Color first, Color second) {
     // The flag is tested after the second phase only, so every wait shows
     // one full cycle even when "Weiter" was pressed before it began.
+    bool firstCycle = true;
     do {
         phase(first);
+        clock_.shown(0, firstCycle);
         clock_.pause(kBlinkPhaseMs);
         phase(second);
+        clock_.shown(1, firstCycle);
         clock_.pause(kBlinkPhaseMs);
+        firstCycle = false;
     } while (!clock_.weiterPressed);
+    clock_.stepDone();
     clock_.weiterPressed = false;
 }
 
