@@ -46,6 +46,8 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     makeWeiter("BitBtnAweiter", 110, 296, "ButtonAInsert");
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
+    // Under the info field and below the buttons.
+    makeLesson('A', image_, editInfo, {206, 372}, 507, {8, 380, 192, 76});
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});

@@ -46,6 +46,8 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     makeWeiter("BitBtnBweiter", 120, 268, "ButtonBInsert");
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
+    // Under the info field and below the buttons.
+    makeLesson('B', image_, editInfo_, {216, 372}, 497, {16, 366, 193, 90});
     info_ = std::make_unique<LineEditOutput>(editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     replaceTree();

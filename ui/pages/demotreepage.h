@@ -4,16 +4,22 @@
 // Each subclass owns its tree.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
 
+class ImageView;
+class LessonControls;
 class QLineEdit;
 class QPushButton;
+class TreeStepScreen;
 
 namespace treetext {
 inline constexpr const char* entryCaption = "Eingabe (Integer)";
@@ -26,8 +32,14 @@ inline constexpr const char* sequenceHint =
 class DemoTreePage : public QWidget {
     Q_OBJECT
 public:
-    // While a demonstration runs only "Weiter" is usable on the page.
+    ~DemoTreePage() override;
+
+    // While a demonstration runs only "Weiter" is usable on the page (and the
+    // lesson controls while a step waits).
     virtual void setDemonstrationRunning(bool running);
+
+    // "Zurück", "Abspielen", "Tempo" and the list of steps.
+    LessonControls& lesson() { return *lesson_; }
 
 protected:
     // host is lent: the main window with the clock and the shared routines.
@@ -38,6 +50,10 @@ protected:
     // Without a demonstration Return / Enter in the entry field press the
     // page's button named first (made before).
     void makeWeiter(const char* name, int x, int y, const char* first);
+    // The lesson controls for the page's image and info field, after
+    // makeWeiter. letter is the page's letter in the object names (T, A, B).
+    void makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip, int stripWidth,
+                    QRect list);
     // Runs body through the guard; a demonstration ended because the program
     // closes returns quietly. Otherwise the focus goes to the entry when
     // focusEntry. Nothing while the window is locked (a late mnemonic click).
@@ -64,4 +80,8 @@ protected:
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
     QPushButton* weiter_ = nullptr;
+
+private:
+    std::unique_ptr<TreeStepScreen> stepScreen_;
+    LessonControls* lesson_ = nullptr;  // a child of the page
 };

@@ -58,6 +58,9 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
     connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
 
+    // Under the level memo and below the buttons.
+    makeLesson('T', image_, editInfo, {224, 432}, 497, {16, 416, 197, 40});
+
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
                                   editAusgeglichen_});
@@ -69,7 +72,7 @@ SearchTreePage::~SearchTreePage() = default;
 
 void SearchTreePage::setDemonstrationRunning(bool running) {
     ebene_->setEnabled(!running);
-    weiter_->setEnabled(running);
+    DemoTreePage::setDemonstrationRunning(running);
 }
 
 bool SearchTreePage::treeEmpty() const { return tree_->empty(); }

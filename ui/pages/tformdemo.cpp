@@ -17,9 +17,11 @@
 #include "demo/listdemo.h"
 #include "demo/sortstage.h"
 #include "demo/stepclock.h"
+#include "ui/pages/lessoncontrols.h"
 #include "ui/platform/guard.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
+#include "ui/platform/stepscreens.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -95,6 +97,13 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
     stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
                                          *infoOutput_);
+    // Beside the sort buttons, level with "Schließen", and the list right of them.
+    stepScreen_ = std::make_unique<SortStepScreen>(
+        std::array<MemoView*, 3>{memoQuelle_, memoZwischen1_, memoZwischen2_}, editSortInfo_);
+    lesson_ = new LessonControls(this,
+                                 {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
+                                  "LabelSeconds", "LabelSteps", "ListBoxSteps"},
+                                 {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 
@@ -108,7 +117,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     });
 }
 
-TFormDemo::~TFormDemo() = default;
+TFormDemo::~TFormDemo() { delete lesson_; }
 
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
@@ -164,9 +173,11 @@ void TFormDemo::prepareSort() {
     stage_->stepEnde = false;
     stage_->cancelled = false;
     stage_->stepLevel = 3;
+    lesson_->begin(*stage_->clock);
 }
 
 void TFormDemo::finishSort() {
+    lesson_->end();
     if (stage_->stepEnde) {
         TListDemo::showList(*list_, *quelleOutput_);
         editSortInfo_->clear();
@@ -234,6 +245,8 @@ void TFormDemo::BitBtnMergeClick() {
 }
 
 void TFormDemo::BitBtnWeiterClick() {
+    // In the past "Weiter" shows the next recorded step.
+    if (lesson_->weiter()) return;
     if (stage_->clock) stage_->clock->weiterPressed = true;
 }
 

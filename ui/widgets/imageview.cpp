@@ -14,5 +14,10 @@ ImageView::~ImageView() = default;
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, shownImage());
+}
+
+void ImageView::showPicture(const QImage* picture) {
+    picture_ = picture;
+    update();
 }

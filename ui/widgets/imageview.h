@@ -17,11 +17,17 @@ public:
 
     Surface& surface() { return *surface_; }
     const QImage& image() const { return image_; }
+    // Shows picture (lent, same size; a step of the past) in place of the
+    // image the surface draws on; null shows that image again.
+    void showPicture(const QImage* picture);
+    // The picture on screen: the lent one or the image.
+    const QImage& shownImage() const { return picture_ ? *picture_ : image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
+    const QImage* picture_ = nullptr;
     std::unique_ptr<ImageSurface> surface_;
 };
