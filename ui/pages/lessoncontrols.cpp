@@ -69,6 +69,9 @@ LessonControls::LessonControls(QWidget* page, const Names& names, const Layout& 
     list_->setGeometry(layout.list);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setUniformItemSizes(true);
+    // A long text ends in "…" and is read in full in the entry's tooltip.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setTextElideMode(Qt::ElideRight);
     list_->setToolTip(utf8(lessontext::stepsHint));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEnabled(false);

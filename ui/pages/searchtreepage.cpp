@@ -59,7 +59,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
 
     // Under the level memo and below the buttons.
-    makeLesson('T', image_, editInfo, {224, 432}, 497, {16, 416, 197, 40});
+    makeLesson('T', image_, editInfo, {224, 432}, 497, {16, 414, 197, 47});
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
