@@ -5,14 +5,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <cstdlib>
 
 #include "demo/avltreedemo.h"
+#include "demo/searchtreedemo.h"
 #include "tests/ui/pagefixture.h"
 #include "trees/treeinteger.h"
 #include "ui/pages/avltreepage.h"
 #include "ui/pages/lessoncontrols.h"
+#include "ui/pages/searchtreepage.h"
+#include "ui/pages/tformdemo.h"
 #include "ui/widgets/imageview.h"
 
 namespace {
@@ -103,6 +108,87 @@ TEST_F(LessonTest, ButtonsAndKeysStepBackForwardAndPlayAnAvlRotation) {
     EXPECT_EQ(play->text(), QString::fromUtf8("&Abspielen"));
     EXPECT_EQ(page.tree().root->getValue()->compare(TTreeInteger(40)), kEqual);
     EXPECT_EQ(field("EditAanz"), "3");
+}
+
+// The sort window: going back shows the memos and the info field of an
+// earlier step again; forward returns to the live step, which "Ende" finishes.
+TEST_F(LessonTest, TheSortWindowShowsTheMemosOfAnEarlierStepAgain) {
+    showPage("TabSheetListe");
+    find<QRadioButton>("RadioButtonInteger")->setChecked(true);
+    for (int v : {2, 1, 3}) {  // the list is 3, 1, 2
+        type("EditLEingabe", QString::number(v));
+        click("ButtonLInsert");
+    }
+    click("BitBtnLSortdemo");
+    auto* window = form->findChild<TFormDemo*>("TFormDemo");
+    ASSERT_TRUE(window && window->isVisible());
+    StepHistory& history = window->lesson().history();
+    auto* memo = window->findChild<MemoView*>("MemoQuelle");
+    auto* info = window->findChild<QLineEdit*>("EditSortInfo");
+    auto* list = window->findChild<QListWidget*>("ListBoxSteps");
+    QStringList memoAt, infoAt;
+    bool checked = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (!history.waiting() || history.inPast() || history.size() <= memoAt.size()) return;
+        memoAt << memo->toPlainText();
+        infoAt << info->text();
+        if (history.size() < 3) {
+            QTest::keyClick(window, Qt::Key_Right);
+            return;
+        }
+        QTest::keyClick(window, Qt::Key_Left);
+        QTest::keyClick(window, Qt::Key_Left);
+        EXPECT_EQ(memo->toPlainText(), memoAt[0]);
+        EXPECT_EQ(info->text(), infoAt[0]);
+        EXPECT_EQ(list->currentRow(), 0);
+        QTest::keyClick(window, Qt::Key_Return);
+        EXPECT_EQ(memo->toPlainText(), memoAt[1]);
+        EXPECT_EQ(info->text(), infoAt[1]);
+        QTest::keyClick(window, Qt::Key_Right);
+        EXPECT_FALSE(history.inPast());
+        EXPECT_EQ(memo->toPlainText(), memoAt[2]);
+        EXPECT_EQ(info->text(), infoAt[2]);
+        checked = true;
+        QTest::mouseClick(window->findChild<QPushButton*>("BitBtnEnde"), Qt::LeftButton);
+    });
+    driver.start(20);
+    QTest::mouseClick(window->findChild<QPushButton*>("BitBtnBubble"), Qt::LeftButton);
+    driver.stop();
+    EXPECT_TRUE(checked);
+    EXPECT_NE(memoAt[0], memoAt[1]);  // the steps showed different lists
+    EXPECT_EQ(history.size(), 3);     // "Ende" passed the later steps without showing them
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(memo->toPlainText(), "\n[1]  <--\n[2]\n[3]");
+}
+
+// Closing the window while a demonstration plays ends the program with
+// status 0 at once.
+void runAndCloseWhilePlaying() {
+    int status = 3;
+    bool played = false;
+    {
+        FakeDialogs dialogs;
+        TForm1 form(&dialogs);
+        form.show();
+        form.findChild<QLineEdit*>("EditTEingabe")->setText("42");
+        QTimer::singleShot(0, [&] { form.findChild<QAbstractButton*>("ButtonTinsert")->click(); });
+        QTimer::singleShot(150, [&] { form.findChild<QAbstractButton*>("ButtonTPlay")->click(); });
+        QTimer::singleShot(300, [&] {
+            played = form.searchTreePage().lesson().history().playing();
+            form.close();
+        });
+        QTimer::singleShot(5000, [] { std::_Exit(4); });
+        status = QApplication::exec();
+        if (!played || !dialogs.log.empty() || form.searchTreePage().tree().count() != 1)
+            status = 5;
+    }
+    std::_Exit(status);  // as in the step clock's exit test
+}
+
+TEST(LessonExitTest, ClosingTheWindowWhilePlayingExitsWithStatusZero) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(runAndCloseWhilePlaying(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
