@@ -80,6 +80,8 @@ public:
     void stepDone();
 
     int size() const { return static_cast<int>(records_.size()); }
+    // The memory the recorded views hold.
+    std::size_t bytes() const { return bytes_; }
     const StepRecord& record(int index) const { return records_[index]; }
     std::vector<std::string> texts() const;
     // The step shown (the last one unless gone back); -1 without steps.
