@@ -19,7 +19,8 @@ using Steps = std::vector<std::string>;
 
 // A clock on simulated time: each wait only moves the time on. It logs
 // "pause <info>" into the surface as demotest::FakeClock does and presses
-// "Weiter" after every pressAfter phases (0: never).
+// "Weiter" after every pressAfter phases (0: never); after ten simulated
+// minutes it cancels.
 class SimClock final : public HistoryClock {
 public:
     long long now = 0;
@@ -33,6 +34,8 @@ protected:
     void wait(int milliseconds) override {
         now += milliseconds;
         ++phases;
+        // A play that never presses "Weiter" ends the demonstration here.
+        if (now > 600000) throw DemoCancelled{};
         if (onPause) onPause();
         if (surface) surface->log.push_back("pause " + info->text());
         if (pressAfter != 0 && phases % pressAfter == 0) weiterPressed = true;
