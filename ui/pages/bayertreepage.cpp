@@ -12,6 +12,7 @@
 #include "ui/pages/treeload.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -48,6 +49,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
+    makeAlgorithmPanel(image_, "AlgorithmusBBaum");
     replaceTree();
     clearImage(image_->surface());
 }
@@ -56,7 +58,9 @@ BayerTreePage::~BayerTreePage() = default;
 
 bool BayerTreePage::treeEmpty() const { return tree_->empty(); }
 
-void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(*clock_); }
+void BayerTreePage::replaceTree() {
+    tree_ = std::make_unique<TBayerTreeDemo>(*clock_, algorithmPanel());
+}
 
 void BayerTreePage::clearWeiter() {
     clock_->weiterPressed = false;

@@ -12,6 +12,7 @@
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
 
+class AlgorithmPanel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,6 +29,8 @@ class DemoTreePage : public QWidget {
 public:
     // While a demonstration runs only "Weiter" is usable on the page.
     virtual void setDemonstrationRunning(bool running);
+    // The "Algorithmus" panel beside the picture (hidden unless asked for).
+    AlgorithmPanel& algorithmPanel() { return *algorithm_; }
 
 protected:
     // host is lent: the main window with the clock and the shared routines.
@@ -60,8 +63,12 @@ protected:
     virtual bool treeEmpty() const = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
+    // Makes the page's "Algorithmus" panel beside picture; name is its
+    // object name. The page lends it to its demonstrations as their trace.
+    AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
     QPushButton* weiter_ = nullptr;
+    AlgorithmPanel* algorithm_ = nullptr;
 };

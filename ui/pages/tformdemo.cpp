@@ -20,6 +20,7 @@
 #include "ui/platform/guard.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -95,6 +96,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
     stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
                                          *infoOutput_);
+    stage_->trace = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 
