@@ -34,7 +34,7 @@ AlgorithmPanel::AlgorithmPanel(QWidget* host, QWidget* picture, const char* name
       showAction_(new QAction(QString::fromUtf8(kShowCaption), host)),
       key_(QStringLiteral("algorithmPanel/") + QString::fromUtf8(name)) {
     setObjectName(QString::fromUtf8(name));
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
