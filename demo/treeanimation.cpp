@@ -46,6 +46,44 @@ std::int32_t valueOf(const TBinTreeNode& node) {
     return static_cast<const TInteger&>(*node.getValue()).getValue();
 }
 
+Procedure rotationProcedure(Rotation kind) {
+    switch (kind) {
+        case Rotation::LL:
+            return Procedure::rotateLL;
+        case Rotation::RR:
+            return Procedure::rotateRR;
+        case Rotation::LR:
+            return Procedure::rotateLR;
+        case Rotation::RL:
+            return Procedure::rotateRL;
+    }
+    return Procedure::rotateLL;
+}
+
+// The AVL operation's lines that choose a rotation: the side that is too
+// high, then the rotation itself.
+struct Branch {
+    Line side;
+    Line rotation;
+};
+Branch branchOf(Rotation kind, bool deleting) {
+    switch (kind) {
+        case Rotation::LL:
+            return deleting ? Branch{Line::alLeftHeavy, Line::alRotateLL}
+                            : Branch{Line::aeLeftHeavy, Line::aeRotateLL};
+        case Rotation::LR:
+            return deleting ? Branch{Line::alLeftHeavy, Line::alRotateLR}
+                            : Branch{Line::aeLeftHeavy, Line::aeRotateLR};
+        case Rotation::RR:
+            return deleting ? Branch{Line::alRightHeavy, Line::alRotateRR}
+                            : Branch{Line::aeRightHeavy, Line::aeRotateRR};
+        case Rotation::RL:
+            return deleting ? Branch{Line::alRightHeavy, Line::alRotateRL}
+                            : Branch{Line::aeRightHeavy, Line::aeRotateRL};
+    }
+    return {};
+}
+
 // The AVL page's kind (TAvlTreeDemo::kPageKind).
 constexpr int kAvlKind = 2;
 
@@ -267,21 +305,7 @@ void TreeAnimation::endSearchPart() {
 }
 
 Line TreeAnimation::rotationLine(Rotation kind, int index) {
-    Procedure procedure = Procedure::rotateLL;
-    switch (kind) {
-        case Rotation::LL:
-            break;
-        case Rotation::RR:
-            procedure = Procedure::rotateRR;
-            break;
-        case Rotation::LR:
-            procedure = Procedure::rotateLR;
-            break;
-        case Rotation::RL:
-            procedure = Procedure::rotateRL;
-            break;
-    }
-    return pseudocode::lines(procedure)[static_cast<std::size_t>(index)].id;
+    return pseudocode::lines(rotationProcedure(kind))[static_cast<std::size_t>(index)].id;
 }
 
 // --- Insertion and deletion steps -------------------------------------------------
@@ -415,20 +439,10 @@ void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& path
         note(deleting_ ? Line::alViolated : Line::aeViolated);
         blink("Bei " + std::to_string(valueOf(*nodes.a)) + " ist die AVL-Eigenschaft verletzt",
               valueOf(*nodes.a), a.x, a.y, a.x, a.y, false, true);
-        // The caller's branch: which side is too high, then which rotation.
-        const Line firstBranch = deleting_ ? Line::alLeftHeavy : Line::aeLeftHeavy;
-        const int offset = kind == Rotation::LR   ? 1
-                           : kind == Rotation::LL ? 2
-                           : kind == Rotation::RL ? 4
-                                                  : 5;
-        note(leftHeavy ? firstBranch : static_cast<Line>(static_cast<int>(firstBranch) + 3));
-        note(static_cast<Line>(static_cast<int>(firstBranch) + offset));
-        if (frames_ != nullptr) {
-            frames_->enter(kind == Rotation::LL   ? Procedure::rotateLL
-                           : kind == Rotation::RR ? Procedure::rotateRR
-                           : kind == Rotation::LR ? Procedure::rotateLR
-                                                  : Procedure::rotateRL);
-        }
+        const Branch branch = branchOf(kind, deleting_);
+        note(branch.side);
+        note(branch.rotation);
+        if (frames_ != nullptr) frames_->enter(rotationProcedure(kind));
         note(rotationLine(kind, 0));
         mark(text, b);
         if (!single) {
