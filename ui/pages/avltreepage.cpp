@@ -10,6 +10,7 @@
 #include "trees/treeinteger.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/qttreepage.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -51,6 +52,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusABaum"));
     replaceTree();
     clearImage(image_->surface());
 }

@@ -12,6 +12,7 @@
 #include "ui/pages/treeload.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -50,6 +51,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     makeLesson('B', image_, editInfo_, {216, 372}, 497, {16, 366, 193, 90});
     info_ = std::make_unique<LineEditOutput>(editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
+    makeAlgorithmPanel(image_, "AlgorithmusBBaum");
     replaceTree();
     clearImage(image_->surface());
 }
@@ -58,7 +60,9 @@ BayerTreePage::~BayerTreePage() = default;
 
 bool BayerTreePage::treeEmpty() const { return tree_->empty(); }
 
-void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(*clock_); }
+void BayerTreePage::replaceTree() {
+    tree_ = std::make_unique<TBayerTreeDemo>(*clock_, algorithmPanel());
+}
 
 void BayerTreePage::clearWeiter() {
     clock_->weiterPressed = false;

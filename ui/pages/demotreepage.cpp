@@ -6,6 +6,7 @@
 #include "demo/stepclock.h"
 #include "ui/pages/lessoncontrols.h"
 #include "ui/platform/stepscreens.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
@@ -55,6 +56,11 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first)
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
+
+AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* name) {
+    algorithm_ = new AlgorithmPanel(this, picture, name);
+    return *algorithm_;
+}
 
 QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y) {
     QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, 113);

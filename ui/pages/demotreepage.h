@@ -15,6 +15,7 @@
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
 
+class AlgorithmPanel;
 class ImageView;
 class LessonControls;
 class QLineEdit;
@@ -37,6 +38,8 @@ public:
     // While a demonstration runs only "Weiter" is usable on the page (and the
     // lesson controls while a step waits).
     virtual void setDemonstrationRunning(bool running);
+    // The "Algorithmus" panel beside the picture (hidden unless asked for).
+    AlgorithmPanel& algorithmPanel() { return *algorithm_; }
 
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
@@ -76,10 +79,14 @@ protected:
     virtual bool treeEmpty() const = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
+    // Makes the page's "Algorithmus" panel beside picture; name is its
+    // object name. The page lends it to its demonstrations as their trace.
+    AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
     QPushButton* weiter_ = nullptr;
+    AlgorithmPanel* algorithm_ = nullptr;
 
 private:
     std::unique_ptr<TreeStepScreen> stepScreen_;

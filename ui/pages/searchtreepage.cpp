@@ -13,6 +13,7 @@
 #include "ui/pages/treeload.h"
 #include "ui/platform/memooutput.h"
 #include "ui/platform/qttreepage.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/linecollector.h"
@@ -64,6 +65,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
                                   editAusgeglichen_});
+    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusTBaum"));
     replaceTree();
     clearImage(image_->surface());
 }

@@ -22,6 +22,7 @@
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
 #include "ui/platform/stepscreens.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -104,6 +105,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                  {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
                                   "LabelSeconds", "LabelSteps", "ListBoxSteps"},
                                  {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
+    stage_->trace = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 
