@@ -7,7 +7,9 @@
 // (toPlainText) exactly like separate lines; a line that may wrap keeps a
 // paragraph of its own, and so does the last line. The gathered paragraphs'
 // line counts are given to the document layout up front, so that the
-// scroll range is the same as with one paragraph per line.
+// scroll range is the same as with one paragraph per line. What differs: a
+// triple click selects a gathered paragraph, and scrolled into one the text
+// may lie a fraction of a pixel lower.
 #pragma once
 
 #include <QStringView>
