@@ -194,7 +194,7 @@ void NtreePage::ButtonNInsertClick() {
         auto node = std::make_unique<TNtreeNode>(std::make_unique<TString>(entryText()),
                                                  std::make_unique<TListe>());
         // A node with 65535 children refuses with the list's own message.
-        if (t.currentNode->insertChildN(*n, std::move(node))) refreshView();
+        t.insertChild(*n, std::move(node));
     });
 }
 
@@ -202,9 +202,7 @@ void NtreePage::ButtonNDeleteClick() {
     handle(true, [&] {
         const std::optional<int> n = existingChildNumber();
         if (!n) return;
-        TNtreeDemo& t = tree();
-        t.currentNode->deleteChildN(*n);
-        refreshView();
+        tree().deleteChild(*n);
     });
 }
 
