@@ -3,11 +3,29 @@
 #include <QList>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
-#include <QVariant>
 
 namespace {
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// An item that knows its node: a plain member instead of item data, which
+// would cost every item a list of roles and a variant.
+class NodeItem final : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType;
+    NodeItem(const QString& text, NtreeDisplay::Item node)
+        : QTreeWidgetItem(QStringList{text}, kType), node_(node) {}
+    NtreeDisplay::Item node() const { return node_; }
+
+private:
+    NtreeDisplay::Item node_;
+};
+
+// The node of an item of the display, or none.
+NtreeDisplay::Item nodeOf(const QTreeWidgetItem* item) {
+    return item->type() == NodeItem::kType ? static_cast<const NodeItem*>(item)->node()
+                                           : static_cast<NtreeDisplay::Item>(-1);
 }
 }  // namespace
 
@@ -17,12 +35,12 @@ QtNtreeDisplay::QtNtreeDisplay(QTreeWidget* view, QLineEdit* countField, QLineEd
         // An item opened by the user gets its children's items.
         expandedConnection_ =
             QObject::connect(view, &QTreeWidget::itemExpanded, view, [this](QTreeWidgetItem* item) {
-                const Item node = item->data(0, Qt::UserRole).value<qulonglong>();
+                const Item node = nodeOf(item);
                 if (node < nodes_.size() && nodes_[node].item == item) makeChildItems(node);
             });
         collapsedConnection_ = QObject::connect(
             view, &QTreeWidget::itemCollapsed, view, [this](QTreeWidgetItem* item) {
-                const Item node = item->data(0, Qt::UserRole).value<qulonglong>();
+                const Item node = nodeOf(item);
                 if (node < nodes_.size() && nodes_[node].item == item) closed_.push_back(node);
             });
     }
@@ -93,8 +111,7 @@ NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view ut
 
 QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
     Node& n = nodes_[node];
-    n.item = new QTreeWidgetItem(QStringList{n.text});
-    n.item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(node));
+    n.item = new NodeItem(n.text, node);
     if (n.firstChild != kNone) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return n.item;
 }
