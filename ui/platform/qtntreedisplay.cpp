@@ -3,22 +3,31 @@
 #include <QList>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QVariant>
 
 namespace {
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// An item that knows its node: a plain member instead of item data, which
-// would cost every item a list of roles and a variant.
+// An item that knows its node and shows the node's text from the display: a
+// plain member instead of item data, and no copy of the text, which would
+// cost every item a list of roles, a list of texts and their variants.
 class NodeItem final : public QTreeWidgetItem {
 public:
     static constexpr int kType = QTreeWidgetItem::UserType;
-    NodeItem(const QString& text, NtreeDisplay::Item node)
-        : QTreeWidgetItem(QStringList{text}, kType), node_(node) {}
+    NodeItem(const QtNtreeDisplay& display, NtreeDisplay::Item node)
+        : QTreeWidgetItem(kType), display_(display), node_(node) {}
     NtreeDisplay::Item node() const { return node_; }
+    QVariant data(int column, int role) const override {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+            return display_.text(node_);
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
 
 private:
+    const QtNtreeDisplay& display_;
     NtreeDisplay::Item node_;
 };
 
@@ -111,7 +120,7 @@ NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view ut
 
 QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
     Node& n = nodes_[node];
-    n.item = new NodeItem(n.text, node);
+    n.item = new NodeItem(*this, node);
     if (n.firstChild != kNone) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return n.item;
 }

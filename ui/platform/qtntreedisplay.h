@@ -55,6 +55,8 @@ public:
                          Item& added) override;
     bool removeChildItem(Item parent, std::size_t index) override;
     TextOutput& countField() override { return countField_; }
+    // The text of a node added since the last clear; the items show it.
+    const QString& text(Item node) const { return nodes_[node].text; }
     TextOutput& depthField() override { return depthField_; }
 
 private:
