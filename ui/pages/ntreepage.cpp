@@ -67,6 +67,9 @@ NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(h
     treeView_->setIndentation(19);
     treeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     treeView_->setFocusPolicy(Qt::ClickFocus);
+    // Every item is one line of text in the view's font: the view need not
+    // ask 32767 items for their heights to lay them out or to find one.
+    treeView_->setUniformRowHeights(true);
 
     display_ = std::make_unique<QtNtreeDisplay>(treeView_, editAnz_, editTiefe_);
     tree_ = std::make_unique<TNtreeDemo>(*display_);
