@@ -11,10 +11,10 @@
 #include "demo/stepdriver.h"
 #include "trees/treeinteger.h"
 #include "ui/pages/treeload.h"
-#include "ui/platform/memooutput.h"
 #include "ui/platform/qttreepage.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/plainlisting.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/linecollector.h"
 
@@ -54,7 +54,6 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
-    memoEbene_ = std::make_unique<MemoOutput>(memoEbeneWidget_);
     ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
     ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
     connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
@@ -154,7 +153,7 @@ void SearchTreePage::BitBtnEbeneClick() {
         // the growing line out again each time.
         LineCollector listing;
         tree_->writeLevels(listing);
-        memoEbene_->setText(listing.text());
+        setListing(*memoEbeneWidget_, QString::fromStdString(listing.text()));
         // The listing is read from the root down: show its first line.
         memoEbeneWidget_->moveCursor(QTextCursor::Start);
     });
