@@ -46,6 +46,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     makeWeiter("BitBtnAweiter", 110, 296, "ButtonAInsert");
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
+    installImagePicture(image_, editInfo);
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});

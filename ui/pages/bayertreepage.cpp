@@ -47,6 +47,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     info_ = std::make_unique<LineEditOutput>(editInfo_);
+    installImagePicture(image_, editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     replaceTree();
     clearImage(image_->surface());

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "demo/stepclock.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
@@ -18,6 +19,12 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first)
     connect(weiter_, &QPushButton::clicked, this,
             [this] { host_.stepClock().weiterPressed = true; });
     installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
+}
+
+void DemoTreePage::installImagePicture(ImageView* image, QLineEdit* info) {
+    installPictureActions(*this, host_, [this, image, info] {
+        return imagePagePicture(*image, host_.controlsLocked(), info->text().toStdString());
+    });
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }

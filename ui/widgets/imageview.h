@@ -17,6 +17,8 @@ public:
 
     Surface& surface() { return *surface_; }
     const QImage& image() const { return image_; }
+    // What is drawn since the image was last filled completely (pictures).
+    const DrawingRecord& drawing() const { return surface_->record(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
