@@ -12,6 +12,7 @@
 #ifdef TESSARO_PICTURE
 #include <QGuiApplication>
 
+#include "ui/platform/appsetup.h"
 #include "ui/platform/paintersurface.h"
 #include "ui/platform/picturefile.h"
 
@@ -45,6 +46,7 @@ private:
                 std::cerr << text.toStdString() << '\n';
         });
         app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        installFontSubstitutions();
         measure_ = std::make_unique<PainterSurface>(nullptr, 0, 0);
     }
 
