@@ -49,16 +49,6 @@ std::vector<std::string> memoValues(const std::string& memo) {
     return values;
 }
 
-struct PageCase {
-    const char* page;
-    const char* image;  // null for the pages without an image
-    // Fills the page's structure as a user does.
-    std::function<void(PageFixture&)> fill;
-    const char* memo;                 // the memo whose lines are the values in order, or null
-    std::vector<std::string> values;  // else: the values, in any order
-    std::set<std::string> labels;     // texts of the picture besides the values
-};
-
 class PictureTest : public PageFixture {
 protected:
     // Runs the page's "Bild speichern…" with the file type entry chosen.
@@ -69,6 +59,9 @@ protected:
         action->trigger();
     }
 
+public:
+    // For the fill functions of the page table.
+    using PageFixture::type;
     void typeAndClick(const char* entry, const char* text, const char* button) {
         type(entry, QString::fromUtf8(text));
         click(button);
@@ -79,12 +72,21 @@ protected:
     }
 };
 
+struct PageCase {
+    const char* page;
+    const char* image;  // null for the pages without an image
+    // Fills the page's structure as a user does.
+    std::function<void(PictureTest&)> fill;
+    const char* memo;                 // the memo whose lines are the values in order, or null
+    std::vector<std::string> values;  // else: the values, in any order
+    std::set<std::string> labels;     // texts of the picture besides the values
+};
+
 TEST_F(PictureTest, EveryPageSavesItsPictureAsSvgAndPng) {
     const std::vector<PageCase> cases = {
         {"TabSheetListe",
          nullptr,
-         [](PageFixture& f) {
-             auto& t = static_cast<PictureTest&>(f);
+         [](PictureTest& t) {
              t.typeAndClick("EditLEingabe", "Anna", "ButtonLInsert");
              t.typeAndClick("EditLEingabe", "Zoë", "ButtonLInsert");
              t.typeAndClick("EditLEingabe", "Berta", "ButtonLInsert");
@@ -94,48 +96,42 @@ TEST_F(PictureTest, EveryPageSavesItsPictureAsSvgAndPng) {
          {"Cursor"}},
         {"TabSheetKeller",
          nullptr,
-         [](PageFixture& f) {
-             for (const char* s : {"A", "B", "C"})
-                 static_cast<PictureTest&>(f).typeAndClick("EditKEingabe", s, "ButtonKpush");
+         [](PictureTest& t) {
+             for (const char* s : {"A", "B", "C"}) t.typeAndClick("EditKEingabe", s, "ButtonKpush");
          },
          "Memolifo",
          {},
          {"oben"}},
         {"TabSheetSchlange",
          nullptr,
-         [](PageFixture& f) {
+         [](PictureTest& t) {
              for (const char* s : {"erste", "zweite"})
-                 static_cast<PictureTest&>(f).typeAndClick("EditSEingabe", s, "ButtonSInsert");
+                 t.typeAndClick("EditSEingabe", s, "ButtonSInsert");
          },
          "MemoFifo",
          {},
          {"vorn", "hinten"}},
         {"TabSheetSuchbaum",
          "ImageTbaum",
-         [](PageFixture& f) {
-             static_cast<PictureTest&>(f).sequence("ButtonTFolge", "50 30 70 60");
-         },
+         [](PictureTest& t) { t.sequence("ButtonTFolge", "50 30 70 60"); },
          nullptr,
          {"50", "30", "70", "60"},
          {}},
         {"TabSheetAVLBaum",
          "ImageABaum",
-         [](PageFixture& f) { static_cast<PictureTest&>(f).sequence("ButtonAFolge", "1 2 3 4"); },
+         [](PictureTest& t) { t.sequence("ButtonAFolge", "1 2 3 4"); },
          nullptr,
          {"1", "2", "3", "4"},
          {}},
         {"TabSheetBayerBaum",
          "ImageBBaum",
-         [](PageFixture& f) {
-             static_cast<PictureTest&>(f).sequence("ButtonBFolge", "10 20 30 40 50 60");
-         },
+         [](PictureTest& t) { t.sequence("ButtonBFolge", "10 20 30 40 50 60"); },
          nullptr,
          {"10", "20", "30", "40", "50", "60"},
          {}},
         {"TabSheetNBaum",
          nullptr,
-         [](PageFixture& f) {
-             auto& t = static_cast<PictureTest&>(f);
+         [](PictureTest& t) {
              t.typeAndClick("EditNEingabe", "Wurzel", "ButtonNCreateRoot");
              t.type("EditNNummer", "0");
              t.typeAndClick("EditNEingabe", "Kind", "ButtonNInsert");
