@@ -16,6 +16,45 @@ void DrawingRecord::add(DrawingOp op) {
     }
 }
 
+namespace {
+
+// The colour in which the call draws its figure (lines: the pen; text: the
+// font colour); rectangles and fills are no blinking figures.
+bool sameFigure(const DrawingOp& a, const DrawingOp& b) {
+    return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+           a.text == b.text && a.fontName == b.fontName && a.fontPoints == b.fontPoints &&
+           a.bold == b.bold && a.brush == b.brush;
+}
+
+Color figureColor(const DrawingOp& op) {
+    return op.kind == DrawingOp::Kind::text ? op.fontColor : op.pen;
+}
+
+bool figure(const DrawingOp& op) {
+    return op.kind == DrawingOp::Kind::text || op.kind == DrawingOp::Kind::line;
+}
+
+}  // namespace
+
+DrawingRecord DrawingRecord::withBlinkingShown() const {
+    DrawingRecord shown = *this;
+    const std::size_t size = ops_.size();
+    for (std::size_t cycle = 1; 2 * cycle <= size && cycle <= kLongestCycle / 2; ++cycle) {
+        bool erases = true;
+        for (std::size_t i = size - cycle; erases && i < size; ++i) {
+            const DrawingOp& eraser = ops_[i];
+            const DrawingOp& drawn = ops_[i - cycle];
+            erases = figure(eraser) && sameFigure(eraser, drawn) &&
+                     figureColor(eraser) == clBtnFace && figureColor(drawn) != clBtnFace;
+        }
+        if (erases) {
+            shown.ops_.resize(size - cycle);
+            break;
+        }
+    }
+    return shown;
+}
+
 void DrawingRecord::replay(Surface& target) const {
     for (const DrawingOp& op : ops_) {
         switch (op.kind) {

@@ -47,6 +47,11 @@ public:
     const std::vector<DrawingOp>& ops() const { return ops_; }
     // Makes every call again on target, with the colours and fonts recorded.
     void replay(Surface& target) const;
+    // The record as it stood with a blinking figure shown: when the newest
+    // calls erase the calls just before them (the same lines and texts drawn
+    // again in the button face colour), the record without those erasing
+    // calls; else the record as it is.
+    DrawingRecord withBlinkingShown() const;
 
     static constexpr std::size_t kLongestCycle = 8;
 

@@ -31,26 +31,38 @@ public:
     std::string text() const override { return {}; }
 };
 
-std::vector<DrawingOp> blinked(int phases) {
+DrawingRecord blinked(int phases, bool endVisible = true) {
     DrawingRecorder image(497, 293);
     clearImage(image);
     image.setFontColor(clBlack);
     image.textOut(240, 10, "50");
     NoText info;
     PhaseClock clock(phases);
-    blinkAndWait(image, info, clock, "Schritt", 30, 248, 20, 124, 40, true, true);
-    return image.record().ops();
+    blinkAndWait(image, info, clock, "Schritt", 30, 248, 20, 124, 40, true, endVisible);
+    return image.record();
 }
 
 TEST(DrawingRecord, BlinkingForLongRecordsOneCycle) {
-    const std::vector<DrawingOp> once = blinked(2);
+    const std::vector<DrawingOp> once = blinked(2).ops();
     ASSERT_EQ(once.size(), 6u);  // fill, "50", then line and number twice
     EXPECT_EQ(once[0].kind, DrawingOp::Kind::fill);
     EXPECT_EQ(once[2].pen, clBtnFace);
     EXPECT_EQ(once[4].pen, clBlack);
     EXPECT_EQ(once[5].text, "30");
     EXPECT_EQ(once[5].fontColor, clBlack);
-    EXPECT_EQ(blinked(2000), once);
+    EXPECT_EQ(blinked(2000).ops(), once);
+}
+
+// A picture taken while a figure blinks shows it, in either phase.
+TEST(DrawingRecord, BlinkingShownDropsTheErasingPhase) {
+    const DrawingRecord endsBlack = blinked(2, true);
+    EXPECT_EQ(endsBlack.withBlinkingShown().ops(), endsBlack.ops());
+    const DrawingRecord endsErased = blinked(2, false);
+    const std::vector<DrawingOp> shown = endsErased.withBlinkingShown().ops();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[2].pen, clBlack);
+    EXPECT_EQ(shown[3].fontColor, clBlack);
+    EXPECT_EQ(shown[3].text, "30");
 }
 
 TEST(DrawingRecord, FullClearRestartsAndReplayRepeatsTheCalls) {

@@ -220,11 +220,13 @@ TEST_F(PictureTest, PrintingWritesThePictureThroughThePrinter) {
 
 TEST_F(PictureTest, PictureDuringADemonstrationCarriesTheStepText) {
     ScriptedClock clock;
+    clock.pressAfter = 4;  // two blink cycles per step
     form->setStepClock(&clock);
     showPage("TabSheetSuchbaum");
     sequence("ButtonTFolge", "50");
     std::string step;
     clock.onPause = [&](int phase) {
+        if (phase == 3) save("TabSheetSuchbaum", path("phase3.png"), 0);
         if (phase != 2) return;
         step = field("EditTinfo");
         save("TabSheetSuchbaum", path("step.svg"), 3);
@@ -241,6 +243,8 @@ TEST_F(PictureTest, PictureDuringADemonstrationCarriesTheStepText) {
     EXPECT_EQ(png.height(), image.height() + structurepicture::kCaptionHeight);
     EXPECT_GE(png.width(), image.width());
     EXPECT_EQ(QImage(QString::fromStdString(path("step2.png"))).size(), png.size() * 2);
+    // The blinking figure is shown in either phase of its blinking.
+    EXPECT_EQ(QImage(QString::fromStdString(path("phase3.png"))), png);
     // After the demonstration the picture is the image alone.
     save("TabSheetSuchbaum", path("after.png"), 0);
     EXPECT_EQ(

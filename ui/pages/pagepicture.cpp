@@ -83,8 +83,11 @@ void printPicture(PageHost& host, const PagePicture& picture) {
 
 PagePicture imagePagePicture(const ImageView& image, bool demonstrationRunning,
                              const std::string& stepText) {
-    PagePicture picture = structurepicture::imagePicture(image.image().width(),
-                                                         image.image().height(), image.drawing());
+    // A step's figure blinks; its picture shows the figure, whichever phase
+    // the blinking is in.
+    PagePicture picture = structurepicture::imagePicture(
+        image.image().width(), image.image().height(),
+        demonstrationRunning ? image.drawing().withBlinkingShown() : image.drawing());
     if (demonstrationRunning && !stepText.empty()) {
         PainterSurface measure(nullptr, 0, 0);
         structurepicture::setCaption(picture, stepText, &measure);

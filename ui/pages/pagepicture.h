@@ -40,9 +40,9 @@ void installPictureActions(QWidget& page, PageHost& host, std::function<PagePict
 void savePicture(PageHost& host, const PagePicture& picture);
 void printPicture(PageHost& host, const PagePicture& picture);
 
-// The picture of a page with an image: the image as drawn, with the step text
-// under it while a demonstration runs (the window is locked and the info
-// field holds text).
+// The picture of a page with an image: the image as drawn; while a
+// demonstration runs, with the step's blinking figure shown and the step text
+// under it.
 class ImageView;
 PagePicture imagePagePicture(const ImageView& image, bool demonstrationRunning,
                              const std::string& stepText);
