@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "elements/stream.h"
+#include "workbench/fileprobe.h"
 #include "workbench/inspect.h"
 
 #ifndef TESSARO_VERSION
@@ -209,7 +210,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 }
             }
             if (withPicture && report.picture) {
-                const std::string why = pictures->write(*report.picture, options.picture);
+                std::string why = fileprobe::refusal(options.picture);
+                if (why.empty()) why = pictures->write(*report.picture, options.picture);
                 if (!why.empty()) {
                     err << kProgram << ": " << printable(options.picture + ": " + why) << '\n';
                     status = kSomeRefused;

@@ -218,6 +218,16 @@ TEST_F(PictureTest, PrintingWritesThePictureThroughThePrinter) {
     EXPECT_EQ(dialogs.take(), std::vector<std::string>{"print"});
 }
 
+TEST_F(PictureTest, AFileThatCannotBeWrittenIsReported) {
+    showPage("TabSheetNBaum");
+    save("TabSheetNBaum", path("fehlt/bild.png"), 0);
+    EXPECT_EQ(dialogs.take(),
+              (std::vector<std::string>{std::string("picture ") + picturetext::filter,
+                                        "information: Das Bild konnte nicht gespeichert werden\n"
+                                        "Das System kann den angegebenen Pfad nicht finden."}));
+    EXPECT_FALSE(std::filesystem::exists(path("fehlt")));
+}
+
 TEST_F(PictureTest, PictureDuringADemonstrationCarriesTheStepText) {
     ScriptedClock clock;
     clock.pressAfter = 4;  // two blink cycles per step

@@ -12,6 +12,7 @@
 #include "ui/platform/paintersurface.h"
 #include "ui/platform/picturefile.h"
 #include "ui/widgets/imageview.h"
+#include "workbench/fileprobe.h"
 
 namespace {
 
@@ -55,8 +56,11 @@ void savePicture(PageHost& host, const PagePicture& picture) {
         choice->filterIndex == 3 ? picturefile::Format::svg : picturefile::Format::png;
     if (const auto byName = picturefile::formatOf(choice->fileName)) format = *byName;
     const int scale = std::clamp(choice->filterIndex + 1, 1, 3);
-    const std::string why = picturefile::write(picture, choice->fileName, format,
-                                               format == picturefile::Format::png ? scale : 1);
+    std::string why = fileprobe::refusal(choice->fileName);
+    if (why.empty()) {
+        why = picturefile::write(picture, choice->fileName, format,
+                                 format == picturefile::Format::png ? scale : 1);
+    }
     if (!why.empty())
         host.dialogs().information(std::string(picturetext::cannotWrite) + "\n" + why);
 }
