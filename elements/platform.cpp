@@ -21,6 +21,15 @@ StderrMessages stderrMessages;
 UserMessages* current = nullptr;
 }  // namespace
 
+int Surface::textWidth(std::string_view utf8) {
+    int characters = 0;
+    // Every byte that does not continue a UTF-8 sequence starts a character.
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    }
+    return 7 * characters;
+}
+
 UserMessages& userMessages() { return current ? *current : stderrMessages; }
 
 ScopedUserMessages::ScopedUserMessages(UserMessages& messages) : previous_(current) {

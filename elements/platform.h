@@ -43,6 +43,11 @@ public:
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
     // Fills with the brush colour, no outline.
     virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
+
+    // The width in pixels that textOut gives the text in the current font.
+    // Surfaces without font metrics estimate it: 7 pixels per character, the
+    // width of a digit in the 8-point page font.
+    virtual int textWidth(std::string_view utf8);
 };
 
 // A page's text output: a memo that takes lines or text, or an info field.

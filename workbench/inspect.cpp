@@ -11,6 +11,7 @@
 
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
+#include "demo/drawingrecord.h"
 #include "demo/elementtext.h"
 #include "demo/listdemo.h"
 #include "demo/listdisplay.h"
@@ -100,11 +101,13 @@ public:
     void pause(int) override {}
 };
 
-// The "Suchbaum" or "AVL-Baum" page: fields kept, image and locking ignored.
+// The "Suchbaum" or "AVL-Baum" page: fields kept, locking ignored, the image
+// ignored or lent (a picture's recorder).
 class FieldTreePage final : public TreePage {
 public:
-    explicit FieldTreePage(bool hasBalancedField) : hasBalancedField_(hasBalancedField) {}
-    Surface& image() override { return image_; }
+    explicit FieldTreePage(bool hasBalancedField, Surface* image = nullptr)
+        : hasBalancedField_(hasBalancedField), lentImage_(image) {}
+    Surface& image() override { return lentImage_ ? *lentImage_ : image_; }
     TextOutput& infoField() override { return info_; }
     TextOutput& entryField() override { return entry_; }
     TextOutput& depthField() override { return depth_; }
@@ -115,6 +118,7 @@ public:
 
 private:
     bool hasBalancedField_;
+    Surface* lentImage_;
     NullSurface image_;
     LineCollector info_, entry_, depth_, count_, balanced_;
     NullClock clock_;
@@ -216,6 +220,16 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
 // ---------------------------------------------------------------------------
 // The seven pages' Load and refresh.
 
+// What a picture needs besides the report: null when none is asked for.
+struct PictureRequest {
+    Surface* measure;
+};
+
+// The page images' sizes: "Suchbaum", "AVL-Baum", "BayerBaum".
+constexpr int kSearchImage[] = {497, 293};
+constexpr int kAvlImage[] = {505, 293};
+constexpr int kBayerImage[] = {497, 305};
+
 // Elements (memo texts) from the list's start, the cursor put back.
 std::vector<std::string> listElements(TListe& list) {
     const std::uint16_t position = list.position();
@@ -230,7 +244,7 @@ std::vector<std::string> listElements(TListe& list) {
 
 // "Liste": clear, loadFromFile; the memo shows what was read, also after an
 // error.
-void loadList(Report& report) {
+void loadList(Report& report, const PictureRequest* request) {
     TListDemo list;
     try {
         list.clear();
@@ -243,13 +257,18 @@ void loadList(Report& report) {
     report.count = display.count;
     report.lines = splitLines(display.text);
     const auto string = [](const std::string& s) { return jsonString(s); };
+    const std::vector<std::string> elements = listElements(list);
     report.content = "{\"position\":" + std::to_string(display.position) +
-                     ",\"elemente\":" + jsonArray(listElements(list), string) + '}';
+                     ",\"elemente\":" + jsonArray(elements, string) + '}';
+    if (request) {
+        report.picture = structurepicture::linearPicture(structurepicture::Row::list, elements,
+                                                         display.position, request->measure);
+    }
 }
 
 // "Keller" and "Schlange": a new (emptied) structure, load, then the memo.
-template <typename Structure>
-void loadLinear(Report& report) {
+template <typename Structure, structurepicture::Row row>
+void loadLinear(Report& report, const PictureRequest* request) {
     Structure structure;
     try {
         structure.load(report.file);
@@ -263,6 +282,9 @@ void loadLinear(Report& report) {
     if (memo.lineCount() > 0) report.lines = splitLines(memo.text());
     const auto string = [](const std::string& s) { return jsonString(s); };
     report.content = "{\"elemente\":" + jsonArray(report.lines, string) + '}';
+    if (request) {
+        report.picture = structurepicture::linearPicture(row, report.lines, -1, request->measure);
+    }
 }
 
 // The keys of a binary tree level by level, left to right (as the "Ebenen"
@@ -288,8 +310,10 @@ std::vector<std::vector<std::string>> binaryLevels(const TBinTree& tree) {
 // "Suchbaum" and "AVL-Baum": a new tree reads the file; a refused file
 // leaves a new empty tree. zeichne fills depth, count and "JA" / "Nein".
 template <typename Tree>
-void loadBinaryTree(Report& report, bool hasBalancedField) {
-    FieldTreePage page(hasBalancedField);
+void loadBinaryTree(Report& report, bool hasBalancedField, const int (&size)[2],
+                    const PictureRequest* request) {
+    DrawingRecorder image(size[0], size[1], request ? request->measure : nullptr);
+    FieldTreePage page(hasBalancedField, request ? &image : nullptr);
     auto tree = std::make_unique<Tree>(page);
     try {
         tree->load(report.file);
@@ -299,6 +323,7 @@ void loadBinaryTree(Report& report, bool hasBalancedField) {
         tree = std::make_unique<Tree>(page);
     }
     tree->zeichne();
+    if (request) report.picture = structurepicture::imagePicture(size[0], size[1], image.record());
     report.count = std::stoi(page.countField().text());
     if (!report.valid) return;
     report.depth = std::stoi(page.depthField().text());
@@ -313,7 +338,7 @@ void loadBinaryTree(Report& report, bool hasBalancedField) {
 
 // "BayerBaum": as the search tree; the page shows the count only, the depth
 // is the number of levels.
-void loadBayerTree(Report& report) {
+void loadBayerTree(Report& report, const PictureRequest* request) {
     NullClock clock;
     auto tree = std::make_unique<TBayerTreeDemo>(clock);
     try {
@@ -323,9 +348,16 @@ void loadBayerTree(Report& report) {
         report.message = errorText();
         tree = std::make_unique<TBayerTreeDemo>(clock);
     }
-    NullSurface image;
+    NullSurface nullImage;
+    DrawingRecorder image(kBayerImage[0], kBayerImage[1], request ? request->measure : nullptr);
     LineCollector count;
-    tree->zeichne(image, count);
+    if (request) {
+        tree->zeichne(image, count);
+        report.picture =
+            structurepicture::imagePicture(kBayerImage[0], kBayerImage[1], image.record());
+    } else {
+        tree->zeichne(nullImage, count);
+    }
     report.count = std::stoi(count.text());
     if (!report.valid) return;
     report.depth = tree->depth();
@@ -365,7 +397,7 @@ void loadBayerTree(Report& report) {
 
 // "NBaum": a new tree reads the file; showTree fills the view and the count
 // and depth fields (a refused or empty file shows 0 and 0).
-void loadNtree(Report& report) {
+void loadNtree(Report& report, const PictureRequest* request) {
     ItemDisplay display;
     auto tree = std::make_unique<TNtreeDemo>(display);
     try {
@@ -378,33 +410,43 @@ void loadNtree(Report& report) {
     display.clearView();
     tree->showTree();
     report.count = tree->empty() ? 0 : std::stoi(display.count.text());
+    if (request && !report.valid) {
+        report.picture = structurepicture::ntreePicture({}, request->measure);
+    }
     if (!report.valid) return;
     report.depth = tree->empty() ? 0 : std::stoi(display.depth.text());
 
     // Pre-order from the top item, children in the order of the view.
     std::string nodes;
+    std::vector<structurepicture::OutlineNode> outline;
     std::vector<ItemDisplay::Item> pending;
     if (!display.items.empty()) pending.push_back(0);
     while (!pending.empty()) {
         const ItemDisplay::Entry& entry = display.items[pending.back()];
         pending.pop_back();
         report.lines.push_back(std::string(2 * (entry.level - 1), ' ') + entry.text);
+        if (request) outline.push_back({entry.level, entry.text});
         if (!nodes.empty()) nodes += ',';
         nodes += "{\"ebene\":" + std::to_string(entry.level) +
                  ",\"text\":" + jsonString(entry.text) + '}';
         pending.insert(pending.end(), entry.children.rbegin(), entry.children.rend());
     }
     report.content = "{\"knoten\":[" + nodes + "]}";
+    if (request) report.picture = structurepicture::ntreePicture(outline, request->measure);
 }
 
 // The Load of each page, in the order of structurefiles::Kind.
-using Loader = void (*)(Report&);
+using Loader = void (*)(Report&, const PictureRequest*);
 constexpr Loader kLoaders[] = {
     loadList,
-    loadLinear<TLifo>,
-    loadLinear<TFifo>,
-    [](Report& report) { loadBinaryTree<TSearchTreeDemo>(report, true); },
-    [](Report& report) { loadBinaryTree<TAvlTreeDemo>(report, false); },
+    loadLinear<TLifo, structurepicture::Row::stack>,
+    loadLinear<TFifo, structurepicture::Row::queue>,
+    [](Report& report, const PictureRequest* request) {
+        loadBinaryTree<TSearchTreeDemo>(report, true, kSearchImage, request);
+    },
+    [](Report& report, const PictureRequest* request) {
+        loadBinaryTree<TAvlTreeDemo>(report, false, kAvlImage, request);
+    },
     loadBayerTree,
     loadNtree,
 };
@@ -424,7 +466,7 @@ const structurefiles::FileType* typeOf(std::string_view fileName) {
     return nullptr;
 }
 
-Report inspectFile(const std::string& fileName) {
+Report inspectFile(const std::string& fileName, bool withPicture, Surface* measure) {
     registerClasses();
     Report report;
     report.file = fileName;
@@ -436,7 +478,9 @@ Report inspectFile(const std::string& fileName) {
     CollectingMessages messages;
     const ScopedUserMessages scope(messages);
     try {
-        kLoaders[static_cast<std::size_t>(report.type->kind)](report);
+        const PictureRequest request{measure};
+        kLoaders[static_cast<std::size_t>(report.type->kind)](report,
+                                                              withPicture ? &request : nullptr);
     } catch (...) {
         // The refresh after the load failed (the program would show this
         // text and keep an empty page).

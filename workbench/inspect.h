@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "demo/structurepicture.h"
 #include "workbench/structurefiles.h"
 
 namespace inspect {
@@ -45,6 +46,9 @@ struct Report {
     std::vector<std::string> lines;
     // The same structure as one JSON value (see jsonLine).
     std::string content;
+    // When asked for: the page's picture after the load (PagePicture), as
+    // the page's "Bild speichern…" writes it.
+    std::optional<PagePicture> picture;
 };
 
 // The type whose extension fileName has (letter case ignored), or null.
@@ -52,7 +56,10 @@ const structurefiles::FileType* typeOf(std::string_view fileName);
 
 // Loads the file as its page would. Never throws for anything the file
 // holds; a file that would stop the program is refused with the stop text.
-Report inspectFile(const std::string& fileName);
+// With withPicture the report carries the page's picture; measure (lent, may
+// be null) gives the text widths of its layout.
+Report inspectFile(const std::string& fileName, bool withPicture = false,
+                   Surface* measure = nullptr);
 
 // The text with every control character (line breaks too) as "?", so that it
 // stays on one line of a terminal.

@@ -1,12 +1,14 @@
 #include "workbench/inspectcommand.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <ostream>
 #include <string_view>
 #include <system_error>
 
 #include "elements/stream.h"
+#include "workbench/fileprobe.h"
 #include "workbench/inspect.h"
 
 #ifndef TESSARO_VERSION
@@ -38,6 +40,10 @@ constexpr std::string_view kHelp =
     "                 \"datei\", \"typ\", \"gueltig\", \"anzahl\", \"tiefe\",\n"
     "                 \"ausgeglichen\", \"meldung\", \"meldungen\" und unter \"inhalt\"\n"
     "                 die Struktur\n"
+    "  -p, --picture BILD\n"
+    "                 schreibt das Bild der Seite nach dem Laden der einen DATEI\n"
+    "                 in BILD: eine PNG-Datei (Endung .png) oder eine\n"
+    "                 SVG-Vektorgrafik (Endung .svg), wie \"Bild speichern…\"\n"
     "  -h, --help     zeigt diese Hilfe\n"
     "  -V, --version  zeigt die Version\n"
     "  --             beendet die Optionen\n"
@@ -45,18 +51,28 @@ constexpr std::string_view kHelp =
     "Rückgabewert: 0, wenn alle Dateien gültig sind; 1, wenn eine Datei abgelehnt\n"
     "wurde; 2 bei falschem Aufruf.\n";
 
+// An option is a flag or takes a value (the next argument, or after "=" or
+// directly behind a short option).
 struct KnownOption {
     char shortName;
     std::string_view longName;
     bool Options::*flag;
+    std::string Options::*value;
 };
 
 constexpr KnownOption kOptions[] = {
-    {'s', "show", &Options::show},
-    {'j', "json", &Options::json},
-    {'h', "help", &Options::help},
-    {'V', "version", &Options::version},
+    {'s', "show", &Options::show, nullptr},       {'j', "json", &Options::json, nullptr},
+    {'p', "picture", nullptr, &Options::picture}, {'h', "help", &Options::help, nullptr},
+    {'V', "version", &Options::version, nullptr},
 };
+
+// True for a name ending in ".png" or ".svg" (letter case ignored).
+bool pictureFormat(std::string_view name) {
+    if (name.size() < 4) return false;
+    std::string extension(name.substr(name.size() - 4));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".png" || extension == ".svg";
+}
 
 std::string inQuotes(std::string_view option) { return "\"" + std::string(option) + "\""; }
 
@@ -86,7 +102,14 @@ std::vector<std::string> filesOf(const std::string& name, std::string& refusal) 
 
 std::string parseOptions(const std::vector<std::string>& args, Options& options) {
     bool optionsEnd = false;
-    for (const std::string& arg : args) {
+    for (std::size_t at = 0; at < args.size(); ++at) {
+        const std::string& arg = args[at];
+        // The value of an option that takes one: the next argument.
+        const auto nextValue = [&](const KnownOption& o) -> bool {
+            if (at + 1 >= args.size()) return false;
+            options.*(o.value) = args[++at];
+            return true;
+        };
         if (optionsEnd || arg == "-" || arg.empty() || arg[0] != '-') {
             options.names.push_back(arg);
         } else if (arg == "--") {
@@ -98,8 +121,17 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
                 std::find_if(std::begin(kOptions), std::end(kOptions),
                              [&](const KnownOption& o) { return o.longName == bare; });
             if (known == std::end(kOptions)) return "Unbekannte Option " + inQuotes(arg);
+            const std::string shown = "--" + std::string(bare);
+            if (known->value) {
+                if (bare.size() != name.size()) {
+                    options.*(known->value) = std::string(name.substr(bare.size() + 1));
+                } else if (!nextValue(*known)) {
+                    return "Die Option " + inQuotes(shown) + " verlangt einen Wert";
+                }
+                continue;
+            }
             if (bare.size() != name.size()) {
-                return "Die Option " + inQuotes("--" + std::string(bare)) + " erlaubt keinen Wert";
+                return "Die Option " + inQuotes(shown) + " erlaubt keinen Wert";
             }
             options.*(known->flag) = true;
         } else {
@@ -110,6 +142,16 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
                 if (known == std::end(kOptions)) {
                     return "Unbekannte Option " + inQuotes(std::string("-") + arg[i]);
                 }
+                if (known->value) {
+                    // "-pBILD" or "-p BILD"; the rest of the bundle is the value.
+                    if (i + 1 < arg.size()) {
+                        options.*(known->value) = arg.substr(i + 1);
+                    } else if (!nextValue(*known)) {
+                        return "Die Option " + inQuotes(std::string("-") + arg[i]) +
+                               " verlangt einen Wert";
+                    }
+                    break;
+                }
                 options.*(known->flag) = true;
             }
         }
@@ -117,12 +159,26 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
     if (!options.help && !options.version && options.names.empty()) {
         return "Keine Datei angegeben";
     }
+    if (!options.picture.empty() && !options.help && !options.version) {
+        if (options.names.size() != 1 || std::filesystem::is_directory(options.names[0])) {
+            return "Die Option \"--picture\" verlangt genau eine DATEI";
+        }
+        if (!pictureFormat(options.picture)) {
+            return "Das Bild muss auf .png oder .svg enden";
+        }
+    }
     return "";
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const PictureOutput* pictures) {
     Options options;
-    if (const std::string problem = parseOptions(args, options); !problem.empty()) {
+    std::string problem = parseOptions(args, options);
+    if (problem.empty() && !options.picture.empty() && !pictures && !options.help &&
+        !options.version) {
+        problem = "Bilder kann dieses Programm nicht schreiben (ohne Qt gebaut)";
+    }
+    if (!problem.empty()) {
         err << kProgram << ": " << problem << '\n'
             << kUsage << "Mehr mit \"tessaro-inspect --help\".\n";
         return kUsageError;
@@ -139,16 +195,26 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     for (const std::string& name : options.names) {
         std::string refusal;
         for (const std::string& file : filesOf(name, refusal)) {
-            const Report report = inspectFile(file);
+            const bool withPicture = !options.picture.empty();
+            const Report report =
+                inspectFile(file, withPicture, withPicture ? pictures->measure() : nullptr);
             if (!report.valid) status = kSomeRefused;
             if (options.json) {
                 out << jsonLine(report) << '\n';
-                continue;
+            } else {
+                out << summaryLine(report) << '\n';
+                if (options.show) {
+                    for (const std::string& line : report.lines) {
+                        out << (line.empty() ? "" : "  ") << printable(line) << '\n';
+                    }
+                }
             }
-            out << summaryLine(report) << '\n';
-            if (options.show) {
-                for (const std::string& line : report.lines) {
-                    out << (line.empty() ? "" : "  ") << printable(line) << '\n';
+            if (withPicture && report.picture) {
+                std::string why = fileprobe::refusal(options.picture);
+                if (why.empty()) why = pictures->write(*report.picture, options.picture);
+                if (!why.empty()) {
+                    err << kProgram << ": " << printable(options.picture + ": " + why) << '\n';
+                    status = kSomeRefused;
                 }
             }
         }

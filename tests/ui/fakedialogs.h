@@ -4,11 +4,15 @@
 // answers the file dialogs from a queue of names ("" = cancelled); the number
 // sequence dialog is logged as "sequence" and answered from its own queue
 // (empty queue = cancelled); questions are logged as "question: <text>" and
-// answered from `replies` (empty queue = "Nein"). With a file or sequence queue
+// answered from `replies` (empty queue = "Nein"). The pictures' save dialog
+// is logged as "picture <filter>" and answered from `pictures` (empty queue =
+// cancelled); the print dialog is logged as "print" and, when printFile is
+// set, prints into that PDF file. With a file or sequence queue
 // empty, an answering function that is set answers instead (file dialogs: with
 // the default extension asked for).
 #pragma once
 
+#include <QPrinter>
 #include <deque>
 #include <functional>
 #include <string>
@@ -48,6 +52,22 @@ public:
         return reply;
     }
 
+    std::optional<PictureFileChoice> getPictureFileName(std::string_view filter) override {
+        log.push_back("picture " + s(filter));
+        if (pictures.empty()) return std::nullopt;
+        PictureFileChoice choice = pictures.front();
+        pictures.pop_front();
+        return choice;
+    }
+
+    bool choosePrinter(QPrinter& printer) override {
+        log.push_back("print");
+        if (printFile.empty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printFile));
+        return true;
+    }
+
     // Returns and forgets what was logged.
     std::vector<std::string> take() {
         std::vector<std::string> taken;
@@ -59,6 +79,8 @@ public:
     std::deque<std::string> answers;
     std::deque<NumberSequenceRequest> sequences;
     std::deque<bool> replies;
+    std::deque<PictureFileChoice> pictures;
+    std::string printFile;
     std::function<std::string(std::string_view ext)> chooseFile;
     std::function<std::optional<NumberSequenceRequest>()> chooseSequence;
 

@@ -5,11 +5,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -94,6 +97,43 @@ TEST(QtDialogService, SaveDialogIsNonNativeAddsTheDefaultExtensionAndUsesTheFilt
         dialog->reject();
     });
     EXPECT_EQ(service.getOpenFileName("kdt", "Keller (*.kdt)|*.kdt"), "");
+    std::filesystem::remove_all(dir);
+}
+
+// The pictures' save dialog: the file type entry chosen decides the default
+// extension and comes back with the name; the print dialog can be cancelled.
+TEST(QtDialogService, PictureDialogReturnsTheChosenFileTypeAndPrintDialogCancels) {
+    const auto dir = std::filesystem::temp_directory_path() / "tessaro-qtdialog-picture-test";
+    std::filesystem::create_directories(dir);
+    QtDialogService service;
+    answerNextModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->defaultSuffix(), "png");
+        ASSERT_EQ(dialog->nameFilters().size(), 4);
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_TRUE(types);
+        // As a user's choice in the list: the combo box reports it.
+        types->setCurrentIndex(3);
+        emit types->activated(3);
+        emit types->textActivated(types->itemText(3));
+        EXPECT_EQ(dialog->defaultSuffix(), "svg");
+        dialog->setDirectory(QString::fromStdString(dir.string()));
+        dialog->selectFile("bild");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto choice = service.getPictureFileName(
+        "PNG-Bild (*.png)|*.png|PNG-Bild, doppelte Größe (*.png)|*.png|"
+        "PNG-Bild, dreifache Größe (*.png)|*.png|SVG-Vektorgrafik (*.svg)|*.svg");
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->fileName, (dir / "bild.svg").string());
+    EXPECT_EQ(choice->filterIndex, 3);
+
+    answerNextModal<QPrintDialog>([](QPrintDialog* dialog) {
+        EXPECT_EQ(dialog->objectName(), "PrintDialog");
+        dialog->reject();
+    });
+    QPrinter printer;
+    EXPECT_FALSE(service.choosePrinter(printer));
     std::filesystem::remove_all(dir);
 }
 

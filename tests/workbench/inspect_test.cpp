@@ -273,6 +273,19 @@ TEST_F(Inspect, OptionsFollowTheUsualConventions) {
         {{"-V"}, inspect::kAllValid, ""},
         {{"--", path("-s.kdt")}, inspect::kAllValid, ""},
         {{"-sj", "--", path("-s.kdt")}, inspect::kAllValid, ""},
+        {{"a.ldt", "--picture"},
+         inspect::kUsageError,
+         "tessaro-inspect: Die Option \"--picture\" verlangt einen Wert"},
+        {{"-p", "bild.gif", "a.ldt"},
+         inspect::kUsageError,
+         "tessaro-inspect: Das Bild muss auf .png oder .svg enden"},
+        {{"-sjpbild.png", "a.ldt", "b.ldt"},
+         inspect::kUsageError,
+         "tessaro-inspect: Die Option \"--picture\" verlangt genau eine DATEI"},
+        // Built without Qt GUI: no pictures.
+        {{"--picture=bild.svg", "a.ldt"},
+         inspect::kUsageError,
+         "tessaro-inspect: Bilder kann dieses Programm nicht schreiben (ohne Qt gebaut)"},
     };
     for (const UsageCase& c : cases) {
         SCOPED_TRACE(c.args.empty() ? std::string("(none)") : c.args[0]);
@@ -291,6 +304,59 @@ TEST_F(Inspect, OptionsFollowTheUsualConventions) {
     EXPECT_EQ(out_.rfind("tessaro-inspect (Tessaro) ", 0), 0u);
     run({"-sj", "--", path("-s.kdt")});
     EXPECT_EQ(out_.rfind("{\"datei\":", 0), 0u);
+}
+
+// --picture hands the page's picture after the load to the program's
+// writer: the tree pages' image as zeichne draws it, the other pages' values
+// as boxes; a writer's refusal makes the status 1.
+TEST_F(Inspect, PictureGoesToTheWriterWithTheStructuresTexts) {
+    struct Case {
+        const char* name;
+        int width, height;               // 0: any
+        std::vector<std::string> texts;  // every text drawn, in drawing order
+    };
+    const std::vector<Case> cases = {
+        {"a.ldt", 0, 0, {"Anna", "[42]", "Zo\xC3\xAB", "Cursor"}},
+        {"a.kdt", 0, 0, {"C", "B", "A", "oben"}},
+        {"a.sdt", 0, 0, {"A", "B", "vorn", "hinten"}},
+        {"a.tdt", 497, 293, {"1", "3", "5", "8"}},  // drawn in order
+        {"a.adt", 505, 293, {"1", "2", "3"}},
+        {"a.ndt", 0, 0, {"A", "B", "D", "C"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = path(c.name);
+        saveSample(file);
+        std::vector<std::string> written;
+        std::vector<std::string> texts;
+        PagePicture seen;
+        inspect::PictureOutput pictures;
+        pictures.measure = [] { return nullptr; };
+        pictures.write = [&](const PagePicture& picture, const std::string& name) {
+            written.push_back(name);
+            seen = picture;
+            return std::string();
+        };
+        std::ostringstream out, err;
+        EXPECT_EQ(inspect::run({"--picture", path("bild.png"), file}, out, err, &pictures),
+                  inspect::kAllValid);
+        EXPECT_EQ(written, std::vector<std::string>{path("bild.png")});
+        for (const DrawingOp& op : seen.drawing.ops())
+            if (op.kind == DrawingOp::Kind::text) texts.push_back(op.text);
+        EXPECT_EQ(texts, c.texts);
+        if (c.width != 0) {
+            EXPECT_EQ(seen.width, c.width);
+            EXPECT_EQ(seen.height, c.height);
+        }
+        EXPECT_EQ(out.str().rfind(file + ": ", 0), 0u);
+    }
+    inspect::PictureOutput refusing;
+    refusing.measure = [] { return nullptr; };
+    refusing.write = [](const PagePicture&, const std::string&) { return std::string("voll"); };
+    std::ostringstream out, err;
+    EXPECT_EQ(inspect::run({"-p", path("b.svg"), path("a.kdt")}, out, err, &refusing),
+              inspect::kSomeRefused);
+    EXPECT_EQ(err.str(), "tessaro-inspect: " + path("b.svg") + ": voll\n");
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
     // Under the info field and below the buttons.
     makeLesson('A', image_, editInfo, {206, 372}, 507, {8, 380, 192, 76});
+    installImagePicture(image_, editInfo);
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});

@@ -50,6 +50,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     // Under the info field and below the buttons.
     makeLesson('B', image_, editInfo_, {216, 372}, 497, {16, 366, 193, 90});
     info_ = std::make_unique<LineEditOutput>(editInfo_);
+    installImagePicture(image_, editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     makeAlgorithmPanel(image_, "AlgorithmusBBaum");
     replaceTree();

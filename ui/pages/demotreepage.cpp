@@ -7,6 +7,7 @@
 #include "ui/pages/lessoncontrols.h"
 #include "ui/platform/stepscreens.h"
 #include "ui/widgets/algorithmpanel.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
@@ -54,6 +55,12 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first)
         host_.stepClock().weiterPressed = true;
     });
     installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
+}
+
+void DemoTreePage::installImagePicture(ImageView* image, QLineEdit* info) {
+    installPictureActions(*this, host_, [this, image, info] {
+        return imagePagePicture(*image, host_.controlsLocked(), info->text().toStdString());
+    });
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }

@@ -76,6 +76,9 @@ protected:
     void insertSequence(const std::function<bool(int)>& present,
                         const std::function<std::string(std::string_view)>& insertOne,
                         const std::function<void()>& redraw);
+    // "Bild speichern…" and "Drucken…" for the page's image; during a
+    // demonstration the picture carries the step text of info.
+    void installImagePicture(ImageView* image, QLineEdit* info);
     virtual bool treeEmpty() const = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();

@@ -7,8 +7,10 @@
 #include "demo/elementtext.h"
 #include "elements/cp1252.h"
 #include "ui/pages/pagehost.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
+#include "ui/platform/paintersurface.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -49,6 +51,24 @@ LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
     const Place& c = design.count;
     editAnz_ = edit(this, c.name, c.x, c.y, c.width, c.height, true);
     editAnz_->setFocusPolicy(Qt::NoFocus);
+
+    installPictureActions(*this, host_, [this] {
+        LineCollector lines;
+        writeStructure(lines);
+        std::vector<std::string> values;
+        if (lines.lineCount() > 0) {
+            const std::string text = lines.text();
+            std::size_t start = 0;
+            for (;;) {
+                const std::size_t end = text.find('\n', start);
+                values.push_back(text.substr(start, end - start));
+                if (end == std::string::npos) break;
+                start = end + 1;
+            }
+        }
+        PainterSurface measure(nullptr, 0, 0);
+        return structurepicture::linearPicture(pictureRow(), values, -1, &measure);
+    });
 }
 
 template <typename Body>

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <string>
 
+#include "demo/structurepicture.h"
+
 class PageHost;
 class QLineEdit;
 class MemoView;
@@ -67,6 +69,8 @@ protected:
     virtual void clearStructure() = 0;
     virtual void saveStructure(const std::string& name) const = 0;
     virtual void loadStructure(const std::string& name) = 0;
+    // How the page's picture lays out the elements.
+    virtual structurepicture::Row pictureRow() const = 0;
 
 private:
     void putClick();

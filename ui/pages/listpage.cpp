@@ -15,8 +15,10 @@
 #include "elements/base.h"
 #include "linear/liste.h"
 #include "ui/pages/pagehost.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
+#include "ui/platform/paintersurface.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -69,6 +71,21 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
     : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
     setObjectName("TabSheetListe");
     using namespace widgets;
+
+    // The picture: the elements as the memo shows them, the cursor between
+    // them.
+    installPictureActions(*this, host_, [this] {
+        TListe& list = *list_;
+        const std::uint16_t position = list.position();
+        std::vector<std::string> values;
+        values.reserve(list.count());
+        for (list.reset(); !list.isAtEnd(); list.advance())
+            values.push_back(elementtext::memoText(*list.elem()));
+        list.moveTo(position);
+        PainterSurface measure(nullptr, 0, 0);
+        return structurepicture::linearPicture(structurepicture::Row::list, values, position,
+                                               &measure);
+    });
 
     label(this, "LabelLEingabe", utf8("Eingabe (String oder Integer)"), 8, 5);
     editEingabe_ = edit(this, "EditLEingabe", 8, 21, 121);

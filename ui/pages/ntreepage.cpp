@@ -7,11 +7,14 @@
 #include <limits>
 
 #include "demo/ntreedemo.h"
+#include "demo/ntreeoutline.h"
 #include "elements/cp1252.h"
 #include "linear/liste.h"
 #include "ui/pages/pagehost.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/guard.h"
+#include "ui/platform/paintersurface.h"
 #include "ui/platform/qtntreedisplay.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -20,6 +23,10 @@
 NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("TabSheetNBaum");
     using namespace widgets;
+    installPictureActions(*this, host_, [this] {
+        PainterSurface measure(nullptr, 0, 0);
+        return structurepicture::ntreePicture(ntreeOutline(*tree_), &measure);
+    });
 
     // Fields in a column on the left, labels above them.
     struct FieldSpec {

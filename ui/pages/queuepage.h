@@ -36,6 +36,7 @@ private:
     void clearStructure() override { queue_->clear(); }
     void saveStructure(const std::string& name) const override { queue_->save(name); }
     void loadStructure(const std::string& name) override { queue_->load(name); }
+    structurepicture::Row pictureRow() const override { return structurepicture::Row::queue; }
 
     const std::unique_ptr<TFifo> queue_;
 };

@@ -53,6 +53,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     makeWeiter("BitBtnTWeiter", 136, 296, "ButtonTinsert");
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
+    installImagePicture(image_, editInfo);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
     ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
     ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));

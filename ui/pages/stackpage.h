@@ -36,6 +36,7 @@ private:
     void clearStructure() override { stack_ = std::make_unique<TLifo>(); }
     void saveStructure(const std::string& name) const override { stack_->save(name); }
     void loadStructure(const std::string& name) override { stack_->load(name); }
+    structurepicture::Row pictureRow() const override { return structurepicture::Row::stack; }
 
     std::unique_ptr<TLifo> stack_;
 };

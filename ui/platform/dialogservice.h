@@ -7,11 +7,20 @@
 #include <string>
 #include <string_view>
 
+class QPrinter;
+
 // The answer of the "Folge einfügen" dialog of the tree pages: the typed
 // numbers, or that many random numbers.
 struct NumberSequenceRequest {
     std::string numbers;  // UTF-8, the entries between blanks or commas
     int randomCount = 0;  // 1..99: random numbers instead of the typed ones
+};
+
+// The answer of the pictures' save dialog: the file name (UTF-8) and the
+// entry of the filter list that was chosen (0 for the first).
+struct PictureFileChoice {
+    std::string fileName;
+    int filterIndex = 0;
 };
 
 class DialogService {
@@ -44,6 +53,21 @@ public:
     // A question: caption "Bestätigen", question icon, the buttons "Ja" and
     // "Nein" (the default, also for Esc); modal. True for "Ja".
     virtual bool question(std::string_view utf8) = 0;
+
+    // The save dialog of "Bild speichern…": as getSaveFileName, with the
+    // filter entry chosen; the default extension follows the chosen entry.
+    // Nothing when cancelled (so answers a service without the dialog).
+    virtual std::optional<PictureFileChoice> getPictureFileName(std::string_view filter) {
+        (void)filter;
+        return std::nullopt;
+    }
+    // The print dialog for printer (lent): true when the user chose to
+    // print; printer then holds the choices. False when cancelled (so answers
+    // a service without the dialog).
+    virtual bool choosePrinter(QPrinter& printer) {
+        (void)printer;
+        return false;
+    }
 };
 
 namespace dialogtext {

@@ -7,15 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-// Windows system colour indexes used by the drawings.
-constexpr int kColorWindow = 5;
-constexpr int kColorWindowText = 8;
-constexpr int kColorBtnFace = 15;
-constexpr int kColorBtnShadow = 16;
-constexpr int kColorBtnText = 18;
-constexpr int kColorBtnHighlight = 20;
-}  // namespace
+#include "ui/platform/paintersurface.h"
 
 ImageSurface::ImageSurface(QImage& image, QWidget* view) : image_(image), view_(view) {
     font_.setFamily(QStringLiteral("MS Sans Serif"));
@@ -25,31 +17,10 @@ ImageSurface::ImageSurface(QImage& image, QWidget* view) : image_(image), view_(
     setFontSize(8);
 }
 
-QColor ImageSurface::toQColor(Color color) {
-    const auto bits = static_cast<std::uint32_t>(color);
-    if (bits & 0x80000000u) {
-        const QPalette palette = QApplication::palette();
-        switch (bits & 0xFFu) {
-            case kColorWindow:
-                return palette.color(QPalette::Base);
-            case kColorWindowText:
-                return palette.color(QPalette::Text);
-            case kColorBtnFace:
-                return palette.color(QPalette::Button);
-            case kColorBtnShadow:
-                return palette.color(QPalette::Dark);
-            case kColorBtnText:
-                return palette.color(QPalette::ButtonText);
-            case kColorBtnHighlight:
-                return palette.color(QPalette::Light);
-            default:
-                return palette.color(QPalette::Window);
-        }
-    }
-    return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
-}
+QColor ImageSurface::toQColor(Color color) { return PainterSurface::toQColor(color); }
 
 void ImageSurface::setFontName(std::string_view name) {
+    state_.setFontName(name);
     const QString family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     if (family == font_.family()) return;
     font_.setFamily(family);
@@ -61,6 +32,7 @@ void ImageSurface::setFontName(std::string_view name) {
 // page. Pixel sizes keep that on screens of every resolution.
 void ImageSurface::setFontSize(int points) {
     if (points <= 0) return;
+    state_.setFontSize(points);
     const int pixels = qRound(points * 96.0 / 72.0);
     if (pixels == font_.pixelSize()) return;
     font_.setPixelSize(pixels);
@@ -68,6 +40,7 @@ void ImageSurface::setFontSize(int points) {
 }
 
 void ImageSurface::setFontBold(bool bold) {
+    state_.setFontBold(bold);
     if (bold == font_.bold()) return;
     font_.setBold(bold);
     metrics_.reset();
@@ -88,6 +61,7 @@ void ImageSurface::textOut(int x, int y, std::string_view utf8) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     const QRect cell(x, y, fontMetrics.horizontalAdvance(text), cellHeight);
     if (!cell.intersects(image_.rect())) return;
+    state_.recordText(record_, x, y, utf8);
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setClipRect(cell);
@@ -99,6 +73,7 @@ void ImageSurface::textOut(int x, int y, std::string_view utf8) {
 }
 
 void ImageSurface::moveTo(int x, int y) {
+    state_.moveTo(x, y);
     penX_ = x;
     penY_ = y;
 }
@@ -113,8 +88,10 @@ void ImageSurface::lineTo(int x, int y) {
     // Both ends beyond the same edge: no pixel of the line is in the image.
     if ((cx < 0 && x < 0) || (cy < 0 && y < 0) || (cx >= image_.width() && x >= image_.width()) ||
         (cy >= image_.height() && y >= image_.height())) {
+        state_.moveTo(x, y);
         return;
     }
+    state_.recordLine(record_, x, y);
     const int dx = std::abs(x - cx);
     const int dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1;
@@ -137,6 +114,7 @@ void ImageSurface::lineTo(int x, int y) {
 
 void ImageSurface::rectangle(int x1, int y1, int x2, int y2) {
     if (x2 <= x1 || y2 <= y1) return;
+    state_.recordRectangle(record_, x1, y1, x2, y2, image_.width(), image_.height());
     QPainter painter(&image_);
     painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), penColor_);
     if (x2 - x1 > 2 && y2 - y1 > 2) {
@@ -148,10 +126,16 @@ void ImageSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void ImageSurface::fillRect(int x1, int y1, int x2, int y2) {
     if (x2 <= x1 || y2 <= y1) return;
+    state_.recordFill(record_, x1, y1, x2, y2, image_.width(), image_.height());
     QPainter painter(&image_);
     painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), brushColor_);
     painter.end();
     changed();
+}
+
+int ImageSurface::textWidth(std::string_view utf8) {
+    return metrics().horizontalAdvance(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 void ImageSurface::setPixel(int x, int y, const QColor& color) {

@@ -2,6 +2,10 @@
 // follow the Windows canvas rules that the tree drawings were designed for:
 // lineTo leaves out its end point, rectangles and fills cover x1 <= x < x2,
 // y1 <= y < y2, text cells are filled with the brush colour first.
+//
+// The surface also keeps a record of its drawing calls since the image was
+// last filled completely, so that the picture can be drawn again as vector
+// drawing or at a larger scale (the pages' "Bild speichern…" and "Drucken…").
 #pragma once
 
 #include <QColor>
@@ -12,6 +16,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "demo/drawingrecord.h"
 #include "elements/platform.h"
 
 class ImageSurface final : public Surface {
@@ -26,15 +31,29 @@ public:
     void setFontName(std::string_view name) override;
     void setFontSize(int points) override;
     void setFontBold(bool bold) override;
-    void setFontColor(Color color) override { fontColor_ = toQColor(color); }
-    void setPenColor(Color color) override { penColor_ = toQColor(color); }
-    void setBrushColor(Color color) override { brushColor_ = toQColor(color); }
+    void setFontColor(Color color) override {
+        fontColor_ = toQColor(color);
+        state_.setFontColor(color);
+    }
+    void setPenColor(Color color) override {
+        penColor_ = toQColor(color);
+        state_.setPenColor(color);
+    }
+    void setBrushColor(Color color) override {
+        brushColor_ = toQColor(color);
+        state_.setBrushColor(color);
+    }
 
     void textOut(int x, int y, std::string_view utf8) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void fillRect(int x1, int y1, int x2, int y2) override;
+    int textWidth(std::string_view utf8) override;
+
+    // The drawing calls since the image was last filled completely: replayed
+    // on a blank image of the same size they give the image's pixels.
+    const DrawingRecord& record() const { return record_; }
 
     // 0x00BBGGRR, or a system colour (top bit set) taken from the application
     // palette: clBtnFace is the palette's button colour.
@@ -55,4 +74,6 @@ private:
     QColor brushColor_{Qt::white};
     int penX_ = 0;
     int penY_ = 0;
+    DrawingState state_;
+    DrawingRecord record_;
 };

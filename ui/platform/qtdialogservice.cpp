@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "ui/platform/sequencedialog.h"
 #include "workbench/dialogfilter.h"
@@ -67,8 +69,24 @@ bool QtDialogService::question(std::string_view utf8) {
     return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<PictureFileChoice> QtDialogService::getPictureFileName(std::string_view filter) {
+    PictureFileChoice choice;
+    std::string extension(filter.substr(filter.find("|*.") + 3));
+    extension = extension.substr(0, extension.find('|'));
+    choice.fileName = runFileDialog(true, extension, filter, &choice.filterIndex, true);
+    if (choice.fileName.empty()) return std::nullopt;
+    return choice;
+}
+
+bool QtDialogService::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setObjectName("PrintDialog");
+    return dialog.exec() == QDialog::Accepted;
+}
+
 std::string QtDialogService::runFileDialog(bool save, std::string_view defaultExtension,
-                                           std::string_view filter) {
+                                           std::string_view filter, int* filterIndex,
+                                           bool followFilter) {
     QFileDialog dialog(parent_);
     dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -87,9 +105,20 @@ std::string QtDialogService::runFileDialog(bool save, std::string_view defaultEx
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (followFilter) {
+        // "PNG-Bild (*.png)" -> "png": a name typed without extension gets
+        // the one of the chosen entry.
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+                const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(chosen);
+                if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+            });
+    }
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return {};
+    if (filterIndex)
+        *filterIndex = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     directory_ = QFileInfo(files.front()).absolutePath();
     return files.front().toStdString();
 }

@@ -25,13 +25,17 @@ public:
                                 std::string_view filter) override;
     std::optional<NumberSequenceRequest> askNumberSequence() override;
     bool question(std::string_view utf8) override;
+    std::optional<PictureFileChoice> getPictureFileName(std::string_view filter) override;
+    bool choosePrinter(QPrinter& printer) override;
 
     // The folder the next file dialog opens in (the last one used).
     const QString& directory() const { return directory_; }
 
 private:
-    std::string runFileDialog(bool save, std::string_view defaultExtension,
-                              std::string_view filter);
+    // filterIndex (may be null) receives the chosen filter entry; with
+    // followFilter the default extension follows the chosen entry.
+    std::string runFileDialog(bool save, std::string_view defaultExtension, std::string_view filter,
+                              int* filterIndex = nullptr, bool followFilter = false);
 
     QPointer<QWidget> parent_;
     QString directory_;

@@ -22,6 +22,8 @@ public:
     void showPicture(const QImage* picture);
     // The picture on screen: the lent one or the image.
     const QImage& shownImage() const { return picture_ ? *picture_ : image_; }
+    // What is drawn since the image was last filled completely (pictures).
+    const DrawingRecord& drawing() const { return surface_->record(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
