@@ -158,7 +158,9 @@ bool finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TLis
 }  // namespace
 
 void TListDemo::showList(TListe& list, TextOutput& memo, bool markRuns, int first, int last) {
-    memo.setText(renderList(list, markRuns, first, last).text);
+    const ListDisplay display = renderList(list, markRuns, first, last);
+    memo.setText(display.text);
+    if (auto* marked = dynamic_cast<ListMemoOutput*>(&memo)) marked->keepInSight(display);
 }
 
 std::string TListDemo::elementText(const TBase& element) {

@@ -22,23 +22,31 @@ ListDisplay renderList(TListe& list, bool markRuns, int first, int last) {
     list.reset();
     const TBase* previous = nullptr;
     int n = 0;
+    int line = 0;  // the line the text ends in
     while (!list.isAtEnd()) {
         const TBase* element = list.elem();
         ++n;
         if (markRuns && previous && previous->compare(*element) == 1) {
             out += '\n';
             out += kRunSeparator;
+            ++line;
         }
         if (first >= 0 && first == n - 1) {
             out += '\n';
             out += kSublistFrame;
+            display.frameFirstLine = ++line;
         }
         out += '\n';
         out += elementtext::memoText(*element);
-        if (n == display.position) out += kArrowBehind;
+        ++line;
+        if (n == display.position) {
+            out += kArrowBehind;
+            display.arrowLine = line;
+        }
         if (last >= 0 && last == n - 1) {
             out += '\n';
             out += kSublistFrame;
+            display.frameLastLine = ++line;
         }
         previous = element;
         list.advance();
