@@ -1,6 +1,9 @@
 #include "demo/listdisplay.h"
 
+#include <charconv>
+
 #include "demo/elementtext.h"
+#include "elements/base.h"
 #include "linear/liste.h"
 
 namespace {
@@ -37,7 +40,17 @@ ListDisplay renderList(TListe& list, bool markRuns, int first, int last) {
             display.frameFirstLine = ++line;
         }
         out += '\n';
-        out += elementtext::memoText(*element);
+        if (&element->classInfo() == &TInteger::info) {
+            // Long lists are mostly plain integers: written in place.
+            char digits[16];
+            const auto end = std::to_chars(digits, digits + sizeof digits,
+                                           static_cast<const TInteger*>(element)->getValue());
+            out += '[';
+            out.append(digits, end.ptr);
+            out += ']';
+        } else {
+            out += elementtext::memoText(*element);
+        }
         ++line;
         if (n == display.position) {
             out += kArrowBehind;
