@@ -384,6 +384,32 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 }
                 return sortfinish::sortTo(*this, firstPart);
             }
+            if (sortfinish::booleans(all)) {
+                // From the top level down, each level's sorted list: a level
+                // above sorts this level's 1. Teilliste (stage 1) or its 2.
+                std::vector<TBase*> sorted;
+                for (std::size_t k = levels.size(); k-- > 0;) {
+                    const Level& l = levels[k];
+                    const bool above = k + 1 < levels.size();
+                    if (l.stage == 0) {
+                        sorted = sortfinish::quick2Booleans(ListAlgorithms::elements(*l.p));
+                        continue;
+                    }
+                    std::vector<TBase*> a =
+                        above && l.stage == 1 ? sorted : ListAlgorithms::elements(*l.a);
+                    const std::vector<TBase*> b =
+                        l.stage == 1 ? sortfinish::quick2Booleans(ListAlgorithms::elements(*l.b))
+                        : above      ? sorted
+                                     : ListAlgorithms::elements(*l.b);
+                    a.insert(a.end(), b.begin(), b.end());
+                    sorted = std::move(a);
+                }
+                for (Level& l : levels) {
+                    if (l.a) appendList(l.a);
+                    if (l.b) appendList(l.b);
+                }
+                return ListAlgorithms::rearrange(*this, sorted, firstPart);
+            }
         }
         Level& level = levels.back();
         TListe& p = *level.p;

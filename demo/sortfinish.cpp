@@ -75,7 +75,144 @@ std::size_t leadingRun(const Elements& v, std::size_t from) {
     return end - from;
 }
 
+bool sameClass(const Elements& v, const ClassInfo& cls) {
+    return std::all_of(v.begin(), v.end(),
+                       [&cls](const TBase* e) { return &e->classInfo() == &cls; });
+}
+
+// For lists whose compare orders every element but some "wild" ones, and
+// never finds a wild element smaller than another or another smaller than
+// it: the test for a wild element. These are floats with NaN, and booleans
+// (all of them wild: no boolean is smaller than another). Null elsewhere.
+using Wild = bool (*)(const TBase*);
+Wild wildTest(const Elements& v) {
+    if (v.empty()) return nullptr;
+    const ClassInfo& cls = v.front()->classInfo();
+    if (!sameClass(v, cls)) return nullptr;
+    if (&cls == &TBoolean::info) return [](const TBase*) { return true; };
+    if (&cls == &TReal::info) {
+        return [](const TBase* e) { return std::isnan(static_cast<const TReal*>(e)->getValue()); };
+    }
+    if (&cls == &TExtended::info) {
+        return [](const TBase* e) { return static_cast<const TExtended*>(e)->getValue().isNaN(); };
+    }
+    return nullptr;
+}
+
+// Straight insertion from element i on with wild elements: each element goes
+// in front of the first element of the front part that is not smaller, which
+// is the first wild one or the first number that is not smaller; a wild
+// element goes to the very front. The front part is kept in blocks that know
+// whether they hold a wild element and one of their largest numbers, so that
+// the search skips whole blocks. Returns the place of the last insertion.
+int insertWild(Elements& v, int i, Wild wild) {
+    constexpr std::size_t kBlock = 256;
+    struct Block {
+        Elements items;
+        const TBase* largest = nullptr;  // null: no number
+        int wilds = 0;
+        void add(const TBase* e, Wild test) {
+            if (test(e)) {
+                ++wilds;
+            } else if (!largest || less(largest, e)) {
+                largest = e;
+            }
+        }
+    };
+    std::vector<Block> blocks;
+    for (int k = 0; k < i; ++k) {
+        if (blocks.empty() || blocks.back().items.size() == kBlock) blocks.emplace_back();
+        blocks.back().items.push_back(v[k]);
+        blocks.back().add(v[k], wild);
+    }
+    if (blocks.empty()) blocks.emplace_back();
+    int cursor = 0;
+    const int n = static_cast<int>(v.size());
+    for (; i < n; ++i) {
+        TBase* e = v[i];
+        std::size_t b = 0;
+        std::size_t at = 0;
+        int before = 0;
+        if (!wild(e)) {
+            for (; b < blocks.size(); ++b) {
+                const Block& block = blocks[b];
+                if (block.wilds == 0 && block.largest && less(block.largest, e)) {
+                    before += static_cast<int>(block.items.size());
+                    continue;
+                }
+                while (at < block.items.size() && less(block.items[at], e)) ++at;
+                break;
+            }
+            if (b == blocks.size()) {  // every element is smaller: e stays at the end
+                --b;
+                before -= static_cast<int>(blocks[b].items.size());
+                at = blocks[b].items.size();
+            }
+        }
+        Block& block = blocks[b];
+        block.items.insert(block.items.begin() + static_cast<std::ptrdiff_t>(at), e);
+        block.add(e, wild);
+        cursor = before + static_cast<int>(at);
+        if (block.items.size() == 2 * kBlock) {
+            Block upper;
+            for (auto it = block.items.begin() + kBlock; it != block.items.end(); ++it) {
+                upper.items.push_back(*it);
+                upper.add(*it, wild);
+            }
+            Block lower;
+            for (auto it = block.items.begin(); it != block.items.begin() + kBlock; ++it) {
+                lower.items.push_back(*it);
+                lower.add(*it, wild);
+            }
+            block = std::move(lower);
+            blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(upper));
+        }
+    }
+    v.clear();
+    for (const Block& block : blocks) v.insert(v.end(), block.items.begin(), block.items.end());
+    return cursor;
+}
+
+// Bubble sort of booleans from pass i on, the pass before having exchanged.
+// A pass carries its first value to the end of the unsorted part: an equal
+// neighbour takes over, a different one is exchanged. So each pass moves the
+// part's first value to its end, and exchanges unless the part holds one
+// value only. Returns the cursor the last pass leaves.
+int bubbleBooleans(Elements& v, int i) {
+    const int n = static_cast<int>(v.size());
+    const int m = n - i;  // the unsorted part v[0..m-1] of the next pass
+    // Pass k works on w[k..m-1] (w: v as it is now): the last one is the
+    // first whose part holds one value, or the one on the last two elements.
+    const auto differs = [&v](int a, int b) { return v[a]->compare(*v[b]) != kEqual; };
+    int constantFrom = m - 1;  // w[constantFrom..m-1] holds one value
+    while (constantFrom > 0 && !differs(constantFrom - 1, m - 1)) --constantFrom;
+    const int passes = std::min(constantFrom, m - 2) + 1;
+    const int last = passes - 1;
+    // Its last pair is m - last - 2, m - last - 1; carried is w[last].
+    const int cursor = differs(last, m - 1) ? m - last - 2 : m - last - 1;
+    Elements out(v.begin() + passes, v.begin() + m);
+    for (int k = passes - 1; k >= 0; --k) out.push_back(v[k]);
+    out.insert(out.end(), v.begin() + m, v.end());
+    v = std::move(out);
+    return cursor;
+}
+
 }  // namespace
+
+bool booleans(const Elements& elements) {
+    return !elements.empty() && sameClass(elements, TBoolean::info);
+}
+
+Elements quick2Booleans(const Elements& part) {
+    // The first element, the last, the second, the last but one, ...
+    Elements out;
+    out.reserve(part.size());
+    std::size_t front = 0;
+    std::size_t back = part.size();
+    for (bool fromFront = true; front < back; fromFront = !fromFront)
+        out.push_back(fromFront ? part[front++] : part[--back]);
+    return out;
+}
 
 bool ordered(const Elements& elements) {
     if (elements.empty()) return true;
@@ -159,6 +296,8 @@ void bubble(TListe& list, int i, int j, bool swapped) {
             cursor = last <= n - 2 ? n - last - 1 : 0;
             std::stable_sort(v.begin(), v.end(), less);
         }
+    } else if (booleans(v)) {
+        if (i <= n - 2 && swapped) cursor = bubbleBooleans(v, i);
     } else {
         while (i <= n - 2 && swapped) {
             swapped = false;
@@ -183,6 +322,8 @@ void insertion(TListe& list, int i) {
         order.insert(order.end(), v.begin(), v.begin() + i);
         std::stable_sort(order.begin(), order.end(), less);
         v = std::move(order);
+    } else if (const Wild wild = wildTest(v)) {
+        cursor = insertWild(v, i, wild);
     } else {
         for (; i < n; ++i) {
             TBase* e = v[i];
@@ -207,9 +348,12 @@ void selection(TListe& list, int i) {
         if (minPos != i) std::swap(v[minPos], v[i]);
         cursor = minPos != i ? minPos : n;
     };
-    if (ordered(v)) {
+    const Wild wild = ordered(v) ? nullptr : wildTest(v);
+    if (ordered(v) || wild) {
         // A tournament tree over the unsorted rest: each node holds the first
-        // index of a smallest element below it, -1 for none.
+        // index of a smallest element below it, -1 for none. Wild elements
+        // take no part: none is smaller than another element, and a round
+        // that starts at a wild element finds nothing smaller.
         int size = 1;
         while (size < n) size *= 2;
         std::vector<int> tree(2 * size, -1);
@@ -223,10 +367,10 @@ void selection(TListe& list, int i) {
             tree[x] = value;
             for (x /= 2; x >= 1; x /= 2) tree[x] = better(tree[2 * x], tree[2 * x + 1]);
         };
-        for (int k = i; k < n; ++k) tree[size + k] = k;
+        for (int k = i; k < n; ++k) tree[size + k] = wild && wild(v[k]) ? -1 : k;
         for (int x = size - 1; x >= 1; --x) tree[x] = better(tree[2 * x], tree[2 * x + 1]);
         for (; i <= n - 2; ++i) {
-            const int minPos = tree[1];
+            const int minPos = tree[size + i] < 0 ? i : tree[1];
             exchange(minPos);
             update(i, -1);
             if (minPos != i) update(minPos, minPos);

@@ -10,9 +10,14 @@
 // order, straight insertion puts each element in front of the equal ones
 // already placed, straight selection takes the first smallest element, and
 // insertAllSorted puts the equal elements of its second run, reversed, in
-// front of those of the first. Elsewhere (booleans, NaN, fractions with
-// denominators <= 0, foreign classes) the finish runs the sort's own compare
-// sequence step by step on the vector.
+// front of those of the first. Two kinds of elements whose compare is no
+// order still have a known outcome: booleans (never smaller than another,
+// greater when different) and floats with NaN (NaN is neither smaller nor
+// is anything smaller than it; the numbers are ordered). Straight insertion
+// and straight selection finish them with a search structure, bubble sort
+// and quicksort 2 finish booleans by their closed form. Elsewhere (NaN in
+// bubble sort, fractions with denominators <= 0, foreign classes) the finish
+// runs the sort's own compare sequence step by step on the vector.
 #pragma once
 
 #include <vector>
@@ -33,6 +38,13 @@ bool ordered(const std::vector<TBase*>& elements);
 bool orderedAlike(const std::vector<TBase*>& elements);
 // The list's elements sorted (equal ones keep their order), cursor at `cursor`.
 void sortTo(TListe& list, int cursor);
+
+// True when every element is a boolean.
+bool booleans(const std::vector<TBase*>& elements);
+// Quicksort 2 on a part of booleans: no element is smaller than the first,
+// so each split puts the first element alone into the 1. Teilliste and the
+// rest, reversed, into the 2., which is sorted the same way.
+std::vector<TBase*> quick2Booleans(const std::vector<TBase*>& part);
 
 // Bubble sort in pass i; the pair j, j + 1 is compared next; swapped is the
 // pass's flag so far.
