@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <queue>
 #include <utility>
 
 #include "elements/base.h"
@@ -197,6 +198,91 @@ int bubbleBooleans(Elements& v, int i) {
     return cursor;
 }
 
+// The numbers after k passes of bubble sort over them: a pass carries the
+// largest so far to the right, handing on the smaller one each time, which is
+// a queue of two that gives out its smallest; k passes one after the other
+// are a queue of k + 1. Of equal elements the earlier comes out first: bubble
+// sort keeps them in their order.
+Elements bubblePasses(const Elements& s, int k) {
+    if (k <= 0) return s;
+    const auto later = [&s](int a, int b) {
+        return less(s[b], s[a]) || (!less(s[a], s[b]) && a > b);
+    };
+    std::priority_queue<int, std::vector<int>, decltype(later)> queue(later);
+    Elements out;
+    out.reserve(s.size());
+    for (int x = 0; x < static_cast<int>(s.size()); ++x) {
+        queue.push(x);
+        if (static_cast<int>(queue.size()) > k) {
+            out.push_back(s[queue.top()]);
+            queue.pop();
+        }
+    }
+    for (; !queue.empty(); queue.pop()) out.push_back(s[queue.top()]);
+    return out;
+}
+
+// Bubble sort of floats with NaN from pass i on, the pass before having
+// exchanged: all passes but the last in closed form. NaN is greater than
+// everything and everything is greater than it, so a pass that starts with
+// a NaN carries it to the end of the unsorted part, every other element one
+// place to the front; a pass that starts with a number moves every NaN one
+// place to the front and makes an ordinary bubble sort pass over the
+// numbers, whose largest ends the part. So the NaN at place p at the start
+// reaches the front at pass p and the end of that pass's part with it; the
+// passes go on while a NaN is left in the part or the numbers are not
+// sorted. Returns the next pass's index; v is as before it.
+int bubbleNaN(Elements& v, int i, Wild wild) {
+    const int n = static_cast<int>(v.size());
+    const int m = n - i;  // the unsorted part v[0..m-1] of the next pass
+    Elements numbers;
+    int wilds = 0;
+    for (int p = 0; p < m; ++p) {
+        if (wild(v[p])) {
+            ++wilds;
+        } else {
+            numbers.push_back(v[p]);
+        }
+    }
+    const int unsortedPasses = mostGreaterInFront(numbers);
+    int passes = 0;
+    for (int numberPasses = 0, left = wilds; passes <= m - 2; ++passes) {
+        // Whether pass `passes` exchanges: a NaN at the front, another NaN
+        // in the part, or numbers out of order.
+        bool exchanges = true;
+        if (wild(v[passes])) {
+            --left;
+        } else {
+            exchanges = left > 0 || numberPasses < unsortedPasses;
+            ++numberPasses;
+        }
+        if (!exchanges) {
+            ++passes;
+            break;
+        }
+    }
+    // All passes but the last: passes - 1 of them.
+    const int done = passes - 1;
+    if (done <= 0) return i;
+    Elements out(v.begin(), v.end());
+    std::vector<bool> taken(static_cast<std::size_t>(m), false);
+    int numberPasses = done;
+    for (int p = 0; p < m; ++p) {
+        if (!wild(v[p])) continue;
+        const int to = p < done ? m - p - 1 : p - done;
+        out[to] = v[p];
+        taken[static_cast<std::size_t>(to)] = true;
+        if (p < done) --numberPasses;
+    }
+    const Elements sorted = bubblePasses(numbers, numberPasses);
+    auto next = sorted.begin();
+    for (int p = 0; p < m; ++p) {
+        if (!taken[static_cast<std::size_t>(p)]) out[p] = *next++;
+    }
+    v = std::move(out);
+    return i + done;
+}
+
 }  // namespace
 
 bool booleans(const Elements& elements) {
@@ -299,6 +385,7 @@ void bubble(TListe& list, int i, int j, bool swapped) {
     } else if (booleans(v)) {
         if (i <= n - 2 && swapped) cursor = bubbleBooleans(v, i);
     } else {
+        if (const Wild wild = wildTest(v); wild && i <= n - 2 && swapped) i = bubbleNaN(v, i, wild);
         while (i <= n - 2 && swapped) {
             swapped = false;
             j = 0;
