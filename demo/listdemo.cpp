@@ -362,13 +362,11 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
     std::vector<Level> levels;
     levels.push_back({this, nullptr, nullptr});
     int firstPart = -1;  // the count of the first level's 1. Teilliste once split
-    bool finishTried = false;
     while (!levels.empty()) {
-        if (stage.ending() && firstPart >= 0 && !finishTried) {
+        if (stage.ending() && firstPart >= 0) {
             // Where equal elements look alike, the sorted order is the only
             // result, and the join of the first level leaves the cursor
             // behind its 1. Teilliste: all parts come back at once.
-            finishTried = true;
             std::vector<TBase*> all = ListAlgorithms::elements(*this);
             for (const Level& l : levels) {
                 for (const TListe* part : {l.a.get(), l.b.get()}) {
@@ -384,32 +382,31 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 }
                 return sortfinish::sortTo(*this, firstPart);
             }
-            if (sortfinish::booleans(all)) {
-                // From the top level down, each level's sorted list: a level
-                // above sorts this level's 1. Teilliste (stage 1) or its 2.
-                std::vector<TBase*> sorted;
-                for (std::size_t k = levels.size(); k-- > 0;) {
-                    const Level& l = levels[k];
-                    const bool above = k + 1 < levels.size();
-                    if (l.stage == 0) {
-                        sorted = sortfinish::quick2Booleans(ListAlgorithms::elements(*l.p));
-                        continue;
-                    }
-                    std::vector<TBase*> a =
-                        above && l.stage == 1 ? sorted : ListAlgorithms::elements(*l.a);
-                    const std::vector<TBase*> b =
-                        l.stage == 1 ? sortfinish::quick2Booleans(ListAlgorithms::elements(*l.b))
-                        : above      ? sorted
-                                     : ListAlgorithms::elements(*l.b);
-                    a.insert(a.end(), b.begin(), b.end());
-                    sorted = std::move(a);
+            // Elsewhere quicksort 2 runs on in vectors. From the top
+            // level down, each level's sorted list: a level above sorts
+            // this level's 1. Teilliste (stage 1) or its 2.
+            std::vector<TBase*> sorted;
+            for (std::size_t k = levels.size(); k-- > 0;) {
+                const Level& l = levels[k];
+                const bool above = k + 1 < levels.size();
+                if (l.stage == 0) {
+                    sorted = sortfinish::quick2(ListAlgorithms::elements(*l.p));
+                    continue;
                 }
-                for (Level& l : levels) {
-                    if (l.a) appendList(l.a);
-                    if (l.b) appendList(l.b);
-                }
-                return ListAlgorithms::rearrange(*this, sorted, firstPart);
+                std::vector<TBase*> a =
+                    above && l.stage == 1 ? sorted : ListAlgorithms::elements(*l.a);
+                const std::vector<TBase*> b =
+                    l.stage == 1 ? sortfinish::quick2(ListAlgorithms::elements(*l.b))
+                    : above      ? sorted
+                                 : ListAlgorithms::elements(*l.b);
+                a.insert(a.end(), b.begin(), b.end());
+                sorted = std::move(a);
             }
+            for (Level& l : levels) {
+                if (l.a) appendList(l.a);
+                if (l.b) appendList(l.b);
+            }
+            return ListAlgorithms::rearrange(*this, sorted, firstPart);
         }
         Level& level = levels.back();
         TListe& p = *level.p;

@@ -285,18 +285,37 @@ int bubbleNaN(Elements& v, int i, Wild wild) {
 
 }  // namespace
 
-bool booleans(const Elements& elements) {
-    return !elements.empty() && sameClass(elements, TBoolean::info);
-}
-
-Elements quick2Booleans(const Elements& part) {
-    // The first element, the last, the second, the last but one, ...
+Elements quick2(const Elements& part) {
     Elements out;
     out.reserve(part.size());
-    std::size_t front = 0;
-    std::size_t back = part.size();
-    for (bool fromFront = true; front < back; fromFront = !fromFront)
-        out.push_back(fromFront ? part[front++] : part[--back]);
+    if (!part.empty() && sameClass(part, TBoolean::info)) {
+        // The first element, the last, the second, the last but one, ...
+        std::size_t front = 0;
+        std::size_t back = part.size();
+        for (bool fromFront = true; front < back; fromFront = !fromFront)
+            out.push_back(fromFront ? part[front++] : part[--back]);
+        return out;
+    }
+    std::vector<Elements> parts{part};  // the next part to sort on top
+    while (!parts.empty()) {
+        Elements p = std::move(parts.back());
+        parts.pop_back();
+        if (p.size() <= 1) {
+            out.insert(out.end(), p.begin(), p.end());
+            continue;
+        }
+        TBase* pivot = p.front();
+        Elements a;
+        Elements b;
+        for (auto e = p.rbegin(); e + 1 != p.rend(); ++e) (less(*e, pivot) ? a : b).push_back(*e);
+        if (a.empty()) {
+            a.push_back(pivot);
+        } else {
+            b.insert(b.begin(), pivot);
+        }
+        parts.push_back(std::move(b));
+        parts.push_back(std::move(a));
+    }
     return out;
 }
 
@@ -382,7 +401,7 @@ void bubble(TListe& list, int i, int j, bool swapped) {
             cursor = last <= n - 2 ? n - last - 1 : 0;
             std::stable_sort(v.begin(), v.end(), less);
         }
-    } else if (booleans(v)) {
+    } else if (sameClass(v, TBoolean::info)) {
         if (i <= n - 2 && swapped) cursor = bubbleBooleans(v, i);
     } else {
         if (const Wild wild = wildTest(v); wild && i <= n - 2 && swapped) i = bubbleNaN(v, i, wild);

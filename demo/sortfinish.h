@@ -15,9 +15,10 @@
 // greater when different) and floats with NaN (NaN is neither smaller nor
 // is anything smaller than it; the numbers are ordered). Straight insertion
 // and straight selection finish them with a search structure, bubble sort
-// and quicksort 2 finish booleans by their closed form. Elsewhere (NaN in
-// bubble sort, fractions with denominators <= 0, foreign classes) the finish
-// runs the sort's own compare sequence step by step on the vector.
+// and quicksort 2 finish booleans by their closed form, bubble sort floats
+// with NaN all passes but the last. Elsewhere (fractions with denominators
+// <= 0, foreign classes) the finish runs the sort's own compare sequence
+// step by step on the vector.
 #pragma once
 
 #include <vector>
@@ -39,12 +40,14 @@ bool orderedAlike(const std::vector<TBase*>& elements);
 // The list's elements sorted (equal ones keep their order), cursor at `cursor`.
 void sortTo(TListe& list, int cursor);
 
-// True when every element is a boolean.
-bool booleans(const std::vector<TBase*>& elements);
-// Quicksort 2 on a part of booleans: no element is smaller than the first,
-// so each split puts the first element alone into the 1. Teilliste and the
-// rest, reversed, into the 2., which is sorted the same way.
-std::vector<TBase*> quick2Booleans(const std::vector<TBase*>& part);
+// Quicksort 2 on a part, as the sort itself orders it: the first element
+// is the pivot, the smaller elements go reversed into the 1. Teilliste, the
+// others into the 2.; the pivot goes alone into an empty 1. Teilliste, else
+// in front of the 2.; each part with more than one element is sorted the
+// same way. Booleans in closed form (none is smaller than the first, so each
+// split takes off the first element alone), other elements split by split on
+// vectors, with the parts still to be sorted on an explicit stack.
+std::vector<TBase*> quick2(const std::vector<TBase*>& part);
 
 // Bubble sort in pass i; the pair j, j + 1 is compared next; swapped is the
 // pass's flag so far.
