@@ -263,11 +263,12 @@ TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
     }
 }
 
-// Long lists of booleans and of floats with NaN: "Ende" at the first step
-// and after a few steps leaves the order and cursor of the whole run.
+// Long lists of booleans, of floats with NaN and of fractions with
+// denominators of either sign and zero: "Ende" at the first step and after a
+// few steps leaves the order and cursor of the whole run.
 TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWholeRun) {
     std::mt19937 random(29);
-    for (int kind = 0; kind < 3; ++kind) {
+    for (int kind = 0; kind < 4; ++kind) {
         for (const NamedSort& s : kSorts) {
             // Straight insertion and selection long enough for the search
             // structure to split; the others step through far more steps.
@@ -285,6 +286,11 @@ TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWhole
                     if (kind == 2)
                         list->append(std::make_unique<TExtended>(
                             Extended(d % 7 == 0 ? std::nan("") : double(d % 20))));
+                    if (kind == 3) {
+                        const auto numerator = static_cast<std::int32_t>(d % 9) - 4;
+                        const auto denominator = static_cast<std::int32_t>(d / 9 % 7) - 3;
+                        list->append(std::make_unique<TTBruch>(Fraction{numerator, denominator}));
+                    }
                 }
                 list->reset();
                 return list;
