@@ -284,72 +284,50 @@ int bubbleNaN(Elements& v, int i, Wild wild) {
 }
 
 // Straight selection of fractions from round i on, where some denominator
-// is not positive. Fraction p/q compares like the vector (q, p): x is smaller
-// than y exactly when cross(x, y) > 0, when y lies less than half a turn
-// counterclockwise of x. That is no order, so each round scans the rest for
-// the elements smaller than the current candidate, in turn; blocks of the
-// rest that hold none are skipped: whether a block holds a point x with
-// cross(x, y) > 0, a linear function of x, its convex hull tells. Returns the
-// cursor the last round leaves.
+// is not positive: compare is then no order, and each round runs through
+// the rest, taking every element smaller than the current candidate as the
+// new one. Once a block of the rest has handed the candidate to one of its
+// elements, the rest of the block goes the same way whatever came before:
+// each block keeps, for each of its elements, where a candidate that starts
+// there ends at the block's end. A round then looks in each block only for
+// the first element smaller than the candidate. Returns the cursor the last
+// round leaves.
 int selectFractions(Elements& v, int i) {
     struct Point {
-        std::int64_t x;
-        std::int64_t y;
+        std::int64_t numerator;
+        std::int64_t denominator;
     };
     const int n = static_cast<int>(v.size());
     std::vector<Point> points(v.size());
-    const auto load = [&](int k) {
+    for (int k = 0; k < n; ++k) {
         const Fraction f = static_cast<const TTBruch*>(v[k])->getValue();
-        points[k] = {f.denominator, f.numerator};
-    };
-    for (int k = 0; k < n; ++k) load(k);
+        points[k] = {f.numerator, f.denominator};
+    }
+    // compare of the fractions at a and b is -1 (as TTBruch::compare).
     const auto smaller = [&points](int a, int b) {
-        return points[a].x * points[b].y > points[a].y * points[b].x;
+        return points[a].denominator * points[b].numerator >
+               points[a].numerator * points[b].denominator;
     };
-    constexpr int kBlock = 128;
-    std::vector<std::vector<Point>> hulls((n + kBlock - 1) / kBlock);
-    const auto turn = [](const Point& o, const Point& a, const Point& b) {
-        return static_cast<__int128>(a.x - o.x) * (b.y - o.y) -
-               static_cast<__int128>(a.y - o.y) * (b.x - o.x);
-    };
+    constexpr int kBlock = 64;
+    std::vector<int> ends(v.size());  // where a candidate at k ends in k's block
     const auto build = [&](int block) {
-        std::vector<Point> sorted(points.begin() + block * kBlock,
-                                  points.begin() + std::min(n, (block + 1) * kBlock));
-        std::sort(sorted.begin(), sorted.end(), [](const Point& a, const Point& b) {
-            return a.x < b.x || (a.x == b.x && a.y < b.y);
-        });
-        std::vector<Point>& hull = hulls[block];
-        hull.clear();
-        // Andrew's monotone chain: the lower, then the upper hull.
-        for (int pass = 0; pass < 2; ++pass) {
-            const std::size_t start = hull.size();
-            for (const Point& p : sorted) {
-                while (hull.size() >= start + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0)
-                    hull.pop_back();
-                hull.push_back(p);
-            }
-            hull.pop_back();
-            std::reverse(sorted.begin(), sorted.end());
+        const int first = block * kBlock;
+        const int end = std::min(n, first + kBlock);
+        for (int k = end - 1; k >= first; --k) {
+            int next = k + 1;
+            while (next < end && !smaller(next, k)) ++next;
+            ends[k] = next < end ? ends[next] : k;
         }
-        if (hull.empty()) hull.push_back(sorted.front());
     };
-    for (int block = 0; block < static_cast<int>(hulls.size()); ++block) build(block);
-    const auto holdsSmaller = [&](int block, const Point& y) {
-        return std::any_of(hulls[block].begin(), hulls[block].end(),
-                           [&y](const Point& x) { return x.x * y.y > x.y * y.x; });
-    };
+    for (int block = 0; block * kBlock < n; ++block) build(block);
     int cursor = 0;
     for (; i <= n - 2; ++i) {
         int minPos = i;
         for (int k = i + 1; k < n;) {
             const int end = std::min(n, (k / kBlock + 1) * kBlock);
-            if (k % kBlock == 0 && !holdsSmaller(k / kBlock, points[minPos])) {
-                k = end;
-                continue;
-            }
-            for (; k < end; ++k) {
-                if (smaller(k, minPos)) minPos = k;
-            }
+            while (k < end && !smaller(k, minPos)) ++k;
+            if (k < end) minPos = ends[k];
+            k = end;
         }
         if (minPos != i) {
             std::swap(v[minPos], v[i]);
