@@ -139,20 +139,14 @@ std::uint16_t leadingRun(TListe& list) {
     return n;
 }
 
-// Mergesort after a distribution with "Ende" set: where compare orders the
-// elements, the list takes back both intermediate lists and the finish runs
-// the rest. False (nothing moved) where it does not: the sort goes on itself.
-bool finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TListe>& z2, int runs,
+// Mergesort after a distribution with "Ende" set: the list takes back both
+// intermediate lists and the finish runs the rest.
+void finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TListe>& z2, int runs,
                  int previousRuns) {
-    std::vector<TBase*> both = ListAlgorithms::elements(*z1);
-    const std::vector<TBase*> second = ListAlgorithms::elements(*z2);
-    both.insert(both.end(), second.begin(), second.end());
-    if (!sortfinish::ordered(both)) return false;
     const int split = z1->count();
     list.appendList(z1);
     list.appendList(z2);
     sortfinish::merge(list, split, runs, previousRuns);
-    return true;
 }
 
 }  // namespace
@@ -506,7 +500,7 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         }
         sortStep(stage, sorttext::distributed,
                  {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true});
-        if (stage.ending() && finishMerge(*this, z1, z2, runs, previousRuns)) return;
+        if (stage.ending()) return finishMerge(*this, z1, z2, runs, previousRuns);
         if (z2->isEmpty()) {
             appendList(z1);
             sortStep(stage, sorttext::mergeDone, {.source = this});
@@ -523,7 +517,6 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         finished = runs >= previousRuns;  // compare is no order: stop here
         previousRuns = runs;
         sortStep(stage, sorttext::merged, {.source = this, .markRuns = true});
-        if (!finished && stage.ending() && sortfinish::ordered(ListAlgorithms::elements(*this)))
-            return sortfinish::merge(*this, -1, 0, previousRuns);
+        if (!finished && stage.ending()) return sortfinish::merge(*this, -1, 0, previousRuns);
     } while (!finished);
 }

@@ -340,6 +340,25 @@ int selectFractions(Elements& v, int i) {
     return cursor;
 }
 
+// The elements of a and b in the order insertAllSorted gives for any
+// compare: each element of b in turn in front of the first element that is
+// not smaller (straight insertion from b's first element on).
+Elements insertOneByOne(const Elements& a, const Elements& b, Wild wild) {
+    Elements v(a);
+    v.insert(v.end(), b.begin(), b.end());
+    const int from = static_cast<int>(a.size());
+    if (wild) {
+        insertWild(v, from, wild);
+        return v;
+    }
+    for (int i = from; i < static_cast<int>(v.size()); ++i) {
+        int k = 0;
+        while (k < i && less(v[k], v[i])) ++k;
+        std::rotate(v.begin() + k, v.begin() + i, v.begin() + i + 1);
+    }
+    return v;
+}
+
 }  // namespace
 
 Elements quick2(const Elements& part) {
@@ -600,6 +619,8 @@ void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition
 void merge(TListe& list, int split, int runs, int previousRuns) {
     Elements v = ListAlgorithms::elements(list);
     int cursor = list.position();
+    const bool order = ordered(v);
+    const Wild wild = order ? nullptr : wildTest(v);
     Elements z1;
     Elements z2;
     if (split >= 0) {
@@ -640,7 +661,8 @@ void merge(TListe& list, int split, int runs, int previousRuns) {
             at1 += n1;
             at2 += n2;
             cursor = static_cast<int>(v.size());
-            const Elements merged = insertAllSorted(run1, run2);
+            const Elements merged =
+                order ? insertAllSorted(run1, run2) : insertOneByOne(run1, run2, wild);
             v.insert(v.end(), merged.begin(), merged.end());
         }
         const bool finished = runs >= previousRuns;

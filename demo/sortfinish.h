@@ -16,9 +16,11 @@
 // is anything smaller than it; the numbers are ordered). Straight insertion
 // and straight selection finish them with a search structure, bubble sort
 // and quicksort 2 finish booleans by their closed form, bubble sort floats
-// with NaN all passes but the last. Elsewhere (fractions with denominators
-// <= 0, foreign classes) the finish runs the sort's own compare sequence
-// step by step on the vector.
+// with NaN all passes but the last, the mergesort's merges them with the
+// search structure of straight insertion. Straight selection of fractions
+// with denominators <= 0 keeps per block where a candidate ends. Elsewhere
+// (other sorts of such fractions, foreign classes) the finish runs the sort's
+// own compare sequence step by step on the vector.
 #pragma once
 
 #include <vector>
@@ -75,7 +77,8 @@ struct Quick1Partition {
 };
 void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition* partition);
 
-// Mergesort once ordered() holds for its elements. With split >= 0 the list
+// Mergesort (where compare is no order too: the passes stop where the sort
+// stops them, when a pass does not reduce the runs). With split >= 0 the list
 // holds the two intermediate lists of the pass just distributed (the first
 // split elements the 1. Zwischenliste, the rest the 2.) that found `runs`
 // runs; with split < 0 it holds the list after a merge and the next pass
