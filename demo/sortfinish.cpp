@@ -359,6 +359,33 @@ Elements insertOneByOne(const Elements& a, const Elements& b, Wild wild) {
     return v;
 }
 
+// Ranks that stand in for compare where it orders every element but NaN:
+// equal elements share a rank, a NaN has -1. Empty elsewhere (booleans,
+// fractions with denominators <= 0, foreign classes), and for no elements.
+std::vector<int> ranks(const Elements& v) {
+    const bool order = ordered(v);
+    const Wild wild = order ? nullptr : wildTest(v);
+    if (!order && (!wild || sameClass(v, TBoolean::info))) return {};
+    std::vector<int> byValue;
+    for (int k = 0; k < static_cast<int>(v.size()); ++k) {
+        if (!wild || !wild(v[k])) byValue.push_back(k);
+    }
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [&v](int a, int b) { return less(v[a], v[b]); });
+    std::vector<int> rank(v.size(), -1);
+    for (std::size_t k = 0, r = 0; k < byValue.size(); ++k) {
+        if (k > 0 && less(v[byValue[k - 1]], v[byValue[k]])) ++r;
+        rank[byValue[k]] = static_cast<int>(r);
+    }
+    return rank;
+}
+
+// compare of two elements by their ranks.
+std::int32_t compareRanks(int a, int b) {
+    if (a < 0 || b < 0) return kGreater;
+    return a < b ? kLess : a == b ? kEqual : kGreater;
+}
+
 }  // namespace
 
 Elements quick2(const Elements& part) {
@@ -372,18 +399,25 @@ Elements quick2(const Elements& part) {
             out.push_back(fromFront ? part[front++] : part[--back]);
         return out;
     }
-    std::vector<Elements> parts{part};  // the next part to sort on top
+    // Indices into part; compared by rank where ranks stand in for compare.
+    const std::vector<int> rank = ranks(part);
+    const auto smaller = [&](int a, int b) {
+        return rank.empty() ? less(part[a], part[b]) : compareRanks(rank[a], rank[b]) == kLess;
+    };
+    std::vector<std::vector<int>> parts(1);  // the next part to sort on top
+    for (int k = 0; k < static_cast<int>(part.size()); ++k) parts[0].push_back(k);
     while (!parts.empty()) {
-        Elements p = std::move(parts.back());
+        std::vector<int> p = std::move(parts.back());
         parts.pop_back();
         if (p.size() <= 1) {
-            out.insert(out.end(), p.begin(), p.end());
+            for (int k : p) out.push_back(part[k]);
             continue;
         }
-        TBase* pivot = p.front();
-        Elements a;
-        Elements b;
-        for (auto e = p.rbegin(); e + 1 != p.rend(); ++e) (less(*e, pivot) ? a : b).push_back(*e);
+        const int pivot = p.front();
+        std::vector<int> a;
+        std::vector<int> b;
+        for (auto e = p.rbegin(); e + 1 != p.rend(); ++e)
+            (smaller(*e, pivot) ? a : b).push_back(*e);
         if (a.empty()) {
             a.push_back(pivot);
         } else {
@@ -574,12 +608,18 @@ void selection(TListe& list, int i) {
 void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition* partition) {
     Elements v = ListAlgorithms::elements(list);
     int cursor = list.position();
+    // Ranks move with their elements; compare where there are none.
+    std::vector<int> rank = ranks(v);
+    const auto compareTo = [&](int k, const TBase* pivot, int pivotRank) {
+        return rank.empty() ? v[k]->compare(*pivot) : compareRanks(rank[k], pivotRank);
+    };
     while (!ranges.empty()) {
         Quick1Range& r = ranges.back();
         if (r.stage == 0) {
             const int L = r.lo;
             const int R = r.hi;
             const TBase* pivot = nullptr;
+            int pivotRank = -1;
             int i = L;
             int j = R;
             if (partition) {
@@ -587,16 +627,20 @@ void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition
                 i = partition->i;
                 j = partition->j;
                 partition = nullptr;
+                if (!rank.empty())
+                    pivotRank = rank[std::find(v.begin(), v.end(), pivot) - v.begin()];
             } else {
                 cursor = (L + R) / 2;
                 pivot = v[cursor];
+                if (!rank.empty()) pivotRank = rank[cursor];
             }
             do {
-                while (i < R && v[i]->compare(*pivot) == kLess) ++i;
-                while (j > L && v[j]->compare(*pivot) == kGreater) --j;
+                while (i < R && compareTo(i, pivot, pivotRank) == kLess) ++i;
+                while (j > L && compareTo(j, pivot, pivotRank) == kGreater) --j;
                 cursor = j;
                 if (j >= i) {
                     std::swap(v[i], v[j]);
+                    if (!rank.empty()) std::swap(rank[i], rank[j]);
                     cursor = i;
                     ++i;
                     --j;
