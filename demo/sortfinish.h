@@ -12,15 +12,16 @@
 // insertAllSorted puts the equal elements of its second run, reversed, in
 // front of those of the first. Two kinds of elements whose compare is no
 // order still have a known outcome: booleans (never smaller than another,
-// greater when different) and floats with NaN (NaN is neither smaller nor
-// is anything smaller than it; the numbers are ordered). Straight insertion
-// and straight selection finish them with a search structure, bubble sort
-// and quicksort 2 finish booleans by their closed form, bubble sort floats
-// with NaN all passes but the last, the mergesort's merges them with the
-// search structure of straight insertion. Straight selection of fractions
-// with denominators <= 0 keeps per block where a candidate ends. Elsewhere
-// (other sorts of such fractions, foreign classes) the finish runs the sort's
-// own compare sequence step by step on the vector.
+// greater when different) and floats with NaN (NaN is neither smaller than
+// anything nor is anything smaller than it; the numbers are ordered).
+// Straight insertion and the mergesort's merges place them with a search
+// structure, straight selection with a tournament tree; bubble sort and
+// quicksort 2 finish booleans in closed form, bubble sort runs all passes
+// over floats with NaN but the last in closed form; the quicksorts compare
+// ranks instead of elements. Straight selection of fractions with
+// denominators <= 0 keeps for each block of the rest where a candidate ends
+// in it. Elsewhere (the other sorts of such fractions, foreign classes) the
+// finish runs the sort's own compare sequence step by step on the vector.
 #pragma once
 
 #include <vector>
