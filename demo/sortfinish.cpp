@@ -100,12 +100,14 @@ Wild wildTest(const Elements& v) {
     return nullptr;
 }
 
-// Straight insertion from element i on with wild elements: each element goes
-// in front of the first element of the front part that is not smaller, which
-// is the first wild one or the first number that is not smaller; a wild
-// element goes to the very front. The front part is kept in blocks that know
-// whether they hold a wild element and one of their largest numbers, so that
-// the search skips whole blocks. Returns the place of the last insertion.
+// Straight insertion from element i on: each element goes in front of the
+// first element of the front part that is not smaller. With wild elements
+// that is the first wild one or the first number that is not smaller, and a
+// wild element goes to the very front; the front part is kept in blocks that
+// know whether they hold a wild element and one of their largest numbers, so
+// that the search skips whole blocks. Without (wild null, compare any) the
+// search goes element by element, and the blocks only keep the insertions
+// short. Returns the place of the last insertion.
 int insertWild(Elements& v, int i, Wild wild) {
     constexpr std::size_t kBlock = 256;
     struct Block {
@@ -113,6 +115,7 @@ int insertWild(Elements& v, int i, Wild wild) {
         const TBase* largest = nullptr;  // null: no number
         int wilds = 0;
         void add(const TBase* e, Wild test) {
+            if (!test) return;
             if (test(e)) {
                 ++wilds;
             } else if (!largest || less(largest, e)) {
@@ -134,17 +137,20 @@ int insertWild(Elements& v, int i, Wild wild) {
         std::size_t b = 0;
         std::size_t at = 0;
         int before = 0;
-        if (!wild(e)) {
+        if (!wild || !wild(e)) {
             for (; b < blocks.size(); ++b) {
                 const Block& block = blocks[b];
-                if (block.wilds == 0 && block.largest && less(block.largest, e)) {
+                const bool skip = wild && block.wilds == 0 && block.largest;
+                if (skip && less(block.largest, e)) {
                     before += static_cast<int>(block.items.size());
                     continue;
                 }
                 while (at < block.items.size() && less(block.items[at], e)) ++at;
-                break;
+                if (at < block.items.size() || b + 1 == blocks.size()) break;
+                before += static_cast<int>(block.items.size());
+                at = 0;
             }
-            if (b == blocks.size()) {  // every element is smaller: e stays at the end
+            if (b == blocks.size()) {  // every block was skipped: e stays at the end
                 --b;
                 before -= static_cast<int>(blocks[b].items.size());
                 at = blocks[b].items.size();
@@ -346,16 +352,7 @@ int selectFractions(Elements& v, int i) {
 Elements insertOneByOne(const Elements& a, const Elements& b, Wild wild) {
     Elements v(a);
     v.insert(v.end(), b.begin(), b.end());
-    const int from = static_cast<int>(a.size());
-    if (wild) {
-        insertWild(v, from, wild);
-        return v;
-    }
-    for (int i = from; i < static_cast<int>(v.size()); ++i) {
-        int k = 0;
-        while (k < i && less(v[k], v[i])) ++k;
-        std::rotate(v.begin() + k, v.begin() + i, v.begin() + i + 1);
-    }
+    insertWild(v, static_cast<int>(a.size()), wild);
     return v;
 }
 
@@ -538,16 +535,8 @@ void insertion(TListe& list, int i) {
         order.insert(order.end(), v.begin(), v.begin() + i);
         std::stable_sort(order.begin(), order.end(), less);
         v = std::move(order);
-    } else if (const Wild wild = wildTest(v)) {
-        cursor = insertWild(v, i, wild);
     } else {
-        for (; i < n; ++i) {
-            TBase* e = v[i];
-            int k = 0;
-            while (k < i && v[k]->compare(*e) == kLess) ++k;
-            std::rotate(v.begin() + k, v.begin() + i, v.begin() + i + 1);
-            cursor = k;
-        }
+        cursor = insertWild(v, i, wildTest(v));
     }
     ListAlgorithms::rearrange(list, v, cursor);
 }

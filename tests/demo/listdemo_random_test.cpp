@@ -264,11 +264,13 @@ TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
 }
 
 // Long lists of booleans, of floats with NaN and of fractions with
-// denominators of either sign and zero: "Ende" at the first step and after a
-// few steps leaves the order and cursor of the whole run.
+// denominators of either sign and zero (also one negative denominator among
+// positive ones, which the last and largest element finds far behind):
+// "Ende" at the first step and after a few steps leaves the order and cursor
+// of the whole run.
 TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWholeRun) {
     std::mt19937 random(29);
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < 5; ++kind) {
         for (const NamedSort& s : kSorts) {
             // Straight insertion and selection long enough for the search
             // structure to split; the others step through far more steps.
@@ -290,6 +292,14 @@ TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWhole
                         const auto numerator = static_cast<std::int32_t>(d % 9) - 4;
                         const auto denominator = static_cast<std::int32_t>(d / 9 % 7) - 3;
                         list->append(std::make_unique<TTBruch>(Fraction{numerator, denominator}));
+                    }
+                    if (kind == 4) {
+                        const Fraction f = list->isEmpty() ? Fraction{0, -1}
+                                           : list->count() == n - 1
+                                               ? Fraction{1000, 1}
+                                               : Fraction{static_cast<std::int32_t>(d % 50),
+                                                          static_cast<std::int32_t>(1 + d % 3)};
+                        list->append(std::make_unique<TTBruch>(f));
                     }
                 }
                 list->reset();
