@@ -3,7 +3,8 @@
 // loading a 65535-element list file with its display, the memo widget against
 // a QPlainTextEdit on the same 65535 lines, showing the main window next to an
 // empty Qt window, and the sort window on 65535 elements: "Ende" of each of
-// the six sorts and one shown step.
+// the six sorts, also on element classes whose compare is no order, and one
+// shown step of each sort.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -26,6 +28,8 @@
 #include "demo/sortstage.h"
 #include "demo/stepclock.h"
 #include "elements/base.h"
+#include "elements/platform.h"
+#include "elements/values.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
@@ -325,6 +329,169 @@ void BM_SortStepShown65535(benchmark::State& state, bool distribution) {
 }
 BENCHMARK_CAPTURE(BM_SortStepShown65535, Exchange, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SortStepShown65535, Distribution, true)->Unit(benchmark::kMillisecond);
+
+// One shown step of each sort at 65535 elements, as the sort shows it most
+// often, until the window has painted; the list change before it is the
+// sort's and not timed. Bubble sort: a neighbour exchange in the middle;
+// straight insertion: an element taken out (and put back the next time);
+// straight selection and quicksort 1: an exchange of two far elements, for
+// quicksort 1 inside the framed whole list; quicksort 2: the first element
+// moved from the list to the front of the 1. Teilliste; mergesort: the
+// merged list with its run marks, a different one each step.
+enum class StepOf { bubble, insertion, selection, quick1, quick2, merge };
+
+void BM_SortStepOf65535(benchmark::State& state, StepOf sort) {
+    QuietDialogs dialogs;
+    TForm1 form(&dialogs);
+    form.show();
+    TListDemo& list = form.listPage().list();
+    fillRandom(list);
+    form.openSortWindow(list);
+    auto* window = form.findChild<TFormDemo*>("TFormDemo");
+    SortStage& stage = window->stage();
+    stage.clock = nullptr;  // the step does not wait
+    TListDemo part;
+    TListDemo other;
+    if (sort == StepOf::merge) {
+        for (int i = 0; i < kFull; ++i) other.append(std::make_unique<TInteger>(i % 777));
+    }
+    TListDemo* merged[2] = {&list, &other};
+    std::unique_ptr<TBase> taken;
+    list.moveTo(kFull / 2);
+    QApplication::processEvents();
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ++round;
+        SortStepView view{.source = &list, .showBefore = false};
+        const auto middle = static_cast<std::uint16_t>(kFull / 2 + round % 64);
+        switch (sort) {
+            case StepOf::bubble:
+                list.swap(middle, middle + 1);
+                list.moveTo(middle);
+                break;
+            case StepOf::insertion:
+                list.moveTo(middle);
+                if (taken) {
+                    list.insert(std::move(taken));
+                } else {
+                    taken = list.elem()->copy();
+                    list.deleteElem();
+                }
+                break;
+            case StepOf::selection:
+            case StepOf::quick1:
+                list.swap(static_cast<std::uint16_t>(round % 64), middle);
+                list.moveTo(round % 64);
+                if (sort == StepOf::quick1) {
+                    view.first = 0;
+                    view.last = kFull - 1;
+                }
+                break;
+            case StepOf::quick2:
+                if (list.count() < 2) {
+                    fillRandom(list);
+                    part.clear();
+                }
+                list.reset();
+                part.insert(list.elem()->copy());
+                list.deleteElem();
+                view.aux1 = &part;
+                break;
+            case StepOf::merge:
+                std::swap(merged[0], merged[1]);
+                view = {.source = merged[0], .markRuns = true};
+                break;
+        }
+        state.ResumeTiming();
+        TListDemo::sortStep(stage, "17 und 4 werden miteinander getauscht", view);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Bubble, StepOf::bubble)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Insertion, StepOf::insertion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Auswaehlen, StepOf::selection)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Quick1, StepOf::quick1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Quick2, StepOf::quick2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortStepOf65535, Merge, StepOf::merge)->Unit(benchmark::kMillisecond);
+
+// A text output that keeps nothing: "Ende" shows no step.
+class NoOutput final : public TextOutput {
+public:
+    void addLine(std::string_view) override {}
+    void appendText(std::string_view) override {}
+    void setText(std::string_view) override {}
+    std::string text() const override { return {}; }
+};
+
+// Element classes whose compare is no order: booleans (never smaller), floats
+// with NaN (greater than everything, and everything greater than it), and
+// fractions with denominators of either sign and zero.
+enum class OddClass { boolean, nanReal, nanExtended, fraction };
+
+void fillOdd(TListe& list, OddClass kind) {
+    std::mt19937 random(65535);
+    list.clear();
+    for (int i = 0; i < kFull; ++i) {
+        const unsigned r = random();
+        switch (kind) {
+            case OddClass::boolean:
+                list.append(std::make_unique<TBoolean>(r % 2 == 0));
+                break;
+            case OddClass::nanReal:
+                list.append(std::make_unique<TReal>(r % 10 == 0 ? std::nan("") : r % 30000));
+                break;
+            case OddClass::nanExtended:
+                list.append(std::make_unique<TExtended>(
+                    Extended(r % 10 == 0 ? std::nan("") : double(r % 30000))));
+                break;
+            case OddClass::fraction: {
+                const auto numerator = static_cast<std::int32_t>(r % 200) - 100;
+                const auto denominator = static_cast<std::int32_t>(r / 200 % 21) - 10;
+                list.append(std::make_unique<TTBruch>(Fraction{numerator, denominator}));
+                break;
+            }
+        }
+    }
+    list.reset();
+}
+
+// "Ende" before the first step of a sort of 65535 such elements: the sort
+// with "Ende" already set, as the window runs it after the first wait.
+void BM_SortEndeOdd65535(benchmark::State& state, void (TListDemo::*sort)(SortStage&),
+                         OddClass kind) {
+    NoOutput out;
+    SortStage stage(out, out, out, out);
+    TListDemo list;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillOdd(list, kind);
+        stage.stepEnde = true;
+        state.ResumeTiming();
+        (list.*sort)(stage);
+    }
+}
+#define TESSARO_ODD_ENDE(Sort, method)                                                             \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Boolean, &TListDemo::method, OddClass::boolean)   \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1);                                                                           \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanReal, &TListDemo::method, OddClass::nanReal)   \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1);                                                                           \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanExtended, &TListDemo::method,                  \
+                      OddClass::nanExtended)                                                       \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1);                                                                           \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Fraction, &TListDemo::method, OddClass::fraction) \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(1)
+TESSARO_ODD_ENDE(Bubble, bubbleSortDemo);
+TESSARO_ODD_ENDE(Insertion, insertionDemo);
+TESSARO_ODD_ENDE(Auswaehlen, selectionDemo);
+TESSARO_ODD_ENDE(Quick1, quickSort1Demo);
+TESSARO_ODD_ENDE(Quick2, quickSort2Demo);
+TESSARO_ODD_ENDE(Merge, mergeSortDemo);
+#undef TESSARO_ODD_ENDE
 
 }  // namespace
 

@@ -144,26 +144,22 @@ std::uint16_t leadingRun(TListe& list) {
     return n;
 }
 
-// Mergesort after a distribution with "Ende" set: where compare orders the
-// elements, the list takes back both intermediate lists and the finish runs
-// the rest. False (nothing moved) where it does not: the sort goes on itself.
-bool finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TListe>& z2, int runs,
+// Mergesort after a distribution with "Ende" set: the list takes back both
+// intermediate lists and the finish runs the rest.
+void finishMerge(TListe& list, std::unique_ptr<TListe>& z1, std::unique_ptr<TListe>& z2, int runs,
                  int previousRuns) {
-    std::vector<TBase*> both = ListAlgorithms::elements(*z1);
-    const std::vector<TBase*> second = ListAlgorithms::elements(*z2);
-    both.insert(both.end(), second.begin(), second.end());
-    if (!sortfinish::ordered(both)) return false;
     const int split = z1->count();
     list.appendList(z1);
     list.appendList(z2);
     sortfinish::merge(list, split, runs, previousRuns);
-    return true;
 }
 
 }  // namespace
 
 void TListDemo::showList(TListe& list, TextOutput& memo, bool markRuns, int first, int last) {
-    memo.setText(renderList(list, markRuns, first, last).text);
+    const ListDisplay display = renderList(list, markRuns, first, last);
+    memo.setText(display.text);
+    if (auto* marked = dynamic_cast<ListMemoOutput*>(&memo)) marked->keepInSight(display);
 }
 
 std::string TListDemo::elementText(const TBase& element) {
@@ -407,13 +403,11 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
     TraceFrames trace(traceOf(stage));
     trace.enter(Procedure::quickSort2);
     int firstPart = -1;  // the count of the first level's 1. Teilliste once split
-    bool finishTried = false;
     while (!levels.empty()) {
-        if (stage.ending() && firstPart >= 0 && !finishTried) {
+        if (stage.ending() && firstPart >= 0) {
             // Where equal elements look alike, the sorted order is the only
             // result, and the join of the first level leaves the cursor
             // behind its 1. Teilliste: all parts come back at once.
-            finishTried = true;
             std::vector<TBase*> all = ListAlgorithms::elements(*this);
             for (const Level& l : levels) {
                 for (const TListe* part : {l.a.get(), l.b.get()}) {
@@ -429,6 +423,31 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 }
                 return sortfinish::sortTo(*this, firstPart);
             }
+            // Elsewhere quicksort 2 runs on in vectors. From the top
+            // level down, each level's sorted list: a level above sorts
+            // this level's 1. Teilliste (stage 1) or its 2.
+            std::vector<TBase*> sorted;
+            for (std::size_t k = levels.size(); k-- > 0;) {
+                const Level& l = levels[k];
+                const bool above = k + 1 < levels.size();
+                if (l.stage == 0) {
+                    sorted = sortfinish::quick2(ListAlgorithms::elements(*l.p));
+                    continue;
+                }
+                std::vector<TBase*> a =
+                    above && l.stage == 1 ? sorted : ListAlgorithms::elements(*l.a);
+                const std::vector<TBase*> b =
+                    l.stage == 1 ? sortfinish::quick2(ListAlgorithms::elements(*l.b))
+                    : above      ? sorted
+                                 : ListAlgorithms::elements(*l.b);
+                a.insert(a.end(), b.begin(), b.end());
+                sorted = std::move(a);
+            }
+            for (Level& l : levels) {
+                if (l.a) appendList(l.a);
+                if (l.b) appendList(l.b);
+            }
+            return ListAlgorithms::rearrange(*this, sorted, firstPart);
         }
         Level& level = levels.back();
         TListe& p = *level.p;
@@ -546,7 +565,7 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         trace.mark(Line::msDistribute);
         sortStep(stage, sorttext::distributed,
                  {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true});
-        if (stage.ending() && finishMerge(*this, z1, z2, runs, previousRuns)) return;
+        if (stage.ending()) return finishMerge(*this, z1, z2, runs, previousRuns);
         if (z2->isEmpty()) {
             appendList(z1);
             trace.mark(Line::msDone);
@@ -572,7 +591,6 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
         previousRuns = runs;
         trace.mark(Line::msFewer);
         sortStep(stage, sorttext::merged, {.source = this, .markRuns = true});
-        if (!finished && stage.ending() && sortfinish::ordered(ListAlgorithms::elements(*this)))
-            return sortfinish::merge(*this, -1, 0, previousRuns);
+        if (!finished && stage.ending()) return sortfinish::merge(*this, -1, 0, previousRuns);
     } while (!finished);
 }

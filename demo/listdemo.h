@@ -10,9 +10,9 @@
 // there. Once the stage's "Ende" is set, the sort hands its state at the next
 // stopping point to sortfinish (demo/sortfinish.h), which completes it at once
 // with the same final order and cursor and shows nothing; the window then
-// shows the result (quicksort 2 and, where compare is no order, the mergesort
-// go on themselves, with the optional steps left out and no texts made). A
-// sort changes only the order:
+// shows the result (quicksort 2 goes on itself up to its first split, with
+// the optional steps left out and no texts made). A sort changes only the
+// order:
 // the list ends with the same elements (quicksort 2 and the mergesort move
 // them through auxiliary lists, as copies or by relinking), also where compare
 // is no order (booleans, NaN), and the call depth never grows with the list.

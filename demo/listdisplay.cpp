@@ -1,6 +1,9 @@
 #include "demo/listdisplay.h"
 
+#include <charconv>
+
 #include "demo/elementtext.h"
+#include "elements/base.h"
 #include "linear/liste.h"
 
 namespace {
@@ -22,23 +25,41 @@ ListDisplay renderList(TListe& list, bool markRuns, int first, int last) {
     list.reset();
     const TBase* previous = nullptr;
     int n = 0;
+    int line = 0;  // the line the text ends in
     while (!list.isAtEnd()) {
         const TBase* element = list.elem();
         ++n;
         if (markRuns && previous && previous->compare(*element) == 1) {
             out += '\n';
             out += kRunSeparator;
+            ++line;
         }
         if (first >= 0 && first == n - 1) {
             out += '\n';
             out += kSublistFrame;
+            display.frameFirstLine = ++line;
         }
         out += '\n';
-        out += elementtext::memoText(*element);
-        if (n == display.position) out += kArrowBehind;
+        if (&element->classInfo() == &TInteger::info) {
+            // Long lists are mostly plain integers: written in place.
+            char digits[16];
+            const auto end = std::to_chars(digits, digits + sizeof digits,
+                                           static_cast<const TInteger*>(element)->getValue());
+            out += '[';
+            out.append(digits, end.ptr);
+            out += ']';
+        } else {
+            out += elementtext::memoText(*element);
+        }
+        ++line;
+        if (n == display.position) {
+            out += kArrowBehind;
+            display.arrowLine = line;
+        }
         if (last >= 0 && last == n - 1) {
             out += '\n';
             out += kSublistFrame;
+            display.frameLastLine = ++line;
         }
         previous = element;
         list.advance();

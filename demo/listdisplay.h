@@ -14,12 +14,26 @@
 #include <cstdint>
 #include <string>
 
+#include "elements/platform.h"
+
 class TListe;
 
 struct ListDisplay {
     std::string text;
     std::uint16_t position = 0;
     std::uint16_t count = 0;
+    // Lines (from 0) of the arrow and of the two frame lines; -1 for none.
+    int arrowLine = 0;
+    int frameFirstLine = -1;
+    int frameLastLine = -1;
+};
+
+// A memo that can keep the marks of a list display in sight (the sort
+// window's memos follow the step): after a list display replaced its text,
+// TListDemo::showList passes it the lines of the arrow and of the frame.
+class ListMemoOutput : public TextOutput {
+public:
+    virtual void keepInSight(const ListDisplay& display) = 0;
 };
 
 // Renders the list; its cursor ends where it was. Walks the list once.

@@ -10,9 +10,18 @@
 // order, straight insertion puts each element in front of the equal ones
 // already placed, straight selection takes the first smallest element, and
 // insertAllSorted puts the equal elements of its second run, reversed, in
-// front of those of the first. Elsewhere (booleans, NaN, fractions with
-// denominators <= 0, foreign classes) the finish runs the sort's own compare
-// sequence step by step on the vector.
+// front of those of the first. Two kinds of elements whose compare is no
+// order still have a known outcome: booleans (never smaller than another,
+// greater when different) and floats with NaN (NaN is neither smaller than
+// anything nor is anything smaller than it; the numbers are ordered).
+// Straight insertion and the mergesort's merges place them with a search
+// structure, straight selection with a tournament tree; bubble sort and
+// quicksort 2 finish booleans in closed form, bubble sort runs all passes
+// over floats with NaN but the last in closed form; the quicksorts compare
+// ranks instead of elements. Straight selection of fractions with
+// denominators <= 0 keeps for each block of the rest where a candidate ends
+// in it. Elsewhere (the other sorts of such fractions, foreign classes) the
+// finish runs the sort's own compare sequence step by step on the vector.
 #pragma once
 
 #include <vector>
@@ -33,6 +42,15 @@ bool ordered(const std::vector<TBase*>& elements);
 bool orderedAlike(const std::vector<TBase*>& elements);
 // The list's elements sorted (equal ones keep their order), cursor at `cursor`.
 void sortTo(TListe& list, int cursor);
+
+// Quicksort 2 on a part, as the sort itself orders it: the first element
+// is the pivot, the smaller elements go reversed into the 1. Teilliste, the
+// others into the 2.; the pivot goes alone into an empty 1. Teilliste, else
+// in front of the 2.; each part with more than one element is sorted the
+// same way. Booleans in closed form (none is smaller than the first, so each
+// split takes off the first element alone), other elements split by split on
+// vectors, with the parts still to be sorted on an explicit stack.
+std::vector<TBase*> quick2(const std::vector<TBase*>& part);
 
 // Bubble sort in pass i; the pair j, j + 1 is compared next; swapped is the
 // pass's flag so far.
@@ -60,7 +78,8 @@ struct Quick1Partition {
 };
 void quick1(TListe& list, std::vector<Quick1Range> ranges, const Quick1Partition* partition);
 
-// Mergesort once ordered() holds for its elements. With split >= 0 the list
+// Mergesort (where compare is no order too: the passes stop where the sort
+// stops them, when a pass does not reduce the runs). With split >= 0 the list
 // holds the two intermediate lists of the pass just distributed (the first
 // split elements the 1. Zwischenliste, the rest the 2.) that found `runs`
 // runs; with split < 0 it holds the list after a merge and the next pass

@@ -206,10 +206,11 @@ TEST_F(ListDemoRandomTest, MergeSortStopsWhenAPassDoesNotReduceTheRuns) {
 // "Ende" at any step, or before the first one, leaves the list exactly as the
 // sort run to its end with "Weiter": the same order also of elements that
 // compare equal but differ (fractions 1/2, 2/4, 3/6), the same cursor; where
-// compare is an order and where it is none.
+// compare is an order and where it is none (booleans, NaN in both float
+// classes).
 TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
     std::mt19937 random(3);
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < 5; ++kind) {
         for (int round = 0; round < 20; ++round) {
             const int n = 2 + static_cast<int>(random() % 10);
             std::vector<unsigned> draws(n);
@@ -225,6 +226,9 @@ TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
                     if (kind == 2) list->append(std::make_unique<TBoolean>(d % 2 == 0));
                     if (kind == 3)
                         list->append(std::make_unique<TReal>(d % 4 == 0 ? std::nan("") : d % 3));
+                    if (kind == 4)
+                        list->append(std::make_unique<TExtended>(
+                            Extended(d % 3 == 0 ? std::nan("") : double(d % 4))));
                 }
                 list->reset();
                 return list;
@@ -254,6 +258,71 @@ TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
                         << s.name << " kind " << kind << " round " << round << " step " << step;
                     ASSERT_TRUE(again->verify());
                 }
+            }
+        }
+    }
+}
+
+// Long lists of booleans, of floats with NaN and of fractions with
+// denominators of either sign and zero (also one negative denominator among
+// positive ones, which the last and largest element finds far behind):
+// "Ende" at the first step and after a few steps leaves the order and cursor
+// of the whole run.
+TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWholeRun) {
+    std::mt19937 random(29);
+    for (int kind = 0; kind < 5; ++kind) {
+        for (const NamedSort& s : kSorts) {
+            // Straight insertion and selection long enough for the search
+            // structure to split; the others step through far more steps.
+            const bool linear =
+                s.sort == &TListDemo::insertionDemo || s.sort == &TListDemo::selectionDemo;
+            const int n = linear ? 600 : 90;
+            std::vector<unsigned> draws(n);
+            for (unsigned& d : draws) d = random();
+            const auto make = [&] {
+                auto list = std::make_unique<TListDemo>();
+                for (unsigned d : draws) {
+                    if (kind == 0) list->append(std::make_unique<TBoolean>(d % 3 == 0));
+                    if (kind == 1)
+                        list->append(std::make_unique<TReal>(d % 5 == 0 ? std::nan("") : d % 50));
+                    if (kind == 2)
+                        list->append(std::make_unique<TExtended>(
+                            Extended(d % 7 == 0 ? std::nan("") : double(d % 20))));
+                    if (kind == 3) {
+                        const auto numerator = static_cast<std::int32_t>(d % 9) - 4;
+                        const auto denominator = static_cast<std::int32_t>(d / 9 % 7) - 3;
+                        list->append(std::make_unique<TTBruch>(Fraction{numerator, denominator}));
+                    }
+                    if (kind == 4) {
+                        const Fraction f = list->isEmpty() ? Fraction{0, -1}
+                                           : list->count() == n - 1
+                                               ? Fraction{1000, 1}
+                                               : Fraction{static_cast<std::int32_t>(d % 50),
+                                                          static_cast<std::int32_t>(1 + d % 3)};
+                        list->append(std::make_unique<TTBruch>(f));
+                    }
+                }
+                list->reset();
+                return list;
+            };
+            RecordedStage whole;
+            auto list = make();
+            (list.get()->*s.sort)(whole.stage);
+            std::string expected = renderList(*list).text;
+            // As above: selection ended before a last round in place keeps
+            // the cursor at the end.
+            if (s.sort == &TListDemo::selectionDemo &&
+                whole.infos()[whole.steps.size() - 2].find("richtigen") != std::string::npos) {
+                list->moveToEnd();
+                expected = renderList(*list).text;
+            }
+            for (std::size_t endeAt : {1u, 7u}) {
+                RecordedStage ended;
+                ended.endeAtStep = endeAt;
+                auto again = make();
+                (again.get()->*s.sort)(ended.stage);
+                ASSERT_EQ(renderList(*again).text, expected)
+                    << s.name << " kind " << kind << " Ende at " << endeAt;
             }
         }
     }

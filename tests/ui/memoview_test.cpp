@@ -213,6 +213,30 @@ TEST(MemoViewText, RandomOperationsMatchAReferenceListOfLines) {
     }
 }
 
+// Exchanges of two far lines (as a sort step shows them): the lines between
+// keep their widths, the exchanged ones are measured anew.
+TEST(MemoViewText, ExchangingFarLinesGivesTheLinesAndWidthsOfANewView) {
+    auto view = shownView(120, 90);
+    auto fresh = shownView(120, 90);
+    std::vector<QString> lines;
+    for (int i = 0; i < 300; ++i) lines.push_back("[" + QString::number(i * 7 % 300) + "]");
+    lines[250] = "[a much wider line than all the others]";
+    const std::pair<int, int> exchanges[] = {{3, 250}, {250, 3}, {0, 299}, {10, 11}, {5, 290}};
+    for (const auto& [a, b] : exchanges) {
+        std::swap(lines[a], lines[b]);
+        const QString text = QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n'));
+        view->setPlainText(text);
+        fresh->clear();
+        fresh->setPlainText(text);
+        ASSERT_EQ(linesOf(*view), lines) << a << " " << b;
+        ASSERT_EQ(view->horizontalScrollBar()->maximum(), fresh->horizontalScrollBar()->maximum())
+            << a << " " << b;
+    }
+    lines[250] = "[1]";
+    view->setPlainText(QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n')));
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
+}
+
 // ---- scrolling and wrapping -------------------------------------------------
 
 TEST(MemoViewScrolling, EnsureLineVisibleScrollsAsLittleAsNeeded) {

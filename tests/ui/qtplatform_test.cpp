@@ -292,3 +292,21 @@ TEST(TextOutputs, MemoAndLineEditTakeUtf8Lines) {
     info.addLine("neu");
     EXPECT_EQ(field.text(), "neu");
 }
+
+// A text wider than its field shows its beginning; the tooltip holds it whole.
+TEST(TextOutputs, LineEditShowsTheBeginningAndTheWholeTextAsTooltip) {
+    QLineEdit field;
+    field.resize(60, 21);
+    field.show();
+    const std::string longText =
+        "Aus der Mitte der Liste (Teiliste) wird ein Vergleichselement (17) bestimmt.";
+    LineEditOutput info(&field);
+    info.setText(longText);
+    EXPECT_EQ(field.cursorPosition(), 0);
+    EXPECT_EQ(field.toolTip().toStdString(), longText);
+    info.appendText(" – weiter");
+    EXPECT_EQ(field.cursorPosition(), 0);
+    EXPECT_EQ(field.toolTip().toStdString(), longText + " – weiter");
+    field.clear();
+    EXPECT_EQ(field.toolTip(), "");
+}

@@ -440,6 +440,43 @@ TEST_F(SortWindowTest, EndeLeavesTheWindowsAsTheWholeRunDoes) {
     }
 }
 
+// Each step scrolls the memo as little as possible so that the arrow is in
+// sight, and with it the frame of the sublist where both fit into the view.
+TEST_F(SortWindowTest, TheMemoFollowsTheArrowAndTheFrameOfQuickSort1) {
+    fillList(40, [](int k) { return std::make_unique<TInteger>(40 - k); });
+    open();
+    auto* memoView = inWindow<MemoView>("MemoQuelle");
+    const int rows = memoView->fullRowsInView();
+    ASSERT_LT(rows, 30);
+    int checked = 0;
+    int scrolled = 0;
+    onStep = [&](int step) {
+        int arrow = -1;
+        std::vector<int> frame;
+        for (int line = 0; line < memoView->lineCount(); ++line) {
+            const QString text = memoView->line(line);
+            if (text.endsWith("<--")) arrow = line;
+            if (text == "--------") frame.push_back(line);
+        }
+        ASSERT_GE(arrow, 0) << "step " << step;
+        const int top = memoView->firstVisibleLine();
+        EXPECT_GE(arrow, top) << "step " << step;
+        EXPECT_LT(arrow, top + rows) << "step " << step;
+        if (top > 0) ++scrolled;
+        const int from = frame.empty() ? arrow : std::min(arrow, frame.front());
+        const int to = frame.empty() ? arrow : std::max(arrow, frame.back());
+        if (to - from < rows) {
+            EXPECT_GE(from, top) << "step " << step;
+            EXPECT_LT(to, top + rows) << "step " << step;
+        }
+        ++checked;
+    };
+    pressInWindow("BitBtnQuick1");
+    EXPECT_EQ(checked, 231);
+    EXPECT_GT(scrolled, 100);
+    EXPECT_EQ(sorttest::values(form->listPage().list()).front(), 1);
+}
+
 // Beyond 300 elements a sort asks first: "Nein" sorts at once to the end
 // without a single step, "Ja" sorts step by step; 300 elements are sorted
 // step by step without a question.

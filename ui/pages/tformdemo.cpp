@@ -95,6 +95,8 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     quelleOutput_ = std::make_unique<MemoOutput>(memoQuelle_);
     zwischen1Output_ = std::make_unique<MemoOutput>(memoZwischen1_);
     zwischen2Output_ = std::make_unique<MemoOutput>(memoZwischen2_);
+    for (MemoOutput* output : {quelleOutput_.get(), zwischen1Output_.get(), zwischen2Output_.get()})
+        output->setFollowsMarks(true);  // each step scrolls to its arrow and frame
     infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
     stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
                                          *infoOutput_);

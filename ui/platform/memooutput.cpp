@@ -1,6 +1,8 @@
 #include "ui/platform/memooutput.h"
 
+#include <QScrollBar>
 #include <QTextCursor>
+#include <algorithm>
 
 namespace {
 QString fromUtf8(std::string_view text) {
@@ -23,8 +25,32 @@ void MemoOutput::appendText(std::string_view utf8) {
 }
 
 void MemoOutput::setText(std::string_view utf8) {
-    if (view_) view_->setPlainText(fromUtf8(utf8));
+    if (view_) {
+        const int top = view_->verticalScrollBar()->value();
+        view_->setPlainText(fromUtf8(utf8));
+        if (followsMarks_) view_->verticalScrollBar()->setValue(top);
+    }
     if (plain_) plain_->setPlainText(fromUtf8(utf8));
+}
+
+void MemoOutput::keepInSight(const ListDisplay& display) {
+    if (!view_ || !followsMarks_) return;
+    // The arrow first, then each frame line that still fits with the lines
+    // already taken.
+    const int rows = view_->fullRowsInView();
+    int first = display.arrowLine;
+    int last = display.arrowLine;
+    for (int line : {display.frameFirstLine, display.frameLastLine}) {
+        if (line < 0) continue;
+        const int from = std::min(first, line);
+        const int to = std::max(last, line);
+        if (to - from < rows) {
+            first = from;
+            last = to;
+        }
+    }
+    view_->ensureLineVisible(last);
+    view_->ensureLineVisible(first);
 }
 
 std::string MemoOutput::text() const {

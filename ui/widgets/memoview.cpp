@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Blank pixels between the frame and the text, as in a Windows memo.
@@ -73,9 +74,20 @@ void MemoView::setPlainText(const QString& text) {
     const QChar* before = text_.constData();
     const QChar* after = text.constData();
     const qsizetype shorter = std::min(oldSize, newSize);
+    // Whole blocks by memcmp first, the last few characters one by one.
+    constexpr qsizetype kBlock = 64;
+    const auto sameBlock = [](const QChar* a, const QChar* b) {
+        return std::memcmp(a, b, kBlock * sizeof(QChar)) == 0;
+    };
     qsizetype prefix = 0;
+    while (prefix + kBlock <= shorter && sameBlock(before + prefix, after + prefix))
+        prefix += kBlock;
     while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
     qsizetype suffix = 0;
+    while (suffix + kBlock <= shorter - prefix &&
+           sameBlock(before + oldSize - suffix - kBlock, after + newSize - suffix - kBlock)) {
+        suffix += kBlock;
+    }
     while (suffix < shorter - prefix &&
            before[oldSize - 1 - suffix] == after[newSize - 1 - suffix]) {
         ++suffix;
@@ -95,11 +107,18 @@ void MemoView::setPlainText(const QString& text) {
     }
     std::vector<int> widths(widths_.begin(), widths_.begin() + static_cast<std::ptrdiff_t>(first));
     const auto measure = [this](QStringView line, qsizetype& i) { return advance(line, i); };
+    // Where the changed part keeps its number of lines (an exchange of two
+    // far elements), most of its lines are the old ones: those keep their
+    // width, which comparing finds faster than measuring.
+    const bool sameLines = starts.size() == kept;
     for (std::size_t line = first; line < starts.size(); ++line) {
         const qsizetype end = line + 1 < starts.size() ? starts[line + 1] - 1 : changedEnd;
-        const qreal width =
-            advanceSum(QStringView(text).mid(starts[line], end - starts[line]), advances_, measure);
-        widths.push_back(static_cast<int>(std::ceil(width)));
+        const QStringView now = QStringView(text).mid(starts[line], end - starts[line]);
+        if (sameLines && now == lineView(static_cast<int>(line))) {
+            widths.push_back(widths_[line]);
+            continue;
+        }
+        widths.push_back(static_cast<int>(std::ceil(advanceSum(now, advances_, measure))));
     }
     for (std::size_t line = kept; line < starts_.size(); ++line) {
         starts.push_back(starts_[line] + shift);

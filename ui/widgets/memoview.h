@@ -57,6 +57,8 @@ public:
     int firstVisibleLine() const;
     // Scrolls as little as possible so that the line's first row is in sight.
     void ensureLineVisible(int index);
+    // Rows that fit into the viewport entirely (at least 1).
+    int fullRowsInView() const;
 
     // Selects every line (Ctrl+A and the context menu do the same).
     void selectAll() { selectLines(0, lineCount() - 1); }
@@ -102,8 +104,6 @@ private:
     // the width is the one the rows were counted for.
     void relayout(int from = 0);
     int availableWidth() const;
-    // Rows that fit into the viewport entirely (at least 1).
-    int fullRowsInView() const;
     int firstRowOf(int line) const;
     int rowsOf(int line) const;
     // The line that holds row number `row` (clamped to the lines present).
