@@ -8,9 +8,14 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
+
+namespace handout {
+struct Step;
+}
 
 class QLineEdit;
 class QPushButton;
@@ -21,6 +26,13 @@ inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* sequenceCaption = "&Folge einfügen…";
 inline constexpr const char* sequenceHint =
     "Fügt mehrere Zahlen oder Zufallszahlen ohne Demonstration ein";
+inline constexpr const char* handoutInsert = "&Einfügen als PDF…";
+inline constexpr const char* handoutDelete = "&Löschen als PDF…";
+inline constexpr const char* handoutInsertHint =
+    "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
+inline constexpr const char* handoutDeleteHint =
+    "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
+inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt werden";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {
@@ -58,8 +70,19 @@ protected:
                         const std::function<std::string(std::string_view)>& insertOne,
                         const std::function<void()>& redraw);
     virtual bool treeEmpty() const = 0;
+    // The entries "Einfügen als PDF…" and "Löschen als PDF…" of the picture's
+    // context menu (named after the picture: <name>PdfEinfuegen,
+    // <name>PdfLoeschen); pageName heads the handout's title.
+    void addHandoutEntries(QWidget* picture, const char* pageName);
+    // The steps of inserting (deleting) the entry's number, run on a copy of
+    // the page's tree; empty, with the page's message shown, when the entry
+    // is refused.
+    virtual std::vector<handout::Step> handoutSteps(bool insert) = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
+
+    // Records the steps on a copy, asks for the file and writes the handout.
+    void writeHandout(bool insert, const QString& pageName);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
