@@ -109,16 +109,19 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
         sortButtons_[k] = button(this, entry.name, utf8(entry.caption), entry.x, entry.y, 105, 25);
         connect(sortButtons_[k], &QPushButton::clicked, this, entry.handler);
     }
-    handout_ =
-        button(this, "BitBtnHandout", utf8(sortwindowtext::handoutCaption), 560, 368, 145, 25);
-    handout_->setToolTip(utf8(sortwindowtext::handoutHint));
-    auto* handoutMenu = new QMenu(handout_);
+    // The window's context menu: "Schritte als PDF" with the six sorts.
+    auto* handoutMenu = new QMenu(utf8(sortwindowtext::handoutCaption), this);
+    handoutMenu->setObjectName("MenuHandout");
+    handoutMenu->setToolTipsVisible(true);
     for (int k = 0; k < 6; ++k) {
-        QAction* action = handoutMenu->addAction(utf8(kHandoutSorts[k].caption));
+        QAction* action = handoutMenu->addAction(utf8(kHandoutSorts[k].caption) + "…");
         action->setObjectName(QStringLiteral("ActionHandout%1").arg(k));
+        action->setToolTip(utf8(sortwindowtext::handoutHint));
         connect(action, &QAction::triggered, this, [this, k] { writeHandout(k); });
     }
-    handout_->setMenu(handoutMenu);
+    handout_ = handoutMenu->menuAction();
+    addAction(handout_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
 

@@ -19,6 +19,7 @@ class SortStage;
 class MemoView;
 class MemoOutput;
 class LineEditOutput;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,8 +28,8 @@ namespace sortwindowtext {
 inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
 inline constexpr const char* quelleZiel = "Quelle und Ziel";
 // The question before sorting a long list; {} is the element count.
-// The handout button and its menu of the six sorts.
-inline constexpr const char* handoutCaption = "Schritte als &PDF…";
+// The context menu "Schritte als PDF" with the six sorts.
+inline constexpr const char* handoutCaption = "Schritte als &PDF";
 inline constexpr const char* handoutHint =
     "Schreibt alle Schritte eines Sortierverfahrens für die aktuelle Liste als PDF zum Ausdrucken";
 inline constexpr const char* handoutRecording = "Die Schritte werden aufgezeichnet: {}";
@@ -111,7 +112,7 @@ private:
     QPushButton* ende_;
     QPushButton* schliessen_;
     QPushButton* sortButtons_[6];
-    QPushButton* handout_;
+    QAction* handout_;  // the context menu's "Schritte als PDF"
 
     std::unique_ptr<MemoOutput> quelleOutput_;
     std::unique_ptr<MemoOutput> zwischen1Output_;
