@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "ui/platform/appsetup.h"
@@ -11,6 +12,8 @@
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    // The zoom keys keep the zoom in the settings: never in the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     if (!installGermanQtTranslation(app)) return 2;
     installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);

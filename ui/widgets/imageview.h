@@ -1,5 +1,7 @@
 // ImageView: a page's image (ImageTbaum, ImageABaum, ImageBBaum): a fixed-size
-// QImage shown as a widget, with the Surface the core draws on.
+// QImage shown as a widget, with the Surface the core draws on. With a zoom
+// above 100 % (the projector view) the widget is that much larger and shows
+// the picture drawn at that scale.
 #pragma once
 
 #include <QImage>
@@ -7,6 +9,7 @@
 #include <memory>
 
 #include "ui/platform/imagesurface.h"
+#include "ui/widgets/zoomsurface.h"
 
 class ImageView final : public QWidget {
     Q_OBJECT
@@ -15,8 +18,15 @@ public:
     ImageView(int width, int height, QWidget* parent = nullptr);
     ~ImageView() override;
 
-    Surface& surface() { return *surface_; }
+    Surface& surface() { return *zoomSurface_; }
+    // The picture at 1:1, whatever the zoom.
     const QImage& image() const { return image_; }
+
+    // Percent, 100 to 400; the widget's size follows.
+    void setZoom(int percent);
+    int zoom() const { return zoomSurface_->zoom(); }
+    // What the widget shows: the picture at the zoom.
+    const QImage& shownImage() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,4 +34,5 @@ protected:
 private:
     QImage image_;
     std::unique_ptr<ImageSurface> surface_;
+    std::unique_ptr<ZoomSurface> zoomSurface_;
 };
