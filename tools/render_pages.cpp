@@ -4,7 +4,8 @@
 // <folder>/<page>.png (default folder docs/pages). The "Suchbaum" and
 // "AVL-Baum" and "BayerBaum" pages are pictured once more in the middle of a
 // demonstration, as <folder>/suchbaum-demo.png, <folder>/avl-baum-demo.png and
-// <folder>/bayerbaum-demo.png.
+// <folder>/bayerbaum-demo.png, and the "AVL-Baum" page in the projector view
+// at 200 % as <folder>/projektor-200.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -138,6 +139,13 @@ int main(int argc, char* argv[]) {
                     {50, 20, 80, 10, 30, 60, 90, 40, 70, 35, 45}, "ButtonBInsert", 38, 3,
                     folder + "/bayerbaum-demo.png") &&
          ok;
+    // The projector view at 200 %: deleting the root 40 on the "AVL-Baum" page.
+    form.setZoom(200);
+    form.pageControl().setCurrentWidget(form.findChild<QWidget*>("TabSheetAVLBaum"));
+    bool zoomed = false;
+    clock.restart(3, [&] { zoomed = save(form, folder + "/projektor-200.png"); });
+    typeAndClick(form, "EditAEingabe", QStringLiteral("40"), "ButtonADelete");
+    ok = zoomed && ok;
     form.setStepClock(nullptr);
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }
