@@ -17,6 +17,7 @@
 #include "tests/ui/treepagesupport.h"
 #include "trees/avltree.h"
 #include "ui/pages/handout.h"
+#include "ui/widgets/imageview.h"
 
 using treepagetest::enabledButtons;
 using treepagetest::usablePages;
@@ -288,15 +289,17 @@ TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeav
     EXPECT_EQ(picture(), pictureBefore);
     EXPECT_EQ(fields(), (Lines{"2", "2"}));
 
-    // The same insertion with "Weiter", its picture of each step taken from
-    // both blink phases.
+    // The same insertion with "Weiter" in the projector view at the
+    // handout's zoom, its picture of each step taken from both blink phases.
+    form->setZoom(handout::kPictureZoom);
+    const ImageView& view = *find<ImageView>("ImageABaum");
     QImage firstPhase;
     std::vector<QImage> pictures;
     during = [&](int phase) {
         if (phase % 2 == 1) {
-            firstPhase = picture().copy();
+            firstPhase = view.shownImage().copy();
         } else {
-            pictures.push_back(handout::darker(firstPhase, picture()));
+            pictures.push_back(handout::darker(firstPhase, view.shownImage()));
         }
     };
     steps.clear();

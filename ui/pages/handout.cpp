@@ -24,10 +24,10 @@ namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Steps per page: two columns of three rows; the first page gives its top
-// row to the title.
+// Steps per page: two columns of four rows; on the first page the title
+// takes the place of one row.
 constexpr int kColumns = 2;
-constexpr int kRows = 3;
+constexpr int kRows = 4;
 // Lines of a list shown at most; a longer list ends with a line saying how
 // many more there are.
 constexpr int kListLines = 28;
@@ -75,7 +75,7 @@ void drawLists(QPainter& painter, const QRect& area, const std::vector<Column>& 
         for (int k = 0; k < shown; ++k) {
             QString line = k < lines.size() ? lines[k] : QString();
             if (k == shown - 1 && shown < total)
-                line = QStringLiteral("… (%1 weitere Zeilen)").arg(total - shown + 1);
+                line = QStringLiteral("… (%1 weitere)").arg(total - shown + 1);
             painter.drawText(
                 QRect(box.left(), box.top() + titleHeight + k * lineHeight, width, lineHeight),
                 Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -118,6 +118,44 @@ QString madeLine(const QDateTime& made) {
         .arg(made.toString(QStringLiteral("dd.MM.yyyy")), made.toString(QStringLiteral("HH:mm")));
 }
 
+bool layOut(const Document& document, QPainter& painter, QSize pageSize,
+            const std::function<bool()>& newPage, const std::function<bool(int)>& progress) {
+    const QRect page(QPoint(0, 0), pageSize);
+    const int cellWidth = page.width() / kColumns;
+    const int cellHeight = page.height() / kRows;
+
+    // The title block above the steps of the first page.
+    painter.setPen(Qt::black);
+    painter.setFont(pdfFont(16, true));
+    QRect used;
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, document.title, &used);
+    painter.setFont(pdfFont(10));
+    const QString under =
+        madeLine(document.made) + QStringLiteral(" – %1 Schritte").arg(document.steps.size());
+    QRect underUsed;
+    painter.drawText(QRect(0, used.bottom() + cellHeight / 20, page.width(), cellHeight),
+                     Qt::AlignLeft | Qt::AlignTop, under, &underUsed);
+    const int titleBottom = underUsed.bottom() + cellHeight / 10;
+    painter.drawLine(0, underUsed.bottom() + cellHeight / 20, page.width(),
+                     underUsed.bottom() + cellHeight / 20);
+    int top = titleBottom;
+    int column = 0;
+    for (std::size_t k = 0; k < document.steps.size(); ++k) {
+        if (top + cellHeight > page.height()) {
+            if (!newPage()) return false;
+            top = 0;
+        }
+        const QRect cell(column * cellWidth, top, cellWidth, cellHeight);
+        drawStep(painter, cell, static_cast<int>(k) + 1, document.steps[k]);
+        if (++column == kColumns) {
+            column = 0;
+            top += cellHeight;
+        }
+        if (progress && !progress(static_cast<int>(k) + 1)) return false;
+    }
+    return true;
+}
+
 bool writePdf(const Document& document, const QString& fileName,
               const std::function<bool(int)>& progress) {
     QPdfWriter writer(fileName);
@@ -128,37 +166,12 @@ bool writePdf(const Document& document, const QString& fileName,
     writer.setCreator(QStringLiteral("Tessaro"));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    const QRect page(0, 0, writer.width(), writer.height());
-    const int cellWidth = page.width() / kColumns;
-    const int cellHeight = page.height() / kRows;
-
-    // The title block in the first row of the first page.
-    painter.setPen(Qt::black);
-    painter.setFont(pdfFont(16, true));
-    QRect used;
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, document.title, &used);
-    painter.setFont(pdfFont(10));
-    const QString under =
-        madeLine(document.made) + QStringLiteral(" – %1 Schritte").arg(document.steps.size());
-    painter.drawText(QRect(0, used.bottom() + cellHeight / 20, page.width(), cellHeight),
-                     Qt::AlignLeft | Qt::AlignTop, under);
-    int slot = kColumns;  // the cells of the first row hold the title
-    for (std::size_t k = 0; k < document.steps.size(); ++k) {
-        if (slot == kColumns * kRows) {
-            if (!writer.newPage()) return false;
-            slot = 0;
-        }
-        const QRect cell((slot % kColumns) * cellWidth, (slot / kColumns) * cellHeight, cellWidth,
-                         cellHeight);
-        drawStep(painter, cell, static_cast<int>(k) + 1, document.steps[k]);
-        ++slot;
-        if (progress && !progress(static_cast<int>(k) + 1)) {
-            painter.end();
-            QFile::remove(fileName);
-            return false;
-        }
-    }
-    return painter.end();
+    const bool complete = layOut(
+        document, painter, QSize(writer.width(), writer.height()),
+        [&writer] { return writer.newPage(); }, progress);
+    const bool written = painter.end();
+    if (!complete) QFile::remove(fileName);
+    return complete && written;
 }
 
 void StringOutput::addLine(std::string_view utf8) {
@@ -200,10 +213,11 @@ void recordPictures(HandoutClock& clock, std::vector<Step>& steps, const TextOut
 }  // namespace
 
 RecordingTreePage::RecordingTreePage(QSize imageSize, const std::string& entry)
-    : image_(imageSize, QImage::Format_RGB32), surface_(image_) {
+    : image_(imageSize, QImage::Format_RGB32), surface_(image_), zoomed_(surface_, imageSize) {
     image_.fill(ImageSurface::toQColor(clBtnFace));
+    zoomed_.setZoom(kPictureZoom);
     entry_.setText(entry);
-    recordPictures(clock_, steps, info_, image_);
+    recordPictures(clock_, steps, info_, zoomed_.zoomed());
 }
 
 std::vector<Step> recordBayerSteps(const TBayerTreeDemo& tree, QSize imageSize, int value,
@@ -222,12 +236,14 @@ std::vector<Step> recordBayerSteps(const TBayerTreeDemo& tree, QSize imageSize, 
         copy.loadFrom(reader);
     }
     QImage image(imageSize, QImage::Format_RGB32);
-    ImageSurface surface(image);
+    ImageSurface plain(image);
+    ZoomSurface surface(plain, imageSize);
+    surface.setZoom(kPictureZoom);
     StringOutput info;
     StringOutput count;
     copy.zeichne(surface, count);
     std::vector<Step> steps;
-    recordPictures(clock, steps, info, image);
+    recordPictures(clock, steps, info, surface.zoomed());
     if (insert) {
         copy.insert(surface, info, std::make_unique<TInteger>(value));
     } else {

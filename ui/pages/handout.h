@@ -20,7 +20,9 @@
 #include "elements/platform.h"
 #include "ui/platform/handoutclock.h"
 #include "ui/platform/imagesurface.h"
+#include "ui/widgets/zoomsurface.h"
 
+class QPainter;
 class SortStage;
 class TBayerTreeDemo;
 class TListDemo;
@@ -35,7 +37,7 @@ struct Column {
 };
 
 // One waiting point: the text of the info field and either the page image
-// (trees) or the three lists (sorts).
+// at kPictureZoom (trees) or the three lists (sorts).
 struct Step {
     QString text;
     QImage picture;
@@ -57,6 +59,10 @@ inline constexpr const char* filter = "PDF-Dokumente (*.pdf)|*.pdf";
 // file cannot be written or the writing was stopped.
 bool writePdf(const Document& document, const QString& fileName,
               const std::function<bool(int)>& progress = {});
+// The layout of writePdf on any paint device: pages of pageSize device
+// pixels, newPage starting the next one (false: stop).
+bool layOut(const Document& document, QPainter& painter, QSize pageSize,
+            const std::function<bool()>& newPage, const std::function<bool(int)>& progress = {});
 
 // A TextOutput that keeps its text: the fields of a handout's copy.
 class StringOutput final : public TextOutput {
@@ -74,14 +80,18 @@ private:
 // visible in one blink phase and erased in the other.
 QImage darker(const QImage& a, const QImage& b);
 
+// The pictures of a handout are drawn at this zoom, as the projector view
+// draws them, so that they stay sharp on paper.
+inline constexpr int kPictureZoom = 300;
+
 // The TreePage of a copied "Suchbaum" or "AVL-Baum" tree: an image of the
-// page's size, fields that keep their text, the handout clock, and the steps
-// taken at its pauses.
+// page's size drawn also at kPictureZoom, fields that keep their text, the
+// handout clock, and the steps taken at its pauses.
 class RecordingTreePage final : public TreePage {
 public:
     RecordingTreePage(QSize imageSize, const std::string& entry);
 
-    Surface& image() override { return surface_; }
+    Surface& image() override { return zoomed_; }
     TextOutput& infoField() override { return info_; }
     TextOutput& entryField() override { return entry_; }
     TextOutput& depthField() override { return depth_; }
@@ -95,6 +105,7 @@ public:
 private:
     QImage image_;
     ImageSurface surface_;
+    ZoomSurface zoomed_;
     StringOutput info_, entry_, depth_, count_, balanced_;
     HandoutClock clock_;
 };
