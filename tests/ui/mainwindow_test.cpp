@@ -561,3 +561,34 @@ TEST_F(MainWindowTest, ZoomKeysStepTheZoomAndTheStartTakesTheLastOne) {
     last.restoreZoom();
     EXPECT_EQ(last.zoom(), 100);
 }
+
+// A picture zoomed after a long blink is the one drawn at the zoom all along,
+// and the blink keeps no more calls than one cycle.
+TEST(ZoomSurfaceTest, ZoomingLaterDrawsWhatDrawingAtTheZoomDrew) {
+    QImage smallA(120, 80, QImage::Format_RGB32), smallB(120, 80, QImage::Format_RGB32);
+    ImageSurface plainA(smallA), plainB(smallB);
+    ZoomSurface later(plainA, smallA.size()), throughout(plainB, smallB.size());
+    throughout.setZoom(250);
+    for (ZoomSurface* s : {&later, &throughout}) {
+        s->setBrushColor(clBtnFace);
+        s->fillRect(0, 0, 120, 80);
+        s->setPenColor(clBlack);
+        s->rectangle(5, 5, 30, 40);
+        s->moveTo(60, 10);
+        s->lineTo(90, 70);
+        for (int cycle = 0; cycle < 50; ++cycle) {
+            for (Color c : {clBlack, clBtnFace, clBlack}) {
+                s->setPenColor(c);
+                s->setFontColor(c);
+                s->moveTo(10, 60);
+                s->lineTo(100, 20);
+                s->textOut(40, 30, "42");
+            }
+        }
+    }
+    EXPECT_EQ(later.keptCalls(), 5u);
+    later.setZoom(250);
+    EXPECT_EQ(later.zoomed(), throughout.zoomed());
+    EXPECT_EQ(later.zoomed().size(), QSize(300, 200));
+    EXPECT_EQ(smallA, smallB);
+}

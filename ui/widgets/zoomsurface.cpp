@@ -101,7 +101,23 @@ void ZoomSurface::fillRect(int x1, int y1, int x2, int y2) {
     record({Kind::fill, x1, y1, x2, y2, QString(), state_});
 }
 
+bool ZoomSurface::sameShape(const Call& a, const Call& b) {
+    return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+           a.text == b.text && a.state.family == b.state.family &&
+           a.state.points == b.state.points && a.state.bold == b.state.bold;
+}
+
 void ZoomSurface::record(Call call) {
+    // Every call paints its pixels over what was there, without blending, so
+    // a call of the same shape covers an earlier one completely: a blinking
+    // figure keeps one call, however long it blinks.
+    const std::size_t first = calls_.size() > kCompactReach ? calls_.size() - kCompactReach : 0;
+    for (std::size_t k = calls_.size(); k > first; --k) {
+        if (sameShape(calls_[k - 1], call)) {
+            calls_.erase(calls_.begin() + static_cast<std::ptrdiff_t>(k - 1));
+            break;
+        }
+    }
     calls_.push_back(std::move(call));
     if (percent_ == 100) return;
     draw(calls_.back());

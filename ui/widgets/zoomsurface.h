@@ -30,6 +30,8 @@ public:
     int zoom() const { return percent_; }
     // The enlarged picture; null at 100 %.
     const QImage& zoomed() const { return zoomed_; }
+    // How many drawing calls are kept for drawing anew.
+    std::size_t keptCalls() const { return calls_.size(); }
 
     int width() const override { return base_.width(); }
     int height() const override { return base_.height(); }
@@ -63,6 +65,10 @@ private:
         State state;
     };
 
+    // How many of the latest calls record looks through for one of the same
+    // shape, which the new call replaces.
+    static constexpr std::size_t kCompactReach = 8;
+    static bool sameShape(const Call& a, const Call& b);
     void record(Call call);
     void draw(const Call& call);
     QRect scaled(int x1, int y1, int x2, int y2) const;
