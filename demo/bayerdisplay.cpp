@@ -36,8 +36,12 @@ constexpr const char* mergeLeftKeys =
 }  // namespace
 
 BayerDisplay::BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock,
-                           bool& redrawNeeded)
-    : image_(image), info_(infoField), clock_(clock), redrawNeeded_(redrawNeeded) {}
+                           bool& redrawNeeded, TraceFrames* frames)
+    : image_(image),
+      info_(infoField),
+      clock_(clock),
+      redrawNeeded_(redrawNeeded),
+      frames_(frames) {}
 
 BayerDisplay::Point BayerDisplay::pagePosition(const BayerPath& at, int width) {
     Point p{width - 100, 10};
@@ -81,12 +85,17 @@ template <typename Phase>
 void BayerDisplay::blink(Phase phase, Color first, Color second) {
     // The flag is tested after the second phase only, so every wait shows
     // one full cycle even when "Weiter" was pressed before it began.
+    bool firstCycle = true;
     do {
         phase(first);
+        clock_.shown(0, firstCycle);
         clock_.pause(kBlinkPhaseMs);
         phase(second);
+        clock_.shown(1, firstCycle);
         clock_.pause(kBlinkPhaseMs);
+        firstCycle = false;
     } while (!clock_.weiterPressed);
+    clock_.stepDone();
     clock_.weiterPressed = false;
 }
 
@@ -150,27 +159,42 @@ void BayerDisplay::blinkNewRoot(std::string_view stepText, const TBase& key) {
 void BayerDisplay::keyPlaced(const TBayerTreeNode& page, const BayerPath& at, int slotNumber,
                              const TBase& key) {
     (void)slotNumber;
+    if (split_) note(Line::beUp);
     step([&] {
         const Point p = pagePosition(at, image_.width());
+        note(Line::bePlace);
         blinkNumber(text::insertNumber, newItem(p), key);
         write(newItem(p), key, clBtnFace);
+        note(Line::bePlace);
         blinkPage(text::insertNumber, page, p);
     });
 }
 
 void BayerDisplay::fullPageReached(const TBayerTreeNode&, const BayerPath& at, const TBase& key) {
+    if (split_) note(Line::beUp);
+    note(Line::beWhileFull);
     step([&] { blinkNumber(text::insertNumber, newItem(pagePosition(at, image_.width())), key); });
 }
 
 void BayerDisplay::pageSplit(const BayerPath& at, const std::array<const TBase*, 5>& keys,
                              const TBayerTreeNode&, const TBayerTreeNode&) {
     redrawNeeded_ = true;
+    split_ = true;
+    note(Line::beSplit);
+    if (frames_) frames_->enter(Procedure::bayerSplit);
+    note(Line::btOrder);
+    note(Line::btHalves);
+    note(Line::btMiddleUp);
     step([&] { blinkSplit(text::split, keys, pagePosition(at, image_.width())); });
+    if (frames_) frames_->leave();
 }
 
 void BayerDisplay::rootCreated(const TBase& key, bool treeWasEmpty) {
     redrawNeeded_ = true;
-    if (!treeWasEmpty) step([&] { blinkNewRoot(text::newRoot, key); });
+    if (treeWasEmpty) return;
+    note(Line::beIfRoot);
+    note(Line::beNewRoot);
+    step([&] { blinkNewRoot(text::newRoot, key); });
 }
 
 // --- deletion ----------------------------------------------------------------
@@ -178,16 +202,21 @@ void BayerDisplay::rootCreated(const TBase& key, bool treeWasEmpty) {
 void BayerDisplay::leafKeyRemoved(const TBayerTreeNode& page, const BayerPath& at, int slotNumber,
                                   const TBase& x, bool underflow) {
     if (!underflow) redrawNeeded_ = false;
+    note(Line::blIfLeaf);
+    note(Line::blRemoveLeaf);
     step([&] {
         const Point p = pagePosition(at, image_.width());
         blinkNumber(text::deleted, slot(p, slotNumber), x);
         write(slot(p, slotNumber), x, clBtnFace);
+        note(Line::blRemoveLeaf);
         if (slotNumber <= page.count()) blinkPage(text::moveUp, page, p);
     });
 }
 
 void BayerDisplay::innerKeyFound(const TBayerTreeNode&, const BayerPath& at, int slotNumber,
                                  const TBase& x) {
+    note(Line::blElse);
+    note(Line::blRemoveInner);
     step([&] {
         const Point s = slot(pagePosition(at, image_.width()), slotNumber);
         blinkNumber(text::deleted, s, x);
@@ -201,8 +230,10 @@ void BayerDisplay::predecessorMoved(const TBayerTreeNode&, const BayerPath& at, 
     if (!underflow) redrawNeeded_ = false;
     step([&] {
         const Point from = slot(pagePosition(fromAt, image_.width()), fromSlot);
+        note(Line::blPredecessor);
         blinkNumber(text::searchPredecessor, from, key);
         write(from, key, clBtnFace);
+        note(Line::blReplace);
         blinkNumber(text::replace, slot(pagePosition(at, image_.width()), slotNumber), key);
     });
 }
@@ -211,6 +242,28 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
     using Kind = BayerRepair::Kind;
     // Every repair leaves the drawing behind the tree.
     redrawNeeded_ = true;
+    note(Line::blWhileUnderflow);
+    note(r.right() ? Line::blIfRight : Line::blElseLeft);
+    switch (r.kind) {
+        case Kind::BorrowRight:
+            note(Line::blBorrowRight);
+            break;
+        case Kind::MergeRight:
+            note(Line::blMergeRight);
+            break;
+        case Kind::BorrowLeft:
+            note(Line::blBorrowLeft);
+            break;
+        case Kind::MergeLeft:
+            note(Line::blMergeLeft);
+            break;
+    }
+    if (frames_) {
+        frames_->enter(r.kind == Kind::BorrowRight  ? Procedure::bayerBorrowRight
+                       : r.kind == Kind::MergeRight ? Procedure::bayerMergeRight
+                       : r.kind == Kind::BorrowLeft ? Procedure::bayerBorrowLeft
+                                                    : Procedure::bayerMergeLeft);
+    }
     step([&] {
         const int w = image_.width();
         const int bigG = (w - 100) / 5;
@@ -237,16 +290,20 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                     moveLine(a.x + bigG - 1, a.y, a.x + 15, a.y + 26, a.x + bigG - 56, a.y + 100);
                 const TBase& down = r.page.key(2);
                 write(slot(c, r.s + 1), down, clBtnFace);
+                note(Line::barDown);
                 blinkNumber(text::borrowRightParent, slot(a, 2), down);
                 const TBase& up = r.parent.key(r.s + 1);
                 write(slot(b, 1), up, clBtnFace);
+                note(Line::barUp);
                 blinkNumber(text::borrowRightFirst, slot(c, r.s + 1), up);
+                note(Line::barShift);
                 blinkPage(text::moveUp, r.neighbour, b);
                 break;
             }
             case Kind::BorrowLeft: {
                 const TBase& shifted = r.page.key(2);
                 write(slot(a, 1), shifted, clBtnFace);
+                note(Line::balShift);
                 blinkNumber(text::borrowLeftShift, slot(a, 2), shifted);
                 if (carriesChildren) {
                     const int n = r.neighbourCountBefore;
@@ -255,9 +312,11 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                 }
                 const TBase& down = r.page.key(1);
                 write(slot(c, r.s), down, clBtnFace);
+                note(Line::balDown);
                 blinkNumber(text::borrowLeftParent, slot(a, 1), down);
                 const TBase& up = r.parent.key(r.s);
                 write(slot(b, r.neighbourCountBefore), up, clBtnFace);
+                note(Line::balUp);
                 blinkNumber(text::borrowLeftLast, slot(c, r.s), up);
                 break;
             }
@@ -266,6 +325,7 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                     moveLine(b.x - 1, a.y, a.x + 16, a.y + 26, b.x - 56, a.y + 100);
                 const TBase& down = r.page.key(2);
                 write(slot(c, r.s + 1), down, clBtnFace);
+                note(Line::bvrDown);
                 blinkNumber(text::mergeRightParent, slot(a, 2), down);
                 for (int j = 1; j <= 2; ++j) {
                     if (carriesChildren)
@@ -273,8 +333,10 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                                  b.x + 16 * (j - 1) - 40, a.y + 100);
                     const TBase& moved = r.page.key(2 + j);
                     write(slot(b, j), moved, clBtnFace);
+                    note(Line::bvrKeys);
                     blinkNumber(text::mergeRightKeys, slot(a, 2 + j), moved);
                 }
+                note(Line::bvrRemove);
                 eraseBoxAndConnector(b, r.s + 1);
                 if (r.parent.count() > r.s) blinkPage(text::moveUp, r.parent, c);
                 break;
@@ -284,15 +346,20 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                     moveLine(a.x - 1, a.y, b.x + 16, b.y + 39, a.x - 56, a.y + 100);
                 const TBase& down = r.neighbour.key(3);
                 write(slot(c, r.s), down, clBtnFace);
+                note(Line::bvlDown);
                 blinkNumber(text::mergeLeftParent, slot(b, 3), down);
                 if (carriesChildren)
                     moveLine(a.x - 1, a.y + 13, b.x + 16, b.y + 39, a.x - 40, a.y + 100);
                 const TBase& moved = r.neighbour.key(4);
                 write(slot(a, 1), moved, clBtnFace);
+                note(Line::bvlKey);
                 blinkNumber(text::mergeLeftKeys, slot(b, 4), moved);
+                note(Line::bvlRemove);
                 eraseBoxAndConnector(a, r.s);
                 break;
             }
         }
     });
+    if (frames_) frames_->leave();
+    if (r.merge()) note(Line::blUp);
 }

@@ -11,6 +11,7 @@
 
 #include <string_view>
 
+#include "demo/algorithmtrace.h"
 #include "elements/platform.h"
 #include "trees/bayerobserver.h"
 
@@ -23,8 +24,10 @@ public:
         int y;
     };
 
-    // All three are lent for the display's lifetime.
-    BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock, bool& redrawNeeded);
+    // All are lent for the display's lifetime; frames (may be null) receive
+    // the pseudo-code line of each step.
+    BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock, bool& redrawNeeded,
+                 TraceFrames* frames = nullptr);
 
     // True once the clock has cancelled a wait; every later step is skipped.
     bool cancelled() const { return cancelled_; }
@@ -72,10 +75,17 @@ private:
     // Runs a step unless the demonstration has been cancelled.
     template <typename Step>
     void step(Step body);
+    void note(Line line) {
+        if (frames_) frames_->mark(line);
+    }
 
     Surface& image_;
     TextOutput& info_;
     StepClock& clock_;
     bool& redrawNeeded_;
     bool cancelled_ = false;
+    TraceFrames* frames_;
+    // A page has been split in this insertion: the next page reached is the
+    // one above it.
+    bool split_ = false;
 };

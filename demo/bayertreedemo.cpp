@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "demo/algorithmtrace.h"
 #include "demo/bayerdisplay.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
@@ -27,6 +28,23 @@ private:
     UserMessages& outer_;
 };
 
+// Names the refusal's lines before the refusal is shown.
+class RefusalLines final : public UserMessages {
+public:
+    RefusalLines(UserMessages& outer, TraceFrames& frames) : outer_(outer), frames_(frames) {}
+    void information(std::string_view utf8) override {
+        frames_.mark(Line::beTooDeep);
+        frames_.mark(Line::beRefuse);
+        outer_.information(utf8);
+    }
+    void error(std::string_view utf8) override { outer_.error(utf8); }
+    void fatalStop(std::string_view utf8) override { outer_.fatalStop(utf8); }
+
+private:
+    UserMessages& outer_;
+    TraceFrames& frames_;
+};
+
 void setDrawingFont(Surface& image) {
     image.setFontName("MS SANS SERIF");
     image.setFontSize(8);
@@ -35,12 +53,25 @@ void setDrawingFont(Surface& image) {
 }
 }  // namespace
 
-TBayerTreeDemo::TBayerTreeDemo(StepClock& clock) : TBayerTree(&TInteger::info), clock_(clock) {}
+TBayerTreeDemo::TBayerTreeDemo(StepClock& clock) : TBayerTreeDemo(clock, AlgorithmTrace::none()) {}
+
+TBayerTreeDemo::TBayerTreeDemo(StepClock& clock, AlgorithmTrace& trace)
+    : TBayerTree(&TInteger::info), clock_(clock), trace_(trace) {}
 
 TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& infoField,
                                                 std::unique_ptr<TBase> x) {
     setDrawingFont(image);
-    BayerDisplay display(image, infoField, clock_, redrawNeeded);
+    TraceFrames frames(trace_);
+    frames.enter(Procedure::bayerInsert);
+    if (root() == nullptr) {
+        frames.mark(Line::beIfEmpty);
+        frames.mark(Line::beNewTree);
+    } else {
+        frames.mark(Line::beSearch);
+    }
+    BayerDisplay display(image, infoField, clock_, redrawNeeded, &frames);
+    RefusalLines refusal(userMessages(), frames);
+    const ScopedUserMessages scope(refusal);
     const InsertResult result = TBayerTree::insert(std::move(x), &display);
     if (display.cancelled()) throw DemoCancelled{};
     return result;
@@ -58,8 +89,18 @@ std::string TBayerTreeDemo::insertQuietly(std::string_view entry) {
 }
 
 bool TBayerTreeDemo::remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x) {
-    BayerDisplay display(image, infoField, clock_, redrawNeeded);
+    TraceFrames frames(trace_);
+    frames.enter(Procedure::bayerDelete);
+    frames.mark(Line::blSearch);
+    const TBayerTreeNode* const oldRoot = root();
+    BayerDisplay display(image, infoField, clock_, redrawNeeded, &frames);
     const bool removed = TBayerTree::remove(*x, &display);
+    if (removed && root() != oldRoot) {
+        // The root emptied: a leaf leaves the tree empty, an inner page its
+        // only child in its place.
+        frames.mark(Line::blIfRootEmpty);
+        frames.mark(Line::blCollapse);
+    }
     if (display.cancelled()) throw DemoCancelled{};
     return removed;
 }

@@ -11,14 +11,17 @@
 
 #include "trees/bayertree.h"
 
+class AlgorithmTrace;
 class Surface;
 class TextOutput;
 class StepClock;
 
 class TBayerTreeDemo : public TBayerTree {
 public:
-    // Keys are TInteger. The clock is lent and must outlive the tree.
+    // Keys are TInteger. The clock and the trace (where each step names its
+    // pseudo-code line; by default nowhere) are lent and must outlive the tree.
     explicit TBayerTreeDemo(StepClock& clock);
+    TBayerTreeDemo(StepClock& clock, AlgorithmTrace& trace);
 
     // Inserts x (taken over) with the step displays. The caller has checked
     // that x is not present. Propagates DemoCancelled after finishing the
@@ -47,4 +50,5 @@ public:
 
 private:
     StepClock& clock_;
+    AlgorithmTrace& trace_;
 };

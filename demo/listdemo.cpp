@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "demo/algorithmtrace.h"
 #include "demo/elementtext.h"
 #include "demo/listdisplay.h"
 #include "demo/sortfinish.h"
@@ -118,6 +119,10 @@ std::string fill(std::string_view pattern, const Values&... values) {
     return out.append(pattern);
 }
 
+AlgorithmTrace& traceOf(const SortStage& stage) {
+    return stage.trace ? *stage.trace : AlgorithmTrace::none();
+}
+
 std::string text(const TBase* element) {
     return element ? TListDemo::elementText(*element) : std::string();
 }
@@ -194,13 +199,19 @@ void TListDemo::sortStep(SortStage& stage, std::string_view message, const SortS
 void TListDemo::bubbleSortDemo(SortStage& stage) {
     const int n = count();
     if (n < 2) return;
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::bubbleSort);
+    trace.mark(Line::buStart);
     int i = 0;
     bool swapped = true;
     while (i <= n - 2 && swapped) {
         if (stage.ending()) return sortfinish::bubble(*this, i, 0, false);
+        trace.mark(Line::buRepeat);
         swapped = false;
         reset();
+        trace.mark(Line::buReset);
         sortStep(stage, sorttext::bubbleStart, {.source = this, .always = true});
+        trace.mark(Line::buFor);
         for (int j = 0; j <= n - i - 2; ++j) {
             if (stage.ending()) return sortfinish::bubble(*this, i, j, swapped);
             const TBase* a = elemAt(j);
@@ -208,13 +219,16 @@ void TListDemo::bubbleSortDemo(SortStage& stage) {
             if (a->compare(*b) != kGreater) continue;
             showList(*this, stage.memoQuelle);
             swap(static_cast<std::uint16_t>(j), static_cast<std::uint16_t>(j + 1));
+            trace.mark(Line::buExchange);
             sortStep(stage, fill(sorttext::bubbleExchange, text(a), text(b)),
                      {.source = this, .showBefore = false});
             swapped = true;
         }
         ++i;
+        trace.mark(Line::buNext);
         sortStep(stage, swapped ? fill(sorttext::bubbleEnd, n - i + 1) : sorttext::noExchange,
                  {.source = this, .always = true});
+        trace.mark(Line::buUntil);
     }
 }
 
@@ -223,19 +237,26 @@ void TListDemo::bubbleSortDemo(SortStage& stage) {
 // change MemoQuelle shows the list as it stands, unless ending.
 void TListDemo::insertionDemo(SortStage& stage) {
     const int n = count();
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::insertionSort);
     for (int i = 1; i < n; ++i) {
         if (stage.ending()) return sortfinish::insertion(*this, i);
+        trace.mark(Line::eiFor);
         std::unique_ptr<TBase> e = elemAt(i)->copy();
         const std::string t = text(e.get());
         if (!stage.ending()) showList(*this, stage.memoQuelle);
         deleteElem();
+        trace.mark(Line::eiTake);
         sortStep(stage, fill(sorttext::deleted, t), {.source = this, .showBefore = false});
         reset();
+        trace.mark(Line::eiSearch);
         while (position() < i && elem()->compare(*e) == kLess) advance();
         if (!stage.ending()) showList(*this, stage.memoQuelle);  // the arrow marks the place
         insert(std::move(e));
+        trace.mark(Line::eiInsert);
         sortStep(stage, fill(sorttext::inserted, t), {.source = this, .showBefore = false});
     }
+    trace.mark(Line::eiSorted);
     sortStep(stage, sorttext::sorted, {.source = this});
 }
 
@@ -243,13 +264,18 @@ void TListDemo::insertionDemo(SortStage& stage) {
 // rest's first element.
 void TListDemo::selectionDemo(SortStage& stage) {
     const int n = count();
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::selectionSort);
     for (int i = 0; i <= n - 2; ++i) {
         if (stage.ending()) return sortfinish::selection(*this, i);
+        trace.mark(Line::awFor);
         int minPos = i;
         const TBase* min = elemAt(i);
         const std::string t = text(min);
+        trace.mark(Line::awNote);
         sortStep(stage, fill(i == 0 ? sorttext::firstNoted : sorttext::nextNoted, t),
                  {.source = this});
+        trace.mark(Line::awScan);
         advance();
         while (!isAtEnd()) {
             if (elem()->compare(*min) == kLess) {
@@ -265,11 +291,13 @@ void TListDemo::selectionDemo(SortStage& stage) {
             showList(*this, stage.memoQuelle);
         }
         if (minPos != i) swap(static_cast<std::uint16_t>(minPos), static_cast<std::uint16_t>(i));
+        trace.mark(minPos == i ? Line::awInPlace : Line::awExchange);
         sortStep(stage,
                  minPos == i ? fill(sorttext::smallestInPlace, text(min))
                              : fill(sorttext::smallestExchanged, text(min), t),
                  {.source = this, .showBefore = false});
     }
+    trace.mark(Line::awSorted);
     sortStep(stage, sorttext::sorted, {.source = this});
 }
 
@@ -284,6 +312,9 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
     if (isEmpty()) return;
     using Range = sortfinish::Quick1Range;  // stage 0 partition, 1 upper part next, 2 lower part
     std::vector<Range> ranges{{0, count() - 1}};
+    // One frame per range on the stack: the caller's line stays marked.
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::quickSort1);
     while (!ranges.empty()) {
         if (stage.ending()) return sortfinish::quick1(*this, std::move(ranges), nullptr);
         Range& r = ranges.back();
@@ -293,7 +324,9 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
             const TBase* pivot = elemAt((L + R) / 2);
             const std::string pv = text(pivot);
             const SortStepView framed{.source = this, .first = L, .last = R};
+            trace.mark(Line::q1Pivot);
             sortStep(stage, fill(sorttext::middlePivot, pv), framed);
+            trace.mark(Line::q1Start);
             int i = L;
             int j = R;
             do {
@@ -301,18 +334,22 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
                     const sortfinish::Quick1Partition partition{i, j, pivot};
                     return sortfinish::quick1(*this, std::move(ranges), &partition);
                 }
+                trace.mark(Line::q1Repeat);
                 moveTo(i);
                 while (position() < R && elem()->compare(*pivot) == kLess) advance();
                 const std::string a = text(elem());
+                trace.mark(Line::q1Forward);
                 sortStep(stage, fill(sorttext::forward, i, pv, a), framed);
                 i = position();
                 moveTo(j);
                 while (position() > L && elem()->compare(*pivot) == kGreater) stepBack();
                 const std::string b = text(elem());
+                trace.mark(Line::q1Backward);
                 sortStep(stage, fill(sorttext::backward, j, pv, b), framed);
                 j = position();
                 if (j >= i) {
                     swap(static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j));
+                    trace.mark(Line::q1Exchange);
                     sortStep(stage,
                              fill(a != b ? sorttext::exchange : sorttext::equalExchange, a, b),
                              {.source = this, .first = L, .last = R, .showBefore = false});
@@ -320,24 +357,31 @@ void TListDemo::quickSort1Demo(SortStage& stage) {
                     --j;
                 }
             } while (j >= i);
+            trace.mark(Line::q1Until);
             sortStep(stage, sorttext::split);
+            trace.mark(Line::q1Until);
             sortStep(stage, fill(sorttext::splitParts, pv),
                      {.source = this, .last = j == -1 ? 0 : j, .always = true});
             r.i = i;
             r.j = j;
             r.stage = 1;
             if (L < j) {
+                trace.mark(Line::q1Upper);
                 sortStep(stage, fill(sorttext::upperPart, L, j), {.always = true});
                 ranges.push_back({L, j});  // r is not used after this
+                trace.enter(Procedure::quickSort1);
             }
         } else if (r.stage == 1) {
             r.stage = 2;
             if (r.i < r.hi) {
+                trace.mark(Line::q1Lower);
                 sortStep(stage, fill(sorttext::lowerPart, r.i, r.hi), {.always = true});
                 ranges.push_back({r.i, r.hi});
+                trace.enter(Procedure::quickSort1);
             }
         } else {
             ranges.pop_back();
+            trace.leave();
         }
     }
 }
@@ -359,6 +403,9 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
     if (isEmpty()) return;
     std::vector<Level> levels;
     levels.push_back({this, nullptr, nullptr});
+    // One frame per level: the caller's line stays marked.
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::quickSort2);
     int firstPart = -1;  // the count of the first level's 1. Teilliste once split
     bool finishTried = false;
     while (!levels.empty()) {
@@ -396,8 +443,11 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             p.deleteElem();
             // Once "Ende" is set no step shows a text: none is made.
             const std::string pv = stage.ending() ? std::string() : text(pivot.get());
+            trace.mark(Line::q2Pivot);
             sortStep(stage, fill(sorttext::firstPivot, pv), {.source = &p, .showBefore = false});
+            trace.mark(Line::q2While);
             while (!p.isEmpty()) {
+                trace.mark(Line::q2Take);
                 p.reset();
                 const TBase* e = p.elem();
                 const std::string t = stage.ending() ? std::string() : text(e);
@@ -405,6 +455,7 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
                 // The part's cursor stays at its start: each element goes to the front.
                 (smaller ? a : b).insert(e->copy());
                 p.deleteElem();
+                trace.mark(smaller ? Line::q2ToFirst : Line::q2ToSecond);
                 if (stage.ending()) continue;
                 sortStep(stage,
                          fill(smaller ? sorttext::toFirstPart : sorttext::toSecondPart, t, pv),
@@ -415,34 +466,44 @@ void TListDemo::quickSort2Demo(SortStage& stage) {
             }
             if (a.isEmpty()) {
                 a.insert(std::move(pivot));
+                trace.mark(Line::q2PivotFirst);
                 sortStep(stage, fill(sorttext::pivotAlone, pv), {.aux1 = &a, .showBefore = false});
             } else {
                 b.reset();
                 b.insert(std::move(pivot));
+                trace.mark(Line::q2PivotSecond);
                 sortStep(stage, fill(sorttext::pivotToSecond, pv),
                          {.aux2 = &b, .showBefore = false});
             }
             if (levels.size() == 1) firstPart = a.count();
+            trace.mark(Line::q2Parts);
             sortStep(stage, fill(sorttext::partsSorted, pv), {.prefixed = false});
+            trace.mark(Line::q2SortFirst);
             sortStep(stage, sorttext::recursion, {.prefixed = false});
             if (a.count() > 1) {
+                trace.mark(Line::q2SortFirst);
                 sortStep(stage, "", {.source = &a, .level = 1});
                 levels.push_back({&a, nullptr, nullptr});  // level is not used after this
+                trace.enter(Procedure::quickSort2);
             }
         } else if (level.stage == 1) {
             level.stage = 2;
             TListe& b = *level.b;
             if (b.count() > 1) {
+                trace.mark(Line::q2SortSecond);
                 sortStep(stage, "", {.source = &b, .level = 2});
                 if (!stage.ending()) showList(b, stage.memoQuelle);
                 levels.push_back({&b, nullptr, nullptr});
+                trace.enter(Procedure::quickSort2);
             }
         } else {
             // Both parts are sorted: p is empty and takes them back, in order.
             if (level.a) p.appendList(level.a);
             if (level.b) p.appendList(level.b);
+            trace.mark(Line::q2Join);
             sortStep(stage, sorttext::joined, {.source = &p, .showBefore = false, .level = 3});
             levels.pop_back();
+            trace.leave();
         }
     }
 }
@@ -458,7 +519,10 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
     std::unique_ptr<TListe> z2 = std::make_unique<TListDemo>();
     int previousRuns = std::numeric_limits<int>::max();
     bool finished = false;
+    TraceFrames trace(traceOf(stage));
+    trace.enter(Procedure::mergeSort);
     do {
+        trace.mark(Line::msRepeat);
         // Distribute.
         reset();
         int runs = 0;
@@ -479,24 +543,34 @@ void TListDemo::mergeSortDemo(SortStage& stage) {
                 target->append(std::move(e));
             }
         }
+        trace.mark(Line::msDistribute);
         sortStep(stage, sorttext::distributed,
                  {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true});
         if (stage.ending() && finishMerge(*this, z1, z2, runs, previousRuns)) return;
         if (z2->isEmpty()) {
             appendList(z1);
+            trace.mark(Line::msDone);
             sortStep(stage, sorttext::mergeDone, {.source = this});
             return;
         }
         z1->reset();
         z2->reset();
+        trace.mark(Line::msWhile);
         do {
             std::unique_ptr<TListe> run1 = z1->splitOff(leadingRun(*z1));
             std::unique_ptr<TListe> run2 = z2->splitOff(leadingRun(*z2));
+            trace.mark(Line::msMerge);
+            trace.enter(Procedure::mergeRuns);
+            trace.mark(Line::mvWhile);
+            if (!run1->isEmpty() && !run2->isEmpty()) trace.mark(Line::mvSmaller);
+            trace.mark(Line::mvRest);
             ListAlgorithms::insertAllSorted(*run1, run2);
             appendList(run1);
+            trace.leave();
         } while (!z1->isEmpty() || !z2->isEmpty());
         finished = runs >= previousRuns;  // compare is no order: stop here
         previousRuns = runs;
+        trace.mark(Line::msFewer);
         sortStep(stage, sorttext::merged, {.source = this, .markRuns = true});
         if (!finished && stage.ending() && sortfinish::ordered(ListAlgorithms::elements(*this)))
             return sortfinish::merge(*this, -1, 0, previousRuns);

@@ -31,9 +31,73 @@ std::string TNtreeDemo::nodeText(const TNtreeNode& node) {
     return elem ? cp1252::toUtf8(elem->getValue()) : std::string();
 }
 
+const TNtreeDemo::Entry* TNtreeDemo::entryOf(const TNtreeNode* node) const {
+    const auto found = std::lower_bound(items_.begin(), items_.end(), node, byNode);
+    return found != items_.end() && found->first == node ? &*found : nullptr;
+}
+
 void TNtreeDemo::markCurrent() {
-    const auto found = std::lower_bound(items_.begin(), items_.end(), currentNode, byNode);
-    if (found != items_.end() && found->first == currentNode) display_.markCurrent(found->second);
+    if (const Entry* entry = entryOf(currentNode)) display_.markCurrent(entry->second);
+}
+
+void TNtreeDemo::showAnew() {
+    display_.clearView();
+    showTree();
+}
+
+void TNtreeDemo::showCountAndDepth() {
+    // As TNtreeNode::nodeCount and TNtree::depth give them.
+    display_.countField().setText(std::to_string(items_.size()));
+    display_.depthField().setText(std::to_string(depth_));
+}
+
+bool TNtreeDemo::insertChild(int n, std::unique_ptr<TNtreeNode> child) {
+    const TNtreeNode* added = child.get();
+    if (!currentNode->insertChildN(n, std::move(child))) return false;
+    const Entry* parent = entryOf(currentNode);
+    NtreeDisplay::Item item = 0;
+    if (!parent || !display_.insertChildItem(parent->second, static_cast<std::size_t>(n),
+                                             nodeText(*added), item)) {
+        showAnew();
+        return true;
+    }
+    items_.insert(std::lower_bound(items_.begin(), items_.end(), added, byNode), {added, item});
+    depth_ = std::max<std::uint16_t>(depth_, static_cast<std::uint16_t>(currentLevel + 1));
+    markCurrent();
+    showCountAndDepth();
+    return true;
+}
+
+void TNtreeDemo::deleteChild(int n) {
+    const Entry* parent = entryOf(currentNode);
+    // The nodes that go with the child, found before they go; walking puts
+    // every cursor back where it stood.
+    std::vector<const TNtreeNode*> gone;
+    if (TNtreeNode* child = currentNode->getChildN(n)) {
+        std::vector<TNtreeNode*> pending{child};
+        while (!pending.empty()) {
+            TNtreeNode* node = pending.back();
+            pending.pop_back();
+            gone.push_back(node);
+            const std::uint16_t children = node->numberOfChildren();
+            const std::uint16_t cursor = node->childList().position();
+            for (std::uint16_t i = 0; i < children; ++i) pending.push_back(node->getChildN(i));
+            node->getChildN(cursor);
+        }
+    }
+    currentNode->deleteChildN(n);
+    if (!parent || !display_.removeChildItem(parent->second, static_cast<std::size_t>(n))) {
+        showAnew();
+        return;
+    }
+    std::sort(gone.begin(), gone.end(), std::less<const TNtreeNode*>());
+    std::erase_if(items_, [&](const Entry& entry) {
+        return std::binary_search(gone.begin(), gone.end(), entry.first,
+                                  std::less<const TNtreeNode*>());
+    });
+    depth_ = depth();
+    markCurrent();
+    showCountAndDepth();
 }
 
 void TNtreeDemo::showTree() {
@@ -66,9 +130,8 @@ void TNtreeDemo::showTree() {
         node->getChildN(cursor);
     }
     std::sort(items_.begin(), items_.end(), byNode);
+    depth_ = static_cast<std::uint16_t>(deepest);
     display_.expandAll();
     markCurrent();
-    // As TNtreeNode::nodeCount and TNtree::depth give them.
-    display_.countField().setText(std::to_string(items_.size()));
-    display_.depthField().setText(std::to_string(static_cast<std::uint16_t>(deepest)));
+    showCountAndDepth();
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,13 +39,30 @@ public:
     void showTree();
     // Marks the current node's item in the view, when showTree has shown it.
     void markCurrent();
+    // TNtreeNode::insertChildN on the current node, then the view, the count
+    // and the depth as showTree leaves them; the view changes in place where
+    // the display can. Returns what insertChildN returned (nothing changes
+    // on false).
+    bool insertChild(int n, std::unique_ptr<TNtreeNode> child);
+    // TNtreeNode::deleteChildN on the current node (an existing child), then
+    // the view, count and depth as insertChild.
+    void deleteChild(int n);
 
     // The text of a node's element as the page shows it (UTF-8).
     static std::string nodeText(const TNtreeNode& node);
 
 private:
     NtreeDisplay& display_;
-    // The item of every node that showTree last put into the view, sorted by
-    // node: one allocation for the whole tree, looked up with lower_bound.
-    std::vector<std::pair<const TNtreeNode*, std::size_t>> items_;
+    using Entry = std::pair<const TNtreeNode*, std::size_t>;
+    // The entry of a node in items_, or null.
+    const Entry* entryOf(const TNtreeNode* node) const;
+    // The view rebuilt from the tree.
+    void showAnew();
+    // The count and depth fields from items_ and depth_.
+    void showCountAndDepth();
+
+    // The item of every node that the view shows, sorted by node: one
+    // allocation for the whole tree, looked up with lower_bound.
+    std::vector<Entry> items_;
+    std::uint16_t depth_ = 0;  // of the tree the view shows
 };

@@ -28,6 +28,17 @@ public:
     // Selects the item (a number this view returned since the last clear) as
     // the current one and scrolls it into sight.
     virtual void markCurrent(Item item) = 0;
+    // A new leaf as child number `index` (0 to the number of children) of
+    // parent, showing the text, in a view that shows the tree already:
+    // `added` gets its number. A display that cannot change its view in
+    // place answers false, and the tree is shown anew.
+    virtual bool insertChildItem(Item /*parent*/, std::size_t /*index*/, std::string_view /*utf8*/,
+                                 Item& /*added*/) {
+        return false;
+    }
+    // Removes child number `index` of parent with everything below it;
+    // false as above.
+    virtual bool removeChildItem(Item /*parent*/, std::size_t /*index*/) { return false; }
     virtual TextOutput& countField() = 0;
     virtual TextOutput& depthField() = 0;
 };

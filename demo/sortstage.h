@@ -6,6 +6,7 @@
 
 #include <string>
 
+class AlgorithmTrace;
 class StepClock;
 class TextOutput;
 
@@ -46,6 +47,8 @@ public:
     int stepLevel = 0;
     // The program is closing: see wait().
     bool cancelled = false;
+    // Where the sorts name the pseudo-code line of each step; null: nowhere.
+    AlgorithmTrace* trace = nullptr;
 };
 
 // How long one wait phase lets the window handle events before the wait looks

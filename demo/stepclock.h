@@ -16,6 +16,14 @@ public:
     // events handled meanwhile; throws DemoCancelled when the program closes.
     virtual void pause(int milliseconds) = 0;
 
+    // What a waiting step tells its clock, so that a clock can keep a history
+    // of the steps and play them: shown(phase, firstCycle) right before each
+    // pause of the wait, once the phase's figure is drawn (phase 0 or 1 of a
+    // blink cycle; a step that does not blink reports phase 0), and stepDone()
+    // when the wait has seen "Weiter". Neither changes what the step does.
+    virtual void shown(int /*phase*/, bool /*firstCycle*/) {}
+    virtual void stepDone() {}
+
     // Set by the page's "Weiter" button; cleared by every step and before every
     // demonstration.
     bool weiterPressed = false;

@@ -37,12 +37,17 @@ void blinkAndWait(Surface& image, TextOutput& infoField, StepClock& clock,
     }
     const Color first = endVisible ? clBtnFace : clBlack;
     const Color second = endVisible ? clBlack : clBtnFace;
+    bool firstCycle = true;
     do {
         drawPhase(image, first, value, x1, y1, x2, y2, blinkLine);
+        clock.shown(0, firstCycle);
         clock.pause(kBlinkPhaseMs);
         drawPhase(image, second, value, x1, y1, x2, y2, blinkLine);
+        clock.shown(1, firstCycle);
         clock.pause(kBlinkPhaseMs);
+        firstCycle = false;
     } while (!clock.weiterPressed);
+    clock.stepDone();
     clock.weiterPressed = false;
 }
 

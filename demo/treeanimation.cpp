@@ -46,6 +46,59 @@ std::int32_t valueOf(const TBinTreeNode& node) {
     return static_cast<const TInteger&>(*node.getValue()).getValue();
 }
 
+Procedure rotationProcedure(Rotation kind) {
+    switch (kind) {
+        case Rotation::LL:
+            return Procedure::rotateLL;
+        case Rotation::RR:
+            return Procedure::rotateRR;
+        case Rotation::LR:
+            return Procedure::rotateLR;
+        case Rotation::RL:
+            return Procedure::rotateRL;
+    }
+    return Procedure::rotateLL;
+}
+
+// The AVL operation's lines that choose a rotation: the side that is too
+// high, then the rotation itself.
+struct Branch {
+    Line side;
+    Line rotation;
+};
+Branch branchOf(Rotation kind, bool deleting) {
+    switch (kind) {
+        case Rotation::LL:
+            return deleting ? Branch{Line::alLeftHeavy, Line::alRotateLL}
+                            : Branch{Line::aeLeftHeavy, Line::aeRotateLL};
+        case Rotation::LR:
+            return deleting ? Branch{Line::alLeftHeavy, Line::alRotateLR}
+                            : Branch{Line::aeLeftHeavy, Line::aeRotateLR};
+        case Rotation::RR:
+            return deleting ? Branch{Line::alRightHeavy, Line::alRotateRR}
+                            : Branch{Line::aeRightHeavy, Line::aeRotateRR};
+        case Rotation::RL:
+            return deleting ? Branch{Line::alRightHeavy, Line::alRotateRL}
+                            : Branch{Line::aeRightHeavy, Line::aeRotateRL};
+    }
+    return {};
+}
+
+// The AVL page's kind (TAvlTreeDemo::kPageKind).
+constexpr int kAvlKind = 2;
+
+// Lends the operation's frames to the animation for one call.
+class Lent {
+public:
+    Lent(TraceFrames*& slot, TraceFrames& frames) : slot_(slot) { slot_ = &frames; }
+    ~Lent() { slot_ = nullptr; }
+    Lent(const Lent&) = delete;
+    Lent& operator=(const Lent&) = delete;
+
+private:
+    TraceFrames*& slot_;
+};
+
 }  // namespace
 
 // --- Page operations -----------------------------------------------------------
@@ -132,12 +185,26 @@ int TreeAnimation::nodesPassed(const TBase& key) const {
 
 void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
     cancelled_ = false;
+    TraceFrames frames(page_.trace());
+    const Lent lent(frames_, frames);
+    deleting_ = false;
+    rotations_ = 0;
+    if (kind_ == kAvlKind) {
+        frames.enter(Procedure::avlInsert);
+        frames.mark(Line::aeInsert);
+    }
+    frames.enter(Procedure::searchInsert);
+    inSearchPart_ = kind_ == kAvlKind;
+    frames.mark(Line::seSearch);
     setFont();
     if (nodesPassed(*element) >= kMaxLevel) {
+        frames.mark(Line::seTooDeep);
+        frames.mark(Line::seRefuse);
         userMessages().information(kTooDeep);
     } else {
         tree_.insertObserved(std::move(element), this);
     }
+    inSearchPart_ = false;
     if (!cancelled_) {
         page_.infoField().setText("");
     }
@@ -164,8 +231,19 @@ std::string TreeAnimation::insertQuietly(std::string_view entry) {
 void TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
     cancelled_ = false;
     freePending_ = false;
+    TraceFrames frames(page_.trace());
+    const Lent lent(frames_, frames);
+    deleting_ = true;
+    rotations_ = 0;
+    if (kind_ == kAvlKind) {
+        frames.enter(Procedure::avlDelete);
+        frames.mark(Line::alDelete);
+    }
+    frames.enter(Procedure::searchDelete);
+    inSearchPart_ = kind_ == kAvlKind;
     setFont();
     tree_.removeObserved(std::move(key), this);
+    endSearchPart();
     if (!cancelled_) {
         page_.infoField().setText("");
     }
@@ -215,10 +293,27 @@ TreePlace TreeAnimation::place(const TreePath& path) const {
     return TreePlace::at(path, page_.image().width());
 }
 
+void TreeAnimation::note(Line line) {
+    if (frames_ != nullptr) frames_->mark(line);
+}
+
+void TreeAnimation::endSearchPart() {
+    if (!inSearchPart_ || frames_ == nullptr) return;
+    inSearchPart_ = false;
+    frames_->leave();
+    frames_->mark(deleting_ ? Line::alUp : Line::aeUp);
+}
+
+Line TreeAnimation::rotationLine(Rotation kind, int index) {
+    return pseudocode::lines(rotationProcedure(kind))[static_cast<std::size_t>(index)].id;
+}
+
 // --- Insertion and deletion steps -------------------------------------------------
 
 void TreeAnimation::inserted(const TreePath& path, const TBinTreeNode& node) {
+    note(Line::seAttach);
     number(kPlaceFound, valueOf(node), place(path), true);
+    endSearchPart();
 }
 
 void TreeAnimation::found(const TreePath& path, const TBinTreeNode& node) {
@@ -226,10 +321,17 @@ void TreeAnimation::found(const TreePath& path, const TBinTreeNode& node) {
     foundHadRight_ = node.getRight() != nullptr;
     freePending_ = true;
     const bool leaf = node.getLeft() == nullptr && node.getRight() == nullptr;
+    note(Line::slSearch);
+    if (leaf) {
+        note(Line::slIfLeaf);
+        note(Line::slRemoveLeaf);
+    }
     number(leaf ? kFoundLeaf : kFound, valueOf(node), foundPlace_, !leaf);
     if (leaf) {
         freePending_ = false;
     } else {
+        note(Line::slElse);
+        note(Line::slHelper);
         mark(kHelperPointer, foundPlace_);
     }
 }
@@ -239,8 +341,10 @@ void TreeAnimation::bypassed(const TreePath& /*path*/, const TBinTreeNode* child
         return;  // a leaf: its step was shown when it was found
     }
     const TreePlace& n = foundPlace_;
+    note(Line::slIfOneChild);
     erase(n.parentX, n.parentY + 10, n.x, n.y);
     const TreePlace to = n.child(foundHadRight_ ? Side::right : Side::left);
+    note(Line::slBypass);
     line(foundHadRight_ ? kToRight : kToLeft, n.parentX, n.parentY + 10, to.x, to.y);
 }
 
@@ -248,11 +352,14 @@ void TreeAnimation::predecessorFound(const TreePath& predecessorPath,
                                      const TBinTreeNode& predecessor) {
     replacement_ = valueOf(predecessor);
     const TreePlace r = place(predecessorPath);
+    note(Line::slElseTwo);
+    note(Line::slPredecessor);
     blink(kChoosePredecessor, replacement_, r.x, r.y, r.x, r.y, false, true);
 }
 
 void TreeAnimation::valueReplaced(const TreePath& /*path*/, const TBinTreeNode& /*node*/) {
     const TreePlace& n = foundPlace_;
+    note(Line::slReplace);
     blink(kReplace, replacement_, n.x, n.y, n.x, n.y, false, true);
 }
 
@@ -261,29 +368,38 @@ void TreeAnimation::predecessorUnlinked(const TreePath& predecessorPath,
                                         const TBinTreeNode* leftChild) {
     const TreePlace r = place(predecessorPath);
     if (leftChild == nullptr) {
+        note(Line::slFreePredecessor);
         blink(kFree, replacement_, r.parentX, r.parentY + 10, r.x, r.y, true, false);
     } else {
+        note(Line::slIfLeftChild);
+        note(Line::slAttachLeft);
         mark(kHelperPointer, r);
         erase(r.parentX, r.parentY + 10, r.x, r.y);
         const TreePlace child = r.child(Side::left);
+        note(Line::slAttachLeft);
         blink(kAttachLeft, valueOf(*leftChild), r.parentX, r.parentY + 10, child.x, child.y, true,
               true);
+        note(Line::slFreePredecessor);
         blink(kFree, replacement_, r.x, r.y - 15, r.x, r.y, true, false);
     }
     freePending_ = false;
+    endSearchPart();
 }
 
 void TreeAnimation::releasing(const TBinTreeNode& node) {
     if (freePending_) {
         const TreePlace& n = foundPlace_;
+        note(Line::slFreeHelper);
         blink(kFree, valueOf(node), n.x, n.y - 15, n.x, n.y, true, false);
         freePending_ = false;
+        endSearchPart();
     }
 }
 
 // --- Rotations --------------------------------------------------------------------
 
 void TreeAnimation::redrawBeforeRotation() {
+    endSearchPart();
     if (!cancelled_) {
         zeichne();
     }
@@ -303,17 +419,34 @@ void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& path
         return in == Side::left ? node->getLeft() : node->getRight();
     };
     auto parentLine = [&](const TreePlace& top) {
+        note(rotationLine(kind, single ? 3 : 5));
         if (a.y > 10) {
             erase(a.parentX, a.parentY + 10, a.x, a.y);
             line(text, a.parentX, a.parentY + 10, top.x, top.y);
         }
     };
 
+    // The rotation's last steps: its balance line, back to the caller.
+    auto finish = [&] {
+        note(rotationLine(kind, single ? 4 : 6));
+        if (frames_ != nullptr) frames_->leave();
+        ++rotations_;
+    };
+
     if (phase == 0) {
+        endSearchPart();
+        if (deleting_ && rotations_ > 0) note(Line::alUp);
+        note(deleting_ ? Line::alViolated : Line::aeViolated);
         blink("Bei " + std::to_string(valueOf(*nodes.a)) + " ist die AVL-Eigenschaft verletzt",
               valueOf(*nodes.a), a.x, a.y, a.x, a.y, false, true);
+        const Branch branch = branchOf(kind, deleting_);
+        note(branch.side);
+        note(branch.rotation);
+        if (frames_ != nullptr) frames_->enter(rotationProcedure(kind));
+        note(rotationLine(kind, 0));
         mark(text, b);
         if (!single) {
+            note(rotationLine(kind, 0));
             mark(text, b.child(out));
         }
         return;
@@ -322,20 +455,24 @@ void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& path
         // B's inner child's place: below B, towards A.
         const TreePlace inner = b.child(out);
         if (phase == 1) {  // A's inner link := B's outer-side subtree
+            note(rotationLine(kind, 1));
             erase(a.x, a.y + 10, b.x, b.y);
             if (child(nodes.a) != nullptr) {
                 line(text, a.x, a.y + 10, inner.x, inner.y);
             }
         } else {  // B now above A, linked where A was
+            note(rotationLine(kind, 2));
             erase(b.x, b.y + 10, inner.x, inner.y);
             line(text, b.x, b.y + 10, a.x, a.y);
             parentLine(b);
+            finish();
         }
         return;
     }
     const TreePlace c = b.child(out);
     const TreePlace cIn = c.child(in);    // C's child towards B
     const TreePlace cOut = c.child(out);  // C's child towards A
+    note(rotationLine(kind, phase < 4 ? phase : 4));
     switch (phase) {
         case 1:  // B's link to C := C's subtree towards B
             erase(b.x, b.y + 10, c.x, c.y);
@@ -361,6 +498,7 @@ void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& path
             }
             line(text, c.x, c.y + 10, a.x, a.y);
             parentLine(c);
+            finish();
             break;
     }
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "demo/algorithmtrace.h"
 #include "demo/treegeometry.h"
 #include "trees/searchtree.h"
 #include "trees/treeobserver.h"
@@ -82,6 +83,14 @@ private:
     // Number of existing nodes the search for key passes (stops at an equal one).
     int nodesPassed(const TBase& key) const;
     TreePlace place(const TreePath& path) const;
+    // Names the pseudo-code line of the next step (nothing outside an
+    // operation).
+    void note(Line line);
+    // The AVL operations run the search tree's as a sub-procedure: once its
+    // last step is shown, the AVL procedure goes on with climbing the path.
+    void endSearchPart();
+    // The lines of the rotation sub-procedures, by their position.
+    static Line rotationLine(Rotation kind, int index);
     // Reads the entry; empty when it is empty or no number 1..99 (the
     // message is shown).
     std::optional<std::int32_t> readEntry();
@@ -90,6 +99,11 @@ private:
     TSearchTree& tree_;
     int kind_;
     bool cancelled_ = false;
+    // The procedures of the running operation; null between operations.
+    TraceFrames* frames_ = nullptr;
+    bool inSearchPart_ = false;
+    bool deleting_ = false;
+    int rotations_ = 0;
     // Deletion state of one call.
     bool freePending_ = false;
     bool foundHadRight_ = false;

@@ -3,6 +3,8 @@
 // page's widgets; tests implement it with recorders.
 #pragma once
 
+#include "demo/algorithmtrace.h"
+
 class Surface;
 class TextOutput;
 class StepClock;
@@ -27,4 +29,7 @@ public:
     // The main window's lockControls(enabled, kind): kind 1 "Suchbaum",
     // 2 "AVL-Baum". Called with false before and true after an animation.
     virtual void lockControls(bool enabled, int kind) = 0;
+    // Where the demonstration names the pseudo-code line of each step (the
+    // page's "Algorithmus" panel); by default nowhere.
+    virtual AlgorithmTrace& trace() { return AlgorithmTrace::none(); }
 };

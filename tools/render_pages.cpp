@@ -4,8 +4,10 @@
 // <folder>/<page>.png (default folder docs/pages). The "Suchbaum" and
 // "AVL-Baum" and "BayerBaum" pages are pictured once more in the middle of a
 // demonstration, as <folder>/suchbaum-demo.png, <folder>/avl-baum-demo.png and
-// <folder>/bayerbaum-demo.png, and the "AVL-Baum" page in the projector view
-// at 200 % as <folder>/projektor-200.png.
+// <folder>/bayerbaum-demo.png. The lesson controls are pictured on the
+// "AVL-Baum" page during a rotation, one step gone back with "Zurück", as
+// <folder>/avl-baum-lektion.png, and that page in the projector view at 200 %
+// as <folder>/projektor-200.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -18,7 +20,9 @@
 #include <cstdlib>
 #include <functional>
 
-#include "demo/stepclock.h"
+#include "demo/stephistory.h"
+#include "ui/pages/avltreepage.h"
+#include "ui/pages/lessoncontrols.h"
 #include "ui/pages/taboutbox.h"
 #include "ui/pages/tform1.h"
 #include "ui/platform/appsetup.h"
@@ -39,21 +43,24 @@ bool save(QWidget& widget, const QString& file) {
 
 // A clock that never waits: every step blinks one cycle and goes on; at the
 // end of the given step (its figure drawn as the step leaves it) it calls
-// atStep.
-class PictureClock final : public StepClock {
+// atStep. The pages' step histories record the steps on it.
+class PictureClock final : public HistoryClock {
 public:
-    void pause(int) override {
-        ++phases_;
-        if (phases_ % 2 == 0) {
-            if (phases_ / 2 == step_ && atStep_) atStep_();
-            weiterPressed = true;
-        }
-    }
     // Starts counting steps anew for the next operation.
     void restart(int grabStep, std::function<void()> grab) {
         phases_ = 0;
         step_ = grabStep;
         atStep_ = std::move(grab);
+    }
+
+protected:
+    long long nowMs() const override { return 0; }
+    void wait(int) override {
+        ++phases_;
+        if (phases_ % 2 == 0) {
+            if (phases_ / 2 == step_ && atStep_) atStep_();
+            weiterPressed = true;
+        }
     }
 
 private:
@@ -64,16 +71,18 @@ private:
 
 // Builds a tree on a page with the given numbers, then runs one more
 // operation and pictures the window at its given step.
+// Without a file, picture() takes the picture.
 bool renderDemo(TForm1& form, PictureClock& clock, const char* page, const char* entry,
                 const char* insert, std::initializer_list<int> numbers, const char* button,
-                int number, int step, const QString& file) {
+                int number, int step, const QString& file,
+                const std::function<bool()>& picture = nullptr) {
     form.pageControl().setCurrentWidget(form.findChild<QWidget*>(page));
     clock.restart(0, nullptr);
     for (int n : numbers) typeAndClick(form, entry, QString::number(n), insert);
     if (auto* levels = form.findChild<QWidget*>(page)->findChild<QAbstractButton*>("BitBtnEbene"))
         levels->click();
     bool ok = false;
-    clock.restart(step, [&] { ok = save(form, file); });
+    clock.restart(step, [&] { ok = picture ? picture() : save(form, file); });
     typeAndClick(form, entry, QString::number(number), button);
     return ok;
 }
@@ -138,6 +147,19 @@ int main(int argc, char* argv[]) {
     ok = renderDemo(form, clock, "TabSheetBayerBaum", "EditBEingabe", "ButtonBInsert",
                     {50, 20, 80, 10, 30, 60, 90, 40, 70, 35, 45}, "ButtonBInsert", 38, 3,
                     folder + "/bayerbaum-demo.png") &&
+         ok;
+    // The same rotation with the lesson controls: at its fifth step, the
+    // fourth shown again.
+    form.findChild<QAbstractButton*>("ButtonAClear")->click();
+    StepHistory& history = form.avlTreePage().lesson().history();
+    ok = renderDemo(form, clock, "TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert",
+                    {50, 30, 70, 20, 40}, "ButtonAInsert", 35, 5, QString(),
+                    [&] {
+                        history.back();
+                        const bool saved = save(form, folder + "/avl-baum-lektion.png");
+                        history.forward();
+                        return saved;
+                    }) &&
          ok;
     // The projector view at 200 %: deleting the root 40 on the "AVL-Baum" page.
     form.setZoom(200);

@@ -55,12 +55,15 @@ public:
     void lockControls(bool enabled, int kind) override {
         locks.push_back(std::string(enabled ? "unlock " : "lock ") + std::to_string(kind));
     }
+    AlgorithmTrace& trace() override { return traceSink ? *traceSink : AlgorithmTrace::none(); }
 
     RecordingSurface surface;
     RecordingText info, entry, depth, count, balanced;
     FakeClock clockImpl;
     bool hasBalanced;
     std::vector<std::string> locks;
+    // Where the demonstration's pseudo-code lines go; null: nowhere.
+    AlgorithmTrace* traceSink = nullptr;
 };
 
 inline bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <random>
 #include <set>
@@ -17,6 +18,7 @@
 #include "tests/ui/treepagesupport.h"
 #include "trees/avltree.h"
 #include "ui/pages/handout.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 
 using treepagetest::enabledButtons;
@@ -297,9 +299,9 @@ TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeav
     std::vector<QImage> pictures;
     during = [&](int phase) {
         if (phase % 2 == 1) {
-            firstPhase = view.shownImage().copy();
+            firstPhase = view.zoomedImage().copy();
         } else {
-            pictures.push_back(handout::darker(firstPhase, view.shownImage()));
+            pictures.push_back(handout::darker(firstPhase, view.zoomedImage()));
         }
     };
     steps.clear();
@@ -333,4 +335,70 @@ TEST_F(AvlTreePageTest, HandoutOfARefusedEntryShowsThePagesMessageAndWritesNothi
     find<QAction>("ImageABaumPdfLoeschen")->trigger();
     EXPECT_EQ(dialogs.take(), (Lines{"information: Element ist nicht vorhanden"}));
     EXPECT_EQ(shape(), "3[0]");
+}
+
+TEST_F(AvlTreePageTest, AlgorithmPanelShowsTheLinesOfAnLRInsertion) {
+    auto* panel = find<AlgorithmPanel>("AlgorithmusABaum");
+    ASSERT_NE(panel, nullptr);
+    QWidget* page = find<QWidget>("TabSheetAVLBaum");
+    // Hidden by default, offered in the page's context menu.
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(page->contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_TRUE(page->actions().contains(panel->showAction()));
+    EXPECT_EQ(panel->showAction()->text(), "&Algorithmus zeigen");
+    EXPECT_TRUE(panel->showAction()->isCheckable());
+
+    const QSize windowSize = form->size();
+    const int tabsWidth = form->pageControl().width();
+    panel->showAction()->trigger();
+    // The test may fail half-way: the next tests find the panel hidden again.
+    struct HideAgain {
+        AlgorithmPanel* panel;
+        ~HideAgain() { panel->setShown(false); }
+    } hideAgain{panel};
+    const QSettings settings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro"));
+    EXPECT_TRUE(settings.value("algorithmPanel/AlgorithmusABaum").toBool());
+    EXPECT_TRUE(panel->isVisible());
+    // 6 pixels right of ImageABaum (208, 36, 505 x 293); window and tabs grow alike.
+    EXPECT_EQ(panel->geometry(), QRect(719, 36, AlgorithmPanel::kWidth, 293));
+    const int grown = form->width() - windowSize.width();
+    EXPECT_GT(grown, 0);
+    EXPECT_EQ(form->pageControl().width(), tabsWidth + grown);
+    EXPECT_GE(page->width(), panel->geometry().right() + 1);
+
+    insert({3, 1});
+    steps.clear();
+    Lines shown;
+    bool highlighted = false;
+    during = [&](int phase) {
+        if (phase % 2 != 0) return;
+        shown.push_back(panel->callerLine().toStdString() + " | " +
+                        panel->markedLine().toStdString());
+        const QImage picture = panel->grab().toImage();
+        for (int y = 0; y < picture.height() && !highlighted; ++y)
+            for (int x = 0; x < picture.width() && !highlighted; ++x)
+                highlighted = picture.pixelColor(x, y) == QColor(255, 230, 128);
+    };
+    insert({2});
+    during = nullptr;
+    const std::string lr = "wenn k.links rechtslastig ist dann Rotation LR bei k | ";
+    EXPECT_EQ(shown, (Lines{"füge x wie in einen Suchbaum ein | p ← neuer Knoten mit x",
+                            " | wenn bei k die AVL-Eigenschaft verletzt ist dann",
+                            lr + "b ← a.links; c ← b.rechts", lr + "b ← a.links; c ← b.rechts",
+                            lr + "c.links ← b", lr + "c.rechts ← a"}));
+    EXPECT_TRUE(highlighted);
+    // The steps are those of the page without the panel.
+    EXPECT_EQ(steps, (Lines{"Einfügestelle gefunden", "Bei 3 ist die AVL-Eigenschaft verletzt",
+                            "LR-Rotation wird durchgeführt", "LR-Rotation wird durchgeführt",
+                            "LR-Rotation wird durchgeführt", "LR-Rotation wird durchgeführt"}));
+    EXPECT_EQ(shape(), "2[0](1[0],3[0])");
+    // Afterwards the operation stays on view without a marked line.
+    EXPECT_EQ(panel->procedureTitle(), "AVL-Baum: Einfügen(x)");
+    EXPECT_EQ(panel->markedLine(), "");
+
+    panel->showAction()->trigger();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(form->size(), windowSize);
+    EXPECT_EQ(form->pageControl().width(), tabsWidth);
+    EXPECT_FALSE(settings.value("algorithmPanel/AlgorithmusABaum").toBool());
 }

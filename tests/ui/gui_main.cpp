@@ -1,9 +1,10 @@
 // main of the widget tests: the offscreen platform unless another one is set,
-// one QApplication for all tests with the toolkit's German texts, as the
-// program has them, then GoogleTest.
+// settings in the test location, one QApplication for all tests with the
+// toolkit's German texts, as the program has them, then GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdlib>
 
@@ -11,9 +12,10 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    // The zoom keys keep the zoom in the settings: never in the user's own.
+    // Settings go to a test location, never the user's, and start empty.
     QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro")).clear();
+    QApplication app(argc, argv);
     if (!installGermanQtTranslation(app)) return 2;
     installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);

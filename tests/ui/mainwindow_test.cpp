@@ -528,11 +528,11 @@ TEST_F(MainWindowTest, ZoomDrawsTheTreePictureAtScaleAndOneHundredPercentRestore
     expected.setFontSize(8);
     form->avlTreePage().tree().paint(expected, 252, 10, 30, 10, 252, false);
     EXPECT_EQ(image, view->image());
-    EXPECT_EQ(view->shownImage(), expected.zoomed());
-    EXPECT_NE(view->shownImage(), view->image().scaled(1010, 586));
+    EXPECT_EQ(view->zoomedImage(), expected.zoomed());
+    EXPECT_NE(view->zoomedImage(), view->image().scaled(1010, 586));
 
     form->setZoom(100);
-    EXPECT_EQ(view->shownImage(), view->image());
+    EXPECT_EQ(view->zoomedImage(), view->image());
     form->avlTreePage().tree().remove(std::make_unique<TTreeInteger>(40));
     form->avlTreePage().tree().zeichne();
     QApplication::processEvents();

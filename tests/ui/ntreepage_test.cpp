@@ -4,9 +4,12 @@
 // allows; random operation sequences against a reference tree.
 #include "ui/pages/ntreepage.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QTreeWidgetItemIterator>
 #include <random>
 
 #include "demo/ntreedemo.h"
@@ -494,6 +497,61 @@ TEST_F(NtreePageTest, RandomOperationsMatchAReferenceTreeAfterEveryStep) {
         ASSERT_EQ(field("EditNEbene"), std::to_string(ref.level));
         ASSERT_EQ(field("EditNAktuell"), ref.nodes[ref.current].text);
         ASSERT_EQ(tree().currentLevel, ref.level);
+    }
+}
+
+// Everything the view shows of its items in pre-order (text, open, child
+// indicator, selected, current) and where it is scrolled to.
+Lines viewState(QTreeWidget& view) {
+    QApplication::processEvents();
+    Lines lines{std::to_string(view.verticalScrollBar()->value()) + " " +
+                std::to_string(view.horizontalScrollBar()->value())};
+    std::vector<std::pair<QTreeWidgetItem*, int>> pending;
+    for (int i = view.topLevelItemCount() - 1; i >= 0; --i)
+        pending.emplace_back(view.topLevelItem(i), 0);
+    while (!pending.empty()) {
+        auto [item, level] = pending.back();
+        pending.pop_back();
+        lines.push_back(
+            std::string(level, '.') + item->text(0).toStdString() + " " +
+            std::to_string(item->isExpanded()) + std::to_string(item->childIndicatorPolicy()) +
+            std::to_string(item->isSelected()) + std::to_string(view.currentItem() == item));
+        for (int i = item->childCount() - 1; i >= 0; --i)
+            pending.emplace_back(item->child(i), level + 1);
+    }
+    return lines;
+}
+
+TEST_F(NtreePageTest, InsertAndDeleteLeaveTheViewAsARebuildWould) {
+    std::mt19937 random(99);
+    createRoot("r");
+    for (int step = 0; step < 400; ++step) {
+        const int op = static_cast<int>(random() % 12);
+        const int children = tree().currentNode->numberOfChildren();
+        const int n = static_cast<int>(random() % (children + 1));
+        if (op < 6) {
+            insert(QString::fromStdString("n" + std::to_string(step)), QString::number(n));
+        } else if (op < 8 && children > 0) {
+            remove(QString::number(n % children));
+        } else if (op < 10 && children > 0) {
+            get(QString::number(n % children));
+        } else if (op < 11) {
+            click("ButtonNReset");
+        } else {
+            // The user closes an item with children.
+            std::vector<QTreeWidgetItem*> open;
+            for (QTreeWidgetItemIterator it(view(), QTreeWidgetItemIterator::HasChildren); *it;
+                 ++it)
+                open.push_back(*it);
+            if (!open.empty()) open[random() % open.size()]->setExpanded(false);
+        }
+        dialogs.take();
+        if (step % 25 == 24) {
+            insert("last", "0");
+            const Lines kept = viewState(*view());
+            form->ntreePage().refreshView();
+            ASSERT_EQ(kept, viewState(*view())) << step;
+        }
     }
 }
 

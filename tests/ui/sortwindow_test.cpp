@@ -24,6 +24,7 @@
 #include "ui/pages/handout.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/widgets/algorithmpanel.h"
 
 using treepagetest::enabledButtons;
 using treepagetest::usablePages;
@@ -199,6 +200,39 @@ TEST_F(SortWindowTest, BubbleSortStepsWithWeiterAndEndsWithTheSortedListOnBothWi
     EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
     EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
     EXPECT_TRUE(enabledButtons(*form).empty());  // still open: still locked
+}
+
+TEST_F(SortWindowTest, AlgorithmPanelMarksTheBubbleSortLinesBesideTheMemos) {
+    insertIntegers({2, 1, 3});  // the list is 3, 1, 2
+    open();
+    auto* panel = inWindow<AlgorithmPanel>("AlgorithmusSort");
+    ASSERT_TRUE(panel);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(window()->actions().contains(panel->showAction()));
+    panel->setShown(true);
+    struct HideAgain {
+        AlgorithmPanel* panel;
+        ~HideAgain() { panel->setShown(false); }
+    } hideAgain{panel};
+    // Right of MemoZwischen2 (600, 24, 209 x 289); the fixed window grows to hold it.
+    EXPECT_EQ(panel->geometry(), QRect(815, 24, AlgorithmPanel::kWidth, 289));
+    EXPECT_EQ(window()->size(), QSize(815 + AlgorithmPanel::kWidth + 7, 565));
+    EXPECT_EQ(window()->minimumSize(), window()->maximumSize());
+
+    Lines marked;
+    onStep = [&](int) { marked.push_back(panel->markedLine().toStdString()); };
+    pressInWindow("BitBtnBubble");
+    const std::string reset = "getauscht ← falsch";
+    const std::string exchange =
+        "wenn a[j] > a[j+1] dann tausche a[j] und a[j+1]; getauscht ← wahr";
+    const std::string next = "i ← i + 1  { a[n-i..n-1] ist sortiert }";
+    EXPECT_EQ(marked, (Lines{reset, exchange, exchange, next, reset, next}));
+    EXPECT_EQ(infos.size(), 6u);  // the steps of the window without the panel
+    EXPECT_EQ(panel->procedureTitle(), "Bubblesort(a[0..n-1])");
+
+    panel->setShown(false);
+    EXPECT_EQ(window()->size(), QSize(839, 565));
+    EXPECT_EQ(window()->minimumSize(), window()->maximumSize());
 }
 
 TEST_F(SortWindowTest, EndeAtTheFirstStepFinishesAtOnceWithThePlainSortedList) {

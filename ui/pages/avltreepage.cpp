@@ -11,6 +11,7 @@
 #include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/qttreepage.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -48,9 +49,12 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     makeWeiter("BitBtnAweiter", 110, 296, "ButtonAInsert");
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
+    // Under the info field and below the buttons.
+    makeLesson('A', image_, editInfo, {206, 372}, 507, {8, 380, 192, 76});
 
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusABaum"));
     replaceTree();
     clearImage(image_->surface());
 }

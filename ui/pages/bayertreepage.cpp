@@ -13,6 +13,7 @@
 #include "ui/pages/treeload.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -48,8 +49,11 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
     makeWeiter("BitBtnBweiter", 120, 268, "ButtonBInsert");
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
+    // Under the info field and below the buttons.
+    makeLesson('B', image_, editInfo_, {216, 372}, 497, {16, 366, 193, 90});
     info_ = std::make_unique<LineEditOutput>(editInfo_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
+    makeAlgorithmPanel(image_, "AlgorithmusBBaum");
     replaceTree();
     clearImage(image_->surface());
 }
@@ -79,7 +83,9 @@ std::vector<handout::Step> BayerTreePage::handoutSteps(bool insert) {
     return handout::recordBayerSteps(*tree_, image_->image().size(), value, insert);
 }
 
-void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(*clock_); }
+void BayerTreePage::replaceTree() {
+    tree_ = std::make_unique<TBayerTreeDemo>(*clock_, algorithmPanel());
+}
 
 void BayerTreePage::clearWeiter() {
     clock_->weiterPressed = false;

@@ -6,24 +6,64 @@
 
 #include "demo/stepclock.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/lessoncontrols.h"
 #include "ui/platform/dialogservice.h"
+#include "ui/platform/stepscreens.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
 
 DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
 
-void DemoTreePage::setDemonstrationRunning(bool running) { weiter_->setEnabled(running); }
+DemoTreePage::~DemoTreePage() {
+    // The controls lend the screen to their history: they go first.
+    delete lesson_;
+}
+
+void DemoTreePage::setDemonstrationRunning(bool running) {
+    weiter_->setEnabled(running);
+    if (!lesson_) return;
+    if (running) {
+        lesson_->begin(host_.stepClock());
+    } else {
+        lesson_->end();
+    }
+}
+
+void DemoTreePage::makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip,
+                              int stripWidth, QRect list) {
+    stepScreen_ = std::make_unique<TreeStepScreen>(image, info);
+    const std::string l(1, letter);
+    const std::string names[] = {"Button" + l + "Back",   "Button" + l + "Play",
+                                 "Label" + l + "Speed",   "TrackBar" + l + "Speed",
+                                 "Label" + l + "Seconds", "Label" + l + "Steps",
+                                 "ListBox" + l + "Steps"};
+    lesson_ =
+        new LessonControls(this,
+                           {names[0].c_str(), names[1].c_str(), names[2].c_str(), names[3].c_str(),
+                            names[4].c_str(), names[5].c_str(), names[6].c_str()},
+                           {strip, stripWidth, list}, *stepScreen_, weiter_);
+}
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {
     weiter_ = widgets::okButton(this, name, utf8("Weiter"), x, y);
     weiter_->setEnabled(false);
-    connect(weiter_, &QPushButton::clicked, this,
-            [this] { host_.stepClock().weiterPressed = true; });
+    connect(weiter_, &QPushButton::clicked, this, [this] {
+        // In the past "Weiter" shows the next recorded step; the live step
+        // waits on until it is shown again.
+        if (lesson_ && lesson_->weiter()) return;
+        host_.stepClock().weiterPressed = true;
+    });
     installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
+
+AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* name) {
+    algorithm_ = new AlgorithmPanel(this, picture, name);
+    return *algorithm_;
+}
 
 QPushButton* DemoTreePage::makeSequenceButton(const char* name, int x, int y) {
     QPushButton* b = widgets::button(this, name, utf8(treetext::sequenceCaption), x, y, 113);

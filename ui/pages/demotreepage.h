@@ -4,8 +4,11 @@
 // Each subclass owns its tree.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +20,12 @@ namespace handout {
 struct Step;
 }
 
+class AlgorithmPanel;
+class ImageView;
+class LessonControls;
 class QLineEdit;
 class QPushButton;
+class TreeStepScreen;
 
 namespace treetext {
 inline constexpr const char* entryCaption = "Eingabe (Integer)";
@@ -38,8 +45,16 @@ inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt we
 class DemoTreePage : public QWidget {
     Q_OBJECT
 public:
-    // While a demonstration runs only "Weiter" is usable on the page.
+    ~DemoTreePage() override;
+
+    // While a demonstration runs only "Weiter" is usable on the page (and the
+    // lesson controls while a step waits).
     virtual void setDemonstrationRunning(bool running);
+    // The "Algorithmus" panel beside the picture (hidden unless asked for).
+    AlgorithmPanel& algorithmPanel() { return *algorithm_; }
+
+    // "Zurück", "Abspielen", "Tempo" and the list of steps.
+    LessonControls& lesson() { return *lesson_; }
 
 protected:
     // host is lent: the main window with the clock and the shared routines.
@@ -50,6 +65,10 @@ protected:
     // Without a demonstration Return / Enter in the entry field press the
     // page's button named first (made before).
     void makeWeiter(const char* name, int x, int y, const char* first);
+    // The lesson controls for the page's image and info field, after
+    // makeWeiter. letter is the page's letter in the object names (T, A, B).
+    void makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip, int stripWidth,
+                    QRect list);
     // Runs body through the guard; a demonstration ended because the program
     // closes returns quietly. Otherwise the focus goes to the entry when
     // focusEntry. Nothing while the window is locked (a late mnemonic click).
@@ -80,6 +99,9 @@ protected:
     virtual std::vector<handout::Step> handoutSteps(bool insert) = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
+    // Makes the page's "Algorithmus" panel beside picture; name is its
+    // object name. The page lends it to its demonstrations as their trace.
+    AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
 
     // Records the steps on a copy, asks for the file and writes the handout.
     void writeHandout(bool insert, const QString& pageName);
@@ -87,4 +109,9 @@ protected:
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
     QPushButton* weiter_ = nullptr;
+    AlgorithmPanel* algorithm_ = nullptr;
+
+private:
+    std::unique_ptr<TreeStepScreen> stepScreen_;
+    LessonControls* lesson_ = nullptr;  // a child of the page
 };

@@ -67,6 +67,9 @@ NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(h
     treeView_->setIndentation(19);
     treeView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     treeView_->setFocusPolicy(Qt::ClickFocus);
+    // Every item is one line of text in the view's font: the view need not
+    // ask 32767 items for their heights to lay them out or to find one.
+    treeView_->setUniformRowHeights(true);
 
     display_ = std::make_unique<QtNtreeDisplay>(treeView_, editAnz_, editTiefe_);
     tree_ = std::make_unique<TNtreeDemo>(*display_);
@@ -194,7 +197,7 @@ void NtreePage::ButtonNInsertClick() {
         auto node = std::make_unique<TNtreeNode>(std::make_unique<TString>(entryText()),
                                                  std::make_unique<TListe>());
         // A node with 65535 children refuses with the list's own message.
-        if (t.currentNode->insertChildN(*n, std::move(node))) refreshView();
+        t.insertChild(*n, std::move(node));
     });
 }
 
@@ -202,9 +205,7 @@ void NtreePage::ButtonNDeleteClick() {
     handle(true, [&] {
         const std::optional<int> n = existingChildNumber();
         if (!n) return;
-        TNtreeDemo& t = tree();
-        t.currentNode->deleteChildN(*n);
-        refreshView();
+        tree().deleteChild(*n);
     });
 }
 

@@ -2,8 +2,9 @@
 // page's own TNtreeDemo node by node: a root, then children of the current node
 // by child number; the current node moves down one child at a time
 // (ButtonNGet) and back to the root (ButtonNReset). After every change the
-// tree view (TreeView) is rebuilt from the tree, expanded, and the current
-// node's item is selected and scrolled into sight; EditNEbene and
+// tree view (TreeView) shows the whole tree, expanded (Insert and Delete
+// change it in place, the same as rebuilt), and the current node's item is
+// selected and scrolled into sight; EditNEbene and
 // EditNAktuell show the current node's level and text, EditNTiefe and
 // EditNAnz the tree's depth and node count.
 #pragma once
@@ -45,6 +46,9 @@ public:
 
     // The page's tree; Clear and Load replace it (tests).
     TNtreeDemo& tree() { return *tree_; }
+    // The view rebuilt from the tree (tests compare it with the view that
+    // Insert and Delete change in place).
+    void refreshView();
 
 public slots:
     void ButtonNCreateRootClick();
@@ -77,8 +81,6 @@ private:
     std::string entryText() const;
     // An empty view and a new empty tree in place of the old one.
     void replaceTree();
-    // The view rebuilt from the tree.
-    void refreshView();
     // The current node becomes the root, shown in EditNEbene and EditNAktuell.
     void moveToRoot();
     // Level and current element empty, count and depth "0".

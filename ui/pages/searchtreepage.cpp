@@ -12,9 +12,10 @@
 #include "trees/treeinteger.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
-#include "ui/platform/memooutput.h"
 #include "ui/platform/qttreepage.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/plainlisting.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/linecollector.h"
 
@@ -55,14 +56,17 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
-    memoEbene_ = std::make_unique<MemoOutput>(memoEbeneWidget_);
     ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
     ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
     connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
 
+    // Under the level memo and below the buttons.
+    makeLesson('T', image_, editInfo, {224, 432}, 497, {16, 414, 197, 47});
+
     treePage_ = std::make_unique<QtTreePage>(
         host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
                                   editAusgeglichen_});
+    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusTBaum"));
     replaceTree();
     clearImage(image_->surface());
 }
@@ -71,7 +75,7 @@ SearchTreePage::~SearchTreePage() = default;
 
 void SearchTreePage::setDemonstrationRunning(bool running) {
     ebene_->setEnabled(!running);
-    weiter_->setEnabled(running);
+    DemoTreePage::setDemonstrationRunning(running);
 }
 
 bool SearchTreePage::treeEmpty() const { return tree_->empty(); }
@@ -156,7 +160,7 @@ void SearchTreePage::BitBtnEbeneClick() {
         // the growing line out again each time.
         LineCollector listing;
         tree_->writeLevels(listing);
-        memoEbene_->setText(listing.text());
+        setListing(*memoEbeneWidget_, QString::fromStdString(listing.text()));
         // The listing is read from the root down: show its first line.
         memoEbeneWidget_->moveCursor(QTextCursor::Start);
     });

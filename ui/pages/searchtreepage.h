@@ -12,7 +12,6 @@
 
 class ImageView;
 class QLineEdit;
-class MemoOutput;
 class QPlainTextEdit;
 class QtTreePage;
 class TSearchTreeDemo;
@@ -59,7 +58,6 @@ private:
     QLineEdit* editAusgeglichen_;
     QPushButton* ebene_;
     QPlainTextEdit* memoEbeneWidget_;
-    std::unique_ptr<MemoOutput> memoEbene_;  // writes into memoEbeneWidget_
     std::unique_ptr<QtTreePage> treePage_;   // what the tree draws on and reads
     std::unique_ptr<TSearchTreeDemo> tree_;  // made after, and gone before, treePage_
 };

@@ -55,11 +55,13 @@ enum PageIndex { kListe, kKeller, kSchlange, kSuchbaum, kAvlBaum, kBayerBaum, kN
 constexpr int kFrontPage = kSuchbaum;
 
 // The buttons that locking disables: push and tool buttons of this window
-// (not of the sort or about window), but not the tab bar's scroll buttons.
+// (not of the sort or about window), but not the tab bar's scroll buttons nor
+// the lesson controls, which follow their page's demonstration themselves.
 bool lockableButton(const QAbstractButton* b, const QWidget* window, const QWidget* tabBar) {
     const bool pushButton =
         qobject_cast<const QPushButton*>(b) || qobject_cast<const QToolButton*>(b);
-    return pushButton && b->window() == window && b->parentWidget() != tabBar;
+    return pushButton && b->window() == window && b->parentWidget() != tabBar &&
+           !b->property("lessonControl").toBool();
 }
 }  // namespace
 

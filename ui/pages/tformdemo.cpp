@@ -23,10 +23,13 @@
 #include "demo/sortstage.h"
 #include "demo/stepclock.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/lessoncontrols.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
+#include "ui/platform/stepscreens.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -131,6 +134,14 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
     stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
                                          *infoOutput_);
+    // Beside the sort buttons, level with "Schließen", and the list right of them.
+    stepScreen_ = std::make_unique<SortStepScreen>(
+        std::array<MemoView*, 3>{memoQuelle_, memoZwischen1_, memoZwischen2_}, editSortInfo_);
+    lesson_ = new LessonControls(this,
+                                 {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
+                                  "LabelSeconds", "LabelSteps", "ListBoxSteps"},
+                                 {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
+    stage_->trace = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 
@@ -144,7 +155,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     });
 }
 
-TFormDemo::~TFormDemo() = default;
+TFormDemo::~TFormDemo() { delete lesson_; }
 
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
@@ -201,9 +212,11 @@ void TFormDemo::prepareSort() {
     stage_->stepEnde = false;
     stage_->cancelled = false;
     stage_->stepLevel = 3;
+    lesson_->begin(*stage_->clock);
 }
 
 void TFormDemo::finishSort() {
+    lesson_->end();
     if (stage_->stepEnde) {
         TListDemo::showList(*list_, *quelleOutput_);
         editSortInfo_->clear();
@@ -335,6 +348,8 @@ void TFormDemo::writeHandout(int sortIndex) {
 }
 
 void TFormDemo::BitBtnWeiterClick() {
+    // In the past "Weiter" shows the next recorded step.
+    if (lesson_->weiter()) return;
     if (stage_->clock) stage_->clock->weiterPressed = true;
 }
 

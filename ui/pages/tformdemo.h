@@ -23,6 +23,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class LessonControls;
+class SortStepScreen;
 
 namespace sortwindowtext {
 inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
@@ -56,6 +58,8 @@ public:
     SortStage& stage() { return *stage_; }
     // True while a sort runs in one of the sort buttons' handlers.
     bool sorting() const { return sorting_; }
+    // "Zurück", "Abspielen", "Tempo" and the list of steps.
+    LessonControls& lesson() { return *lesson_; }
 
 public slots:
     void BitBtnBubbleClick();
@@ -119,4 +123,6 @@ private:
     std::unique_ptr<MemoOutput> zwischen2Output_;
     std::unique_ptr<LineEditOutput> infoOutput_;
     std::unique_ptr<SortStage> stage_;
+    std::unique_ptr<SortStepScreen> stepScreen_;
+    LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
 };

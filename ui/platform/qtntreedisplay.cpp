@@ -9,6 +9,33 @@ namespace {
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// An item that knows its node and shows the node's text from the display: a
+// plain member instead of item data, and no copy of the text, which would
+// cost every item a list of roles, a list of texts and their variants.
+class NodeItem final : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType;
+    NodeItem(const QtNtreeDisplay& display, NtreeDisplay::Item node)
+        : QTreeWidgetItem(kType), display_(display), node_(node) {}
+    NtreeDisplay::Item node() const { return node_; }
+    QVariant data(int column, int role) const override {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+            return display_.text(node_);
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    const QtNtreeDisplay& display_;
+    NtreeDisplay::Item node_;
+};
+
+// The node of an item of the display, or none.
+NtreeDisplay::Item nodeOf(const QTreeWidgetItem* item) {
+    return item->type() == NodeItem::kType ? static_cast<const NodeItem*>(item)->node()
+                                           : static_cast<NtreeDisplay::Item>(-1);
+}
 }  // namespace
 
 QtNtreeDisplay::QtNtreeDisplay(QTreeWidget* view, QLineEdit* countField, QLineEdit* depthField)
@@ -17,14 +44,20 @@ QtNtreeDisplay::QtNtreeDisplay(QTreeWidget* view, QLineEdit* countField, QLineEd
         // An item opened by the user gets its children's items.
         expandedConnection_ =
             QObject::connect(view, &QTreeWidget::itemExpanded, view, [this](QTreeWidgetItem* item) {
-                const Item node = item->data(0, Qt::UserRole).value<qulonglong>();
+                const Item node = nodeOf(item);
                 if (node < nodes_.size() && nodes_[node].item == item) makeChildItems(node);
+            });
+        collapsedConnection_ = QObject::connect(
+            view, &QTreeWidget::itemCollapsed, view, [this](QTreeWidgetItem* item) {
+                const Item node = nodeOf(item);
+                if (node < nodes_.size() && nodes_[node].item == item) closed_.push_back(node);
             });
     }
 }
 
 QtNtreeDisplay::~QtNtreeDisplay() {
     QObject::disconnect(expandedConnection_);
+    QObject::disconnect(collapsedConnection_);
     clearView();
 }
 
@@ -57,6 +90,8 @@ void QtNtreeDisplay::clearView() {
         while (view_->topLevelItemCount() > 0) deleteDetached(view_->takeTopLevelItem(0));
     }
     nodes_.clear();
+    closed_.clear();
+    deepItemsMade_ = false;
 }
 
 NtreeDisplay::Item QtNtreeDisplay::addTopItem(std::string_view utf8) {
@@ -85,8 +120,7 @@ NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view ut
 
 QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
     Node& n = nodes_[node];
-    n.item = new QTreeWidgetItem(QStringList{n.text});
-    n.item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(node));
+    n.item = new NodeItem(*this, node);
     if (n.firstChild != kNone) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return n.item;
 }
@@ -94,6 +128,7 @@ QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
 void QtNtreeDisplay::makeChildItems(Item node) {
     if (nodes_[node].childrenMade) return;
     nodes_[node].childrenMade = true;
+    if (nodes_[node].level > kExpandedLevels) deepItemsMade_ = true;
     QList<QTreeWidgetItem*> children;
     for (Item c = nodes_[node].firstChild; c != kNone; c = nodes_[c].nextSibling) {
         children.push_back(makeItem(c));
@@ -150,4 +185,89 @@ void QtNtreeDisplay::expandAll() {
             nodes_[n].item->setExpanded(true);
         }
     }
+}
+
+bool QtNtreeDisplay::changesInPlace(Item parent) const {
+    return view_ && !deepItemsMade_ && parent < nodes_.size() &&
+           nodes_[parent].level < kExpandedLevels && nodes_[parent].childrenMade &&
+           nodes_[parent].item && nodes_[parent].item->treeWidget() == view_;
+}
+
+void QtNtreeDisplay::reopenClosed() {
+    for (const Item n : closed_) {
+        if (nodes_[n].item && nodes_[n].firstChild != kNone && nodes_[n].level <= kExpandedLevels) {
+            nodes_[n].item->setExpanded(true);
+        }
+    }
+    closed_.clear();
+}
+
+bool QtNtreeDisplay::insertChildItem(Item parent, std::size_t index, std::string_view utf8,
+                                     Item& added) {
+    if (!changesInPlace(parent)) return false;
+    reopenClosed();
+    added = nodes_.size();
+    Node node;
+    node.text = fromUtf8(utf8);
+    node.parent = parent;
+    node.level = nodes_[parent].level + 1;
+    // On the levels that expandAll opens every node has its children's items.
+    node.childrenMade = true;
+    nodes_.push_back(std::move(node));
+    Node& above = nodes_[parent];
+    Item before = kNone;
+    Item after = above.firstChild;
+    for (std::size_t i = 0; i < index && after != kNone; ++i) {
+        before = after;
+        after = nodes_[after].nextSibling;
+    }
+    nodes_[added].nextSibling = after;
+    if (before == kNone) {
+        above.firstChild = added;
+    } else {
+        nodes_[before].nextSibling = added;
+    }
+    if (after == kNone) above.lastChild = added;
+    above.item->insertChild(static_cast<int>(index), makeItem(added));
+    above.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    above.item->setExpanded(true);
+    return true;
+}
+
+bool QtNtreeDisplay::removeChildItem(Item parent, std::size_t index) {
+    if (!changesInPlace(parent)) return false;
+    reopenClosed();
+    Node& above = nodes_[parent];
+    Item before = kNone;
+    Item gone = above.firstChild;
+    for (std::size_t i = 0; i < index && gone != kNone; ++i) {
+        before = gone;
+        gone = nodes_[gone].nextSibling;
+    }
+    if (gone == kNone) return false;
+    const Item after = nodes_[gone].nextSibling;
+    if (before == kNone) {
+        above.firstChild = after;
+    } else {
+        nodes_[before].nextSibling = after;
+    }
+    if (above.lastChild == gone) above.lastChild = before;
+    deleteDetached(above.item->takeChild(static_cast<int>(index)));
+    // The records below stay, unreachable, until the next clear; their items
+    // are gone.
+    std::vector<Item> pending{gone};
+    while (!pending.empty()) {
+        const Item n = pending.back();
+        pending.pop_back();
+        nodes_[n].item = nullptr;
+        for (Item c = nodes_[n].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+            pending.push_back(c);
+        }
+    }
+    if (above.firstChild == kNone) {
+        // A leaf again, as a rebuild makes it.
+        above.item->setExpanded(false);
+        above.item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    }
+    return true;
 }

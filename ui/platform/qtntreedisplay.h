@@ -47,7 +47,16 @@ public:
     // is selected only: making it current would scroll to it, opening its
     // ancestors (recursion per level).
     void markCurrent(Item item) override;
+    // In place, with the view as expandAll and markCurrent would leave it
+    // after a rebuild: where the user closed an item it is opened again. Below
+    // kExpandedLevels, where items are made as nodes are opened, and once an
+    // item there was opened since the last clear, they answer false.
+    bool insertChildItem(Item parent, std::size_t index, std::string_view utf8,
+                         Item& added) override;
+    bool removeChildItem(Item parent, std::size_t index) override;
     TextOutput& countField() override { return countField_; }
+    // The text of a node added since the last clear; the items show it.
+    const QString& text(Item node) const { return nodes_[node].text; }
     TextOutput& depthField() override { return depthField_; }
 
 private:
@@ -70,11 +79,20 @@ private:
     // Deletes an item that is in no view, deepest items first, without
     // recursion and in linear time.
     static void deleteDetached(QTreeWidgetItem* top);
+    // Whether the parent's children can change in place.
+    bool changesInPlace(Item parent) const;
+    // Opens again the items the user closed, as a rebuild would.
+    void reopenClosed();
 
     QPointer<QTreeWidget> view_;
     LineEditOutput countField_;
     LineEditOutput depthField_;
     // Every node added since the last clear, by number.
     std::vector<Node> nodes_;
+    // Nodes whose items the user closed since the last clear.
+    std::vector<Item> closed_;
+    // Whether items were made below kExpandedLevels since the last clear.
+    bool deepItemsMade_ = false;
     QMetaObject::Connection expandedConnection_;
+    QMetaObject::Connection collapsedConnection_;
 };

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 QtStepClock::QtStepClock(QObject* parent) : QObject(parent) {
+    time_.start();
     // A quitting application ends every nested loop; make sure no step keeps
     // waiting after that.
     if (QCoreApplication::instance()) {
@@ -13,7 +14,7 @@ QtStepClock::QtStepClock(QObject* parent) : QObject(parent) {
     }
 }
 
-void QtStepClock::pause(int milliseconds) {
+void QtStepClock::wait(int milliseconds) {
     if (cancelled_) throw DemoCancelled{};
     QEventLoop loop;
     QTimer timer;

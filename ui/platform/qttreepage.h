@@ -37,6 +37,9 @@ public:
     // The host's clock (the window's own, or the one a test lent it).
     StepClock& clock() override;
     void lockControls(bool enabled, int kind) override;
+    // The page's "Algorithmus" panel, lent; nowhere until set.
+    void setTrace(AlgorithmTrace& trace) { trace_ = &trace; }
+    AlgorithmTrace& trace() override { return *trace_; }
 
 private:
     PageHost& host_;
@@ -46,4 +49,5 @@ private:
     LineEditOutput depth_;
     LineEditOutput count_;
     std::unique_ptr<LineEditOutput> balanced_;
+    AlgorithmTrace* trace_ = &AlgorithmTrace::none();
 };

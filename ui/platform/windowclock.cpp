@@ -11,3 +11,9 @@ void WindowClock::pause(int milliseconds) {
     clock.pause(milliseconds);
     weiterPressed = clock.weiterPressed;
 }
+
+void WindowClock::shown(int phase, bool firstCycle) {
+    source_.stepClock().shown(phase, firstCycle);
+}
+
+void WindowClock::stepDone() { source_.stepClock().stepDone(); }

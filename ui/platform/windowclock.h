@@ -19,6 +19,9 @@ public:
     // with that clock's flag (a "Weiter" press during the phase). Propagates
     // DemoCancelled.
     void pause(int milliseconds) override;
+    // Passed on to the window's clock, which may record and play the steps.
+    void shown(int phase, bool firstCycle) override;
+    void stepDone() override;
 
 private:
     StepClockSource& source_;

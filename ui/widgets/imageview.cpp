@@ -15,15 +15,24 @@ ImageView::~ImageView() = default;
 
 void ImageView::setZoom(int percent) {
     zoomSurface_->setZoom(percent);
-    setFixedSize(shownImage().size());
+    setFixedSize(zoomedImage().size());
     update();
 }
 
-const QImage& ImageView::shownImage() const {
+const QImage& ImageView::zoomedImage() const {
     return zoomSurface_->zoom() == 100 ? image_ : zoomSurface_->zoomed();
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, shownImage());
+    if (picture_ && picture_->size() != size()) {
+        painter.drawImage(rect(), *picture_);
+    } else {
+        painter.drawImage(0, 0, picture_ ? *picture_ : zoomedImage());
+    }
+}
+
+void ImageView::showPicture(const QImage* picture) {
+    picture_ = picture;
+    update();
 }

@@ -21,18 +21,25 @@ public:
     Surface& surface() { return *zoomSurface_; }
     // The picture at 1:1, whatever the zoom.
     const QImage& image() const { return image_; }
+    // Shows picture (lent, same size; a step of the past) in place of the
+    // image the surface draws on; null shows that image again.
+    void showPicture(const QImage* picture);
+    // The picture on screen: the lent one or the image.
+    const QImage& shownImage() const { return picture_ ? *picture_ : image_; }
 
     // Percent, 100 to 400; the widget's size follows.
     void setZoom(int percent);
     int zoom() const { return zoomSurface_->zoom(); }
-    // What the widget shows: the picture at the zoom.
-    const QImage& shownImage() const;
+    // The image the surface draws on as drawn at the zoom. A lent picture of
+    // the past is shown enlarged to the zoom instead.
+    const QImage& zoomedImage() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
+    const QImage* picture_ = nullptr;
     std::unique_ptr<ImageSurface> surface_;
     std::unique_ptr<ZoomSurface> zoomSurface_;
 };

@@ -1,0 +1,118 @@
+// LessonControls: what a demonstrating page (or the sort window) offers for
+// teaching in front of a class: "Zurück" (Left) shows the previous step again,
+// "Abspielen" / "Pause" (Space) lets the steps go on by themselves, "Tempo"
+// sets the time per step while playing (remembered across starts), and the
+// list of steps shows every step text of the running or last demonstration,
+// the current one marked; clicking an earlier one goes back to it. Right
+// steps like "Weiter". The controls work on the page's StepHistory, which the
+// window's clock feeds while the page's demonstration runs.
+//
+// Back, play and the list's clicks are enabled only while a step of the
+// page's demonstration waits; they never start a demonstration. Their buttons
+// carry the property "lessonControl", so that the window's locking leaves
+// them to this class.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <memory>
+
+#include "demo/stephistory.h"
+
+class HistoryClock;
+class QAbstractButton;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+namespace lessontext {
+inline constexpr const char* back = "&Zurück";
+inline constexpr const char* backHint = "Zeigt den vorigen Schritt noch einmal (Pfeil links)";
+inline constexpr const char* play = "&Abspielen";
+inline constexpr const char* playHint =
+    "Lässt die Schritte von selbst weiterlaufen (Leertaste hält an)";
+inline constexpr const char* pause = "&Pause";
+inline constexpr const char* pauseHint = "Hält beim aktuellen Schritt an (Leertaste)";
+inline constexpr const char* speed = "&Tempo";
+inline constexpr const char* speedHint = "Zeit je Schritt beim Abspielen";
+inline constexpr const char* steps = "Schritte";
+inline constexpr const char* stepsHint =
+    "Alle Schritte der Demonstration; ein Klick auf einen früheren zeigt ihn noch einmal";
+}  // namespace lessontext
+
+// The settings key of the time per step, in milliseconds.
+inline constexpr const char* kStepTimeKey = "Lektion/SchrittzeitMs";
+
+class LessonControls final : public QObject {
+    Q_OBJECT
+public:
+    // Object names of the controls.
+    struct Names {
+        const char* back;
+        const char* play;
+        const char* speedLabel;
+        const char* speed;
+        const char* speedValue;
+        const char* listLabel;
+        const char* list;
+    };
+    // Where they stand on the page: the strip's top left corner (back, play,
+    // speed in one row of height 25, `stripWidth` wide) and the list with its
+    // caption above it.
+    struct Layout {
+        QPoint strip;
+        int stripWidth;
+        QRect list;
+    };
+
+    // page, screen and weiter are lent; the controls become children of page.
+    LessonControls(QWidget* page, const Names& names, const Layout& layout, StepScreen& screen,
+                   QAbstractButton* weiter);
+    ~LessonControls() override;
+
+    // A demonstration of the page starts on the clock (one that is no
+    // HistoryClock is not recorded) / has ended.
+    void begin(StepClock& clock);
+    void end();
+    // "Weiter" was pressed: true when it went forward in the past, false
+    // when it is the live step's.
+    bool weiter() { return history_.weiter(); }
+
+    StepHistory& history() { return history_; }
+    QPushButton* backButton() const { return back_; }
+    QPushButton* playButton() const { return play_; }
+    QSlider* speedSlider() const { return speed_; }
+    QListWidget* stepList() const { return list_; }
+
+    // The time per step as stored in the settings (default 1.5 s).
+    static int storedStepMs();
+
+protected:
+    // Space, Left and Right while the page's demonstration waits.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void togglePlay();
+    void speedChanged(int tenths);
+    // Brings the buttons and the list up to the history.
+    void refresh();
+    void showSpeed();
+
+    QWidget* page_;
+    StepScreen& screen_;
+    QAbstractButton* weiter_;
+    HistoryClock* clock_ = nullptr;
+    StepHistory history_;
+    QPushButton* back_;
+    QPushButton* play_;
+    QLabel* speedLabel_;
+    QSlider* speed_;
+    QLabel* speedValue_;
+    QLabel* listLabel_;
+    QListWidget* list_;
+    int marked_ = -1;  // the list row shown marked
+    bool filtering_ = false;
+};
