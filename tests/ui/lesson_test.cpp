@@ -18,6 +18,7 @@
 #include "ui/pages/lessoncontrols.h"
 #include "ui/pages/searchtreepage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 
 namespace {
@@ -41,23 +42,33 @@ TEST_F(LessonTest, ButtonsAndKeysStepBackForwardAndPlayAnAvlRotation) {
     EXPECT_EQ(find<QLabel>("LabelASeconds")->text(), "0,2 s");
     EXPECT_EQ(LessonControls::storedStepMs(), 200);
     entry->setText("40");
+    // The "Algorithmus" panel marks the line of the step shown, recorded or live.
+    const AlgorithmPanel& panel = page.algorithmPanel();
+    QString markedAtSecond, liveMarked;
 
     // Each action runs once its step waits; the driver polls during the waits.
     const auto waitingAt = [&](int size) { return history.waiting() && history.size() == size; };
     std::vector<std::pair<std::function<bool()>, std::function<void()>>> script = {
         {[&] { return waitingAt(1); }, [&] { QTest::keyClick(entry, Qt::Key_Return); }},
-        {[&] { return waitingAt(2); }, [&] { QTest::keyClick(entry, Qt::Key_Right); }},
+        {[&] { return waitingAt(2); },
+         [&] {
+             markedAtSecond = panel.markedLine();
+             QTest::keyClick(entry, Qt::Key_Right);
+         }},
         {[&] { return waitingAt(3); },
          [&] { QTest::mouseClick(find<QPushButton>("BitBtnAweiter"), Qt::LeftButton); }},
         {[&] { return waitingAt(4); },
          [&] {
              EXPECT_TRUE(back->isEnabled());
+             liveMarked = panel.markedLine();
+             EXPECT_NE(liveMarked, markedAtSecond);
              QTest::keyClick(entry, Qt::Key_Left);
              EXPECT_EQ(history.current(), 2);
              EXPECT_EQ(info->text().toStdString(), history.record(2).text);
              EXPECT_NE(&image->shownImage(), &image->image());  // a recorded picture
              QTest::mouseClick(back, Qt::LeftButton);
              EXPECT_EQ(history.current(), 1);
+             EXPECT_EQ(panel.markedLine(), markedAtSecond);  // the step's line again
              const QRect first = list->visualItemRect(list->item(0));
              QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
              EXPECT_EQ(history.current(), 0);
@@ -76,6 +87,7 @@ TEST_F(LessonTest, ButtonsAndKeysStepBackForwardAndPlayAnAvlRotation) {
              EXPECT_EQ(history.current(), 3);
              EXPECT_FALSE(history.inPast());
              EXPECT_EQ(&image->shownImage(), &image->image());
+             EXPECT_EQ(panel.markedLine(), liveMarked);
              EXPECT_EQ(history.size(), 4);  // the demonstration did not move on
              QTest::keyClick(entry, Qt::Key_Space);
              EXPECT_TRUE(history.playing());

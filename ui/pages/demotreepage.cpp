@@ -34,6 +34,7 @@ void DemoTreePage::setDemonstrationRunning(bool running) {
 void DemoTreePage::makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip,
                               int stripWidth, QRect list) {
     stepScreen_ = std::make_unique<TreeStepScreen>(image, info);
+    stepScreen_->setPanel(algorithm_);
     const std::string l(1, letter);
     const std::string names[] = {"Button" + l + "Back",   "Button" + l + "Play",
                                  "Label" + l + "Speed",   "TrackBar" + l + "Speed",
@@ -62,6 +63,7 @@ void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
 
 AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* name) {
     algorithm_ = new AlgorithmPanel(this, picture, name);
+    if (stepScreen_) stepScreen_->setPanel(algorithm_);
     return *algorithm_;
 }
 

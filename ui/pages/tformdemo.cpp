@@ -141,7 +141,9 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                  {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
                                   "LabelSeconds", "LabelSteps", "ListBoxSteps"},
                                  {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
-    stage_->trace = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
+    auto* panel = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
+    stage_->trace = panel;
+    stepScreen_->setPanel(panel);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 

@@ -25,6 +25,7 @@ public:
     QPoint patchAt;
     bool hasSecond = false;
     std::string text;
+    AlgorithmPanel::Marks marks;
 };
 
 class SortStepView final : public StepView {
@@ -39,6 +40,7 @@ public:
     std::array<int, 3> rows{};
     std::array<int, 3> columns{};
     std::string info;
+    AlgorithmPanel::Marks marks;
 };
 
 // The smallest rectangle outside which a and b (same size and format) agree.
@@ -70,6 +72,7 @@ std::unique_ptr<StepView> TreeStepScreen::capture() {
     auto view = std::make_unique<TreeStepView>();
     view->first = image_->image().copy();
     view->text = output_.text();
+    if (panel_) view->marks = panel_->marks();
     composedFor_ = nullptr;  // a new view may take the place of a forgotten one
     return view;
 }
@@ -90,6 +93,7 @@ void TreeStepScreen::captureSecondPhase(StepView& stepView) {
 void TreeStepScreen::show(const StepView& stepView, int phase) {
     const auto& view = static_cast<const TreeStepView&>(stepView);
     if (output_.text() != view.text) output_.setText(view.text);
+    if (panel_) panel_->showMarks(&view.marks);
     if (!view.hasSecond) {
         image_->showPicture(&view.first);
         return;
@@ -110,6 +114,7 @@ void TreeStepScreen::show(const StepView& stepView, int phase) {
 void TreeStepScreen::showLive(const StepView& live) {
     const auto& view = static_cast<const TreeStepView&>(live);
     image_->showPicture(nullptr);
+    if (panel_) panel_->showMarks(nullptr);
     composedFor_ = nullptr;
     if (output_.text() != view.text) output_.setText(view.text);
 }
@@ -124,6 +129,7 @@ std::unique_ptr<StepView> SortStepScreen::capture() {
         view->columns[k] = memos_[k]->horizontalScrollBar()->value();
     }
     view->info = output_.text();
+    if (panel_) view->marks = panel_->marks();
     return view;
 }
 
@@ -136,4 +142,10 @@ void SortStepScreen::show(const StepView& stepView, int /*phase*/) {
         memo->horizontalScrollBar()->setValue(view.columns[k]);
     }
     if (output_.text() != view.info) output_.setText(view.info);
+    if (panel_) panel_->showMarks(&view.marks);
+}
+
+void SortStepScreen::showLive(const StepView& live) {
+    show(live, 0);
+    if (panel_) panel_->showMarks(nullptr);
 }

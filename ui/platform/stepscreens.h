@@ -11,6 +11,7 @@
 
 #include "demo/stephistory.h"
 #include "ui/platform/lineeditoutput.h"
+#include "ui/widgets/algorithmpanel.h"
 
 class ImageView;
 class MemoView;
@@ -26,9 +27,13 @@ public:
     void captureSecondPhase(StepView& view) override;
     void show(const StepView& view, int phase) override;
     void showLive(const StepView& live) override;
+    // The page's "Algorithmus" panel (lent; may stay null): its marks are
+    // recorded with each step and shown again with it.
+    void setPanel(AlgorithmPanel* panel) { panel_ = panel; }
 
 private:
     ImageView* image_;
+    AlgorithmPanel* panel_ = nullptr;
     LineEditOutput output_;  // the info field as the demonstration writes it
     // Phase 0 of a shown view, put together from its phase 1 and the patch.
     QImage composed_;
@@ -45,9 +50,12 @@ public:
     std::unique_ptr<StepView> capture() override;
     void captureSecondPhase(StepView&) override {}
     void show(const StepView& view, int phase) override;
-    void showLive(const StepView& live) override { show(live, 0); }
+    void showLive(const StepView& live) override;
+    // As TreeStepScreen::setPanel.
+    void setPanel(AlgorithmPanel* panel) { panel_ = panel; }
 
 private:
     std::array<MemoView*, 3> memos_;
+    AlgorithmPanel* panel_ = nullptr;
     LineEditOutput output_;
 };

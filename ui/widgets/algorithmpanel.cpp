@@ -129,20 +129,36 @@ void AlgorithmPanel::leave() {
     update();
 }
 
+void AlgorithmPanel::showMarks(const Marks* recorded) {
+    if (recorded) {
+        recorded_ = *recorded;
+    } else {
+        recorded_.reset();
+    }
+    update();
+}
+
+const AlgorithmPanel::Marks& AlgorithmPanel::shownMarks() const {
+    if (recorded_) return *recorded_;
+    return frames_.empty() ? last_ : frames_;
+}
+
 QString AlgorithmPanel::procedureTitle() const {
-    const std::vector<Frame>& shown = frames_.empty() ? last_ : frames_;
+    const Marks& shown = shownMarks();
     if (shown.empty()) return {};
     return QString::fromUtf8(pseudocode::procedure(shown.back().procedure).title);
 }
 
 QString AlgorithmPanel::markedLine() const {
-    if (frames_.empty()) return {};
-    return lineText(frames_.back().procedure, frames_.back().marked);
+    const Marks& shown = recorded_ ? *recorded_ : frames_;
+    if (shown.empty()) return {};
+    return lineText(shown.back().procedure, shown.back().marked);
 }
 
 QString AlgorithmPanel::callerLine() const {
-    if (frames_.size() < 2) return {};
-    const Frame& caller = frames_[frames_.size() - 2];
+    const Marks& shown = recorded_ ? *recorded_ : frames_;
+    if (shown.size() < 2) return {};
+    const Frame& caller = shown[shown.size() - 2];
     return lineText(caller.procedure, caller.marked);
 }
 
@@ -165,7 +181,7 @@ void AlgorithmPanel::paintEvent(QPaintEvent* event) {
     };
     std::vector<Row> rows;
     rows.push_back({QString::fromUtf8(kHeading), 0, QColor(), true});
-    const std::vector<Frame>& shown = frames_.empty() ? last_ : frames_;
+    const Marks& shown = shownMarks();
     if (shown.size() >= 2) {
         const Frame& caller = shown[shown.size() - 2];
         rows.push_back({QString::fromUtf8(kCalledFrom) + QLatin1Char(' ') +

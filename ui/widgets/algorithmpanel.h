@@ -16,6 +16,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "demo/algorithmtrace.h"
@@ -41,6 +42,18 @@ public:
     void mark(Line line) override;
     void leave() override;
 
+    // The procedures running now, innermost last, each with its marked line.
+    struct Frame {
+        Procedure procedure;
+        int marked;  // index in the procedure's lines, -1 for none yet
+    };
+    using Marks = std::vector<Frame>;
+    // What the panel marks now, kept with a recorded step.
+    const Marks& marks() const { return frames_; }
+    // Shows the marks of a recorded step instead of the live ones (going
+    // back); null shows the live ones again.
+    void showMarks(const Marks* recorded);
+
     // What the panel shows (tests): the running procedure's title, its
     // marked line, and the caller's marked line during a sub-procedure (empty
     // when there is none).
@@ -53,10 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Frame {
-        Procedure procedure;
-        int marked;  // index in the procedure's lines, -1 for none yet
-    };
+    // The marks shown: a recorded step's or the live ones.
+    const Marks& shownMarks() const;
     // Applies the visibility without storing it.
     void apply(bool shown);
     // Makes room for the shown panel, or gives it back.
@@ -70,8 +81,9 @@ private:
     QWidget* picture_;
     QAction* showAction_;
     QString key_;
-    std::vector<Frame> frames_;
+    Marks frames_;
     // The procedure shown when nothing runs: the last one, without a mark.
-    std::vector<Frame> last_;
+    Marks last_;
+    std::optional<Marks> recorded_;
     int grown_ = 0;
 };
