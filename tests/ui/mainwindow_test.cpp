@@ -557,6 +557,11 @@ TEST_F(MainWindowTest, ZoomKeysStepTheZoomAndTheStartTakesTheLastOne) {
         EXPECT_EQ(next.findChild<QWidget*>("PageControl")->geometry(), QRect(20, 100, 1943, 1223));
     }
     EXPECT_EQ(key(Qt::Key_0), 100);
+    // F11 switches full screen on and off.
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    EXPECT_FALSE(form->windowState() & Qt::WindowFullScreen);
     TForm1 last(&dialogs);
     last.restoreZoom();
     EXPECT_EQ(last.zoom(), 100);
