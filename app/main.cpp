@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     installGermanQtTranslation(app);
     installFontSubstitutions();
     TForm1 form(nullptr, nullptr, TForm1::Building::onFirstUse);
+    form.restoreZoom();
     ExitAfterFirstPaint::installIfRequested(form);
     form.show();
     return QApplication::exec();

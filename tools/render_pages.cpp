@@ -6,7 +6,8 @@
 // demonstration, as <folder>/suchbaum-demo.png, <folder>/avl-baum-demo.png and
 // <folder>/bayerbaum-demo.png. The lesson controls are pictured on the
 // "AVL-Baum" page during a rotation, one step gone back with "Zurück", as
-// <folder>/avl-baum-lektion.png.
+// <folder>/avl-baum-lektion.png, and that page in the projector view at 200 %
+// as <folder>/projektor-200.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -160,6 +161,13 @@ int main(int argc, char* argv[]) {
                         return saved;
                     }) &&
          ok;
+    // The projector view at 200 %: deleting the root 40 on the "AVL-Baum" page.
+    form.setZoom(200);
+    form.pageControl().setCurrentWidget(form.findChild<QWidget*>("TabSheetAVLBaum"));
+    bool zoomed = false;
+    clock.restart(3, [&] { zoomed = save(form, folder + "/projektor-200.png"); });
+    typeAndClick(form, "EditAEingabe", QStringLiteral("40"), "ButtonADelete");
+    ok = zoomed && ok;
     form.setStepClock(nullptr);
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

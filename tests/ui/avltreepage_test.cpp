@@ -17,7 +17,9 @@
 #include "tests/trees/treesupport.h"
 #include "tests/ui/treepagesupport.h"
 #include "trees/avltree.h"
+#include "ui/pages/handout.h"
 #include "ui/widgets/algorithmpanel.h"
+#include "ui/widgets/imageview.h"
 
 using treepagetest::enabledButtons;
 using treepagetest::usablePages;
@@ -265,6 +267,74 @@ TEST_F(AvlTreePageTest, FolgeRotatesQuietlyAndRandomNumbersAvoidTheTreesKeys) {
     EXPECT_EQ(dialogs.take(), Lines{"sequence"});  // nothing refused: no box
     EXPECT_EQ(field("EditAanz"), "12");
     EXPECT_EQ(tree().count(), 12);
+}
+
+TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeavesThePage) {
+    insert({3, 1});
+    const std::string before = shape();
+    const QImage pictureBefore = picture().copy();
+    const std::vector<handout::Step> recorded =
+        handout::recordTreeSteps(tree(), picture().size(), "2", true);
+
+    // The picture's context menu entry writes the handout of the entry's number.
+    type("EditAEingabe", "2");
+    const std::string file = path("lr.pdf");
+    dialogs.answers.push_back(file);
+    const int phases = clock.phases;
+    QAction* entry = find<QAction>("ImageABaumPdfEinfuegen");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "&Einfügen als PDF…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
+    EXPECT_EQ(clock.phases, phases);
+    EXPECT_EQ(shape(), before);
+    EXPECT_EQ(picture(), pictureBefore);
+    EXPECT_EQ(fields(), (Lines{"2", "2"}));
+
+    // The same insertion with "Weiter" in the projector view at the
+    // handout's zoom, its picture of each step taken from both blink phases.
+    form->setZoom(handout::kPictureZoom);
+    const ImageView& view = *find<ImageView>("ImageABaum");
+    QImage firstPhase;
+    std::vector<QImage> pictures;
+    during = [&](int phase) {
+        if (phase % 2 == 1) {
+            firstPhase = view.zoomedImage().copy();
+        } else {
+            pictures.push_back(handout::darker(firstPhase, view.zoomedImage()));
+        }
+    };
+    steps.clear();
+    insert({2});
+    during = nullptr;
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[1], "Bei 3 ist die AVL-Eigenschaft verletzt");
+    EXPECT_EQ(steps[5], "LR-Rotation wird durchgeführt");
+    ASSERT_EQ(recorded.size(), steps.size());
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        EXPECT_EQ(recorded[k].text.toStdString(), steps[k]) << k;
+        EXPECT_EQ(recorded[k].picture, pictures[k]) << k;
+    }
+
+    // The PDF: one page image per step.
+    const std::string pdf = readFile(file);
+    ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    std::size_t images = 0;
+    for (auto at = pdf.find("/Subtype /Image"); at != std::string::npos;
+         at = pdf.find("/Subtype /Image", at + 1))
+        ++images;
+    EXPECT_EQ(images, steps.size());
+}
+
+TEST_F(AvlTreePageTest, HandoutOfARefusedEntryShowsThePagesMessageAndWritesNothing) {
+    insert({3});
+    type("EditAEingabe", "3");
+    find<QAction>("ImageABaumPdfEinfuegen")->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"information: Element ist bereits vorhanden"}));
+    type("EditAEingabe", "4");
+    find<QAction>("ImageABaumPdfLoeschen")->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"information: Element ist nicht vorhanden"}));
+    EXPECT_EQ(shape(), "3[0]");
 }
 
 TEST_F(AvlTreePageTest, AlgorithmPanelShowsTheLinesOfAnLRInsertion) {

@@ -4,11 +4,13 @@
 // the window during a real step).
 #include "ui/pages/bayertreepage.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -19,6 +21,7 @@
 #include "tests/trees/bayertestsupport.h"
 #include "tests/trees/treesupport.h"
 #include "tests/ui/treepagesupport.h"
+#include "ui/pages/handout.h"
 
 using treepagetest::enabledButtons;
 using treepagetest::isBlack;
@@ -523,4 +526,27 @@ TEST_F(BayerTreePageTest, FolgeSplitsQuietlyAndListsTheRefusedOnce) {
     EXPECT_EQ(field("EditBAnz"), "11");
     EXPECT_TRUE(steps.empty());
     EXPECT_EQ(field("EditBInfo"), "");
+}
+
+TEST_F(BayerTreePageTest, HandoutOfASplitHoldsEveryStepOfTheWeiterRunAndLeavesThePage) {
+    insert({10, 20, 30, 40});
+    const std::string before = shape();
+    const QImage pictureBefore = picture().copy();
+    const std::vector<handout::Step> recorded =
+        handout::recordBayerSteps(tree(), picture().size(), 50, true);
+    type("EditBEingabe", "50");
+    dialogs.answers.push_back(path("split.pdf"));
+    find<QAction>("ImageBBaumPdfEinfuegen")->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
+    EXPECT_EQ(readFile(path("split.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(shape(), before);
+    EXPECT_EQ(picture(), pictureBefore);
+
+    steps.clear();
+    insert({50});
+    ASSERT_EQ(recorded.size(), steps.size());
+    EXPECT_NE(std::find(steps.begin(), steps.end(), kSplit), steps.end());
+    for (std::size_t k = 0; k < steps.size(); ++k)
+        EXPECT_EQ(recorded[k].text.toStdString(), steps[k]) << k;
+    EXPECT_EQ(recorded[0].picture.size(), picture().size() * 3);
 }

@@ -10,10 +10,14 @@
 #include <map>
 #include <set>
 
+#include "demo/avltreedemo.h"
 #include "tests/ui/pagefixture.h"
+#include "trees/treeinteger.h"
+#include "ui/pages/avltreepage.h"
 #include "ui/pages/taboutbox.h"
 #include "ui/platform/appsetup.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/zoomsurface.h"
 
 namespace {
 
@@ -490,4 +494,106 @@ TEST(OnFirstUseWindowTest, APageMadeWhileTheControlsAreLockedComesLocked) {
     EXPECT_TRUE(enabledButtons(form).count("ButtonKpush"));
     EXPECT_EQ(enabledPages(form).size(), 7u);
     EXPECT_EQ(form.pageControl().currentWidget()->objectName(), "TabSheetSuchbaum");
+}
+
+// The projector view: the AVL page at 200 % is drawn at that scale, not
+// enlarged from the 1:1 picture, and 100 % gives back the window as it was.
+TEST_F(MainWindowTest, ZoomDrawsTheTreePictureAtScaleAndOneHundredPercentRestoresTheWindow) {
+    showPage("TabSheetAVLBaum");
+    for (int n : {50, 30, 70, 20}) form->avlTreePage().tree().insertQuietly(std::to_string(n));
+    form->avlTreePage().tree().zeichne();
+    QApplication::processEvents();
+    const QImage windowBefore = form->grab().toImage();
+    auto* view = find<ImageView>("ImageABaum");
+    const QImage small = view->image().copy();
+
+    form->setZoom(200);
+    EXPECT_EQ(form->zoom(), 200);
+    EXPECT_EQ(view->size(), QSize(1010, 586));
+    EXPECT_EQ(view->pos(), QPoint(416, 72));
+    EXPECT_EQ(find<QWidget>("EditAEingabe")->geometry(), QRect(16, 64, 194, 42));
+    EXPECT_EQ(find<QWidget>("EditAEingabe")->font().pixelSize(), 22);
+    EXPECT_EQ(form->size(), QSize(1638, 1130));
+    EXPECT_EQ(view->image(), small);  // the page's own picture stays 1:1
+    // A number inserted now is drawn at the scale too.
+    form->avlTreePage().tree().insertQuietly("40");
+    form->avlTreePage().tree().zeichne();
+    QImage image(505, 293, QImage::Format_RGB32);
+    ImageSurface plain(image);
+    ZoomSurface expected(plain, image.size());
+    expected.setZoom(200);
+    expected.setBrushColor(clBtnFace);
+    expected.fillRect(0, 0, 505, 293);
+    expected.setFontName("MS SANS SERIF");
+    expected.setFontSize(8);
+    form->avlTreePage().tree().paint(expected, 252, 10, 30, 10, 252, false);
+    EXPECT_EQ(image, view->image());
+    EXPECT_EQ(view->zoomedImage(), expected.zoomed());
+    EXPECT_NE(view->zoomedImage(), view->image().scaled(1010, 586));
+
+    form->setZoom(100);
+    EXPECT_EQ(view->zoomedImage(), view->image());
+    form->avlTreePage().tree().remove(std::make_unique<TTreeInteger>(40));
+    form->avlTreePage().tree().zeichne();
+    QApplication::processEvents();
+    EXPECT_EQ(form->grab().toImage(), windowBefore);
+}
+
+TEST_F(MainWindowTest, ZoomKeysStepTheZoomAndTheStartTakesTheLastOne) {
+    const auto key = [this](Qt::Key k) {
+        QTest::keyClick(form.get(), k, Qt::ControlModifier);
+        return form->zoom();
+    };
+    EXPECT_EQ(key(Qt::Key_Plus), 125);
+    EXPECT_EQ(key(Qt::Key_Plus), 150);
+    EXPECT_EQ(key(Qt::Key_Minus), 125);
+    for (int expected : {150, 200, 250, 300, 300}) EXPECT_EQ(key(Qt::Key_Plus), expected);
+    EXPECT_EQ(key(Qt::Key_Minus), 250);
+    {
+        TForm1 next(&dialogs);
+        EXPECT_EQ(next.zoom(), 100);
+        next.restoreZoom();
+        EXPECT_EQ(next.zoom(), 250);
+        EXPECT_EQ(next.findChild<QWidget*>("PageControl")->geometry(), QRect(20, 100, 1943, 1223));
+    }
+    EXPECT_EQ(key(Qt::Key_0), 100);
+    // F11 switches full screen on and off.
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(form.get(), Qt::Key_F11);
+    EXPECT_FALSE(form->windowState() & Qt::WindowFullScreen);
+    TForm1 last(&dialogs);
+    last.restoreZoom();
+    EXPECT_EQ(last.zoom(), 100);
+}
+
+// A picture zoomed after a long blink is the one drawn at the zoom all along,
+// and the blink keeps no more calls than one cycle.
+TEST(ZoomSurfaceTest, ZoomingLaterDrawsWhatDrawingAtTheZoomDrew) {
+    QImage smallA(120, 80, QImage::Format_RGB32), smallB(120, 80, QImage::Format_RGB32);
+    ImageSurface plainA(smallA), plainB(smallB);
+    ZoomSurface later(plainA, smallA.size()), throughout(plainB, smallB.size());
+    throughout.setZoom(250);
+    for (ZoomSurface* s : {&later, &throughout}) {
+        s->setBrushColor(clBtnFace);
+        s->fillRect(0, 0, 120, 80);
+        s->setPenColor(clBlack);
+        s->rectangle(5, 5, 30, 40);
+        s->moveTo(60, 10);
+        s->lineTo(90, 70);
+        for (int cycle = 0; cycle < 50; ++cycle) {
+            for (Color c : {clBlack, clBtnFace, clBlack}) {
+                s->setPenColor(c);
+                s->setFontColor(c);
+                s->moveTo(10, 60);
+                s->lineTo(100, 20);
+                s->textOut(40, 30, "42");
+            }
+        }
+    }
+    EXPECT_EQ(later.keptCalls(), 5u);
+    later.setZoom(250);
+    EXPECT_EQ(later.zoomed(), throughout.zoomed());
+    EXPECT_EQ(later.zoomed().size(), QSize(300, 200));
+    EXPECT_EQ(smallA, smallB);
 }

@@ -4,6 +4,7 @@
 // main window while it is open, and leaving it by its close button or by
 // activating another window; "Ende" against the whole run, the question
 // before sorting a long list, and closing either window during a sort.
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "tests/demo/sortdemosupport.h"
 #include "tests/ui/pagefixture.h"
 #include "tests/ui/treepagesupport.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/tformdemo.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -541,6 +543,47 @@ TEST_F(SortWindowTest, ClosingEitherWindowWhileAStepWaitsEndsTheSortAtOnce) {
             EXPECT_EQ(quits, mainWindow ? 1 : 0) << button;
             EXPECT_EQ(window()->isVisible(), mainWindow) << button;
             EXPECT_EQ(find<QWidget>("ButtonLInsert")->isEnabled(), !mainWindow) << button;
+        }
+    }
+}
+
+TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTheList) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    const std::string listBefore = memo("MemoListe");
+    const std::vector<handout::Step> recorded = handout::recordSortSteps(
+        form->listPage().list(), [](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); },
+        window()->stage(), nullptr, nullptr);
+
+    // The context menu entry asks for the file and writes it; the window's
+    // own step clock never runs.
+    const std::string file = path("merge.pdf");
+    dialogs.answers.push_back(file);
+    QAction* entry = window()->findChild<QAction*>("ActionHandout5");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "Mergesort…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
+    EXPECT_TRUE(clock.pauses.empty());
+    EXPECT_EQ(readFile(file).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(memo("MemoListe"), listBefore);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+
+    std::vector<Lines> memos;
+    onStep = [&](int) {
+        memos.push_back(
+            {windowMemo("MemoQuelle"), windowMemo("MemoZwischen1"), windowMemo("MemoZwischen2")});
+    };
+    pressInWindow("BitBtnMerge");
+    ASSERT_GT(infos.size(), 5u);
+    ASSERT_EQ(recorded.size(), infos.size());
+    for (std::size_t k = 0; k < infos.size(); ++k) {
+        EXPECT_EQ(recorded[k].text.toStdString(), infos[k]) << k;
+        ASSERT_EQ(recorded[k].columns.size(), 3u);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(recorded[k].columns[c].lines.join('\n').toStdString(), memos[k][c])
+                << k << " " << c;
         }
     }
 }

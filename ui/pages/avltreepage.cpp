@@ -8,6 +8,7 @@
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
 #include "trees/treeinteger.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/qttreepage.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -20,6 +21,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
 
     image_ = new ImageView(505, 293, this);
     image_->setObjectName("ImageABaum");
+    addHandoutEntries(image_, "AVL-Baum");
     image_->move(208, 36);
 
     label(this, "LabelAEingabe", utf8(treetext::entryCaption), 8, 16);
@@ -61,6 +63,11 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
 AvlTreePage::~AvlTreePage() = default;
 
 bool AvlTreePage::treeEmpty() const { return tree_->empty(); }
+
+std::vector<handout::Step> AvlTreePage::handoutSteps(bool insert) {
+    return handout::recordTreeSteps(*tree_, image_->image().size(),
+                                    editEingabe_->text().toStdString(), insert);
+}
 
 void AvlTreePage::replaceTree() { tree_ = std::make_unique<TAvlTreeDemo>(*treePage_); }
 

@@ -9,6 +9,7 @@
 #include "demo/stepdriver.h"
 #include "demo/treenumber.h"
 #include "elements/values.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/windowclock.h"
@@ -23,6 +24,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 
     image_ = new ImageView(497, 305, this);
     image_->setObjectName("ImageBBaum");
+    addHandoutEntries(image_, "BayerBaum");
     image_->move(216, 12);
 
     label(this, "LabelBEingabe", utf8(treetext::entryCaption), 16, 24);
@@ -60,6 +62,27 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 BayerTreePage::~BayerTreePage() = default;
 
 bool BayerTreePage::treeEmpty() const { return tree_->empty(); }
+
+std::vector<handout::Step> BayerTreePage::handoutSteps(bool insert) {
+    // The checks of the Insert and Delete buttons, with their messages.
+    const QString entry = editEingabe_->text();
+    if (entry.isEmpty()) {
+        host_.dialogs().information(bayertreetext::noEntry);
+        return {};
+    }
+    if (!host_.readTreeNumber(entry)) return {};
+    const int value = *parseInteger32(entry.toStdString());
+    const bool present = tree_->lookUp(TInteger(value)) != nullptr;
+    if (insert && present) {
+        host_.dialogs().information(bayertreetext::alreadyPresent);
+        return {};
+    }
+    if (!insert && !present) {
+        host_.dialogs().information(bayertreetext::absent);
+        return {};
+    }
+    return handout::recordBayerSteps(*tree_, image_->image().size(), value, insert);
+}
 
 void BayerTreePage::replaceTree() {
     tree_ = std::make_unique<TBayerTreeDemo>(*clock_, algorithmPanel());

@@ -45,6 +45,7 @@ public slots:
 
 private:
     bool treeEmpty() const override;
+    std::vector<handout::Step> handoutSteps(bool insert) override;
     // A new empty tree in place of the old one.
     void replaceTree();
     // Clears "Weiter" before a demonstration, here and on the window's clock.

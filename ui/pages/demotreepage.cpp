@@ -1,10 +1,13 @@
 #include "ui/pages/demotreepage.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "demo/stepclock.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/lessoncontrols.h"
+#include "ui/platform/dialogservice.h"
 #include "ui/platform/stepscreens.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/pages/pagepicture.h"
@@ -102,4 +105,43 @@ bool DemoTreePage::emptyTree() {
     if (!treeEmpty()) return false;
     host_.dialogs().information(treetext::empty);
     return true;
+}
+
+void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
+    const QString page = utf8(pageName);
+    const struct {
+        const char* caption;
+        const char* hint;
+        const char* suffix;
+        bool insert;
+    } entries[] = {{treetext::handoutInsert, treetext::handoutInsertHint, "PdfEinfuegen", true},
+                   {treetext::handoutDelete, treetext::handoutDeleteHint, "PdfLoeschen", false}};
+    for (const auto& entry : entries) {
+        auto* action = new QAction(utf8(entry.caption), picture);
+        action->setObjectName(picture->objectName() + QLatin1String(entry.suffix));
+        action->setToolTip(utf8(entry.hint));
+        action->setStatusTip(utf8(entry.hint));
+        const bool insert = entry.insert;
+        connect(action, &QAction::triggered, this,
+                [this, insert, page] { writeHandout(insert, page); });
+        picture->addAction(action);
+    }
+    picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
+    handle([&] {
+        if (!insert && emptyTree()) return;
+        std::vector<handout::Step> steps = handoutSteps(insert);
+        if (steps.empty()) return;
+        const QString title =
+            pageName + QStringLiteral(": ") +
+            (insert ? QStringLiteral("Einfügen von ") : QStringLiteral("Löschen von ")) +
+            editEingabe_->text().trimmed();
+        const std::string name = host_.saveWithDialog(handout::extension, handout::filter);
+        if (name.empty()) return;
+        const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+        if (!handout::writePdf(document, QString::fromStdString(name)))
+            host_.dialogs().errorBox(treetext::handoutNotWritten);
+    });
 }

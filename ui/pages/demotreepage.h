@@ -11,9 +11,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
+
+namespace handout {
+struct Step;
+}
 
 class AlgorithmPanel;
 class ImageView;
@@ -28,6 +33,13 @@ inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* sequenceCaption = "&Folge einfügen…";
 inline constexpr const char* sequenceHint =
     "Fügt mehrere Zahlen oder Zufallszahlen ohne Demonstration ein";
+inline constexpr const char* handoutInsert = "&Einfügen als PDF…";
+inline constexpr const char* handoutDelete = "&Löschen als PDF…";
+inline constexpr const char* handoutInsertHint =
+    "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
+inline constexpr const char* handoutDeleteHint =
+    "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
+inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt werden";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {
@@ -80,11 +92,22 @@ protected:
     // demonstration the picture carries the step text of info.
     void installImagePicture(ImageView* image, QLineEdit* info);
     virtual bool treeEmpty() const = 0;
+    // The entries "Einfügen als PDF…" and "Löschen als PDF…" of the picture's
+    // context menu (named after the picture: <name>PdfEinfuegen,
+    // <name>PdfLoeschen); pageName heads the handout's title.
+    void addHandoutEntries(QWidget* picture, const char* pageName);
+    // The steps of inserting (deleting) the entry's number, run on a copy of
+    // the page's tree; empty, with the page's message shown, when the entry
+    // is refused.
+    virtual std::vector<handout::Step> handoutSteps(bool insert) = 0;
     // True (after "Der Baum ist leer") when the tree is empty.
     bool emptyTree();
     // Makes the page's "Algorithmus" panel beside picture; name is its
     // object name. The page lends it to its demonstrations as their trace.
     AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
+
+    // Records the steps on a copy, asks for the file and writes the handout.
+    void writeHandout(bool insert, const QString& pageName);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;

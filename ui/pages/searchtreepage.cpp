@@ -10,6 +10,7 @@
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
 #include "trees/treeinteger.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/qttreepage.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -24,6 +25,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
 
     image_ = new ImageView(497, 293, this);
     image_->setObjectName("ImageTbaum");
+    addHandoutEntries(image_, "Suchbaum");
     image_->move(224, 16);
 
     label(this, "LabelTEingabe", utf8(treetext::entryCaption), 16, 48);
@@ -78,6 +80,11 @@ void SearchTreePage::setDemonstrationRunning(bool running) {
 }
 
 bool SearchTreePage::treeEmpty() const { return tree_->empty(); }
+
+std::vector<handout::Step> SearchTreePage::handoutSteps(bool insert) {
+    return handout::recordTreeSteps(*tree_, image_->image().size(),
+                                    editEingabe_->text().toStdString(), insert);
+}
 
 void SearchTreePage::replaceTree() { tree_ = std::make_unique<TSearchTreeDemo>(*treePage_); }
 

@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -32,6 +35,7 @@
 #include "ui/platform/qtstepclock.h"
 #include "ui/platform/servicemessages.h"
 #include "ui/widgets/widgetfactory.h"
+#include "ui/widgets/zoom.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
 
@@ -93,8 +97,9 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
 
     buildMenuPanel();
     buildPages(building);
+    installViewKeys(this);
     if (building == Building::everything) {
-        sortWindow_ = new TFormDemo(*this, this);  // hidden until the list page opens it
+        sortWindow_ = makeSortWindow();  // hidden until the list page opens it
         aboutBox_ = new TAboutBox(this);
     }
 }
@@ -191,6 +196,8 @@ void TForm1::ensurePage(int index) {
     pageControl_->setTabEnabled(index, tabEnabled);
     swappingPage_ = false;
     delete standIn;
+    // A page made later joins the projector view.
+    if (zoom_ != 100) zoom::apply(this, zoom_);
     if (!controlsEnabled_) {
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
             if (lockableButton(b, this, pageControl_->tabBar())) b->setEnabled(false);
@@ -233,8 +240,70 @@ TAboutBox& TForm1::aboutBox() {
 }
 
 SortDemoWindow& TForm1::sortWindow() {
-    if (!sortWindow_) sortWindow_ = new TFormDemo(*this, this);
+    if (!sortWindow_) sortWindow_ = makeSortWindow();
     return *sortWindow_;
+}
+
+namespace {
+constexpr const char* kZoomKey = "Ansicht/Zoom";
+QSettings programSettings() {
+    return QSettings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro"));
+}
+}  // namespace
+
+TFormDemo* TForm1::makeSortWindow() {
+    auto* window = new TFormDemo(*this, this);
+    installViewKeys(window);
+    if (zoom_ != 100) zoom::apply(window, zoom_);
+    return window;
+}
+
+void TForm1::installViewKeys(QWidget* window) {
+    const struct {
+        const char* name;
+        QKeySequence key;
+        int direction;
+    } keys[] = {{"ShortcutZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+                {"ShortcutZoomInEqual", QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                {"ShortcutZoomOut", QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+                {"ShortcutZoomReset", QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto& k : keys) {
+        auto* shortcut = new QShortcut(k.key, window);
+        shortcut->setObjectName(k.name);
+        const int direction = k.direction;
+        connect(shortcut, &QShortcut::activated, this, [this, direction] { zoomKey(direction); });
+    }
+    if (window != this) return;
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreen->setObjectName("ShortcutFullScreen");
+    fullScreen->setAutoRepeat(false);
+    connect(fullScreen, &QShortcut::activated, this, [this] {
+        if (isFullScreen()) {
+            showNormal();
+        } else {
+            showFullScreen();
+        }
+    });
+}
+
+void TForm1::zoomKey(int direction) {
+    const int percent = direction == 0 ? 100 : zoom::step(zoom_, direction);
+    setZoom(percent);
+    programSettings().setValue(kZoomKey, zoom_);
+}
+
+void TForm1::setZoom(int percent) {
+    percent = zoom::step(percent, 0);
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    zoom::apply(this, zoom_);
+    if (auto* window = dynamic_cast<TFormDemo*>(sortWindow_)) zoom::apply(window, zoom_);
+}
+
+void TForm1::restoreZoom() {
+    bool ok = false;
+    const int percent = programSettings().value(kZoomKey, 100).toInt(&ok);
+    if (ok) setZoom(percent);
 }
 
 std::string TForm1::saveWithDialog(std::string_view extension, std::string_view filter) {

@@ -31,6 +31,7 @@ class QTabWidget;
 class QToolButton;
 class QFrame;
 class TAboutBox;
+class TFormDemo;
 class ListPage;
 class StackPage;
 class QueuePage;
@@ -94,6 +95,13 @@ public:
     // True when the page at tab index has been made (false for a stand-in).
     bool pageMade(int index) const { return standIns_[index] == nullptr; }
 
+    // The projector view: the zoom of the pages and the sort window in
+    // percent (zoom::kSteps). setZoom applies it; the keys Ctrl+Plus,
+    // Ctrl+Minus and Ctrl+0 also keep it in the settings, which restoreZoom
+    // reads at the start. F11 switches the window to full screen and back.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    void restoreZoom();
     // What "Beenden" and closing the window do after ending a waiting
     // demonstration step; by default the application quits.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
@@ -123,6 +131,12 @@ private:
     // while the controls are locked gets its buttons locked too.
     void ensurePage(int index);
     SortDemoWindow& sortWindow();
+    // The sort window, with the zoom keys and the window's zoom.
+    TFormDemo* makeSortWindow();
+    // Ctrl+Plus (and Ctrl+=), Ctrl+Minus, Ctrl+0 on window; F11 on this one.
+    void installViewKeys(QWidget* window);
+    // One zoom step up or down, or back to 100 % (0); kept in the settings.
+    void zoomKey(int direction);
     void setPageEnabled(QWidget* page, bool enabled);
     // Ends a waiting step of the own clock and lets every later one throw
     // DemoCancelled, then runs the quit handler.
@@ -157,4 +171,5 @@ private:
     std::array<QWidget*, kPageCount> standIns_{};  // null once the page is made
     bool swappingPage_ = false;
     bool controlsEnabled_ = true;  // as the last lockControls left them
+    int zoom_ = 100;
 };

@@ -1,11 +1,16 @@
 #include "ui/pages/tformdemo.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QFont>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -17,7 +22,9 @@
 #include "demo/listdemo.h"
 #include "demo/sortstage.h"
 #include "demo/stepclock.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/lessoncontrols.h"
+#include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/platform/lineeditoutput.h"
 #include "ui/platform/memooutput.h"
@@ -55,6 +62,22 @@ constexpr int kStepwiseLimit = 300;
 const char* kQuick2Titles[3] = {"Aktuelle Liste", "Obere Teilliste", "Untere Teilliste"};
 const char* kMergeTitles[3] = {"Aktuelle Liste", "1. Teilliste", "2. Teilliste"};
 
+// The sorts of the handout menu, in the order of the sort buttons' captions.
+struct HandoutSort {
+    const char* caption;
+    void (*sort)(TListDemo&, SortStage&);
+    const char* const* titles;
+};
+
+const HandoutSort kHandoutSorts[6] = {
+    {"Bubblesort", [](TListDemo& l, SortStage& s) { l.bubbleSortDemo(s); }, nullptr},
+    {"Direktes Einfügen", [](TListDemo& l, SortStage& s) { l.insertionDemo(s); }, nullptr},
+    {"Direktes Auswählen", [](TListDemo& l, SortStage& s) { l.selectionDemo(s); }, nullptr},
+    {"Quicksort 1", [](TListDemo& l, SortStage& s) { l.quickSort1Demo(s); }, nullptr},
+    {"Quicksort 2", [](TListDemo& l, SortStage& s) { l.quickSort2Demo(s); }, kQuick2Titles},
+    {"Mergesort", [](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); }, kMergeTitles},
+};
+
 }  // namespace
 
 TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
@@ -89,6 +112,19 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
         sortButtons_[k] = button(this, entry.name, utf8(entry.caption), entry.x, entry.y, 105, 25);
         connect(sortButtons_[k], &QPushButton::clicked, this, entry.handler);
     }
+    // The window's context menu: "Schritte als PDF" with the six sorts.
+    auto* handoutMenu = new QMenu(utf8(sortwindowtext::handoutCaption), this);
+    handoutMenu->setObjectName("MenuHandout");
+    handoutMenu->setToolTipsVisible(true);
+    for (int k = 0; k < 6; ++k) {
+        QAction* action = handoutMenu->addAction(utf8(kHandoutSorts[k].caption) + "…");
+        action->setObjectName(QStringLiteral("ActionHandout%1").arg(k));
+        action->setToolTip(utf8(sortwindowtext::handoutHint));
+        connect(action, &QAction::triggered, this, [this, k] { writeHandout(k); });
+    }
+    handout_ = handoutMenu->menuAction();
+    addAction(handout_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
 
@@ -127,6 +163,7 @@ TFormDemo::~TFormDemo() { delete lesson_; }
 
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
+    handout_->setEnabled(enable);
     schliessen_->setEnabled(enable);
     weiter_->setEnabled(!enable);
     ende_->setEnabled(!enable);
@@ -248,6 +285,70 @@ void TFormDemo::BitBtnQuick2Click() {
 
 void TFormDemo::BitBtnMergeClick() {
     runSort([](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); }, kMergeTitles);
+}
+
+void TFormDemo::writeHandout(int sortIndex) {
+    if (!list_ || sorting_ || list_->isEmpty() || sortIndex < 0 || sortIndex > 5) return;
+    const HandoutSort& chosen = kHandoutSorts[sortIndex];
+    // The window is busy like in a sort, and the progress and file dialogs
+    // taking the activation are no leaving.
+    sorting_ = true;
+    asking_ = true;
+    guard(host_.dialogs(), [&] {
+        QProgressDialog progress(this);
+        progress.setWindowTitle(utf8(sortwindowtext::caption));
+        progress.setCancelButtonText(utf8(sortwindowtext::handoutCancel));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(400);
+        progress.setRange(0, 0);
+        std::string recording = sortwindowtext::handoutRecording;
+        const auto place = recording.find("{}");
+        const auto keepGoing = [&](int steps) {
+            if (steps % 50 == 0) {
+                std::string label = recording;
+                label.replace(place, 2, std::to_string(steps));
+                progress.setLabelText(utf8(label.c_str()));
+                progress.setValue(0);
+                QCoreApplication::processEvents();
+            }
+            return !progress.wasCanceled();
+        };
+        std::vector<handout::Step> steps =
+            handout::recordSortSteps(*list_, chosen.sort, *stage_, chosen.titles, keepGoing);
+        if (steps.empty()) return;
+        progress.hide();
+        const std::string name =
+            host_.dialogs().getSaveFileName(handout::extension, handout::filter);
+        if (name.empty()) return;
+        const QString title =
+            utf8(chosen.caption) +
+            QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
+        const int total = static_cast<int>(steps.size());
+        const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+        progress.setLabelText(utf8(sortwindowtext::handoutWriting));
+        progress.setRange(0, total);
+        const auto writing = [&](int done) {
+            if (done % 50 == 0) {
+                progress.setValue(done);
+                QCoreApplication::processEvents();
+            }
+            return !progress.wasCanceled();
+        };
+        if (!handout::writePdf(document, QString::fromStdString(name), writing) &&
+            !progress.wasCanceled()) {
+            host_.dialogs().errorBox(sortwindowtext::handoutNotWritten);
+        }
+    });
+    asking_ = false;
+    sorting_ = false;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    if (unlockAfterSort_) {
+        unlockAfterSort_ = false;
+        host_.sortWindowLeft();
+    }
 }
 
 void TFormDemo::BitBtnWeiterClick() {

@@ -19,6 +19,7 @@ class SortStage;
 class MemoView;
 class MemoOutput;
 class LineEditOutput;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,14 @@ namespace sortwindowtext {
 inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
 inline constexpr const char* quelleZiel = "Quelle und Ziel";
 // The question before sorting a long list; {} is the element count.
+// The context menu "Schritte als PDF" with the six sorts.
+inline constexpr const char* handoutCaption = "Schritte als &PDF";
+inline constexpr const char* handoutHint =
+    "Schreibt alle Schritte eines Sortierverfahrens für die aktuelle Liste als PDF zum Ausdrucken";
+inline constexpr const char* handoutRecording = "Die Schritte werden aufgezeichnet: {}";
+inline constexpr const char* handoutWriting = "Die PDF-Datei wird geschrieben…";
+inline constexpr const char* handoutCancel = "Abbrechen";
+inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt werden";
 inline constexpr const char* stepwiseQuestion =
     "Die Liste hat {} Elemente. Eine schrittweise Sortierung dauert sehr lange. Trotzdem "
     "schrittweise sortieren? Mit Nein wird die Liste sofort ganz sortiert.";
@@ -59,6 +68,10 @@ public slots:
     void BitBtnQuick1Click();
     void BitBtnQuick2Click();
     void BitBtnMergeClick();
+    // "Schritte als PDF…" for the sort with the given index (0..5 in the order
+    // of kHandoutSorts in tformdemo.cpp: Bubblesort, Direktes Einfügen,
+    // Direktes Auswählen, Quicksort 1, Quicksort 2, Mergesort).
+    void writeHandout(int sortIndex);
     void BitBtnWeiterClick();
     void BitBtnEndeClick();
     void BitBtnSchliessenClick();
@@ -103,6 +116,7 @@ private:
     QPushButton* ende_;
     QPushButton* schliessen_;
     QPushButton* sortButtons_[6];
+    QAction* handout_;  // the context menu's "Schritte als PDF"
 
     std::unique_ptr<MemoOutput> quelleOutput_;
     std::unique_ptr<MemoOutput> zwischen1Output_;

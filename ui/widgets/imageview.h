@@ -1,5 +1,7 @@
 // ImageView: a page's image (ImageTbaum, ImageABaum, ImageBBaum): a fixed-size
-// QImage shown as a widget, with the Surface the core draws on.
+// QImage shown as a widget, with the Surface the core draws on. With a zoom
+// above 100 % (the projector view) the widget is that much larger and shows
+// the picture drawn at that scale.
 #pragma once
 
 #include <QImage>
@@ -7,6 +9,7 @@
 #include <memory>
 
 #include "ui/platform/imagesurface.h"
+#include "ui/widgets/zoomsurface.h"
 
 class ImageView final : public QWidget {
     Q_OBJECT
@@ -15,7 +18,8 @@ public:
     ImageView(int width, int height, QWidget* parent = nullptr);
     ~ImageView() override;
 
-    Surface& surface() { return *surface_; }
+    Surface& surface() { return *zoomSurface_; }
+    // The picture at 1:1, whatever the zoom.
     const QImage& image() const { return image_; }
     // Shows picture (lent, same size; a step of the past) in place of the
     // image the surface draws on; null shows that image again.
@@ -25,6 +29,13 @@ public:
     // What is drawn since the image was last filled completely (pictures).
     const DrawingRecord& drawing() const { return surface_->record(); }
 
+    // Percent, 100 to 400; the widget's size follows.
+    void setZoom(int percent);
+    int zoom() const { return zoomSurface_->zoom(); }
+    // The image the surface draws on as drawn at the zoom. A lent picture of
+    // the past is shown enlarged to the zoom instead.
+    const QImage& zoomedImage() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -32,4 +43,5 @@ private:
     QImage image_;
     const QImage* picture_ = nullptr;
     std::unique_ptr<ImageSurface> surface_;
+    std::unique_ptr<ZoomSurface> zoomSurface_;
 };
