@@ -201,6 +201,19 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
         EXPECT_EQ(w->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         EXPECT_EQ(w->actions()[1]->text(), QString::fromUtf8("&Drucken…"));
         EXPECT_EQ(w->actions()[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        if (count == 3) {
+            // The tree picture's own menu: the page's entries, then the handouts.
+            auto* image = w->findChild<ImageView*>();
+            ASSERT_TRUE(image);
+            const QList<QAction*> menu = image->actions();
+            ASSERT_EQ(menu.size(), 6);
+            EXPECT_EQ(menu[0], w->actions()[0]);
+            EXPECT_EQ(menu[1], w->actions()[1]);
+            EXPECT_TRUE(menu[2]->isSeparator());
+            EXPECT_TRUE(menu[3]->objectName().endsWith("PdfEinfuegen"));
+            EXPECT_TRUE(menu[4]->objectName().endsWith("PdfLoeschen"));
+            EXPECT_EQ(menu[5], w->actions()[2]);  // "Algorithmus zeigen"
+        }
     }
     // The keys work from the page's entry field.
     showPage("TabSheetKeller");

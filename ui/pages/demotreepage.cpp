@@ -7,10 +7,11 @@
 #include "demo/stepclock.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/lessoncontrols.h"
+#include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/stepscreens.h"
 #include "ui/widgets/algorithmpanel.h"
-#include "ui/pages/pagepicture.h"
+#include "ui/widgets/imageview.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
@@ -64,6 +65,12 @@ void DemoTreePage::installImagePicture(ImageView* image, QLineEdit* info) {
     installPictureActions(*this, host_, [this, image, info] {
         return imagePagePicture(*image, host_.controlsLocked(), info->text().toStdString());
     });
+    // The picture's own menu offers them too, above its handout entries.
+    const QList<QAction*> own = image->actions();
+    auto* separator = new QAction(image);
+    separator->setSeparator(true);
+    image->insertActions(own.value(0), actions() << separator);
+    image->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
@@ -71,6 +78,7 @@ void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
 AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* name) {
     algorithm_ = new AlgorithmPanel(this, picture, name);
     if (stepScreen_) stepScreen_->setPanel(algorithm_);
+    picture->addAction(algorithm_->showAction());
     return *algorithm_;
 }
 
