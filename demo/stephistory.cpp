@@ -3,6 +3,8 @@
 #include <algorithm>
 
 void StepHistory::begin(StepScreen& screen) {
+    returnToEnd();
+    ended_ = nullptr;
     records_.clear();
     screen_ = &screen;
     current_ = -1;
@@ -16,6 +18,7 @@ void StepHistory::begin(StepScreen& screen) {
 
 void StepHistory::finish() {
     if (screen_ && inPast()) screen_->showLive(*records_.back().view);
+    ended_ = records_.empty() ? nullptr : screen_;
     screen_ = nullptr;
     waiting_ = false;
     current_ = size() - 1;
@@ -77,11 +80,16 @@ void StepHistory::keepBudget() {
 }
 
 bool StepHistory::canGo(int index) const {
-    return screen_ && waiting_ && index >= firstKept_ && index < size();
+    return ((screen_ && waiting_) || ended_) && index >= firstKept_ && index < size();
 }
 
 bool StepHistory::go(int index) {
     if (!canGo(index)) return false;
+    if (ended_) {
+        review(index);
+        changed();
+        return true;
+    }
     if (index != current_) {
         current_ = index;
         if (inPast()) {
@@ -93,6 +101,34 @@ bool StepHistory::go(int index) {
     }
     changed();
     return true;
+}
+
+void StepHistory::review(int index) {
+    if (index == current_) return;
+    if (index == size() - 1) {
+        current_ = index;
+        ended_->showLive(*final_);
+        final_.reset();
+        return;
+    }
+    // What the page shows when it is left for the past is its final state.
+    if (!final_) final_ = ended_->capture();
+    current_ = index;
+    phase_ = 0;
+    ended_->show(*records_[current_].view, phase_);
+}
+
+bool StepHistory::returnToEnd() {
+    if (!reviewing()) return false;
+    review(size() - 1);
+    changed();
+    return true;
+}
+
+void StepHistory::blink() {
+    if (!reviewing()) return;
+    phase_ = 1 - phase_;
+    ended_->show(*records_[current_].view, phase_);
 }
 
 void StepHistory::setPlaying(bool playing) {

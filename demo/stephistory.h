@@ -8,6 +8,11 @@
 // the demonstration. It also decides the timing of play: when a shown step
 // has had its time and "Weiter" is due.
 //
+// After the end the recorded steps can be shown again; the last step then
+// stands for the final state, what the page showed when it was left for the
+// past, which going there shows again exactly. The structure is never
+// touched: only the screen shows other pictures and texts.
+//
 // HistoryClock: a StepClock that feeds an attached history and plays it; a
 // subclass supplies the real wait and the time.
 #pragma once
@@ -65,10 +70,11 @@ public:
 
     explicit StepHistory(std::size_t budgetBytes = kDefaultBudget) : budget_(budgetBytes) {}
 
-    // A demonstration begins on screen (lent until finish): the steps of the
-    // previous one are forgotten.
+    // A demonstration begins on screen (lent until the next begin): the
+    // final state of the previous one is shown again, its steps forgotten.
     void begin(StepScreen& screen);
-    // The demonstration has ended: its step texts stay readable.
+    // The demonstration has ended: its step texts stay readable and its
+    // steps can be shown again.
     void finish();
     // Between begin and finish.
     bool running() const { return screen_ != nullptr; }
@@ -90,15 +96,26 @@ public:
     bool waiting() const { return waiting_; }
     // True while a step of the past is shown in place of the live one.
     bool inPast() const { return waiting_ && current_ < size() - 1; }
+    // True after the end while a step before the last is shown in place of
+    // the final state.
+    bool reviewing() const { return ended_ != nullptr && current_ < size() - 1; }
+    // While a step waits, or after the end of a demonstration with steps.
     bool canGo(int index) const;
     bool canBack() const { return canGo(current_ - 1); }
-    // Shows the step at index (only while running, only a recorded one).
+    // Shows the step at index (only a recorded one); after the end the last
+    // index shows the final state.
     bool go(int index);
     bool back() { return go(current_ - 1); }
     bool forward() { return go(current_ + 1); }
     // "Weiter" pressed: true when it went one step forward in the past; false
     // when it belongs to the live step.
     bool weiter() { return inPast() && forward(); }
+    // After the end: shows the final state again; false when it was shown.
+    bool returnToEnd();
+    // After the end: the step shown again moves on to its other blink phase.
+    void blink();
+    // The blink phase of the step shown from the past.
+    int phase() const { return phase_; }
 
     void setPlaying(bool playing);
     bool playing() const { return playing_; }
@@ -120,9 +137,15 @@ private:
         if (onChange) onChange();
     }
     void keepBudget();
+    // After the end: shows the step at index (the last: the final state).
+    void review(int index);
 
     std::vector<StepRecord> records_;
     StepScreen* screen_ = nullptr;
+    // After the end: the screen of the ended demonstration, and the final
+    // state while a step of the past is shown in its place.
+    StepScreen* ended_ = nullptr;
+    std::unique_ptr<StepView> final_;
     int current_ = -1;
     int firstKept_ = 0;  // records before it have no view any more
     bool waiting_ = false;

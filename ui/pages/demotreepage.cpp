@@ -47,6 +47,7 @@ void DemoTreePage::makeLesson(char letter, ImageView* image, QLineEdit* info, QP
                            {names[0].c_str(), names[1].c_str(), names[2].c_str(), names[3].c_str(),
                             names[4].c_str(), names[5].c_str(), names[6].c_str()},
                            {strip, stripWidth, list}, *stepScreen_, weiter_);
+    lesson_->addPicture(image);
 }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {
@@ -74,6 +75,10 @@ void DemoTreePage::installImagePicture(ImageView* image, QLineEdit* info) {
 }
 
 void DemoTreePage::focusEntryField() { editEingabe_->setFocus(); }
+
+void DemoTreePage::leavePast() {
+    if (lesson_) lesson_->returnToEnd();
+}
 
 AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* name) {
     algorithm_ = new AlgorithmPanel(this, picture, name);

@@ -75,9 +75,13 @@ protected:
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true) {
         if (host_.controlsLocked()) return;
+        leavePast();
         if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
     }
     void focusEntryField();
+    // Shows the final state of the last demonstration again when "Zurück"
+    // shows one of its steps: every action of the page starts from there.
+    void leavePast();
     // The "Folge einfügen…" button at (x, y) below the button panel, wider
     // than the panel so that its caption fits; the page connects it.
     QPushButton* makeSequenceButton(const char* name, int x, int y);

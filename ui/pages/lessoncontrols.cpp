@@ -5,9 +5,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QTimer>
+#include <algorithm>
 
 #include "ui/widgets/widgetfactory.h"
 
@@ -75,22 +78,28 @@ LessonControls::LessonControls(QWidget* page, const Names& names, const Layout& 
     list_->setToolTip(utf8(lessontext::stepsHint));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEnabled(false);
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int row = list_->row(item);
-        if (!history_.go(row)) refresh();  // not reachable: the mark stays where it was
-    });
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { goTo(list_->row(item)); });
+    blink_ = new QTimer(this);
+    blink_->setInterval(kBlinkMs);
+    connect(blink_, &QTimer::timeout, this, [this] { history_.blink(); });
 
-    connect(back_, &QPushButton::clicked, this, [this] { history_.back(); });
+    connect(back_, &QPushButton::clicked, this, [this] { goTo(history_.current() - 1); });
     connect(play_, &QPushButton::clicked, this, &LessonControls::togglePlay);
     history_.onChange = [this] { refresh(); };
 }
 
 LessonControls::~LessonControls() {
+    if (filtering_) qApp->removeEventFilter(this);
     if (clock_) clock_->attach(nullptr);
     history_.onChange = nullptr;
 }
 
 void LessonControls::begin(StepClock& clock) {
+    // A new demonstration starts from the final state of the last one.
+    history_.returnToEnd();
+    settled_ = false;
+    if (list_->hasFocus()) list_->clearFocus();
     clock_ = dynamic_cast<HistoryClock*>(&clock);
     if (!clock_) return;
     history_.setStepMs(storedStepMs());
@@ -105,12 +114,46 @@ void LessonControls::begin(StepClock& clock) {
 }
 
 void LessonControls::end() {
+    const bool recorded = clock_ != nullptr;
+    if (recorded) {
+        clock_->attach(nullptr);
+        clock_ = nullptr;
+        history_.finish();
+    }
+    if (recorded && history_.size() > 1) {
+        // The steps can be shown again once the handler that ran the
+        // demonstration has returned and the page has written its last output.
+        QTimer::singleShot(0, this, [this] {
+            if (history_.running()) return;
+            settled_ = true;
+            refresh();
+        });
+        return;
+    }
     if (filtering_) qApp->removeEventFilter(this);
     filtering_ = false;
-    if (!clock_) return;
-    clock_->attach(nullptr);
-    clock_ = nullptr;
-    history_.finish();
+}
+
+bool LessonControls::reviewFree() const {
+    return settled_ && !history_.running() && page_->isVisible() && page_->isEnabled();
+}
+
+bool LessonControls::lessonWidget(const QWidget* widget) const {
+    return widget == back_ || widget == play_ || widget == speed_ || widget == list_ ||
+           list_->isAncestorOf(widget);
+}
+
+void LessonControls::goTo(int index) {
+    const bool running = history_.running();
+    if (!(running || reviewFree()) || !history_.go(index)) {
+        refresh();  // not reachable: the mark stays where it was
+        return;
+    }
+    if (running || !history_.reviewing()) return;
+    blink_->start();  // the other phase a full phase after the step appeared
+    // The keys go through the steps from the list, not from a text field.
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || !lessonWidget(focus)) list_->setFocus(Qt::OtherFocusReason);
 }
 
 void LessonControls::togglePlay() {
@@ -130,8 +173,14 @@ void LessonControls::showSpeed() {
 
 void LessonControls::refresh() {
     const bool usable = history_.running() && history_.waiting();
-    back_->setEnabled(usable && history_.canBack());
+    const bool afterEnd = settled_ && !history_.running();
+    back_->setEnabled((usable || afterEnd) && history_.canBack());
     play_->setEnabled(usable);
+    if (!history_.reviewing()) {
+        blink_->stop();
+    } else if (!blink_->isActive()) {
+        blink_->start();
+    }
     const bool playing = history_.playing();
     play_->setText(utf8(playing ? lessontext::pause : lessontext::play));
     play_->setToolTip(utf8(playing ? lessontext::pauseHint : lessontext::playHint));
@@ -171,11 +220,14 @@ void LessonControls::refresh() {
 }
 
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !history_.running() || !page_->isVisible())
-        return false;
+    if (!history_.running()) return afterEndEvent(watched, event);
+    if (event->type() != QEvent::KeyPress || !page_->isVisible()) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != page_->window()) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
+    return runningKey(static_cast<QKeyEvent*>(event));
+}
+
+bool LessonControls::runningKey(QKeyEvent* key) {
     if (key->modifiers() & ~Qt::KeypadModifier) return false;
     switch (key->key()) {
         case Qt::Key_Space:
@@ -190,4 +242,77 @@ bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+bool LessonControls::afterEndEvent(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Hide) {
+        if (watched == page_) history_.returnToEnd();
+        return false;
+    }
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (!press && type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != page_->window()) return false;
+    const auto onPicture = [this, widget] {
+        return std::any_of(pictures_.begin(), pictures_.end(), [widget](const QWidget* p) {
+            return p == widget || p->isAncestorOf(widget);
+        });
+    };
+    if (press) {
+        const bool looking =
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && onPicture();
+        if (!looking && !lessonWidget(widget)) history_.returnToEnd();
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+            return false;
+        default:
+            break;
+    }
+    const bool onList = widget == list_ || list_->isAncestorOf(widget);
+    const bool stepping = onList || lessonWidget(widget) || onPicture() ||
+                          (widget == page_->window() && !QApplication::focusWidget());
+    if (stepping && !(key->modifiers() & ~Qt::KeypadModifier)) {
+        const int current = history_.current();
+        int target = -2;  // a key of the list that goes nowhere
+        switch (key->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                target = current - 1;
+                break;
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                target = current + 1;
+                break;
+            case Qt::Key_Home:
+                target = 0;
+                while (target < current && !history_.canGo(target)) ++target;
+                break;
+            case Qt::Key_End:
+                target = history_.size() - 1;
+                break;
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                break;
+            default:
+                target = -3;  // no key of the steps
+                break;
+        }
+        if (target != -3) {
+            // The key press itself follows its shortcut override.
+            if (type == QEvent::ShortcutOverride) return false;
+            const bool free = reviewFree();
+            if (free && target >= 0) goTo(target);
+            return onList || free;
+        }
+    }
+    history_.returnToEnd();
+    return false;
 }

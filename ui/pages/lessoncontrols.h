@@ -11,12 +11,23 @@
 // page's demonstration waits; they never start a demonstration. Their buttons
 // carry the property "lessonControl", so that the window's locking leaves
 // them to this class.
+//
+// After the end, once the page is idle again (its handler has returned, no
+// demonstration runs, the page is shown and enabled), "Zurück" and the list
+// show the recorded steps again, blinking as they did; the last entry of the
+// list returns to the final state. While a step of the past is shown the
+// list holds the focus, and Left / Up, Right / Down, Home and End go through
+// the steps there (also when no widget of the window has the focus); in a
+// text field these keys keep editing. Any other key, any click on the window
+// outside the lesson controls (a left click on the picture only looks), and
+// hiding the page return to the final state first.
 #pragma once
 
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <memory>
+#include <vector>
 
 #include "demo/stephistory.h"
 
@@ -25,7 +36,9 @@ class QAbstractButton;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QKeyEvent;
 class QSlider;
+class QTimer;
 class QWidget;
 
 namespace lessontext {
@@ -80,6 +93,12 @@ public:
     // "Weiter" was pressed: true when it went forward in the past, false
     // when it is the live step's.
     bool weiter() { return history_.weiter(); }
+    // After the end: shows the final state again when a step of the past is
+    // shown (before anything else happens on the page).
+    void returnToEnd() { history_.returnToEnd(); }
+    // A widget that a left click only looks at, such as the page's picture
+    // (lent; a child of the page).
+    void addPicture(QWidget* picture) { pictures_.push_back(picture); }
 
     StepHistory& history() { return history_; }
     QPushButton* backButton() const { return back_; }
@@ -91,10 +110,22 @@ public:
     static int storedStepMs();
 
 protected:
-    // Space, Left and Right while the page's demonstration waits.
+    // Space, Left and Right while the page's demonstration waits; after the
+    // end the keys and clicks described above.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The time of a blink phase of a step shown again after the end.
+    static constexpr int kBlinkMs = 300;
+
+    bool runningKey(QKeyEvent* key);
+    bool afterEndEvent(QObject* watched, QEvent* event);
+    // After the end: the page is idle, the steps can be shown again.
+    bool reviewFree() const;
+    // Shows the step at index: from "Zurück" and the list.
+    void goTo(int index);
+    // A lesson control or part of one (the list's viewport, say).
+    bool lessonWidget(const QWidget* widget) const;
     void togglePlay();
     void speedChanged(int tenths);
     // Brings the buttons and the list up to the history.
@@ -113,6 +144,10 @@ private:
     QLabel* speedValue_;
     QLabel* listLabel_;
     QListWidget* list_;
+    QTimer* blink_;
+    std::vector<QWidget*> pictures_;
     int marked_ = -1;  // the list row shown marked
     bool filtering_ = false;
+    // After the end: the handler of the demonstration has returned.
+    bool settled_ = false;
 };

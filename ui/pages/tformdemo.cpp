@@ -143,6 +143,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                  {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
                                   "LabelSeconds", "LabelSteps", "ListBoxSteps"},
                                  {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
+    for (QWidget* memo : {memoQuelle_, memoZwischen1_, memoZwischen2_}) lesson_->addPicture(memo);
     auto* panel = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
     stage_->trace = panel;
     stepScreen_->setPanel(panel);
