@@ -219,4 +219,45 @@ TEST_F(StepHistoryTest, BackThreeAndForwardThreeShowTheRecordedStepsAndChangeNot
     EXPECT_FALSE(history.running());
 }
 
+// After the end the recorded steps are shown again without touching the
+// tree; the last step stands for the final state, which returns exactly.
+TEST_F(StepHistoryTest, AfterTheEndStepsAreShownAgainAndTheLastIsTheFinalState) {
+    page.clockImpl.pressAfter = 2;
+    run();
+    ASSERT_EQ(history.size(), 6);
+    EXPECT_FALSE(history.reviewing());
+    EXPECT_FALSE(history.weiter());  // "Weiter" is the live step's only
+    const Steps finalLog = page.surface.log;
+    page.info.setText("Fertig");  // what the page shows when it is left
+    ASSERT_TRUE(history.go(1));
+    EXPECT_TRUE(history.reviewing());
+    const auto& second = static_cast<const SimView&>(*history.record(1).view);
+    EXPECT_EQ(screen.picture, &second.frames[0]);
+    EXPECT_EQ(page.info.text(), "Bei 50 ist die AVL-Eigenschaft verletzt");
+    history.blink();
+    EXPECT_EQ(screen.picture, &second.frames[1]);
+    ASSERT_TRUE(history.back());
+    EXPECT_EQ(history.phase(), 0);
+    EXPECT_EQ(page.info.text(), "Einfügestelle gefunden");
+    EXPECT_FALSE(history.canBack());
+    ASSERT_TRUE(history.go(5));  // the last step: the final state
+    EXPECT_FALSE(history.reviewing());
+    EXPECT_EQ(screen.picture, nullptr);
+    EXPECT_EQ(page.info.text(), "Fertig");
+    EXPECT_FALSE(history.returnToEnd());
+    ASSERT_TRUE(history.go(3));
+    EXPECT_TRUE(history.returnToEnd());
+    EXPECT_EQ(page.info.text(), "Fertig");
+    // A new demonstration starts from the final state with a new history.
+    ASSERT_TRUE(history.go(2));
+    history.begin(screen);
+    EXPECT_EQ(screen.picture, nullptr);
+    EXPECT_EQ(page.info.text(), "Fertig");
+    EXPECT_EQ(history.size(), 0);
+    history.finish();
+    EXPECT_FALSE(history.canGo(0));
+    EXPECT_EQ(page.surface.log, finalLog);  // nothing was drawn on the tree
+    EXPECT_EQ(tree.root->getValue()->compare(TTreeInteger(40)), kEqual);
+}
+
 }  // namespace

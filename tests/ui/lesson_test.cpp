@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <array>
 #include <cstdlib>
 
 #include "demo/avltreedemo.h"
@@ -172,6 +173,151 @@ TEST_F(LessonTest, TheSortWindowShowsTheMemosOfAnEarlierStepAgain) {
     EXPECT_EQ(history.size(), 3);     // "Ende" passed the later steps without showing them
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(memo->toPlainText(), "\n[1]  <--\n[2]\n[3]");
+}
+
+// Waits until pred holds (at most two seconds).
+bool waitFor(const std::function<bool()>& pred) {
+    for (int i = 0; i < 100 && !pred(); ++i) QTest::qWait(20);
+    return pred();
+}
+
+// After the end "Zurück", the list and its keys show the recorded steps of
+// the AVL rotation again, blinking, with their lines of the "Algorithmus"
+// panel; the last entry and a button of the page return to the final state.
+TEST_F(LessonTest, AfterTheEndTheAvlPageShowsItsStepsAgainAndReturnsToTheEnd) {
+    showPage("TabSheetAVLBaum");
+    AvlTreePage& page = form->avlTreePage();
+    for (int v : {50, 30}) page.tree().insert(std::make_unique<TTreeInteger>(v));
+    StepHistory& history = page.lesson().history();
+    auto* info = find<QLineEdit>("EditAinfo");
+    auto* back = find<QPushButton>("ButtonABack");
+    auto* list = find<QListWidget>("ListBoxASteps");
+    auto* image = find<ImageView>("ImageABaum");
+    const AlgorithmPanel& panel = page.algorithmPanel();
+    find<QLineEdit>("EditAEingabe")->setText("40");
+    QStringList marked;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (!history.waiting() || history.size() <= marked.size()) return;
+        marked << panel.markedLine();
+        click("BitBtnAweiter");
+    });
+    driver.start(20);
+    click("ButtonAInsert");
+    driver.stop();
+    ASSERT_EQ(history.size(), 6);
+    EXPECT_FALSE(back->isEnabled());  // until the page's handler has returned
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(back->isEnabled());
+    const QString finalInfo = info->text();
+    const QString finalLine = panel.markedLine();
+    const auto atFinalState = [&] {
+        EXPECT_FALSE(history.reviewing());
+        EXPECT_EQ(history.current(), 5);
+        EXPECT_EQ(&image->shownImage(), &image->image());
+        EXPECT_EQ(info->text(), finalInfo);
+        EXPECT_EQ(panel.markedLine(), finalLine);
+    };
+
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(history.current(), 4);
+    EXPECT_EQ(info->text(), QString::fromUtf8("LR-Rotation wird durchgeführt"));
+    EXPECT_EQ(panel.markedLine(), marked[4]);
+    EXPECT_TRUE(hasFocus("ListBoxASteps"));
+    const QImage* firstPhase = &image->shownImage();
+    EXPECT_NE(firstPhase, &image->image());
+    EXPECT_TRUE(waitFor([&] { return &image->shownImage() != firstPhase; }));  // it blinks
+    QTest::keyClick(list, Qt::Key_Left);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(history.current(), 2);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(info->text(), QString::fromUtf8("Bei 50 ist die AVL-Eigenschaft verletzt"));
+    EXPECT_EQ(panel.markedLine(), marked[1]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(5)).center());
+    atFinalState();
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(history.current(), 4);
+    QTest::keyClick(list, Qt::Key_Right);
+    atFinalState();
+
+    // Switching the tab, or a button of the page, returns to the final state
+    // before anything else.
+    QTest::mouseClick(back, Qt::LeftButton);
+    showPage("TabSheetSuchbaum");
+    atFinalState();
+    showPage("TabSheetAVLBaum");
+    QTest::mouseClick(back, Qt::LeftButton);
+    ASSERT_TRUE(history.reviewing());
+    dialogs.chooseSequence = [&]() -> std::optional<NumberSequenceRequest> {
+        atFinalState();
+        return std::nullopt;
+    };
+    click("ButtonAFolge");
+    EXPECT_EQ(dialogs.take(), std::vector<std::string>{"sequence"});
+    atFinalState();
+    EXPECT_EQ(field("EditAanz"), "3");
+}
+
+// The sort window after a sort: "Zurück" and the list show the memos and
+// the info field of a recorded step again; the last entry and "Schließen"
+// show the sorted list as the sort left it.
+TEST_F(LessonTest, AfterTheEndTheSortWindowShowsItsStepsAgainAndReturnsToTheEnd) {
+    showPage("TabSheetListe");
+    find<QRadioButton>("RadioButtonInteger")->setChecked(true);
+    for (int v : {2, 1, 3}) {  // the list is 3, 1, 2
+        type("EditLEingabe", QString::number(v));
+        click("ButtonLInsert");
+    }
+    click("BitBtnLSortdemo");
+    auto* window = form->findChild<TFormDemo*>("TFormDemo");
+    ASSERT_TRUE(window && window->isVisible());
+    StepHistory& history = window->lesson().history();
+    std::array<MemoView*, 3> memos = {window->findChild<MemoView*>("MemoQuelle"),
+                                      window->findChild<MemoView*>("MemoZwischen1"),
+                                      window->findChild<MemoView*>("MemoZwischen2")};
+    auto* info = window->findChild<QLineEdit*>("EditSortInfo");
+    auto* list = window->findChild<QListWidget*>("ListBoxSteps");
+    auto* back = window->findChild<QPushButton*>("BitBtnBack");
+    const auto shown = [&] {
+        QStringList texts;
+        for (MemoView* m : memos) texts << m->toPlainText();
+        return texts << info->text();
+    };
+    std::vector<QStringList> shownAt;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (!history.waiting() || history.size() <= static_cast<int>(shownAt.size())) return;
+        shownAt.push_back(shown());
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    driver.start(20);
+    QTest::mouseClick(window->findChild<QPushButton*>("BitBtnBubble"), Qt::LeftButton);
+    driver.stop();
+    const int n = history.size();
+    ASSERT_GE(n, 3);
+    QCoreApplication::processEvents();
+    const QStringList finalShown = shown();
+    EXPECT_EQ(finalShown[0], "\n[1]  <--\n[2]\n[3]");
+
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(history.current(), n - 2);
+    EXPECT_EQ(shown(), shownAt[n - 2]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(shown(), shownAt[0]);
+    EXPECT_EQ(shownAt[0][0], "     <--\n[3]\n[1]\n[2]");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(n - 1)).center());
+    EXPECT_FALSE(history.reviewing());
+    EXPECT_EQ(shown(), finalShown);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(shown(), shownAt[n - 2]);
+    QTest::mouseClick(window->findChild<QPushButton*>("BitBtnSchliessen"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(history.reviewing());
+    EXPECT_EQ(shown(), finalShown);
 }
 
 // Closing the window while a demonstration plays ends the program with

@@ -259,12 +259,17 @@ bool LessonControls::afterEndEvent(QObject* watched, QEvent* event) {
             return p == widget || p->isAncestorOf(widget);
         });
     };
+    // An event that a child did not take travels on to its parents: only
+    // its first receiver counts.
     if (press) {
+        if (widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) return false;
         const bool looking =
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && onPicture();
         if (!looking && !lessonWidget(widget)) history_.returnToEnd();
         return false;
     }
+    QWidget* const focus = QApplication::focusWidget();
+    if (widget != (focus ? focus : page_->window())) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Shift:
@@ -277,8 +282,7 @@ bool LessonControls::afterEndEvent(QObject* watched, QEvent* event) {
             break;
     }
     const bool onList = widget == list_ || list_->isAncestorOf(widget);
-    const bool stepping = onList || lessonWidget(widget) || onPicture() ||
-                          (widget == page_->window() && !QApplication::focusWidget());
+    const bool stepping = onList || lessonWidget(widget) || onPicture() || !focus;
     if (stepping && !(key->modifiers() & ~Qt::KeypadModifier)) {
         const int current = history_.current();
         int target = -2;  // a key of the list that goes nowhere

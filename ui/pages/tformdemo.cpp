@@ -209,6 +209,8 @@ void TFormDemo::setLabels(const char* quelle, const char* zwischen1, const char*
 }
 
 void TFormDemo::prepareSort() {
+    // A step of the last sort shown again gives way to its final state first.
+    lesson_->returnToEnd();
     memoZwischen1_->clear();
     memoZwischen2_->clear();
     enableSortButtons(false);
