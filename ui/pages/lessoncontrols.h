@@ -16,9 +16,9 @@
 // demonstration runs, the page is shown and enabled), "Zurück" and the list
 // show the recorded steps again, blinking as they did; the last entry of the
 // list returns to the final state. While a step of the past is shown the
-// list holds the focus, and Left / Up, Right / Down, Home and End go through
-// the steps there (also when no widget of the window has the focus); in a
-// text field these keys keep editing. Any other key, any click on the window
+// list holds the focus; Left / Up, Right / Down, Home and End go through the
+// steps when the focus is on the list or a picture of the page, or nowhere
+// in the window; in a text field these keys keep editing. Any other key, any click on the window
 // outside the lesson controls (a left click on the picture only looks), and
 // hiding the page return to the final state first.
 #pragma once
@@ -33,10 +33,10 @@
 
 class HistoryClock;
 class QAbstractButton;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QKeyEvent;
 class QSlider;
 class QTimer;
 class QWidget;
@@ -96,8 +96,8 @@ public:
     // After the end: shows the final state again when a step of the past is
     // shown (before anything else happens on the page).
     void returnToEnd() { history_.returnToEnd(); }
-    // A widget that a left click only looks at, such as the page's picture
-    // (lent; a child of the page).
+    // A picture of the page (lent; a child of the page): a left click on it
+    // only looks, and with the focus on it the keys go through the steps.
     void addPicture(QWidget* picture) { pictures_.push_back(picture); }
 
     StepHistory& history() { return history_; }
