@@ -7,7 +7,8 @@
 // <folder>/bayerbaum-demo.png. The lesson controls are pictured on the
 // "AVL-Baum" page during a rotation, one step gone back with "Zurück", as
 // <folder>/avl-baum-lektion.png, and that page in the projector view at 200 %
-// as <folder>/projektor-200.png.
+// as <folder>/projektor-200.png; the same rotation with the "Algorithmus"
+// panel open as <folder>/avl-baum-algorithmus.png.
 //
 //   render_pages [folder]
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +28,7 @@
 #include "ui/pages/taboutbox.h"
 #include "ui/pages/tform1.h"
 #include "ui/platform/appsetup.h"
+#include "ui/widgets/algorithmpanel.h"
 
 namespace {
 
@@ -91,6 +94,8 @@ bool renderDemo(TForm1& form, PictureClock& clock, const char* page, const char*
 
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Showing the panel stores the choice: never in the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     installFontSubstitutions();
     const QString folder =
@@ -161,6 +166,16 @@ int main(int argc, char* argv[]) {
                         return saved;
                     }) &&
          ok;
+    // The rotation's fourth step with the "Algorithmus" panel open: the
+    // rotation's lines, and the line of the insertion that called it.
+    form.findChild<QAbstractButton*>("ButtonAClear")->click();
+    AlgorithmPanel& panel = form.avlTreePage().algorithmPanel();
+    panel.setShown(true);
+    ok = renderDemo(form, clock, "TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert",
+                    {50, 30, 70, 20, 40}, "ButtonAInsert", 35, 4,
+                    folder + "/avl-baum-algorithmus.png") &&
+         ok;
+    panel.setShown(false);
     // The projector view at 200 %: deleting the root 40 on the "AVL-Baum" page.
     form.setZoom(200);
     form.pageControl().setCurrentWidget(form.findChild<QWidget*>("TabSheetAVLBaum"));
