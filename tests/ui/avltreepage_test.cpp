@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -324,6 +325,29 @@ TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeav
          at = pdf.find("/Subtype /Image", at + 1))
         ++images;
     EXPECT_EQ(images, steps.size());
+
+    // Its text, as a reader takes it from the file: the title, then the
+    // steps' numbers in order and their texts in the order of the "Weiter" run.
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                               QString::fromStdString(file), QStringLiteral("-")});
+    ASSERT_TRUE(toText.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+    const QStringList lines =
+        QString::fromUtf8(toText.readAllStandardOutput()).split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("AVL-Baum: Einfügen von 2")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QString::fromUtf8("Uhr – 6 Schritte"))) << lines[1].toStdString();
+    Lines numbers, texts;
+    for (qsizetype k = 2; k < lines.size(); ++k) {
+        const QString line = lines[k].trimmed();
+        if (line.isEmpty()) continue;
+        (line.startsWith(QStringLiteral("Schritt ")) ? numbers : texts)
+            .push_back(line.toStdString());
+    }
+    EXPECT_EQ(numbers, (Lines{"Schritt 1", "Schritt 2", "Schritt 3", "Schritt 4", "Schritt 5",
+                              "Schritt 6"}));
+    EXPECT_EQ(texts, steps);
 }
 
 TEST_F(AvlTreePageTest, HandoutOfARefusedEntryShowsThePagesMessageAndWritesNothing) {
