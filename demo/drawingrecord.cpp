@@ -4,6 +4,7 @@
 #include <utility>
 
 void DrawingRecord::add(DrawingOp op) {
+    ++added_;
     ops_.push_back(std::move(op));
     const std::size_t size = ops_.size();
     for (std::size_t cycle = 1; cycle <= kLongestCycle && 2 * cycle <= size; ++cycle) {

@@ -45,6 +45,9 @@ public:
     // Forgets every call: the surface was filled completely.
     void clear() { ops_.clear(); }
     const std::vector<DrawingOp>& ops() const { return ops_; }
+    // How many calls were ever added, the forgotten ones included: a surface
+    // drawing a copy of each call learns from it whether a call was kept.
+    std::uint64_t added() const { return added_; }
     // Makes every call again on target, with the colours and fonts recorded.
     void replay(Surface& target) const;
     // The record as it stood with a blinking figure shown: when the newest
@@ -57,6 +60,7 @@ public:
 
 private:
     std::vector<DrawingOp> ops_;
+    std::uint64_t added_ = 0;
 };
 
 // Remembers the current colours, font and pen position of a Surface and turns

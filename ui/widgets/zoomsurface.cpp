@@ -1,19 +1,21 @@
 #include "ui/widgets/zoomsurface.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "demo/drawingrecord.h"
 #include "ui/platform/imagesurface.h"
 
 namespace {
 
-// The text font of a state at a scale: pixel sizes as the 1:1 image has them
-// (8 points are 11 pixels), without anti-aliasing, because numbers are erased
-// by drawing them again in the background colour.
-QFont fontOf(const QString& family, int points, bool bold, double scale) {
-    QFont font(family);
+// The text font at a scale: pixel sizes as the 1:1 image has them (8 points
+// are 11 pixels), without anti-aliasing, because numbers are erased by
+// drawing them again in the background colour.
+QFont fontOf(const std::string& family, int points, bool bold, double scale) {
+    QFont font(QString::fromStdString(family));
     font.setStyleStrategy(QFont::NoAntialias);
     font.setBold(bold);
     const int pixels = qRound(points * 96.0 / 72.0);
@@ -23,7 +25,7 @@ QFont fontOf(const QString& family, int points, bool bold, double scale) {
 
 }  // namespace
 
-ZoomSurface::ZoomSurface(Surface& base, QSize size, QWidget* view)
+ZoomSurface::ZoomSurface(ImageSurface& base, QSize size, QWidget* view)
     : base_(base), size_(size), view_(view) {}
 
 void ZoomSurface::setZoom(int percent) {
@@ -36,91 +38,50 @@ void ZoomSurface::setZoom(int percent) {
     }
     zoomed_ = QImage(size_ * (percent_ / 100.0), QImage::Format_RGB32);
     zoomed_.fill(ImageSurface::toQColor(clBtnFace));
-    for (const Call& call : calls_) draw(call);
+    for (const DrawingOp& op : base_.record().ops()) draw(op);
 }
 
-void ZoomSurface::setFontName(std::string_view name) {
-    base_.setFontName(name);
-    if (!name.empty())
-        state_.family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-void ZoomSurface::setFontSize(int points) {
-    base_.setFontSize(points);
-    if (points > 0) state_.points = points;
-}
-
-void ZoomSurface::setFontBold(bool bold) {
-    base_.setFontBold(bold);
-    state_.bold = bold;
-}
-
-void ZoomSurface::setFontColor(Color color) {
-    base_.setFontColor(color);
-    state_.fontColor = color;
-}
-
-void ZoomSurface::setPenColor(Color color) {
-    base_.setPenColor(color);
-    state_.penColor = color;
-}
-
-void ZoomSurface::setBrushColor(Color color) {
-    base_.setBrushColor(color);
-    state_.brushColor = color;
-}
+std::size_t ZoomSurface::keptCalls() const { return base_.record().ops().size(); }
+int ZoomSurface::width() const { return base_.width(); }
+int ZoomSurface::height() const { return base_.height(); }
+void ZoomSurface::setFontName(std::string_view name) { base_.setFontName(name); }
+void ZoomSurface::setFontSize(int points) { base_.setFontSize(points); }
+void ZoomSurface::setFontBold(bool bold) { base_.setFontBold(bold); }
+void ZoomSurface::setFontColor(Color color) { base_.setFontColor(color); }
+void ZoomSurface::setPenColor(Color color) { base_.setPenColor(color); }
+void ZoomSurface::setBrushColor(Color color) { base_.setBrushColor(color); }
+void ZoomSurface::moveTo(int x, int y) { base_.moveTo(x, y); }
 
 void ZoomSurface::textOut(int x, int y, std::string_view utf8) {
+    const std::uint64_t before = base_.record().added();
     base_.textOut(x, y, utf8);
-    record({Kind::text, x, y, 0, 0,
-            QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), state_});
-}
-
-void ZoomSurface::moveTo(int x, int y) {
-    base_.moveTo(x, y);
-    penX_ = x;
-    penY_ = y;
+    drawNewest(before);
 }
 
 void ZoomSurface::lineTo(int x, int y) {
+    const std::uint64_t before = base_.record().added();
     base_.lineTo(x, y);
-    record({Kind::line, penX_, penY_, x, y, QString(), state_});
-    penX_ = x;
-    penY_ = y;
+    drawNewest(before);
 }
 
 void ZoomSurface::rectangle(int x1, int y1, int x2, int y2) {
+    const std::uint64_t before = base_.record().added();
     base_.rectangle(x1, y1, x2, y2);
-    record({Kind::rectangle, x1, y1, x2, y2, QString(), state_});
+    drawNewest(before);
 }
 
 void ZoomSurface::fillRect(int x1, int y1, int x2, int y2) {
+    const std::uint64_t before = base_.record().added();
     base_.fillRect(x1, y1, x2, y2);
-    // Blanking the whole image makes every earlier call invisible.
-    if (x1 <= 0 && y1 <= 0 && x2 >= size_.width() && y2 >= size_.height()) calls_.clear();
-    record({Kind::fill, x1, y1, x2, y2, QString(), state_});
+    drawNewest(before);
 }
 
-bool ZoomSurface::sameShape(const Call& a, const Call& b) {
-    return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
-           a.text == b.text && a.state.family == b.state.family &&
-           a.state.points == b.state.points && a.state.bold == b.state.bold;
-}
-
-void ZoomSurface::record(Call call) {
+void ZoomSurface::drawNewest(std::uint64_t before) {
     // Every call paints its pixels over what was there, without blending, so
-    // a call of the same shape covers an earlier one completely: a blinking
-    // figure keeps one call, however long it blinks.
-    const std::size_t first = calls_.size() > kCompactReach ? calls_.size() - kCompactReach : 0;
-    for (std::size_t k = calls_.size(); k > first; --k) {
-        if (sameShape(calls_[k - 1], call)) {
-            calls_.erase(calls_.begin() + static_cast<std::ptrdiff_t>(k - 1));
-            break;
-        }
-    }
-    calls_.push_back(std::move(call));
-    if (percent_ == 100) return;
-    draw(calls_.back());
+    // drawing the newest call on the enlarged picture keeps it equal to the
+    // record drawn anew.
+    if (percent_ == 100 || base_.record().added() == before) return;
+    draw(base_.record().ops().back());
     if (view_) view_->update();
 }
 
@@ -131,33 +92,33 @@ QRect ZoomSurface::scaled(int x1, int y1, int x2, int y2) const {
     return QRect(left, top, qRound(x2 * s) - left, qRound(y2 * s) - top);
 }
 
-void ZoomSurface::draw(const Call& call) {
+void ZoomSurface::draw(const DrawingOp& call) {
     const double s = percent_ / 100.0;
-    const State& st = call.state;
     QPainter painter(&zoomed_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     switch (call.kind) {
-        case Kind::text: {
+        case DrawingOp::Kind::text: {
             // The cell of the 1:1 text, enlarged; the text drawn in the
             // enlarged font on its enlarged baseline.
-            const QFont small = fontOf(st.family, st.points, st.bold, 1.0);
+            const QString text = QString::fromStdString(call.text);
+            const QFont small = fontOf(call.fontName, call.fontPoints, call.bold, 1.0);
             const QFontMetrics smallMetrics(small);
             const int cellHeight =
                 std::min(smallMetrics.height(), (small.pixelSize() * 13 + 10) / 11);
             const QRect cell =
-                scaled(call.x1, call.y1, call.x1 + smallMetrics.horizontalAdvance(call.text),
+                scaled(call.x1, call.y1, call.x1 + smallMetrics.horizontalAdvance(text),
                        call.y1 + cellHeight);
-            const QFont large = fontOf(st.family, st.points, st.bold, s);
+            const QFont large = fontOf(call.fontName, call.fontPoints, call.bold, s);
             painter.setClipRect(cell);
-            painter.fillRect(cell, ImageSurface::toQColor(st.brushColor));
+            painter.fillRect(cell, ImageSurface::toQColor(call.brush));
             painter.setFont(large);
-            painter.setPen(ImageSurface::toQColor(st.fontColor));
-            painter.drawText(cell.left(), cell.top() + QFontMetrics(large).ascent(), call.text);
+            painter.setPen(ImageSurface::toQColor(call.fontColor));
+            painter.drawText(cell.left(), cell.top() + QFontMetrics(large).ascent(), text);
             break;
         }
-        case Kind::line: {
+        case DrawingOp::Kind::line: {
             // From pixel centre to pixel centre, as thick as one enlarged pixel.
-            QPen pen(ImageSurface::toQColor(st.penColor));
+            QPen pen(ImageSurface::toQColor(call.pen));
             pen.setWidthF(s);
             pen.setCapStyle(Qt::FlatCap);
             painter.setPen(pen);
@@ -165,19 +126,19 @@ void ZoomSurface::draw(const Call& call) {
                              QPointF((call.x2 + 0.5) * s, (call.y2 + 0.5) * s));
             break;
         }
-        case Kind::rectangle:
+        case DrawingOp::Kind::rectangle:
             if (call.x2 <= call.x1 || call.y2 <= call.y1) break;
             painter.fillRect(scaled(call.x1, call.y1, call.x2, call.y2),
-                             ImageSurface::toQColor(st.penColor));
+                             ImageSurface::toQColor(call.pen));
             if (call.x2 - call.x1 > 2 && call.y2 - call.y1 > 2) {
                 painter.fillRect(scaled(call.x1 + 1, call.y1 + 1, call.x2 - 1, call.y2 - 1),
-                                 ImageSurface::toQColor(st.brushColor));
+                                 ImageSurface::toQColor(call.brush));
             }
             break;
-        case Kind::fill:
+        case DrawingOp::Kind::fill:
             if (call.x2 <= call.x1 || call.y2 <= call.y1) break;
             painter.fillRect(scaled(call.x1, call.y1, call.x2, call.y2),
-                             ImageSurface::toQColor(st.brushColor));
+                             ImageSurface::toQColor(call.brush));
             break;
     }
 }

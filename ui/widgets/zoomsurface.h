@@ -3,27 +3,27 @@
 // which stays what the page and its tests read, and, while a zoom above 100 %
 // is set, is drawn again at that scale on a larger image: lines as thick as
 // the zoom, text in a font that many times larger, so the enlarged picture is
-// as crisp as the original and never a magnified copy of it. The calls since
-// the last blanking of the whole image are kept, so a new zoom draws the
-// picture anew at its scale.
+// as crisp as the original and never a magnified copy of it. A new zoom draws
+// the picture anew at its scale from the 1:1 surface's record of the calls
+// since the image was last blanked.
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QPointer>
-#include <QString>
 #include <QWidget>
-#include <vector>
+#include <cstdint>
 
 #include "elements/platform.h"
+
+class ImageSurface;
+struct DrawingOp;
 
 class ZoomSurface final : public Surface {
 public:
     // base is the 1:1 surface of an image of the given size; both are lent
     // and must outlive this one. view (may be null) is repainted after each
     // enlarged drawing call.
-    ZoomSurface(Surface& base, QSize size, QWidget* view = nullptr);
+    ZoomSurface(ImageSurface& base, QSize size, QWidget* view = nullptr);
 
     // 100 drops the enlarged image; above that it is made and drawn anew.
     void setZoom(int percent);
@@ -31,10 +31,10 @@ public:
     // The enlarged picture; null at 100 %.
     const QImage& zoomed() const { return zoomed_; }
     // How many drawing calls are kept for drawing anew.
-    std::size_t keptCalls() const { return calls_.size(); }
+    std::size_t keptCalls() const;
 
-    int width() const override { return base_.width(); }
-    int height() const override { return base_.height(); }
+    int width() const override;
+    int height() const override;
     void setFontName(std::string_view name) override;
     void setFontSize(int points) override;
     void setFontBold(bool bold) override;
@@ -48,38 +48,16 @@ public:
     void fillRect(int x1, int y1, int x2, int y2) override;
 
 private:
-    enum class Kind { text, line, rectangle, fill };
-    // The drawing state a call needs, as it was when the call was made.
-    struct State {
-        QString family = QStringLiteral("MS Sans Serif");
-        int points = 8;
-        bool bold = false;
-        Color fontColor = clBlack;
-        Color penColor = clBlack;
-        Color brushColor = clWhite;
-    };
-    struct Call {
-        Kind kind;
-        int x1, y1, x2, y2;
-        QString text;
-        State state;
-    };
-
-    // How many of the latest calls record looks through for one of the same
-    // shape, which the new call replaces.
-    static constexpr std::size_t kCompactReach = 8;
-    static bool sameShape(const Call& a, const Call& b);
-    void record(Call call);
-    void draw(const Call& call);
+    // Draws the newest call of the base's record at the zoom when the base
+    // recorded one since it had made `before` calls (off-picture calls are
+    // not recorded).
+    void drawNewest(std::uint64_t before);
+    void draw(const DrawingOp& op);
     QRect scaled(int x1, int y1, int x2, int y2) const;
 
-    Surface& base_;
+    ImageSurface& base_;
     QSize size_;
     QPointer<QWidget> view_;
     int percent_ = 100;
     QImage zoomed_;
-    State state_;
-    int penX_ = 0;
-    int penY_ = 0;
-    std::vector<Call> calls_;
 };
