@@ -108,31 +108,17 @@ void DrawingState::recordLine(DrawingRecord& record, int x, int y) {
     record.add(std::move(op));
 }
 
-void DrawingState::recordRectangle(DrawingRecord& record, int x1, int y1, int x2, int y2, int width,
-                                   int height) {
+void DrawingState::recordArea(DrawingRecord& record, DrawingOp::Kind kind, int x1, int y1, int x2,
+                              int y2, int width, int height) {
     if (x2 <= x1 || y2 <= y1) return;
     if (x1 <= 0 && y1 <= 0 && x2 >= width && y2 >= height) record.clear();
     DrawingOp op;
-    op.kind = DrawingOp::Kind::rectangle;
+    op.kind = kind;
     op.x1 = x1;
     op.y1 = y1;
     op.x2 = x2;
     op.y2 = y2;
-    op.pen = current_.pen;
-    op.brush = current_.brush;
-    record.add(std::move(op));
-}
-
-void DrawingState::recordFill(DrawingRecord& record, int x1, int y1, int x2, int y2, int width,
-                              int height) {
-    if (x2 <= x1 || y2 <= y1) return;
-    if (x1 <= 0 && y1 <= 0 && x2 >= width && y2 >= height) record.clear();
-    DrawingOp op;
-    op.kind = DrawingOp::Kind::fill;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
+    if (kind == DrawingOp::Kind::rectangle) op.pen = current_.pen;
     op.brush = current_.brush;
     record.add(std::move(op));
 }

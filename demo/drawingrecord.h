@@ -87,10 +87,19 @@ public:
     // Records the line from the pen position and moves the pen to (x, y).
     void recordLine(DrawingRecord& record, int x, int y);
     void recordRectangle(DrawingRecord& record, int x1, int y1, int x2, int y2, int width,
-                         int height);
-    void recordFill(DrawingRecord& record, int x1, int y1, int x2, int y2, int width, int height);
+                         int height) {
+        recordArea(record, DrawingOp::Kind::rectangle, x1, y1, x2, y2, width, height);
+    }
+    void recordFill(DrawingRecord& record, int x1, int y1, int x2, int y2, int width, int height) {
+        recordArea(record, DrawingOp::Kind::fill, x1, y1, x2, y2, width, height);
+    }
 
 private:
+    // A rectangle or a fill; one that covers the whole surface restarts the
+    // record.
+    void recordArea(DrawingRecord& record, DrawingOp::Kind kind, int x1, int y1, int x2, int y2,
+                    int width, int height);
+
     DrawingOp current_;
     int penX_ = 0;
     int penY_ = 0;

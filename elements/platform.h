@@ -17,6 +17,30 @@ inline constexpr Color clBlack = 0x000000;
 inline constexpr Color clWhite = 0xFFFFFF;
 inline constexpr Color clBtnFace = static_cast<Color>(0x8000000F);
 
+// The points of the line from (x1, y1) to (x2, y2) as the Windows canvas
+// draws it (Bresenham), the end point left out; point(x, y) is called for
+// each, in order from the start.
+template <typename Point>
+void forEachLinePoint(int x1, int y1, int x2, int y2, Point point) {
+    const int dx = x2 > x1 ? x2 - x1 : x1 - x2;
+    const int dy = -(y2 > y1 ? y2 - y1 : y1 - y2);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    while (x1 != x2 || y1 != y2) {
+        point(x1, y1);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
 // An image's canvas. Coordinates are pixels, (0, 0) top left. A rectangle
 // (x1, y1, x2, y2) covers x1 <= x < x2 and y1 <= y < y2.
 class Surface {

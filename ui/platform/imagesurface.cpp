@@ -81,8 +81,8 @@ void ImageSurface::moveTo(int x, int y) {
 // Bresenham from the pen position to (x, y), the end point left out, as the
 // Windows canvas draws; pixel-exact on every platform.
 void ImageSurface::lineTo(int x, int y) {
-    int cx = penX_;
-    int cy = penY_;
+    const int cx = penX_;
+    const int cy = penY_;
     penX_ = x;
     penY_ = y;
     // Both ends beyond the same edge: no pixel of the line is in the image.
@@ -92,23 +92,7 @@ void ImageSurface::lineTo(int x, int y) {
         return;
     }
     state_.recordLine(record_, x, y);
-    const int dx = std::abs(x - cx);
-    const int dy = -std::abs(y - cy);
-    const int sx = cx < x ? 1 : -1;
-    const int sy = cy < y ? 1 : -1;
-    int err = dx + dy;
-    while (cx != x || cy != y) {
-        setPixel(cx, cy, penColor_);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            cx += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            cy += sy;
-        }
-    }
+    forEachLinePoint(cx, cy, x, y, [this](int px, int py) { setPixel(px, py, penColor_); });
     changed();
 }
 

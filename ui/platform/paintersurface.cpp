@@ -129,31 +129,13 @@ void PainterSurface::lineTo(int x, int y) {
     }
     // Bresenham at the scale's resolution, each point a square of the
     // scale's size, the end point left out (ImageSurface at scale 1).
-    int cx = fromX * scale_;
-    int cy = fromY * scale_;
-    const int tx = x * scale_;
-    const int ty = y * scale_;
-    const int dx = std::abs(tx - cx);
-    const int dy = -std::abs(ty - cy);
-    const int sx = cx < tx ? 1 : -1;
-    const int sy = cy < ty ? 1 : -1;
-    int err = dx + dy;
     const int deviceWidth = width_ * scale_;
     const int deviceHeight = height_ * scale_;
-    while (cx != tx || cy != ty) {
+    forEachLinePoint(fromX * scale_, fromY * scale_, x * scale_, y * scale_, [&](int cx, int cy) {
         if (cx > -scale_ && cy > -scale_ && cx < deviceWidth && cy < deviceHeight) {
             painter_->fillRect(QRect(cx, cy, scale_, scale_), penColor_);
         }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            cx += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            cy += sy;
-        }
-    }
+    });
 }
 
 void PainterSurface::rectangle(int x1, int y1, int x2, int y2) {
