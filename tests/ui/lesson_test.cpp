@@ -314,6 +314,13 @@ TEST_F(LessonTest, AfterTheEndTheSortWindowShowsItsStepsAgainAndReturnsToTheEnd)
     EXPECT_EQ(shown(), finalShown);
     QTest::keyClick(list, Qt::Key_Left);
     EXPECT_EQ(shown(), shownAt[n - 2]);
+    // A focused memo keeps its keys: Home returns to the final state first and
+    // does not go to the first step.
+    auto* memo = window->findChild<MemoView*>("MemoQuelle");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Home);
+    EXPECT_FALSE(history.reviewing());
+    EXPECT_EQ(shown(), finalShown);
     QTest::mouseClick(window->findChild<QPushButton*>("BitBtnSchliessen"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(history.reviewing());

@@ -282,7 +282,9 @@ bool LessonControls::afterEndEvent(QObject* watched, QEvent* event) {
             break;
     }
     const bool onList = widget == list_ || list_->isAncestorOf(widget);
-    const bool stepping = onList || lessonWidget(widget) || onPicture() || !focus;
+    // A focused memo keeps its keys for scrolling; the tree pictures take no
+    // focus, so their keys arrive with none.
+    const bool stepping = onList || lessonWidget(widget) || !focus;
     if (stepping && !(key->modifiers() & ~Qt::KeypadModifier)) {
         const int current = history_.current();
         int target = -2;  // a key of the list that goes nowhere

@@ -17,8 +17,9 @@
 // show the recorded steps again, blinking as they did; the last entry of the
 // list returns to the final state. While a step of the past is shown the
 // list holds the focus; Left / Up, Right / Down, Home and End go through the
-// steps when the focus is on the list or a picture of the page, or nowhere
-// in the window; in a text field these keys keep editing. Any other key, any click on the window
+// steps when the focus is on the list or the lesson controls, or nowhere in
+// the window; in a text field or a memo these keys keep editing and
+// scrolling. Any other key, any click on the window
 // outside the lesson controls (a left click on the picture only looks), and
 // hiding the page return to the final state first.
 #pragma once
@@ -97,7 +98,7 @@ public:
     // shown (before anything else happens on the page).
     void returnToEnd() { history_.returnToEnd(); }
     // A picture of the page (lent; a child of the page): a left click on it
-    // only looks, and with the focus on it the keys go through the steps.
+    // only looks.
     void addPicture(QWidget* picture) { pictures_.push_back(picture); }
 
     StepHistory& history() { return history_; }
