@@ -91,8 +91,13 @@ LessonControls::LessonControls(QWidget* page, const Names& names, const Layout& 
 
 LessonControls::~LessonControls() {
     if (filtering_) qApp->removeEventFilter(this);
-    if (clock_) clock_->attach(nullptr);
+    detachClock();
     history_.onChange = nullptr;
+}
+
+void LessonControls::detachClock() {
+    if (clock_ && (!clockIsObject_ || clockObject_)) clock_->attach(nullptr);
+    clock_ = nullptr;
 }
 
 void LessonControls::begin(StepClock& clock) {
@@ -102,6 +107,8 @@ void LessonControls::begin(StepClock& clock) {
     if (list_->hasFocus()) list_->clearFocus();
     clock_ = dynamic_cast<HistoryClock*>(&clock);
     if (!clock_) return;
+    clockObject_ = dynamic_cast<QObject*>(clock_);
+    clockIsObject_ = clockObject_ != nullptr;
     history_.setStepMs(storedStepMs());
     speed_->blockSignals(true);
     speed_->setValue(history_.stepMs() / 100);
@@ -116,8 +123,7 @@ void LessonControls::begin(StepClock& clock) {
 void LessonControls::end() {
     const bool recorded = clock_ != nullptr;
     if (recorded) {
-        clock_->attach(nullptr);
-        clock_ = nullptr;
+        detachClock();
         history_.finish();
     }
     if (recorded && history_.size() > 1) {

@@ -26,6 +26,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <memory>
 #include <vector>
@@ -132,11 +133,17 @@ private:
     // Brings the buttons and the list up to the history.
     void refresh();
     void showSpeed();
+    // Lets the clock go, unless it is already gone.
+    void detachClock();
 
     QWidget* page_;
     StepScreen& screen_;
     QAbstractButton* weiter_;
     HistoryClock* clock_ = nullptr;
+    // Set when the clock is a QObject: it may go before the page when the
+    // program closes during a demonstration (the window owns it).
+    QPointer<QObject> clockObject_;
+    bool clockIsObject_ = false;
     StepHistory history_;
     QPushButton* back_;
     QPushButton* play_;
