@@ -5,11 +5,15 @@
 // the AVL tree 65535 keys, the B-tree full on three levels, the n-ary tree
 // 32767 nodes), every structure staying loaded. Counters, in MB: the peak
 // resident memory (getrusage ru_maxrss) of the baseline and at the end; for
-// each structure its file size and how much the resident memory grew with it
-// (from /proc/self/statm); and what the n-ary tree's nodes alone take. The
+// each structure its file size, how much the resident memory grew with it
+// (from /proc/self/statm) and how much more the heap holds with it (bytes in
+// use by malloc, mallinfo2: the structure and its view, not blurred by freed
+// memory that earlier loads left for reuse); and what the n-ary tree's nodes
+// alone take. The
 // files are made in a child process so that making them does not count. One
 // iteration; run this program alone.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,6 +54,11 @@ double residentMegabytes() {
            (1024.0 * 1024.0);
 }
 
+double heapMegabytes() {
+    const struct mallinfo2 info = ::mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+}
+
 double fileMegabytes(const std::string& name) {
     return static_cast<double>(std::filesystem::file_size(name)) / (1024.0 * 1024.0);
 }
@@ -79,6 +88,7 @@ void BM_PeakMemoryEveryStructureFull(benchmark::State& state) {
         };
         for (const Load& load : loads) {
             const double before = residentMegabytes();
+            const double heapBefore = heapMegabytes();
             form.pageControl().setCurrentWidget(load.page);
             dialogs.file = load.file;
             form.findChild<QAbstractButton*>(load.button)->click();
@@ -87,14 +97,15 @@ void BM_PeakMemoryEveryStructureFull(benchmark::State& state) {
             const std::string label = load.label;
             state.counters[label + "_file_MB"] = fileMegabytes(load.file);
             state.counters[label + "_grew_MB"] = residentMegabytes() - before;
+            state.counters[label + "_heap_MB"] = heapMegabytes() - heapBefore;
         }
         state.counters["peak_MB"] = peakMegabytes();
         // The n-ary tree's own nodes without view, for comparison: a second
         // copy of the file in the core tree alone.
-        const double before = residentMegabytes();
+        const double before = heapMegabytes();
         TNtree alone;
         alone.load(files.ntree());
-        state.counters["ntree_core_grew_MB"] = residentMegabytes() - before;
+        state.counters["ntree_core_heap_MB"] = heapMegabytes() - before;
     }
 }
 BENCHMARK(BM_PeakMemoryEveryStructureFull)->Iterations(1)->Unit(benchmark::kMillisecond);
