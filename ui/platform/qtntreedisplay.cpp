@@ -4,6 +4,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVariant>
+#include <cstdint>
+#include <new>
 
 namespace {
 QString fromUtf8(std::string_view text) {
@@ -80,7 +82,7 @@ void QtNtreeDisplay::deleteDetached(QTreeWidgetItem* top) {
 void QtNtreeDisplay::clearView() {
     for (const Node& node : nodes_) {
         // Top-level items that never reached the view.
-        if (node.parent == kNone && node.item && node.item->treeWidget() == nullptr) {
+        if (node.parent == kNoLink && node.item && node.item->treeWidget() == nullptr) {
             deleteDetached(node.item);
         }
     }
@@ -90,38 +92,52 @@ void QtNtreeDisplay::clearView() {
         while (view_->topLevelItemCount() > 0) deleteDetached(view_->takeTopLevelItem(0));
     }
     nodes_.clear();
+    texts_.clear();
     closed_.clear();
     deepItemsMade_ = false;
 }
 
-NtreeDisplay::Item QtNtreeDisplay::addTopItem(std::string_view utf8) {
+QString QtNtreeDisplay::text(Item node) const {
+    const Node& n = nodes_[node];
+    return fromUtf8(std::string_view(texts_).substr(n.textAt, n.textSize));
+}
+
+NtreeDisplay::Item QtNtreeDisplay::addNode(std::string_view utf8, Link parent) {
+    static_assert(sizeof(void*) != 8 || sizeof(Node) == 40, "a node's record grew");
+    if (nodes_.size() >= kNoLink || utf8.size() > UINT32_MAX - texts_.size()) {
+        throw std::bad_alloc();
+    }
     Node node;
-    node.text = fromUtf8(utf8);
-    nodes_.push_back(std::move(node));
+    node.textAt = static_cast<std::uint32_t>(texts_.size());
+    node.textSize = static_cast<std::uint32_t>(utf8.size());
+    texts_.append(utf8);
+    node.parent = parent;
+    if (parent != kNoLink) node.level = nodes_[parent].level + 1;
+    nodes_.push_back(node);
     return nodes_.size() - 1;
 }
 
+NtreeDisplay::Item QtNtreeDisplay::addTopItem(std::string_view utf8) {
+    return addNode(utf8, kNoLink);
+}
+
 NtreeDisplay::Item QtNtreeDisplay::addChildItem(Item parent, std::string_view utf8) {
-    Node& above = nodes_.at(parent);
-    Node node;
-    node.text = fromUtf8(utf8);
-    node.parent = parent;
-    node.level = above.level + 1;
-    const Item added = nodes_.size();
-    if (above.lastChild == kNone) {
-        above.firstChild = added;
+    nodes_.at(parent);  // a parent that is no node is refused
+    const Item added = addNode(utf8, static_cast<Link>(parent));
+    Node& above = nodes_[parent];
+    if (above.lastChild == kNoLink) {
+        above.firstChild = static_cast<Link>(added);
     } else {
-        nodes_[above.lastChild].nextSibling = added;
+        nodes_[above.lastChild].nextSibling = static_cast<Link>(added);
     }
-    above.lastChild = added;
-    nodes_.push_back(std::move(node));
+    above.lastChild = static_cast<Link>(added);
     return added;
 }
 
 QTreeWidgetItem* QtNtreeDisplay::makeItem(Item node) {
     Node& n = nodes_[node];
     n.item = new NodeItem(*this, node);
-    if (n.firstChild != kNone) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (n.firstChild != kNoLink) n.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return n.item;
 }
 
@@ -130,7 +146,7 @@ void QtNtreeDisplay::makeChildItems(Item node) {
     nodes_[node].childrenMade = true;
     if (nodes_[node].level > kExpandedLevels) deepItemsMade_ = true;
     QList<QTreeWidgetItem*> children;
-    for (Item c = nodes_[node].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+    for (Link c = nodes_[node].firstChild; c != kNoLink; c = nodes_[c].nextSibling) {
         children.push_back(makeItem(c));
     }
     // All at once: one model update for the whole row of children.
@@ -142,7 +158,7 @@ void QtNtreeDisplay::markCurrent(Item item) {
     // The nodes on the path up to the first one with an item get theirs,
     // from the top down.
     std::vector<Item> path;
-    for (Item n = item; nodes_[n].item == nullptr && nodes_[n].parent != kNone;
+    for (Item n = item; nodes_[n].item == nullptr && nodes_[n].parent != kNoLink;
          n = nodes_[n].parent) {
         path.push_back(nodes_[n].parent);
     }
@@ -166,7 +182,7 @@ void QtNtreeDisplay::expandAll() {
     opened.reserve(nodes_.size());
     std::vector<QTreeWidgetItem*> tops;
     for (Item n = 0; n < nodes_.size(); ++n) {
-        if (nodes_[n].parent == kNone && nodes_[n].item == nullptr) {
+        if (nodes_[n].parent == kNoLink && nodes_[n].item == nullptr) {
             tops.push_back(makeItem(n));
             opened.push_back(n);
         }
@@ -175,13 +191,13 @@ void QtNtreeDisplay::expandAll() {
         const Item n = opened[at];
         if (nodes_[n].level > kExpandedLevels) continue;
         makeChildItems(n);
-        for (Item c = nodes_[n].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+        for (Link c = nodes_[n].firstChild; c != kNoLink; c = nodes_[c].nextSibling) {
             opened.push_back(c);
         }
     }
     for (QTreeWidgetItem* top : tops) view_->addTopLevelItem(top);
     for (Item n : opened) {
-        if (nodes_[n].level <= kExpandedLevels && nodes_[n].firstChild != kNone) {
+        if (nodes_[n].level <= kExpandedLevels && nodes_[n].firstChild != kNoLink) {
             nodes_[n].item->setExpanded(true);
         }
     }
@@ -195,7 +211,8 @@ bool QtNtreeDisplay::changesInPlace(Item parent) const {
 
 void QtNtreeDisplay::reopenClosed() {
     for (const Item n : closed_) {
-        if (nodes_[n].item && nodes_[n].firstChild != kNone && nodes_[n].level <= kExpandedLevels) {
+        if (nodes_[n].item && nodes_[n].firstChild != kNoLink &&
+            nodes_[n].level <= kExpandedLevels) {
             nodes_[n].item->setExpanded(true);
         }
     }
@@ -206,28 +223,24 @@ bool QtNtreeDisplay::insertChildItem(Item parent, std::size_t index, std::string
                                      Item& added) {
     if (!changesInPlace(parent)) return false;
     reopenClosed();
-    added = nodes_.size();
-    Node node;
-    node.text = fromUtf8(utf8);
-    node.parent = parent;
-    node.level = nodes_[parent].level + 1;
+    added = addNode(utf8, static_cast<Link>(parent));
     // On the levels that expandAll opens every node has its children's items.
-    node.childrenMade = true;
-    nodes_.push_back(std::move(node));
+    nodes_[added].childrenMade = true;
     Node& above = nodes_[parent];
-    Item before = kNone;
-    Item after = above.firstChild;
-    for (std::size_t i = 0; i < index && after != kNone; ++i) {
+    Link before = kNoLink;
+    Link after = above.firstChild;
+    for (std::size_t i = 0; i < index && after != kNoLink; ++i) {
         before = after;
         after = nodes_[after].nextSibling;
     }
     nodes_[added].nextSibling = after;
-    if (before == kNone) {
-        above.firstChild = added;
+    const auto link = static_cast<Link>(added);
+    if (before == kNoLink) {
+        above.firstChild = link;
     } else {
-        nodes_[before].nextSibling = added;
+        nodes_[before].nextSibling = link;
     }
-    if (after == kNone) above.lastChild = added;
+    if (after == kNoLink) above.lastChild = link;
     above.item->insertChild(static_cast<int>(index), makeItem(added));
     above.item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     above.item->setExpanded(true);
@@ -238,15 +251,15 @@ bool QtNtreeDisplay::removeChildItem(Item parent, std::size_t index) {
     if (!changesInPlace(parent)) return false;
     reopenClosed();
     Node& above = nodes_[parent];
-    Item before = kNone;
-    Item gone = above.firstChild;
-    for (std::size_t i = 0; i < index && gone != kNone; ++i) {
+    Link before = kNoLink;
+    Link gone = above.firstChild;
+    for (std::size_t i = 0; i < index && gone != kNoLink; ++i) {
         before = gone;
         gone = nodes_[gone].nextSibling;
     }
-    if (gone == kNone) return false;
-    const Item after = nodes_[gone].nextSibling;
-    if (before == kNone) {
+    if (gone == kNoLink) return false;
+    const Link after = nodes_[gone].nextSibling;
+    if (before == kNoLink) {
         above.firstChild = after;
     } else {
         nodes_[before].nextSibling = after;
@@ -260,11 +273,11 @@ bool QtNtreeDisplay::removeChildItem(Item parent, std::size_t index) {
         const Item n = pending.back();
         pending.pop_back();
         nodes_[n].item = nullptr;
-        for (Item c = nodes_[n].firstChild; c != kNone; c = nodes_[c].nextSibling) {
+        for (Link c = nodes_[n].firstChild; c != kNoLink; c = nodes_[c].nextSibling) {
             pending.push_back(c);
         }
     }
-    if (above.firstChild == kNone) {
+    if (above.firstChild == kNoLink) {
         // A leaf again, as a rebuild makes it.
         above.item->setExpanded(false);
         above.item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);

@@ -14,6 +14,9 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "demo/ntreedisplay.h"
@@ -56,21 +59,30 @@ public:
     bool removeChildItem(Item parent, std::size_t index) override;
     TextOutput& countField() override { return countField_; }
     // The text of a node added since the last clear; the items show it.
-    const QString& text(Item node) const { return nodes_[node].text; }
+    QString text(Item node) const;
     TextOutput& depthField() override { return depthField_; }
 
 private:
     static constexpr Item kNone = static_cast<Item>(-1);
+    // A node's links in 32 bits: a display holds far fewer nodes.
+    using Link = std::uint32_t;
+    static constexpr Link kNoLink = static_cast<Link>(-1);
+    // 40 bytes a node, the text kept in texts_: a tree as large as a file
+    // allows has 32767 of them.
     struct Node {
-        QString text;
-        Item parent = kNone;
-        Item firstChild = kNone;
-        Item lastChild = kNone;
-        Item nextSibling = kNone;
-        int level = 1;
+        std::uint32_t textAt = 0;  // the UTF-8 text in texts_
+        std::uint32_t textSize = 0;
+        Link parent = kNoLink;
+        Link firstChild = kNoLink;
+        Link lastChild = kNoLink;
+        Link nextSibling = kNoLink;
         QTreeWidgetItem* item = nullptr;  // null until the parent is open
+        int level = 1;
         bool childrenMade = false;
     };
+
+    // A new record with its text at the end of texts_; its number.
+    Item addNode(std::string_view utf8, Link parent);
 
     // The node's item, with the child indicator when it has children.
     QTreeWidgetItem* makeItem(Item node);
@@ -87,8 +99,10 @@ private:
     QPointer<QTreeWidget> view_;
     LineEditOutput countField_;
     LineEditOutput depthField_;
-    // Every node added since the last clear, by number.
+    // Every node added since the last clear, by number, and their texts one
+    // after the other.
     std::vector<Node> nodes_;
+    std::string texts_;
     // Nodes whose items the user closed since the last clear.
     std::vector<Item> closed_;
     // Whether items were made below kExpandedLevels since the last clear.
