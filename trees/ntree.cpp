@@ -58,13 +58,13 @@ std::unique_ptr<TString> copyText(const TString& elem) {
 // TNtreeNode
 
 TNtreeNode::TNtreeNode(std::unique_ptr<TString> elem, std::unique_ptr<TListe> childList)
-    : childList_(childList ? std::move(childList) : std::make_unique<TListe>()),
-      elem_(std::move(elem)) {}
+    : childList_(std::move(childList)), elem_(std::move(elem)) {}
 
 TNtreeNode::~TNtreeNode() {
     // Bottom-up: a child is deleted from its list only once it is a leaf, so
-    // each destructor that runs below this one finds an empty list.
-    std::vector<TListe*> lists{childList_.get()};
+    // each destructor that runs below this one finds no children.
+    std::vector<TListe*> lists;
+    if (childList_) lists.push_back(childList_.get());
     while (!lists.empty()) {
         TListe* list = lists.back();
         if (list->isEmpty()) {
@@ -73,7 +73,7 @@ TNtreeNode::~TNtreeNode() {
         }
         list->reset();
         auto* child = static_cast<TNtreeNode*>(list->elem());
-        if (child->childList_->isEmpty()) {
+        if (child->leaf()) {
             list->deleteElem();
         } else {
             lists.push_back(child->childList_.get());
@@ -81,24 +81,39 @@ TNtreeNode::~TNtreeNode() {
     }
 }
 
+const TListe& TNtreeNode::childList() const {
+    static const TListe none;
+    return childList_ ? *childList_ : none;
+}
+
+TListe& TNtreeNode::ownList() {
+    if (!childList_) childList_ = std::make_unique<TListe>();
+    return *childList_;
+}
+
+std::vector<TNtreeNode*> TNtreeNode::children() const {
+    return childList_ ? childrenOf(*childList_) : std::vector<TNtreeNode*>{};
+}
+
 bool TNtreeNode::insertChild(std::unique_ptr<TNtreeNode> child) {
-    return childList_->insert(std::move(child));
+    return ownList().insert(std::move(child));
 }
 
 bool TNtreeNode::insertChildN(int n, std::unique_ptr<TNtreeNode> child) {
-    childList_->moveTo(n);
-    return childList_->insert(std::move(child));
+    TListe& list = ownList();
+    list.moveTo(n);
+    return list.insert(std::move(child));
 }
 
 TNtreeNode* TNtreeNode::getChildN(int n) {
-    if (n < 0) return nullptr;
+    if (n < 0 || !childList_) return nullptr;
     childList_->moveTo(n);
     return static_cast<TNtreeNode*>(childList_->elem());
 }
 
 void TNtreeNode::update(std::unique_ptr<TString> elem) { elem_ = std::move(elem); }
 
-std::uint16_t TNtreeNode::numberOfChildren() const { return childList_->count(); }
+std::uint16_t TNtreeNode::numberOfChildren() const { return childList_ ? childList_->count() : 0; }
 
 void TNtreeNode::deleteChild() {
     if (!leaf()) childList_->deleteElem();
@@ -119,19 +134,20 @@ std::unique_ptr<TNtreeNode> TNtreeNode::copyNode() const {
         auto [from, to] = pending.back();
         pending.pop_back();
         bool first = true;
-        for (TNtreeNode* child : childrenOf(*from->childList_)) {
-            if (!first) to->childList_->advance();
+        for (TNtreeNode* child : from->children()) {
+            TListe& list = to->ownList();
+            if (!first) list.advance();
             first = false;
-            to->childList_->insert(std::make_unique<TNtreeNode>(
+            list.insert(std::make_unique<TNtreeNode>(
                 child->elem_ ? copyText(*child->elem_) : nullptr, nullptr));
-            pending.emplace_back(child, static_cast<TNtreeNode*>(to->childList_->elem()));
+            pending.emplace_back(child, static_cast<TNtreeNode*>(list.elem()));
         }
-        to->childList_->moveTo(from->childList_->position());
+        if (to->childList_) to->childList_->moveTo(from->childList_->position());
     }
     return top;
 }
 
-bool TNtreeNode::leaf() const { return childList_->isEmpty(); }
+bool TNtreeNode::leaf() const { return !childList_ || childList_->isEmpty(); }
 
 std::uint16_t TNtreeNode::depth() const {
     std::size_t deepest = 0;
@@ -140,7 +156,7 @@ std::uint16_t TNtreeNode::depth() const {
         auto [node, level] = pending.back();
         pending.pop_back();
         deepest = std::max(deepest, level);
-        for (TNtreeNode* child : childrenOf(*node->childList_)) {
+        for (TNtreeNode* child : node->children()) {
             pending.emplace_back(child, level + 1);
         }
     }
@@ -156,7 +172,7 @@ std::size_t TNtreeNode::nodeCount() const {
         const TNtreeNode* node = pending.back();
         pending.pop_back();
         ++nodes;
-        for (TNtreeNode* child : childrenOf(*node->childList_)) pending.push_back(child);
+        for (TNtreeNode* child : node->children()) pending.push_back(child);
     }
     return nodes;
 }
@@ -167,7 +183,7 @@ TString* TNtreeNode::lookUp(const TBase& key) const {
         const TNtreeNode* node = pending.back();
         pending.pop_back();
         if (node->elem_ && node->elem_->compare(key) == kEqual) return node->elem_.get();
-        std::vector<TNtreeNode*> children = childrenOf(*node->childList_);
+        std::vector<TNtreeNode*> children = node->children();
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
     return nullptr;
@@ -182,7 +198,7 @@ void TNtreeNode::write(TextOutput& out) const {
         const TNtreeNode* node = pending.back();
         pending.pop_back();
         reversed.push_back(node);
-        for (TNtreeNode* child : childrenOf(*node->childList_)) pending.push_back(child);
+        for (TNtreeNode* child : node->children()) pending.push_back(child);
     }
     for (auto it = reversed.rbegin(); it != reversed.rend(); ++it) {
         if ((*it)->elem_) (*it)->elem_->writeValue(out);
@@ -218,7 +234,9 @@ bool TNtree::verify() const {
     while (!pending.empty()) {
         const TNtreeNode* node = pending.back();
         pending.pop_back();
-        if (!node->elem_ || !node->childList_ || !node->childList_->verify()) return false;
+        if (!node->elem_) return false;
+        if (!node->childList_) continue;
+        if (!node->childList_->verify()) return false;
         for (TBase* element : elementsOf(*node->childList_)) {
             const auto* child = dynamic_cast<const TNtreeNode*>(element);
             if (child == nullptr) return false;
@@ -251,7 +269,7 @@ void TNtree::save(TWriter& writer) const {
         pending.pop_back();
         assert(node->elem_ != nullptr);
         saveElement(writer, *node->elem_);
-        std::vector<TNtreeNode*> children = childrenOf(*node->childList_);
+        std::vector<TNtreeNode*> children = node->children();
         writer.writeInteger(static_cast<std::int32_t>(children.size()));
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
@@ -302,7 +320,7 @@ void TNtree::load(TReader& reader) {
                 open.pop_back();
                 continue;
             }
-            TListe& list = *frame.node->childList_;
+            TListe& list = frame.node->ownList();
             // Each child goes behind the previous one; the cursor ends before
             // the last child, as inserting child i at number i leaves it.
             if (!list.isEmpty()) list.advance();

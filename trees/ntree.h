@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "elements/base.h"
 
@@ -24,7 +25,8 @@ class TNtreeNode : public TBase {
 public:
     static const ClassInfo info;
 
-    // Takes ownership of both; a null list is replaced by an empty one.
+    // Takes ownership of both. A node without children needs no list: a null
+    // list stays absent until the first child comes.
     TNtreeNode(std::unique_ptr<TString> elem, std::unique_ptr<TListe> childList);
     // Releases the whole subtree bottom-up, without recursion.
     ~TNtreeNode() override;
@@ -51,8 +53,9 @@ public:
     std::uint16_t numberOfChildren() const;
     // The element, still owned by the node.
     TString* getElem() const { return elem_.get(); }
-    // The children, read-only (for cursor position and count).
-    const TListe& childList() const { return *childList_; }
+    // The children, read-only (for cursor position and count); an empty
+    // list for a node that never had children.
+    const TListe& childList() const;
     // Releases the current child with its subtree; nothing on a leaf or when
     // the cursor is at the end.
     void deleteChild();
@@ -79,6 +82,13 @@ public:
 private:
     friend class TNtree;
 
+    // The children list, made on first use.
+    TListe& ownList();
+    // The children in child order; the list's cursor ends where it was.
+    std::vector<TNtreeNode*> children() const;
+
+    // Null until the node gets its first child: most nodes of a large tree
+    // are leaves.
     std::unique_ptr<TListe> childList_;
     std::unique_ptr<TString> elem_;
 };
