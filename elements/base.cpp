@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -43,9 +44,33 @@ std::array<const ClassInfo*, 4> recentlyFound{};
 
 const ClassInfo* lookupInTable(std::string_view name);
 
+// Equal bytes. Class names are short: names of 4 to 16 bytes are compared as
+// two overlapping words each, without a call.
+inline bool sameName(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    if (size >= 8 && size <= 16) {
+        std::uint64_t a0, a1, b0, b1;
+        std::memcpy(&a0, a.data(), 8);
+        std::memcpy(&a1, a.data() + size - 8, 8);
+        std::memcpy(&b0, b.data(), 8);
+        std::memcpy(&b1, b.data() + size - 8, 8);
+        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+    }
+    if (size >= 4 && size < 8) {
+        std::uint32_t a0, a1, b0, b1;
+        std::memcpy(&a0, a.data(), 4);
+        std::memcpy(&a1, a.data() + size - 4, 4);
+        std::memcpy(&b0, b.data(), 4);
+        std::memcpy(&b1, b.data() + size - 4, 4);
+        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+    }
+    return a == b;
+}
+
 inline const ClassInfo* lookup(std::string_view name) {
     for (const ClassInfo* cls : recentlyFound) {
-        if (cls && cls->name == name) return cls;
+        if (cls && sameName(cls->name, name)) return cls;
     }
     return lookupInTable(name);
 }
@@ -131,7 +156,7 @@ const ClassInfo TString::info{"TString", &TBase::info, []() -> std::unique_ptr<T
 
 void TString::saveValue(TWriter& writer) const { writer.writeString(value_); }
 
-void TString::loadValue(TReader& reader) { value_ = reader.readString(); }
+void TString::loadValue(TReader& reader) { reader.readString(value_); }
 
 std::int32_t TString::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
