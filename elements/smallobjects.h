@@ -63,6 +63,9 @@ inline void* allocate(std::size_t size) {
         detail::FreeSlot*& top = detail::freeSlots[detail::sizeClassOf(size)];
         if (detail::FreeSlot* slot = top) [[likely]] {
             top = slot->next;
+            // The next allocation of this size reads the new top's link:
+            // fetched now, it no longer waits for memory then.
+            __builtin_prefetch(top, 1);
             return slot;
         }
     }
