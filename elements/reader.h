@@ -56,7 +56,10 @@ public:
     void readString(std::string& text) {
         // A short text that lies whole in the buffer is copied from there.
         if (const std::size_t size = shortTextInBuffer(SIZE_MAX); size != kNoShortText) {
-            text.assign(reinterpret_cast<const char*>(buffer_ + pos_ - size), size);
+            // Cleared and appended: cheaper than assign, which allows for
+            // the text lying inside the target.
+            text.clear();
+            text.append(reinterpret_cast<const char*>(buffer_ + pos_ - size), size);
             return;
         }
         text = readText(UINT64_MAX);

@@ -57,19 +57,7 @@ public:
     // ASCII as tag 6 (up to 255 bytes) or 12; any byte >= 128 makes it UTF-8,
     // tag 20.
     void writeString(std::string_view cp1252) {
-        // Short ASCII texts, the usual case, are copied whole into the buffer
-        // and then checked a word at a time.
-        if (cp1252.size() <= 255 && cp1252.size() + 2 <= kBufferSize - used_) {
-            std::uint8_t* out = buffer_ + used_;
-            std::memcpy(out + 2, cp1252.data(), cp1252.size());
-            if (isAscii(cp1252)) {
-                out[0] = tag::shortText;
-                out[1] = static_cast<std::uint8_t>(cp1252.size());
-                used_ += cp1252.size() + 2;
-                return;
-            }
-        }
-        writeLongOrWideString(cp1252);
+        if (!putShortAscii(cp1252)) writeLongOrWideString(cp1252);
     }
     void writeChar(char c);
     void writeBoolean(bool value);
@@ -102,6 +90,42 @@ private:
         unsigned char high = 0;
         for (std::size_t i = 0; i < size; ++i) high |= static_cast<unsigned char>(data[i]);
         return high < 0x80;
+    }
+    // Writes a short ASCII text (tag 6) that fits in the buffer and returns
+    // true; else writes nothing and returns false. The usual names and values
+    // of 4 to 16 bytes are copied and checked as two overlapping words each,
+    // without a call.
+    bool putShortAscii(std::string_view text) {
+        const char* data = text.data();
+        const std::size_t size = text.size();
+        std::uint8_t* out = buffer_ + used_;
+        if (size >= 8 && size <= 16 && kBufferSize - used_ >= 18) {
+            std::uint64_t first;
+            std::uint64_t last;
+            std::memcpy(&first, data, 8);
+            std::memcpy(&last, data + size - 8, 8);
+            if (((first | last) & 0x8080808080808080u) != 0) return false;
+            std::memcpy(out + 2, &first, 8);
+            std::memcpy(out + 2 + size - 8, &last, 8);
+        } else if (size >= 4 && size < 8 && kBufferSize - used_ >= 10) {
+            std::uint32_t first;
+            std::uint32_t last;
+            std::memcpy(&first, data, 4);
+            std::memcpy(&last, data + size - 4, 4);
+            if (((first | last) & 0x80808080u) != 0) return false;
+            std::memcpy(out + 2, &first, 4);
+            std::memcpy(out + 2 + size - 4, &last, 4);
+        } else if (size <= 255 && size + 2 <= kBufferSize - used_) {
+            // Copied whole first, then checked a word at a time.
+            std::memcpy(out + 2, data, size);
+            if (!isAscii(text)) return false;
+        } else {
+            return false;
+        }
+        out[0] = tag::shortText;
+        out[1] = static_cast<std::uint8_t>(size);
+        used_ += size + 2;
+        return true;
     }
     void writeIntegerAcrossBuffers(std::int32_t value);
     // writeString for a text that is not short ASCII or does not fit in the
