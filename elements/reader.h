@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -56,10 +57,15 @@ public:
     void readString(std::string& text) {
         // A short text that lies whole in the buffer is copied from there.
         if (const std::size_t size = shortTextInBuffer(SIZE_MAX); size != kNoShortText) {
+            const auto* from = reinterpret_cast<const char*>(buffer_ + pos_ - size);
             // Cleared and appended: cheaper than assign, which allows for
             // the text lying inside the target.
             text.clear();
-            text.append(reinterpret_cast<const char*>(buffer_ + pos_ - size), size);
+            if (size < kWordCopy) {
+                appendFewBytes(text, from, size);
+            } else {
+                text.append(from, size);
+            }
             return;
         }
         text = readText(UINT64_MAX);
@@ -98,6 +104,28 @@ private:
         if (size > end_ - pos_ - 2 || size > limit) return kNoShortText;
         pos_ += size + 2;
         return size;
+    }
+    // Texts shorter than this fit in every string without allocating (15
+    // characters, the inline room of std::string).
+    static constexpr std::size_t kWordCopy = 16;
+    // Appends size < kWordCopy bytes to the empty text. The bytes are
+    // gathered with overlapping word moves and appended as one block of
+    // fixed size, which is then cut back: the compiler's own copy of a
+    // variable short length starts a string instruction that costs more
+    // than the whole copy.
+    static void appendFewBytes(std::string& text, const char* from, std::size_t size) {
+        char bytes[kWordCopy - 1] = {};
+        if (size >= 8) {
+            std::memcpy(bytes, from, 8);
+            std::memcpy(bytes + size - 8, from + size - 8, 8);
+        } else if (size >= 4) {
+            std::memcpy(bytes, from, 4);
+            std::memcpy(bytes + size - 4, from + size - 4, 4);
+        } else {
+            for (std::size_t i = 0; i < size; ++i) bytes[i] = from[i];
+        }
+        text.append(bytes, sizeof bytes);
+        text.resize(size);
     }
     std::int32_t readIntegerAcrossBuffers();
     std::uint8_t takeByte() { return pos_ < end_ ? buffer_[pos_++] : takeByteAfterFill(); }
