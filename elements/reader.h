@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -61,8 +60,14 @@ public:
             // Cleared and appended: cheaper than assign, which allows for
             // the text lying inside the target.
             text.clear();
-            if (size < kWordCopy) {
-                appendFewBytes(text, from, size);
+            if (size < kWordCopy && end_ - (pos_ - size) >= kWordCopy - 1) {
+                // The usual short text, with the bytes after it in the
+                // buffer, is appended as a block of fixed size and cut back:
+                // a few word moves, where the compiler's own copy of a short
+                // variable length starts a string instruction that costs more
+                // than the whole copy.
+                text.append(from, kWordCopy - 1);
+                text.resize(size);
             } else {
                 text.append(from, size);
             }
@@ -108,25 +113,6 @@ private:
     // Texts shorter than this fit in every string without allocating (15
     // characters, the inline room of std::string).
     static constexpr std::size_t kWordCopy = 16;
-    // Appends size < kWordCopy bytes to the empty text. The bytes are
-    // gathered with overlapping word moves and appended as one block of
-    // fixed size, which is then cut back: the compiler's own copy of a
-    // variable short length starts a string instruction that costs more
-    // than the whole copy.
-    static void appendFewBytes(std::string& text, const char* from, std::size_t size) {
-        char bytes[kWordCopy - 1] = {};
-        if (size >= 8) {
-            std::memcpy(bytes, from, 8);
-            std::memcpy(bytes + size - 8, from + size - 8, 8);
-        } else if (size >= 4) {
-            std::memcpy(bytes, from, 4);
-            std::memcpy(bytes + size - 4, from + size - 4, 4);
-        } else {
-            for (std::size_t i = 0; i < size; ++i) bytes[i] = from[i];
-        }
-        text.append(bytes, sizeof bytes);
-        text.resize(size);
-    }
     std::int32_t readIntegerAcrossBuffers();
     std::uint8_t takeByte() { return pos_ < end_ ? buffer_[pos_++] : takeByteAfterFill(); }
     std::uint8_t takeByteAfterFill();
