@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -43,10 +44,50 @@ std::array<const ClassInfo*, 4> recentlyFound{};
 
 const ClassInfo* lookupInTable(std::string_view name);
 
-inline const ClassInfo* lookup(std::string_view name) {
-    for (const ClassInfo* cls : recentlyFound) {
-        if (cls && cls->name == name) return cls;
+// Equal bytes, compared a word at a time (the last word overlapping the one
+// before) without a call: class names are short, and a file names one per
+// element.
+inline bool sameName(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    const char* x = a.data();
+    const char* y = b.data();
+    if (size >= 8) {
+        std::uint64_t differ = 0;
+        std::uint64_t u;
+        std::uint64_t v;
+        for (std::size_t i = 0; i + 8 < size; i += 8) {
+            std::memcpy(&u, x + i, 8);
+            std::memcpy(&v, y + i, 8);
+            differ |= u ^ v;
+        }
+        std::memcpy(&u, x + size - 8, 8);
+        std::memcpy(&v, y + size - 8, 8);
+        return (differ | (u ^ v)) == 0;
     }
+    if (size >= 4) {
+        std::uint32_t u0, u1, v0, v1;
+        std::memcpy(&u0, x, 4);
+        std::memcpy(&u1, x + size - 4, 4);
+        std::memcpy(&v0, y, 4);
+        std::memcpy(&v1, y + size - 4, 4);
+        return ((u0 ^ v0) | (u1 ^ v1)) == 0;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (x[i] != y[i]) return false;
+    }
+    return true;
+}
+
+inline const ClassInfo* lookupRecent(std::string_view name) {
+    for (const ClassInfo* cls : recentlyFound) {
+        if (cls && sameName(cls->name, name)) return cls;
+    }
+    return nullptr;
+}
+
+inline const ClassInfo* lookup(std::string_view name) {
+    if (const ClassInfo* cls = lookupRecent(name)) return cls;
     return lookupInTable(name);
 }
 
@@ -94,15 +135,17 @@ void registerClass(const ClassInfo& info) {
 }
 
 namespace {
-// Kept out of find, which runs once for every element of a file.
-[[noreturn]] [[gnu::noinline]] void classNotFound(std::string_view name) {
+// Kept out of find, which runs once for every element of a file and then
+// mostly finds a recent class without a call.
+[[gnu::noinline]] const ClassInfo& findInTable(std::string_view name) {
+    if (const ClassInfo* cls = lookupInTable(name)) return *cls;
     throw FileError("Klasse " + cp1252::excerptUtf8(name) + " nicht gefunden");
 }
 }  // namespace
 
 const ClassInfo& find(std::string_view name) {
-    if (const ClassInfo* cls = lookup(name)) return *cls;
-    classNotFound(name);
+    if (const ClassInfo* cls = lookupRecent(name)) return *cls;
+    return findInTable(name);
 }
 
 bool contains(std::string_view name) { return lookup(name) != nullptr; }
@@ -131,7 +174,7 @@ const ClassInfo TString::info{"TString", &TBase::info, []() -> std::unique_ptr<T
 
 void TString::saveValue(TWriter& writer) const { writer.writeString(value_); }
 
-void TString::loadValue(TReader& reader) { value_ = reader.readString(); }
+void TString::loadValue(TReader& reader) { reader.readString(value_); }
 
 std::int32_t TString::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;

@@ -69,25 +69,8 @@ std::string TReader::takeText(std::uint64_t size) {
     return text;
 }
 
-std::int32_t TReader::readInteger() {
-    // The usual case: the whole value lies in the buffer.
-    if (end_ - pos_ >= 5) {
-        const std::uint8_t* at = buffer_ + pos_;
-        switch (at[0]) {
-            case tag::int8:
-                pos_ += 2;
-                return fromLittleEndian<std::int8_t>(at + 1);
-            case tag::int16:
-                pos_ += 3;
-                return fromLittleEndian<std::int16_t>(at + 1);
-            case tag::int32:
-                pos_ += 5;
-                return fromLittleEndian<std::int32_t>(at + 1);
-            default:
-                ++pos_;
-                invalidValue();
-        }
-    }
+// The value does not lie whole in the buffer, or its tag is wrong.
+std::int32_t TReader::readIntegerAcrossBuffers() {
     std::uint8_t payload[4];
     switch (takeByte()) {
         case tag::int8:
@@ -128,16 +111,9 @@ Extended TReader::readFloat() {
 }
 
 std::string TReader::readString() {
-    // A short text that lies whole in the buffer is copied from there.
-    if (end_ - pos_ >= 2 && buffer_[pos_] == tag::shortText) {
-        const std::size_t size = buffer_[pos_ + 1];
-        if (size <= end_ - pos_ - 2) {
-            const auto* text = reinterpret_cast<const char*>(buffer_ + pos_ + 2);
-            pos_ += size + 2;
-            return std::string(text, size);
-        }
-    }
-    return readText(UINT64_MAX);
+    std::string text;
+    readString(text);
+    return text;
 }
 
 // A text of at most limit + 1 characters (units for UTF-16); anything beyond
@@ -170,20 +146,6 @@ std::string TReader::readText(std::uint64_t limit) {
 }
 
 std::string_view TReader::readStringLent() { return readStringLent(SIZE_MAX); }
-
-std::string_view TReader::readStringLent(std::size_t limit) {
-    // A short text that lies whole in the buffer is lent from there.
-    if (end_ - pos_ >= 2 && buffer_[pos_] == tag::shortText) {
-        const std::size_t size = buffer_[pos_ + 1];
-        if (size <= end_ - pos_ - 2 && size <= limit) {
-            const auto* text = reinterpret_cast<const char*>(buffer_ + pos_ + 2);
-            pos_ += size + 2;
-            return {text, size};
-        }
-    }
-    lent_ = readText(limit);
-    return lent_;
-}
 
 char TReader::readChar() {
     const std::string text = readString();

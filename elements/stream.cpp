@@ -271,8 +271,10 @@ void FileOutputStream::writeInPlace() {
 int FileOutputStream::nameTemporary(int fd) {
     if (const int error = injected(FileCall::link).error) return error;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    std::random_device seed;
-    std::mt19937 numbers(seed());
+    // Seeded once per run instead of on every save, which each time asked
+    // the system for entropy and set up a fresh generator. A name that is
+    // taken (EEXIST) is simply followed by the next one.
+    static std::mt19937 numbers{std::random_device{}()};
     for (int attempt = 0; attempt < 16; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(numbers() & 0xFFFFFF));

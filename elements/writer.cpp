@@ -18,32 +18,6 @@ void toLittleEndian(T value, std::uint8_t* out) {
     }
 }
 
-// True when no byte has its high bit set. Texts of four bytes and more are
-// read in words, the last word overlapping the one before.
-bool isAscii(std::string_view text) {
-    const char* data = text.data();
-    const std::size_t size = text.size();
-    if (size >= 8) {
-        std::uint64_t high = 0;
-        std::uint64_t word;
-        for (std::size_t i = 0; i + 8 <= size; i += 8) {
-            std::memcpy(&word, data + i, 8);
-            high |= word;
-        }
-        std::memcpy(&word, data + size - 8, 8);
-        return ((high | word) & 0x8080808080808080u) == 0;
-    }
-    if (size >= 4) {
-        std::uint32_t first;
-        std::uint32_t last;
-        std::memcpy(&first, data, 4);
-        std::memcpy(&last, data + size - 4, 4);
-        return ((first | last) & 0x80808080u) == 0;
-    }
-    unsigned char high = 0;
-    for (std::size_t i = 0; i < size; ++i) high |= static_cast<unsigned char>(data[i]);
-    return high < 0x80;
-}
 }  // namespace
 
 TWriter::TWriter(OutputStream& out) : out_(out) {}
@@ -75,10 +49,9 @@ void TWriter::flush() {
     out_.write(buffer_, size);
 }
 
-void TWriter::writeInteger(std::int32_t value) {
-    // Written straight into the buffer when the largest form fits there.
-    std::uint8_t spare[5];
-    std::uint8_t* bytes = kBufferSize - used_ >= sizeof spare ? buffer_ + used_ : spare;
+// The buffer has no room for the largest form: the bytes go through put.
+void TWriter::writeIntegerAcrossBuffers(std::int32_t value) {
+    std::uint8_t bytes[5];
     std::size_t size;
     if (value >= -128 && value <= 127) {
         bytes[0] = tag::int8;
@@ -93,11 +66,7 @@ void TWriter::writeInteger(std::int32_t value) {
         toLittleEndian(value, bytes + 1);
         size = 5;
     }
-    if (bytes == spare) {
-        put(bytes, size);
-    } else {
-        used_ += size;
-    }
+    put(bytes, size);
 }
 
 void TWriter::writeInt64(std::int64_t value) {
@@ -120,19 +89,7 @@ void TWriter::writeFloat(const Extended& value) {
     put(bytes, sizeof bytes);
 }
 
-void TWriter::writeString(std::string_view text) {
-    // Short ASCII texts, the usual case, are copied whole into the buffer and
-    // then checked eight bytes at a time.
-    if (text.size() <= 255 && text.size() + 2 <= kBufferSize - used_) {
-        std::uint8_t* out = buffer_ + used_;
-        std::memcpy(out + 2, text.data(), text.size());
-        if (isAscii(text)) {
-            out[0] = tag::shortText;
-            out[1] = static_cast<std::uint8_t>(text.size());
-            used_ += text.size() + 2;
-            return;
-        }
-    }
+void TWriter::writeLongOrWideString(std::string_view text) {
     std::uint8_t head[5];
     if (!isAscii(text)) {
         const std::string utf8 = cp1252::toUtf8(text);

@@ -311,9 +311,16 @@ void TListe::saveToFile(const std::string& fileName) const {
 void TListe::load(TReader& r) {
     const auto n = static_cast<std::uint16_t>(r.readInteger() & 0xFFFF);
     clear();
+    // Each element is linked behind the last as soon as it is read, with the
+    // cursor behind it, so that a failure keeps what was read before. The
+    // count read never exceeds kMaxCount.
     for (std::uint32_t k = 0; k < n; ++k) {
-        insert(loadElement(r));
-        advance();
+        auto node = std::make_unique<TListNode>(loadElement(r));
+        last_->next = std::move(node);
+        last_ = last_->next.get();
+        cursor_ = last_;
+        ++count_;
+        ++position_;
     }
     reset();
 }

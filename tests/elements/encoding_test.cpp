@@ -283,6 +283,50 @@ TEST(Encoding, LentTextsEqualReadTextsAlsoAcrossTheBufferEdge) {
     EXPECT_TRUE(reader.atEnd());
 }
 
+// Short texts go through word-sized copies and checks in the writer and the
+// reader: every length, a high byte at every place, and every position just
+// before the 4000-byte buffer's end must give the exact bytes and read back.
+TEST(Encoding, ShortTextsKeepTheirBytesAtEveryLengthAndBufferPosition) {
+    std::vector<std::string> texts;
+    for (std::size_t size = 0; size <= 20; ++size) {
+        std::string ascii;
+        for (std::size_t i = 0; i < size; ++i) ascii += static_cast<char>('a' + (size + i) % 26);
+        texts.push_back(ascii);
+        for (std::size_t high = 0; high < size; ++high) {
+            texts.push_back(ascii);
+            texts.back()[high] = '\xE4';
+        }
+    }
+    const auto encoded = [](const std::string& text) {
+        std::string utf8;
+        for (const char c : text) utf8 += c == '\xE4' ? std::string("\xC3\xA4") : std::string(1, c);
+        if (utf8 == text) return std::string{'\x06', static_cast<char>(text.size())} + text;
+        return std::string{'\x14', static_cast<char>(utf8.size()), 0, 0, 0} + utf8;
+    };
+    std::string into(40, '#');  // a longer text before, in memory of its own
+    for (const std::string& text : texts) {
+        for (std::size_t lead = TWriter::kBufferSize - 40; lead <= TWriter::kBufferSize; ++lead) {
+            StringOutputStream out;
+            {
+                TWriter writer(out);
+                for (std::size_t i = 0; i < lead; ++i) writer.writeBoolean(true);
+                writer.writeString(text);
+                writer.writeString(text);
+            }
+            const std::string where = "\"" + text + "\" after " + std::to_string(lead);
+            ASSERT_EQ(out.bytes(), std::string(lead, '\x09') + encoded(text) + encoded(text))
+                << where;
+            MemoryInputStream in(out.bytes());
+            TReader reader(in);
+            for (std::size_t i = 0; i < lead; ++i) reader.readBoolean();
+            reader.readString(into);
+            ASSERT_EQ(into, text) << where;
+            ASSERT_EQ(reader.readString(), text) << where;
+            EXPECT_TRUE(reader.atEnd()) << where;
+        }
+    }
+}
+
 TEST(Encoding, ReadsConsumeExactlyTheirValue) {
     EXPECT_EQ(leftAfter(fromHex("02 05 09"), [](TReader& r) { EXPECT_EQ(r.readFloat(), 5.0L); }),
               1u);
