@@ -159,7 +159,7 @@ void TreeAnimation::zeichne() {
     Surface& image = page_.image();
     clearImage(image);
     const int half = image.width() / 2;
-    tree_.paint(image, half, 10, 30, 10, half, false);
+    tree_.paintVisible(image, half, 10, 30, 10, half, false);
     page_.depthField().setText(std::to_string(tree_.depth()));
     page_.countField().setText(std::to_string(tree_.count()));
     if (TextOutput* balanced = page_.balancedField()) {

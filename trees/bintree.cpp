@@ -99,7 +99,14 @@ std::unique_ptr<TBinTreeNode> TBinTreeNode::copySubtree() const {
 }
 
 void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int y, int levelStep,
-                         int lineOffset, int spread, bool orthogonal) const {
+                         int lineOffset, int spread, bool orthogonal, int bottom) const {
+    // y only grows downwards, so below a node whose children's texts
+    // (y + levelStep) and lines (up to y + lineOffset) start at or under
+    // bottom, everything does.
+    const auto childrenShown = [&](int nodeY) {
+        const std::int64_t top = std::int64_t{nodeY} + std::min(levelStep, lineOffset);
+        return levelStep < 0 || top < bottom;
+    };
     struct Frame {
         const TBinTreeNode* node;
         int parentX, parentY, x, y, spread;
@@ -111,7 +118,7 @@ void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int 
         const int half = top.spread / 2;  // truncates toward zero
         if (!top.leftDone) {
             top.leftDone = true;
-            if (top.node->left_) {
+            if (top.node->left_ && childrenShown(top.y)) {
                 stack.push_back(Frame{top.node->left_.get(), top.x, top.y, top.x - half,
                                       top.y + levelStep, half, false});
             }
@@ -125,7 +132,7 @@ void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int 
             if (orthogonal) surface.lineTo(done.parentX, done.y);
             surface.lineTo(done.parentX, done.parentY + lineOffset);
         }
-        if (done.node->right_) {
+        if (done.node->right_ && childrenShown(done.y)) {
             stack.push_back({done.node->right_.get(), done.x, done.y, done.x + half,
                              done.y + levelStep, half, false});
         }
@@ -242,7 +249,18 @@ void TBinTree::newPlane(TextOutput&) const {
 
 void TBinTree::paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                      bool orthogonal) const {
-    if (root) root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal);
+    if (root) {
+        root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal,
+                    TBinTreeNode::kNoBottom);
+    }
+}
+
+void TBinTree::paintVisible(Surface& surface, int x, int y, int levelStep, int lineOffset,
+                            int spread, bool orthogonal) const {
+    if (root) {
+        root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal,
+                    surface.height());
+    }
 }
 
 void TBinTree::swap() {

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -78,9 +79,14 @@ public:
     // Draws the subtree: at each node the left subtree, the element at (x, y),
     // the line to the parent (except where y == parentY), the right subtree;
     // children at (x -/+ spread div 2, y + levelStep) with spread div 2.
-    // Sets no pen or font itself; iterative.
+    // With levelStep >= 0, the children of a node are left out when their
+    // texts and their lines up to the node all lie at or below `bottom`
+    // (kNoBottom draws every node). Sets no pen or font itself; iterative.
     virtual void paint(Surface& surface, int parentX, int parentY, int x, int y, int levelStep,
-                       int lineOffset, int spread, bool orthogonal) const;
+                       int lineOffset, int spread, bool orthogonal, int bottom) const;
+
+    // The bottom that leaves no node out.
+    static constexpr int kNoBottom = std::numeric_limits<int>::max();
 
 private:
     std::unique_ptr<TBinTreeNode> left_;
@@ -132,6 +138,12 @@ public:
     // tree draws nothing.
     void paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                bool orthogonal) const;
+    // The same pixels on a surface that draws nothing at or below its bottom
+    // edge (a page image): the nodes whose line up to their parent lies wholly
+    // under the edge are left out with their subtrees (for levelStep >= 0), so
+    // a deep tree costs what its visible levels cost.
+    void paintVisible(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
+                      bool orthogonal) const;
     // Mirrors the tree: at every node the two children are exchanged.
     void swap();
     // The invariant check (see TBase): every node holds an element. The
