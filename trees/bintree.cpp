@@ -190,6 +190,46 @@ bool TBinTree::balanced() const {
     return true;
 }
 
+TBinTree::Measures TBinTree::measures() const {
+    // Post-order walk as in balanced(), but to the end: `heights` holds the
+    // depths of the finished subtrees, the right one on top, and at last the
+    // root's.
+    Measures measures;
+    struct Frame {
+        const TBinTreeNode* node;
+        bool childrenDone;
+    };
+    std::vector<Frame> stack;
+    std::vector<std::size_t> heights;
+    if (root) stack.push_back({root.get(), false});
+    while (!stack.empty()) {
+        const Frame frame = stack.back();
+        stack.pop_back();
+        const TBinTreeNode* node = frame.node;
+        if (!frame.childrenDone) {
+            stack.push_back({node, true});
+            if (node->getRight()) stack.push_back({node->getRight(), false});
+            if (node->getLeft()) stack.push_back({node->getLeft(), false});
+            continue;
+        }
+        std::size_t right = 0;
+        std::size_t left = 0;
+        if (node->getRight()) {
+            right = heights.back();
+            heights.pop_back();
+        }
+        if (node->getLeft()) {
+            left = heights.back();
+            heights.pop_back();
+        }
+        if (std::max(left, right) - std::min(left, right) > 1) measures.balanced = false;
+        heights.push_back(1 + std::max(left, right));
+        ++measures.count;  // 16-bit arithmetic, as count()
+    }
+    if (!heights.empty()) measures.depth = static_cast<std::uint16_t>(heights.back());
+    return measures;
+}
+
 std::int32_t TBinTree::compare(const TBase& other) const {
     if (!sameClass(other)) return kOtherClass;
     const auto* otherTree = dynamic_cast<const TBinTree*>(&other);

@@ -116,6 +116,13 @@ public:
     std::uint16_t count() const;
     // True when at every node the subtree depths differ by at most 1.
     bool balanced() const;
+    // depth(), count() and balanced() together, from one walk over the nodes.
+    struct Measures {
+        std::uint16_t depth = 0;
+        std::uint16_t count = 0;
+        bool balanced = true;
+    };
+    Measures measures() const;
     // 0 for trees of the same class (names case-insensitive), same shape and
     // equal elements; 2 otherwise. Never -1 or 1.
     std::int32_t compare(const TBase& other) const override;
