@@ -43,6 +43,10 @@ struct Pool {
     void* take(std::size_t sizeClass) {
         if (FreeSlot* slot = free[sizeClass]) {
             free[sizeClass] = slot->next;
+            // Freed slots lie scattered: fetching the next one now lets its
+            // cache miss overlap with the work before the next allocation
+            // (loading a structure allocates one object after the other).
+            __builtin_prefetch(slot->next, 1);
             return slot;
         }
         const std::size_t bytes = (sizeClass + 1) * kGrain;
