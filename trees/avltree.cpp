@@ -52,6 +52,9 @@ void withHeights(Node* root, InOrder inOrder, Visit visit) {
         Node* node = top.node;
         if (top.stage == 0) {
             top.stage = 1;
+            prefetchForWalk(node->getValue());
+            prefetchForWalk(node->getRight());
+            prefetchForWalk(node->getLeft());
             if (node->getLeft() != nullptr) {
                 stack.push_back({node->getLeft(), 0});
             }

@@ -38,6 +38,8 @@ TBinTreeNode::~TBinTreeNode() {
     while (!pending.empty()) {
         std::unique_ptr<TBinTreeNode> node = std::move(pending.back());
         pending.pop_back();
+        prefetchForWalk(node->left_.get());
+        prefetchForWalk(node->right_.get());
         if (node->left_) pending.push_back(std::move(node->left_));
         if (node->right_) pending.push_back(std::move(node->right_));
     }
@@ -208,6 +210,8 @@ TBinTree::Measures TBinTree::measures() const {
         const TBinTreeNode* node = frame.node;
         if (!frame.childrenDone) {
             stack.push_back({node, true});
+            prefetchForWalk(node->getRight());
+            prefetchForWalk(node->getLeft());
             if (node->getRight()) stack.push_back({node->getRight(), false});
             if (node->getLeft()) stack.push_back({node->getLeft(), false});
             continue;
