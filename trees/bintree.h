@@ -146,9 +146,9 @@ public:
     void paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                bool orthogonal) const;
     // The same pixels on a surface that draws nothing at or below its bottom
-    // edge (a page image): the nodes whose line up to their parent lies wholly
-    // under the edge are left out with their subtrees (for levelStep >= 0), so
-    // a deep tree costs what its visible levels cost.
+    // edge (a page image): nodes whose text and line up to their parent lie
+    // wholly at or below the edge are left out with their subtrees (for
+    // levelStep >= 0), so a deep tree costs what its visible levels cost.
     void paintVisible(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                       bool orthogonal) const;
     // Mirrors the tree: at every node the two children are exchanged.
