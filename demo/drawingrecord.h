@@ -71,6 +71,7 @@ class DrawingState {
 public:
     DrawingState() { current_.fontName = "MS Sans Serif"; }
     void setFontName(std::string_view name) { current_.fontName = name; }
+    const std::string& fontName() const { return current_.fontName; }
     void setFontSize(int points) {
         if (points > 0) current_.fontPoints = points;
     }

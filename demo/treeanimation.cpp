@@ -159,11 +159,12 @@ void TreeAnimation::zeichne() {
     Surface& image = page_.image();
     clearImage(image);
     const int half = image.width() / 2;
-    tree_.paint(image, half, 10, 30, 10, half, false);
-    page_.depthField().setText(std::to_string(tree_.depth()));
-    page_.countField().setText(std::to_string(tree_.count()));
+    tree_.paintVisible(image, half, 10, 30, 10, half, false);
+    const TBinTree::Measures measures = tree_.measures();
+    page_.depthField().setText(std::to_string(measures.depth));
+    page_.countField().setText(std::to_string(measures.count));
     if (TextOutput* balanced = page_.balancedField()) {
-        balanced->setText(tree_.balanced() ? "JA" : "Nein");
+        balanced->setText(measures.balanced ? "JA" : "Nein");
     }
 }
 

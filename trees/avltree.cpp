@@ -33,33 +33,44 @@ void showPhase(TreeObserver* observer, Rotation kind, int phase, const TreePath&
     }
 }
 
-// Post-order walk without recursion: visit(node, heightLeft, heightRight) for
-// every node, children before parents; visit returns false to stop.
-template <typename Node, typename Visit>
-void withHeights(Node* root, Visit visit) {
+// Depth-first walk without recursion: inOrder(node) between the node's left
+// and right subtree, visit(node, heightLeft, heightRight) after both, so
+// children before parents; either returns false to stop.
+template <typename Node, typename InOrder, typename Visit>
+void withHeights(Node* root, InOrder inOrder, Visit visit) {
     struct Frame {
         Node* node;
-        bool childrenDone;
+        int stage;  // 0: left subtree next, 1: right subtree next, 2: done
     };
     std::vector<Frame> stack;
     std::vector<int> heights;
     if (root != nullptr) {
-        stack.push_back({root, false});
+        stack.push_back({root, 0});
     }
     while (!stack.empty()) {
-        const Frame frame = stack.back();
-        stack.pop_back();
-        Node* node = frame.node;
-        if (!frame.childrenDone) {
-            stack.push_back({node, true});
-            if (node->getRight() != nullptr) {
-                stack.push_back({node->getRight(), false});
-            }
+        Frame& top = stack.back();
+        Node* node = top.node;
+        if (top.stage == 0) {
+            top.stage = 1;
+            prefetchForWalk(node->getValue());
+            prefetchForWalk(node->getRight());
+            prefetchForWalk(node->getLeft());
             if (node->getLeft() != nullptr) {
-                stack.push_back({node->getLeft(), false});
+                stack.push_back({node->getLeft(), 0});
             }
             continue;
         }
+        if (top.stage == 1) {
+            top.stage = 2;
+            if (!inOrder(*node)) {
+                return;
+            }
+            if (node->getRight() != nullptr) {
+                stack.push_back({node->getRight(), 0});
+            }
+            continue;
+        }
+        stack.pop_back();
         // The left subtree was finished first, so the right height is on top.
         int right = 0;
         int left = 0;
@@ -76,6 +87,23 @@ void withHeights(Node* root, Visit visit) {
         }
         heights.push_back(1 + std::max(left, right));
     }
+}
+
+template <typename Node, typename Visit>
+void withHeights(Node* root, Visit visit) {
+    withHeights(
+        root, [](Node&) { return true; }, visit);
+}
+
+// The refusal text of the first node whose factor is wrong, if any.
+std::optional<std::string> factorProblem(const TBinTreeNode& node, int left, int right) {
+    const auto* a = dynamic_cast<const TAvlTreeNode*>(&node);
+    if (a != nullptr && std::abs(right - left) <= 1 && a->balanceFactor() == right - left) {
+        return std::nullopt;
+    }
+    return a != nullptr && (a->balanceFactor() < -1 || a->balanceFactor() > 1)
+               ? kFactorOutOfRangeFile
+               : kFactorMismatchFile;
 }
 
 }  // namespace
@@ -365,11 +393,7 @@ void TAvlTree::load(TReader& reader) {
         return std::make_unique<TAvlTreeNode>(nullptr, std::move(value),
                                               static_cast<std::int8_t>(factor), nullptr);
     });
-    std::optional<std::string> problem = orderProblem(root.get());
-    if (!problem) {
-        problem = balanceProblem(root.get());
-    }
-    if (problem) {
+    if (std::optional<std::string> problem = fileProblem(root.get())) {
         root.reset();
         throw FileError(*problem);
     }
@@ -378,16 +402,30 @@ void TAvlTree::load(TReader& reader) {
 std::optional<std::string> TAvlTree::balanceProblem(const TBinTreeNode* root) {
     std::optional<std::string> problem;
     withHeights(root, [&problem](const TBinTreeNode& node, int left, int right) {
-        const auto* a = dynamic_cast<const TAvlTreeNode*>(&node);
-        if (a == nullptr || std::abs(right - left) > 1 || a->balanceFactor() != right - left) {
-            problem = a != nullptr && (a->balanceFactor() < -1 || a->balanceFactor() > 1)
-                          ? kFactorOutOfRangeFile
-                          : kFactorMismatchFile;
-            return false;
-        }
-        return true;
+        problem = factorProblem(node, left, right);
+        return !problem;
     });
     return problem;
+}
+
+std::optional<std::string> TAvlTree::fileProblem(const TBinTreeNode* root) {
+    // An order problem anywhere comes first; the first wrong factor only
+    // counts when the walk finds none.
+    OrderCheck order;
+    const char* unordered = nullptr;
+    std::optional<std::string> wrongFactor;
+    withHeights(
+        root,
+        [&](const TBinTreeNode& node) {
+            unordered = order.next(node.getValue());
+            return unordered == nullptr;
+        },
+        [&](const TBinTreeNode& node, int left, int right) {
+            if (!wrongFactor) wrongFactor = factorProblem(node, left, right);
+            return true;
+        });
+    if (unordered != nullptr) return unordered;
+    return wrongFactor;
 }
 
 bool TAvlTree::verify() const { return TSearchTree::verify() && !balanceProblem(root.get()); }

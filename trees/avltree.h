@@ -78,6 +78,9 @@ protected:
     void rebuilt() override;
 
 private:
+    // orderProblem(root), else balanceProblem(root), from one walk over the
+    // nodes: what loading refuses.
+    static std::optional<std::string> fileProblem(const TBinTreeNode* root);
     // The rebalancing steps of deletion at the node that link points to;
     // return the new heightChanged.
     static bool leftLower(std::unique_ptr<TBinTreeNode>& link, const TreePath& path,

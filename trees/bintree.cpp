@@ -38,6 +38,8 @@ TBinTreeNode::~TBinTreeNode() {
     while (!pending.empty()) {
         std::unique_ptr<TBinTreeNode> node = std::move(pending.back());
         pending.pop_back();
+        prefetchForWalk(node->left_.get());
+        prefetchForWalk(node->right_.get());
         if (node->left_) pending.push_back(std::move(node->left_));
         if (node->right_) pending.push_back(std::move(node->right_));
     }
@@ -99,7 +101,14 @@ std::unique_ptr<TBinTreeNode> TBinTreeNode::copySubtree() const {
 }
 
 void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int y, int levelStep,
-                         int lineOffset, int spread, bool orthogonal) const {
+                         int lineOffset, int spread, bool orthogonal, int bottom) const {
+    // y only grows downwards, so below a node whose children's texts
+    // (y + levelStep) and lines (up to y + lineOffset) start at or under
+    // bottom, everything does.
+    const auto childrenShown = [&](int nodeY) {
+        const std::int64_t top = std::int64_t{nodeY} + std::min(levelStep, lineOffset);
+        return levelStep < 0 || top < bottom;
+    };
     struct Frame {
         const TBinTreeNode* node;
         int parentX, parentY, x, y, spread;
@@ -111,7 +120,7 @@ void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int 
         const int half = top.spread / 2;  // truncates toward zero
         if (!top.leftDone) {
             top.leftDone = true;
-            if (top.node->left_) {
+            if (top.node->left_ && childrenShown(top.y)) {
                 stack.push_back(Frame{top.node->left_.get(), top.x, top.y, top.x - half,
                                       top.y + levelStep, half, false});
             }
@@ -125,7 +134,7 @@ void TBinTreeNode::paint(Surface& surface, int parentX, int parentY, int x, int 
             if (orthogonal) surface.lineTo(done.parentX, done.y);
             surface.lineTo(done.parentX, done.parentY + lineOffset);
         }
-        if (done.node->right_) {
+        if (done.node->right_ && childrenShown(done.y)) {
             stack.push_back({done.node->right_.get(), done.x, done.y, done.x + half,
                              done.y + levelStep, half, false});
         }
@@ -181,6 +190,48 @@ bool TBinTree::balanced() const {
         }
     }
     return true;
+}
+
+TBinTree::Measures TBinTree::measures() const {
+    // Post-order walk as in balanced(), but to the end: `heights` holds the
+    // depths of the finished subtrees, the right one on top, and at last the
+    // root's.
+    Measures measures;
+    struct Frame {
+        const TBinTreeNode* node;
+        bool childrenDone;
+    };
+    std::vector<Frame> stack;
+    std::vector<std::size_t> heights;
+    if (root) stack.push_back({root.get(), false});
+    while (!stack.empty()) {
+        const Frame frame = stack.back();
+        stack.pop_back();
+        const TBinTreeNode* node = frame.node;
+        if (!frame.childrenDone) {
+            stack.push_back({node, true});
+            prefetchForWalk(node->getRight());
+            prefetchForWalk(node->getLeft());
+            if (node->getRight()) stack.push_back({node->getRight(), false});
+            if (node->getLeft()) stack.push_back({node->getLeft(), false});
+            continue;
+        }
+        std::size_t right = 0;
+        std::size_t left = 0;
+        if (node->getRight()) {
+            right = heights.back();
+            heights.pop_back();
+        }
+        if (node->getLeft()) {
+            left = heights.back();
+            heights.pop_back();
+        }
+        if (std::max(left, right) - std::min(left, right) > 1) measures.balanced = false;
+        heights.push_back(1 + std::max(left, right));
+        ++measures.count;  // 16-bit arithmetic, as count()
+    }
+    if (!heights.empty()) measures.depth = static_cast<std::uint16_t>(heights.back());
+    return measures;
 }
 
 std::int32_t TBinTree::compare(const TBase& other) const {
@@ -242,7 +293,18 @@ void TBinTree::newPlane(TextOutput&) const {
 
 void TBinTree::paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                      bool orthogonal) const {
-    if (root) root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal);
+    if (root) {
+        root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal,
+                    TBinTreeNode::kNoBottom);
+    }
+}
+
+void TBinTree::paintVisible(Surface& surface, int x, int y, int levelStep, int lineOffset,
+                            int spread, bool orthogonal) const {
+    if (root) {
+        root->paint(surface, x, y, x, y, levelStep, lineOffset, spread, orthogonal,
+                    surface.height());
+    }
 }
 
 void TBinTree::swap() {

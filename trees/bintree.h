@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -78,9 +79,14 @@ public:
     // Draws the subtree: at each node the left subtree, the element at (x, y),
     // the line to the parent (except where y == parentY), the right subtree;
     // children at (x -/+ spread div 2, y + levelStep) with spread div 2.
-    // Sets no pen or font itself; iterative.
+    // With levelStep >= 0, the children of a node are left out when their
+    // texts and their lines up to the node all lie at or below `bottom`
+    // (kNoBottom draws every node). Sets no pen or font itself; iterative.
     virtual void paint(Surface& surface, int parentX, int parentY, int x, int y, int levelStep,
-                       int lineOffset, int spread, bool orthogonal) const;
+                       int lineOffset, int spread, bool orthogonal, int bottom) const;
+
+    // The bottom that leaves no node out.
+    static constexpr int kNoBottom = std::numeric_limits<int>::max();
 
 private:
     std::unique_ptr<TBinTreeNode> left_;
@@ -110,6 +116,13 @@ public:
     std::uint16_t count() const;
     // True when at every node the subtree depths differ by at most 1.
     bool balanced() const;
+    // depth(), count() and balanced() together, from one walk over the nodes.
+    struct Measures {
+        std::uint16_t depth = 0;
+        std::uint16_t count = 0;
+        bool balanced = true;
+    };
+    Measures measures() const;
     // 0 for trees of the same class (names case-insensitive), same shape and
     // equal elements; 2 otherwise. Never -1 or 1.
     std::int32_t compare(const TBase& other) const override;
@@ -132,6 +145,12 @@ public:
     // tree draws nothing.
     void paint(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
                bool orthogonal) const;
+    // The same pixels on a surface that draws nothing at or below its bottom
+    // edge (a page image): nodes whose text and line up to their parent lie
+    // wholly at or below the edge are left out with their subtrees (for
+    // levelStep >= 0), so a deep tree costs what its visible levels cost.
+    void paintVisible(Surface& surface, int x, int y, int levelStep, int lineOffset, int spread,
+                      bool orthogonal) const;
     // Mirrors the tree: at every node the two children are exchanged.
     void swap();
     // The invariant check (see TBase): every node holds an element. The
@@ -171,6 +190,11 @@ protected:
     static void writeTree(TWriter& writer, const TBinTreeNode* node, const NodeWriter& writeExtra);
 };
 
+// Walks over a large tree wait mostly on memory, one node after the other:
+// asking early for a node or an element that the walk reaches later lets the
+// waits overlap. Only a hint; null is fine.
+inline void prefetchForWalk(const void* object) { __builtin_prefetch(object); }
+
 // Calls visit(node, level) for every node of the subtree at top in pre-order
 // (the node, its left subtree, its right subtree), level 1 being top itself;
 // visit returns false to end the walk, and walkPreorder then returns false.
@@ -200,6 +224,8 @@ void walkInorder(Node* top, Visit&& visit) {
     while (node != nullptr || !pending.empty()) {
         while (node != nullptr) {
             pending.push_back(node);
+            prefetchForWalk(node->getValue());
+            prefetchForWalk(node->getRight());
             node = node->getLeft();
         }
         node = pending.back();

@@ -155,37 +155,33 @@ void TSearchTree::load(TReader& reader) {
 }
 
 std::optional<std::string> TSearchTree::orderProblem(const TBinTreeNode* root) {
-    std::optional<std::string> problem;
-    const TBase* first = nullptr;
-    const TBase* previous = nullptr;
+    OrderCheck check;
+    const char* problem = nullptr;
     walkInorder(root, [&](const TBinTreeNode& node) {
-        const TBase* value = node.getValue();
-        if (value == nullptr) {
-            problem = kUnorderedFile;
-            return false;
-        }
-        if (first == nullptr) {
-            first = value;
-        } else if (!value->sameClass(*first)) {
-            problem = kMixedClassesFile;
-            return false;
-        }
-        // A key must equal itself (a NaN float does not), and neighbours must
-        // compare both ways: a class whose compare is no order (TBoolean gives
-        // 1 for any two different values) is refused here.
-        if (value->compare(*value) != kEqual) {
-            problem = kUnorderedFile;
-            return false;
-        }
-        if (previous != nullptr &&
-            (previous->compare(*value) != kLess || value->compare(*previous) != kGreater)) {
-            problem = kUnorderedFile;
-            return false;
-        }
-        previous = value;
-        return true;
+        problem = check.next(node.getValue());
+        return problem == nullptr;
     });
+    if (problem == nullptr) return std::nullopt;
     return problem;
+}
+
+const char* TSearchTree::OrderCheck::next(const TBase* value) {
+    if (value == nullptr) return kUnorderedFile;
+    if (first_ == nullptr) {
+        first_ = value;
+    } else if (!value->sameClass(*first_)) {
+        return kMixedClassesFile;
+    }
+    // A key must equal itself (a NaN float does not), and neighbours must
+    // compare both ways: a class whose compare is no order (TBoolean gives 1
+    // for any two different values) is refused here.
+    if (value->compare(*value) != kEqual) return kUnorderedFile;
+    if (previous_ != nullptr &&
+        (previous_->compare(*value) != kLess || value->compare(*previous_) != kGreater)) {
+        return kUnorderedFile;
+    }
+    previous_ = value;
+    return nullptr;
 }
 
 std::unique_ptr<TBinTreeNode> buildBalancedNodes(

@@ -78,6 +78,18 @@ public:
     bool verify() const override { return TBinTree::verify() && !orderProblem(root.get()); }
 
 protected:
+    // orderProblem one element at a time: fed a tree's elements in order, it
+    // answers the refusal text at the first one that breaks the order, null
+    // before. The elements are lent for as long as the check runs.
+    class OrderCheck {
+    public:
+        const char* next(const TBase* value);
+
+    private:
+        const TBase* first_ = nullptr;
+        const TBase* previous_ = nullptr;
+    };
+
     // x.compare(nodeValue) as -1, 0 or 1; any other result is a programming
     // error and ends the program with kNoOrderRelation.
     static std::int32_t order(const TBase& x, const TBase& nodeValue);

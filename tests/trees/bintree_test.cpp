@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -464,6 +465,10 @@ TEST_F(BinTreeTest, RandomTreesMatchTheRecursiveDefinitions) {
             ASSERT_EQ(tree.count(), refCount(ref.get()));
             ASSERT_EQ(tree.depth(), refDepth(ref.get()));
             ASSERT_EQ(tree.balanced(), refBalanced(ref.get()));
+            const TBinTree::Measures measures = tree.measures();
+            ASSERT_EQ(measures.depth, refDepth(ref.get()));
+            ASSERT_EQ(measures.count, refCount(ref.get()));
+            ASSERT_EQ(measures.balanced, refBalanced(ref.get()));
             std::string expected;
             refInOrder(ref.get(), expected);
             ASSERT_EQ(inOrder(tree), expected);
@@ -477,6 +482,21 @@ TEST_F(BinTreeTest, RandomTreesMatchTheRecursiveDefinitions) {
             RecordingSurface surface;
             tree.paint(surface, 248, 10, 30, 10, 248, false);
             ASSERT_EQ(surface.only({"text", "moveTo", "lineTo"}), drawn);
+            // On an image 100 pixels high the nodes at y = 100 still draw
+            // their lines up into it; the levels under them are left out.
+            std::vector<std::string> shown;
+            bool keep = true;
+            for (const std::string& op : drawn) {
+                int y = 0;
+                if (op.rfind("lineTo", 0) != 0) {
+                    ASSERT_EQ(std::sscanf(op.c_str(), "%*s %*d %d", &y), 1);
+                    keep = y <= 100;
+                }
+                if (keep) shown.push_back(op);
+            }
+            RecordingSurface low(497, 100);
+            tree.paintVisible(low, 248, 10, 30, 10, 248, false);
+            ASSERT_EQ(low.only({"text", "moveTo", "lineTo"}), shown);
             ASSERT_TRUE(tree.verify());
             std::unique_ptr<TBase> copy = tree.copy();
             ASSERT_EQ(tree.compare(*copy), kEqual);

@@ -195,6 +195,15 @@ TEST_F(SearchTreeFileTest, AvlFilesAreCheckedForSearchOrderToo) {
         kUnorderedFile);
 }
 
+TEST_F(SearchTreeFileTest, AnAvlFileBrokenInOrderAndFactorsIsRefusedForTheOrder) {
+    // 50 [0] with the leaf 30 [+1] (whose real factor is 0) on the left and
+    // 40 on the right: the wrong factor comes first in the file, the order
+    // break still decides.
+    expectRefused<TAvlTree>(kTreeIntegerName + " 02 32 02 00 09 09 " + kTreeIntegerName +
+                                " 02 1E 02 01 08 08 " + kTreeIntegerName + " 02 28 02 00 08 08",
+                            kUnorderedFile);
+}
+
 TEST_F(SearchTreeFileTest, CutAvlFilesAreRefusedAndLeaveTheTreeEmpty) {
     const std::string whole =
         fromHex(kTreeIntegerName + " 02 32 02 FF 09 08 " + kTreeIntegerName + " 02 1E 02 00 08 08");

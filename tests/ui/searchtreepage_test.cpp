@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <set>
 #include <sstream>
@@ -234,6 +236,31 @@ TEST_F(SearchTreePageTest, SaveWritesTheTreeFileAndLoadDrawsTheSameTree) {
     EXPECT_EQ(fields(), (Lines{"2", "2", "JA"}));
     EXPECT_EQ(picture(), drawn);
     EXPECT_TRUE(hasFocus("EditTEingabe"));
+}
+
+TEST_F(SearchTreePageTest, ATreeDeeperThanTheImageLoadsAsTheWholeTreeDrawsIt) {
+    // 2000 keys in a random order and a chain of 30 beyond them: most nodes
+    // stand below the image's bottom edge, some lines cross it.
+    TSearchTree deep;
+    std::vector<int> keys(2000);
+    std::iota(keys.begin(), keys.end(), 1);
+    std::shuffle(keys.begin(), keys.end(), std::mt19937(4711));
+    for (int key = 2001; key <= 2030; ++key) keys.push_back(key);
+    for (int key : keys) deep.insert(std::make_unique<TTreeInteger>(key));
+    const std::string file = path("tief.tdt");
+    deep.save(file);
+    dialogs.answers = {file};
+    click("ButtonTload");
+    EXPECT_EQ(dialogs.take(), Lines{"open tdt " + kFilter});
+
+    QImage whole(picture().size(), picture().format());
+    ImageSurface surface(whole);
+    surface.setBrushColor(clBtnFace);
+    surface.fillRect(0, 0, whole.width(), whole.height());
+    deep.paint(surface, whole.width() / 2, 10, 30, 10, whole.width() / 2, false);
+    EXPECT_EQ(picture(), whole);
+    EXPECT_TRUE(find<ImageView>("ImageTbaum")->drawing().ops() == surface.record().ops());
+    EXPECT_EQ(fields(), (Lines{std::to_string(deep.depth()), "2030", "Nein"}));
 }
 
 TEST_F(SearchTreePageTest, CancelledDialogsChangeNothing) {

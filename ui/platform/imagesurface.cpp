@@ -20,6 +20,9 @@ ImageSurface::ImageSurface(QImage& image, QWidget* view) : image_(image), view_(
 QColor ImageSurface::toQColor(Color color) { return PainterSurface::toQColor(color); }
 
 void ImageSurface::setFontName(std::string_view name) {
+    // The font's family is always the name set last: the same name again
+    // (every drawn number sets it) changes nothing.
+    if (name == state_.fontName()) return;
     state_.setFontName(name);
     const QString family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     if (family == font_.family()) return;
