@@ -182,6 +182,45 @@ TEST_F(NtreeTest, CopyIsAPlainDeepCopyKeepingCursors) {
     EXPECT_TRUE(static_cast<TNtree&>(*empty.copy()).empty());
 }
 
+TEST_F(NtreeTest, NodesWithoutAListActAsLeavesUntilTheirFirstChild) {
+    // Made without a list, as loading and copying make leaves.
+    auto node = std::make_unique<TNtreeNode>(std::make_unique<TString>("R"), nullptr);
+    EXPECT_TRUE(node->leaf());
+    EXPECT_EQ(node->numberOfChildren(), 0);
+    EXPECT_EQ(node->childList().count(), 0);
+    EXPECT_EQ(node->childList().position(), 0);
+    EXPECT_EQ(node->getChildN(0), nullptr);
+    node->deleteChild();
+    node->deleteChildN(0);
+    EXPECT_EQ(node->nodeCount(), 1u);
+    EXPECT_EQ(shape(node.get(), true), "R@0");
+
+    ASSERT_TRUE(node->insertChildN(5, leaf("B")));
+    ASSERT_TRUE(node->insertChild(leaf("A")));
+    EXPECT_EQ(shape(node.get(), true), "R@0(A@0,B@0)");
+    // Emptied again: a leaf with a list, copied as a leaf without one.
+    node->deleteChildN(1);
+    node->deleteChildN(0);
+    EXPECT_TRUE(node->leaf());
+    TNtree tree;
+    tree.root = std::move(node);
+    tree.root->insertChild(leaf("C"));
+    tree.root->getChildN(0)->insertChild(leaf("D"));
+    tree.root->getChildN(0)->deleteChild();
+    std::unique_ptr<TBase> copied = tree.copy();
+    auto& copy = static_cast<TNtree&>(*copied);
+    EXPECT_EQ(shape(copy, true), "R@0(C@0)");
+    EXPECT_TRUE(copy.root->getChildN(0)->leaf());
+    EXPECT_TRUE(copy.verify());
+    // A list handed in with children keeps them.
+    auto children = std::make_unique<TListe>();
+    children->insert(leaf("X"));
+    TNtree given;
+    given.createRoot(std::make_unique<TString>("G"), std::move(children));
+    EXPECT_EQ(shape(given), "G(X)");
+    EXPECT_TRUE(given.verify());
+}
+
 TEST_F(NtreeTest, FullChildListRefusesTheChild) {
     TNtree tree;
     tree.createRoot(std::make_unique<TString>("R"), nullptr);
