@@ -290,6 +290,10 @@ TEST_F(NtreePageTest, TextsKeepTheirUmlautsAndOthersBecomeQuestionMarks) {
     EXPECT_EQ(field("EditNAktuell"), "Bäume");
     press("ButtonNLookUp", "EditNEingabe", "Bäume");
     EXPECT_EQ(dialogs.take().back(), "information: Element ist vorhanden");
+    // Added to the view in place, behind the texts already there.
+    insert("Größe", "1");
+    insert("Ähre", "0");
+    EXPECT_EQ(items(), (Lines{"Bäume", ".Ähre", ".?", ".Größe"}));
 }
 
 TEST_F(NtreePageTest, CancelledLoadKeepsTheTreeButResetsTheNumber) {
