@@ -176,14 +176,15 @@ void QtNtreeDisplay::markCurrent(Item item) {
 
 void QtNtreeDisplay::expandAll() {
     if (!view_) return;
-    // The items are made off the view, level by level, then put in and
-    // opened in the same order.
+    // The top-level items go into the view first, then their descendants get
+    // their items level by level, a row of children at a time, and are
+    // opened in the same order. Items joined to the view with descendants
+    // made off it would each keep about 64 bytes more.
     std::vector<Item> opened;
     opened.reserve(nodes_.size());
-    std::vector<QTreeWidgetItem*> tops;
     for (Item n = 0; n < nodes_.size(); ++n) {
         if (nodes_[n].parent == kNoLink && nodes_[n].item == nullptr) {
-            tops.push_back(makeItem(n));
+            view_->addTopLevelItem(makeItem(n));
             opened.push_back(n);
         }
     }
@@ -195,7 +196,6 @@ void QtNtreeDisplay::expandAll() {
             opened.push_back(c);
         }
     }
-    for (QTreeWidgetItem* top : tops) view_->addTopLevelItem(top);
     for (Item n : opened) {
         if (nodes_[n].level <= kExpandedLevels && nodes_[n].firstChild != kNoLink) {
             nodes_[n].item->setExpanded(true);
