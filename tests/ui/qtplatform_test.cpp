@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorSpace>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -14,7 +15,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -27,6 +30,7 @@
 #include "ui/platform/memooutput.h"
 #include "ui/platform/qtdialogservice.h"
 #include "ui/platform/servicemessages.h"
+#include "ui/widgets/widgetfactory.h"
 
 namespace {
 
@@ -309,4 +313,69 @@ TEST(TextOutputs, LineEditShowsTheBeginningAndTheWholeTextAsTooltip) {
     EXPECT_EQ(field.toolTip().toStdString(), longText + " – weiter");
     field.clear();
     EXPECT_EQ(field.toolTip(), "");
+}
+
+// A picture's pixels, without the colour space it was tagged with (painting
+// on a widget does not convert it).
+QImage pixels(const QPixmap& pixmap) {
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    image.setColorSpace(QColorSpace());
+    return image;
+}
+
+// The glyphs read straight from the style's files draw exactly as the style's
+// own icons, in buttons and tool buttons, enabled and disabled, at every size
+// the files have and between them; a glyph the style draws otherwise is the
+// style's. (The style's icon resamples a picture smaller than the size it
+// declares for it, the 15 by 16 check mark, the first time it draws it; from
+// then on it draws the file's pixels, as the program's icon always does.)
+TEST(StandardIcons, GlyphsReadFromTheStyleFilesDrawAsTheStylesOwn) {
+    ASSERT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
+    ASSERT_TRUE(QIcon::themeName().isEmpty());
+    struct Glyph {
+        QStyle::StandardPixmap glyph;
+        QList<QSize> fileSizes;  // the sizes of the pictures in the files
+    };
+    const Glyph glyphs[] = {
+        {QStyle::SP_DialogApplyButton, {{15, 16}, {30, 32}, {121, 128}}},
+        {QStyle::SP_DialogCloseButton, {{16, 16}, {32, 32}, {128, 128}}},
+        {QStyle::SP_MediaPlay, {{16, 16}, {32, 32}}},
+        {QStyle::SP_MediaPause, {{16, 16}, {32, 32}}},
+        {QStyle::SP_MediaSeekBackward, {{16, 16}, {32, 32}}},
+        {QStyle::SP_MediaSkipForward, {{16, 16}, {32, 32}}},
+        {QStyle::SP_MessageBoxInformation, {}},
+    };
+    for (const Glyph& g : glyphs) {
+        SCOPED_TRACE(int(g.glyph));
+        const QIcon ours = widgets::standardIcon(g.glyph);
+        const QIcon style = QApplication::style()->standardIcon(g.glyph);
+        // Read from the files (their own sizes), or the style's icon itself.
+        EXPECT_EQ(ours.availableSizes(),
+                  g.fileSizes.isEmpty() ? style.availableSizes() : g.fileSizes);
+        for (const int size : {16, 20, 32, 64, 128}) {
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+                style.pixmap(size, mode);  // see above
+                EXPECT_EQ(pixels(ours.pixmap(size, mode)), pixels(style.pixmap(size, mode)))
+                    << size << " " << mode;
+            }
+        }
+        for (const bool enabled : {true, false}) {
+            QPushButton a(QStringLiteral("Weiter")), b(QStringLiteral("Weiter"));
+            QToolButton c, d;
+            a.setIcon(ours);
+            b.setIcon(style);
+            c.setIcon(ours);
+            d.setIcon(style);
+            for (QWidget* w : {static_cast<QWidget*>(&a), static_cast<QWidget*>(&b),
+                               static_cast<QWidget*>(&c), static_cast<QWidget*>(&d)}) {
+                w->resize(75, 25);
+                w->setEnabled(enabled);
+            }
+            EXPECT_EQ(a.grab().toImage(), b.grab().toImage()) << enabled;
+            EXPECT_EQ(c.grab().toImage(), d.grab().toImage()) << enabled;
+        }
+    }
+    EXPECT_TRUE(widgets::readPng(QStringLiteral(":/no/such/picture.png")).isNull());
+    EXPECT_EQ(widgets::readPng(QStringLiteral(":/icons/tessaro.png")),
+              QImage(QStringLiteral(":/icons/tessaro.png")));
 }

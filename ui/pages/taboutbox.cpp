@@ -51,7 +51,7 @@ TAboutBox::TAboutBox(QWidget* parent, const Addresses& addresses)
     icon->setObjectName("ProgramIcon");
     icon->setGeometry(8, 8, 121, 73);
     icon->setScaledContents(true);
-    icon->setPixmap(QPixmap(":/icons/tessaro.png"));
+    icon->setPixmap(QPixmap::fromImage(widgets::readPng(QStringLiteral(":/icons/tessaro.png"))));
 
     label(panel1, "ProductName", utf8(abouttext::productName), 136, 16);
     label(panel1, "Version", utf8(abouttext::version), 136, 40);

@@ -88,7 +88,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
 
     setObjectName("TForm1");
     setWindowTitle(utf8(formtext::caption));
-    setWindowIcon(QIcon(":/icons/tessaro.png"));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(widgets::readPng(QStringLiteral(":/icons/tessaro.png")))));
     move(106, 123);
     resize(819, 565);
     QFont windowFont(QStringLiteral("System"));

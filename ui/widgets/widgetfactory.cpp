@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +16,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
+#include <iterator>
 
 #include "ui/widgets/memoview.h"
 
@@ -32,7 +37,55 @@ void clearIconCache() {
     iconCache().style = nullptr;
     iconCache().icons.clear();
 }
+
+// The files the toolkit's Fusion style draws a glyph from when no icon theme
+// is set, with their sizes (0 ends the list).
+struct GlyphFiles {
+    QStyle::StandardPixmap glyph;
+    const char* name;
+    int sizes[3];
+};
+constexpr GlyphFiles kGlyphFiles[] = {
+    {QStyle::SP_DialogApplyButton, "standardbutton-apply", {16, 32, 128}},
+    {QStyle::SP_DialogCloseButton, "standardbutton-close", {16, 32, 128}},
+    {QStyle::SP_MediaPlay, "media-play", {16, 32, 0}},
+    {QStyle::SP_MediaPause, "media-pause", {16, 32, 0}},
+    {QStyle::SP_MediaSeekBackward, "media-seek-backward", {16, 32, 0}},
+    {QStyle::SP_MediaSkipForward, "media-skip-forward", {16, 32, 0}},
+};
+
+// The style's picture of the glyph read from its files as PNG, or a null icon
+// where the style would draw it from elsewhere (another style, an icon theme,
+// right-to-left pictures) or a file is missing. The style reads the same
+// files, but first asks every image plugin whether it reads PNG, which loads
+// them all; the first picture is drawn at start-up.
+QIcon iconFromStyleFiles(const QStyle& style, QStyle::StandardPixmap glyph) {
+    const auto* files = std::find_if(std::begin(kGlyphFiles), std::end(kGlyphFiles),
+                                     [glyph](const GlyphFiles& f) { return f.glyph == glyph; });
+    if (files == std::end(kGlyphFiles) || style.name() != QLatin1String("fusion") ||
+        !QIcon::themeName().isEmpty() || QGuiApplication::isRightToLeft())
+        return {};
+    QIcon icon;
+    for (const int size : files->sizes) {
+        if (size == 0) break;
+        const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                                 .arg(QLatin1String(files->name))
+                                 .arg(size);
+        const QImage image = readPng(path);
+        if (image.isNull()) return {};
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
 }  // namespace
+
+QImage readPng(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QImageReader reader(&file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QIcon standardIcon(QStyle::StandardPixmap glyph) {
     IconCache& cache = iconCache();
@@ -43,7 +96,10 @@ QIcon standardIcon(QStyle::StandardPixmap glyph) {
         cache.icons.clear();
     }
     auto it = cache.icons.find(glyph);
-    if (it == cache.icons.end()) it = cache.icons.insert(glyph, style->standardIcon(glyph));
+    if (it == cache.icons.end()) {
+        QIcon icon = iconFromStyleFiles(*style, glyph);
+        it = cache.icons.insert(glyph, icon.isNull() ? style->standardIcon(glyph) : icon);
+    }
     return *it;
 }
 

@@ -13,6 +13,7 @@
 
 class QFrame;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class MemoView;
@@ -60,8 +61,14 @@ void buttonColumn(QWidget* parent, Page* page, const ButtonRow<Page> (&rows)[N],
 }
 
 // The application style's standard icon, read once per process: the style
-// reads every size of an icon from its files on each request.
+// reads every size of an icon from its files on each request. The glyphs
+// the program shows at start-up are read straight from the style's PNG
+// files where the style would draw them from those (the same pixels), so
+// that starting does not load every image plugin.
 QIcon standardIcon(QStyle::StandardPixmap glyph);
+// A PNG file or resource read as PNG only, without asking the image plugins
+// about it first; a null image if it cannot be read.
+QImage readPng(const QString& path);
 
 // A button in the style of a glyph button of the OK kind.
 QPushButton* okButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
