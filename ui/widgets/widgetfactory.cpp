@@ -58,7 +58,7 @@ constexpr GlyphFiles kGlyphFiles[] = {
 // where the style would draw it from elsewhere (another style, an icon theme,
 // right-to-left pictures) or a file is missing. The style reads the same
 // files, but first asks every image plugin whether it reads PNG, which loads
-// them all; the first picture is drawn at start-up.
+// them all, and the first page shows such glyphs.
 QIcon iconFromStyleFiles(const QStyle& style, QStyle::StandardPixmap glyph) {
     const auto* files = std::find_if(std::begin(kGlyphFiles), std::end(kGlyphFiles),
                                      [glyph](const GlyphFiles& f) { return f.glyph == glyph; });
