@@ -241,6 +241,40 @@ void BM_NtreeLoadFile(benchmark::State& state) {
 }
 BENCHMARK(BM_NtreeLoadFile)->Unit(benchmark::kMillisecond);
 
+// Deleting an n-ary tree of 32767 nodes loaded from its file (Arg 0: up to
+// eight children a node, filled level by level; 1: the chain, one node a
+// level), as loading another file or "Clear" does.
+void BM_NtreeDestroy(benchmark::State& state) {
+    registerAll();
+    const std::string name = benchFile("tessaro_bench_ntree_destroy.ndt");
+    {
+        TNtree tree;
+        tree.createRoot(std::make_unique<TString>("K0"), nullptr);
+        std::vector<TNtreeNode*> made{tree.root.get()};
+        const int fanOut = state.range(0) == 0 ? 8 : 1;
+        for (std::size_t at = 0; made.size() < static_cast<std::size_t>(kNtreeNodes); ++at) {
+            for (int n = 0; n < fanOut && made.size() < static_cast<std::size_t>(kNtreeNodes);
+                 ++n) {
+                made[at]->insertChildN(
+                    n, std::make_unique<TNtreeNode>(
+                           std::make_unique<TString>("K" + std::to_string(made.size())), nullptr));
+                made.push_back(made[at]->getChildN(n));
+            }
+        }
+        tree.save(name);
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto tree = std::make_unique<TNtree>();
+        tree->load(name);
+        if (tree->count() != kNtreeNodes) state.SkipWithError("the file did not load whole");
+        state.ResumeTiming();
+        tree.reset();
+    }
+    std::filesystem::remove(name);
+}
+BENCHMARK(BM_NtreeDestroy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The level listing of a 65535-key search tree (Arg 0: random insertion
 // order; 1: the chain, one level per key).
 void BM_SearchTreeLevelListing(benchmark::State& state) {

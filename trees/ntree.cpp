@@ -63,8 +63,8 @@ TNtreeNode::TNtreeNode(std::unique_ptr<TString> elem, std::unique_ptr<TListe> ch
 TNtreeNode::~TNtreeNode() {
     // Bottom-up: a child is deleted from its list only once it is a leaf, so
     // each destructor that runs below this one finds no children.
-    std::vector<TListe*> lists;
-    if (childList_) lists.push_back(childList_.get());
+    if (leaf()) return;
+    std::vector<TListe*> lists{childList_.get()};
     while (!lists.empty()) {
         TListe* list = lists.back();
         if (list->isEmpty()) {
