@@ -360,19 +360,16 @@ TEST(StandardIcons, GlyphsReadFromTheStyleFilesDrawAsTheStylesOwn) {
             }
         }
         for (const bool enabled : {true, false}) {
+            const auto drawn = [enabled](QAbstractButton& button, const QIcon& icon) {
+                button.setIcon(icon);
+                button.resize(75, 25);
+                button.setEnabled(enabled);
+                return button.grab().toImage();
+            };
             QPushButton a(QStringLiteral("Weiter")), b(QStringLiteral("Weiter"));
             QToolButton c, d;
-            a.setIcon(ours);
-            b.setIcon(style);
-            c.setIcon(ours);
-            d.setIcon(style);
-            for (QWidget* w : {static_cast<QWidget*>(&a), static_cast<QWidget*>(&b),
-                               static_cast<QWidget*>(&c), static_cast<QWidget*>(&d)}) {
-                w->resize(75, 25);
-                w->setEnabled(enabled);
-            }
-            EXPECT_EQ(a.grab().toImage(), b.grab().toImage()) << enabled;
-            EXPECT_EQ(c.grab().toImage(), d.grab().toImage()) << enabled;
+            EXPECT_EQ(drawn(a, ours), drawn(b, style)) << enabled;
+            EXPECT_EQ(drawn(c, ours), drawn(d, style)) << enabled;
         }
     }
     EXPECT_TRUE(widgets::readPng(QStringLiteral(":/no/such/picture.png")).isNull());
