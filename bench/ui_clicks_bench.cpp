@@ -34,7 +34,6 @@
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
 #include "demo/listdemo.h"
-#include "demo/ntreedemo.h"
 #include "demo/searchtreedemo.h"
 #include "linear/liste.h"
 #include "ui/pages/avltreepage.h"
@@ -46,6 +45,7 @@
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tform1.h"
 #include "ui/platform/appsetup.h"
+#include "workbench/ntreedemo.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include "demo/bayerdisplay.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "demo/treenumber.h"
+#include "elements/integertext.h"
+#include "elements/messages.h"
 #include "elements/platform.h"
 #include "elements/values.h"
 
@@ -79,9 +80,9 @@ TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& info
 
 std::string TBayerTreeDemo::insertQuietly(std::string_view entry) {
     const auto number = parseTreeNumber(entry);
-    if (!number) return kTreeNumberRange;
+    if (!number) return message::treeNumberRange;
     auto x = std::make_unique<TInteger>(*number);
-    if (lookUp(*x)) return "Element ist bereits vorhanden";
+    if (lookUp(*x)) return message::alreadyPresent;
     KeptMessage refusal(userMessages());
     const ScopedUserMessages scope(refusal);
     if (TBayerTree::insert(std::move(x)) == InsertResult::Refused) return refusal.text;
@@ -133,11 +134,11 @@ void TBayerTreeDemo::zeichne(Surface& image, TextOutput& countField) const {
 
 void TBayerTreeDemo::showLookUp(std::string_view entry) const {
     if (entry.empty()) {
-        userMessages().information("Es ist kein Element eingegeben worden");
+        userMessages().information(message::noEntry);
         return;
     }
     const auto number = readTreeNumber(entry);
     if (!number) return;
     const TInteger x(*number);
-    userMessages().information(lookUp(x) ? "Element ist vorhanden" : "Element ist nicht vorhanden");
+    userMessages().information(lookUp(x) ? message::present : message::absent);
 }

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "demo/algorithmtrace.h"
-#include "demo/elementtext.h"
-#include "demo/listdisplay.h"
 #include "demo/sortfinish.h"
 #include "demo/sortstage.h"
+#include "elements/elementtext.h"
 #include "elements/platform.h"
 #include "linear/listalgorithms.h"
+#include "linear/listdisplay.h"
 
 const ClassInfo TListDemo::info{"TListDemo", &TListe::info, nullptr};
 

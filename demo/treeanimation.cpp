@@ -4,8 +4,9 @@
 
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "demo/treenumber.h"
 #include "demo/treepage.h"
+#include "elements/integertext.h"
+#include "elements/messages.h"
 #include "elements/platform.h"
 #include "trees/treeinteger.h"
 
@@ -23,10 +24,6 @@ constexpr const char* kChoosePredecessor = "Nächst kleinere Zahl auswählen";
 constexpr const char* kReplace = "Zu löschende Zahl durch nächst kleinere Zahl ersetzen";
 constexpr const char* kAttachLeft = "Linken Teilbaum anhängen";
 constexpr const char* kFree = "Speicher freigeben";
-constexpr const char* kNoEntry = "Es ist kein Element eingegeben worden";
-constexpr const char* kPresent = "Element ist vorhanden";
-constexpr const char* kAlreadyPresent = "Element ist bereits vorhanden";
-constexpr const char* kAbsent = "Element ist nicht vorhanden";
 
 const char* rotationText(Rotation kind) {
     switch (kind) {
@@ -106,7 +103,7 @@ private:
 std::optional<std::int32_t> TreeAnimation::readEntry() {
     const std::string text = page_.entryField().text();
     if (text.empty()) {
-        userMessages().information(kNoEntry);
+        userMessages().information(message::noEntry);
         return std::nullopt;
     }
     return readTreeNumber(text);
@@ -121,11 +118,11 @@ void TreeAnimation::insdel(bool doInsert) {
     auto element = std::make_unique<TTreeInteger>(*value);
     const bool present = tree_.lookUp(*element) != nullptr;
     if (doInsert && present) {
-        userMessages().information(kAlreadyPresent);
+        userMessages().information(message::alreadyPresent);
         return;
     }
     if (!doInsert && !present) {
-        userMessages().information(kAbsent);
+        userMessages().information(message::absent);
         return;
     }
     page_.lockControls(false, kind_);
@@ -152,7 +149,7 @@ void TreeAnimation::lookUp() {
         return;
     }
     const TTreeInteger key(*value);
-    userMessages().information(tree_.lookUp(key) != nullptr ? kPresent : kAbsent);
+    userMessages().information(tree_.lookUp(key) != nullptr ? message::present : message::absent);
 }
 
 void TreeAnimation::zeichne() {
@@ -214,11 +211,11 @@ void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
 std::string TreeAnimation::insertQuietly(std::string_view entry) {
     const auto value = parseTreeNumber(entry);
     if (!value) {
-        return kTreeNumberRange;
+        return message::treeNumberRange;
     }
     auto element = std::make_unique<TTreeInteger>(*value);
     if (tree_.lookUp(*element) != nullptr) {
-        return kAlreadyPresent;
+        return message::alreadyPresent;
     }
     if (nodesPassed(*element) >= kMaxLevel) {
         return kTooDeep;

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 
+#include "elements/messages.h"
+#include "elements/platform.h"
+
 namespace {
 
 int digitValue(char c, int base) {
@@ -57,4 +60,16 @@ std::optional<std::int32_t> parseInteger32(std::string_view text) {
         }
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::optional<std::int32_t> parseTreeNumber(std::string_view text) {
+    const auto value = parseInteger32(text);
+    if (!value || *value < 1 || *value > 99) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> readTreeNumber(std::string_view text) {
+    const auto value = parseTreeNumber(text);
+    if (!value) userMessages().information(message::treeNumberRange);
+    return value;
 }

@@ -15,6 +15,7 @@
 #include "trees/avltree.h"
 #include "trees/bayertree.h"
 #include "trees/ntree.h"
+#include "workbench/allclasses.h"
 
 namespace {
 // Messages are dropped; a fatal stop is a finding.
@@ -42,18 +43,7 @@ bool fuzzLoad(const std::uint8_t* data, std::size_t size,
               const std::function<void(TReader&)>& load) {
     // The classes the program registers at its start: a file may name any
     // of them.
-    static const bool ready = [] {
-        registerElementClasses();
-        registerListClasses();
-        registerQueueClasses();
-        registerDisplayStringClasses();
-        registerAvlTreeClasses();
-        registerListDemoClasses();
-        registerBayerTreeClasses();
-        registerNtreeClasses();
-        return true;
-    }();
-    (void)ready;
+    registerAllClasses();
     MemoryInputStream in(std::string_view(reinterpret_cast<const char*>(data), size));
     TReader reader(in);
     try {

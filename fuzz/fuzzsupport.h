@@ -11,13 +11,13 @@
 #include <string>
 #include <string_view>
 
-#include "demo/ntreedisplay.h"
 #include "demo/stepclock.h"
 #include "demo/treepage.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "tests/support/recorders.h"
 #include "workbench/linecollector.h"
+#include "workbench/ntreedisplay.h"
 
 class TBase;
 class TReader;

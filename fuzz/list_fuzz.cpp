@@ -2,8 +2,8 @@
 // fuzz/linearfuzz.h. The page's memo is the list display with its cursor
 // arrow, the current position and the count.
 #include "demo/listdemo.h"
-#include "demo/listdisplay.h"
 #include "fuzz/linearfuzz.h"
+#include "linear/listdisplay.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzLinearPage<TListDemo>(

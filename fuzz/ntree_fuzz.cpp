@@ -12,12 +12,12 @@
 #include <utility>
 #include <vector>
 
-#include "demo/ntreedemo.h"
 #include "elements/errors.h"
 #include "elements/reader.h"
 #include "fuzz/fuzzsupport.h"
 #include "linear/liste.h"
 #include "trees/ntree.h"
+#include "workbench/ntreedemo.h"
 
 namespace {
 // Every invariant, checked apart from the tree's own verify(): each node holds

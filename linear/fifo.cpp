@@ -2,15 +2,14 @@
 
 #include "elements/elementio.h"
 #include "elements/errors.h"
+#include "elements/messages.h"
 #include "elements/platform.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/displaystrings.h"
 
-namespace {
-constexpr const char* kOverflow = "Überlauf";
-}  // namespace
+namespace {}  // namespace
 
 const ClassInfo TFifo::info{"TFifo", &TBase::info, nullptr};
 
@@ -30,7 +29,7 @@ TBase* TFifo::front() const { return head_->next ? head_->next->element.get() : 
 
 bool TFifo::insert(std::unique_ptr<TBase> e) {
     if (count_ == kMaxCount) {
-        userMessages().error(kOverflow);
+        userMessages().error(message::overflow);
         return false;
     }
     tail_->next = std::make_unique<TFifoNode>(std::move(e));

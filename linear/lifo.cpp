@@ -4,15 +4,14 @@
 
 #include "elements/elementio.h"
 #include "elements/errors.h"
+#include "elements/messages.h"
 #include "elements/platform.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
 #include "linear/displaystrings.h"
 
-namespace {
-constexpr const char* kOverflow = "Überlauf";
-}  // namespace
+namespace {}  // namespace
 
 const ClassInfo TLifo::info{"TLifo", &TBase::info, nullptr};
 
@@ -26,7 +25,7 @@ TLifoNode::~TLifoNode() {
 
 bool TLifo::push(std::unique_ptr<TBase> e) {
     if (count_ == kMaxCount) {
-        userMessages().error(kOverflow);
+        userMessages().error(message::overflow);
         return false;
     }
     auto node = std::make_unique<TLifoNode>(std::move(e));
@@ -82,7 +81,7 @@ void TLifo::loadElements(TReader& r, const ClassInfo* only) {
                 std::string(e->className()) + " statt " + std::string(only->name));
         }
         if (count_ == kMaxCount) {
-            userMessages().error(kOverflow);
+            userMessages().error(message::overflow);
             continue;
         }
         auto node = std::make_unique<TLifoNode>(std::move(e));

@@ -2,6 +2,7 @@
 
 #include "elements/base.h"
 #include "elements/cp1252.h"
+#include "elements/messages.h"
 
 namespace entrysyntax {
 
@@ -9,7 +10,7 @@ ParsedEntry parseEntry(std::string_view utf8, bool integerInput) {
     ParsedEntry result;
     if (utf8.empty()) {
         result.kind = ParsedEntry::Message::information;
-        result.message = kNoEntry;
+        result.message = message::noEntry;
     } else if (!integerInput) {
         if (utf8.front() == '[' || utf8.back() == ']') {
             result.kind = ParsedEntry::Message::information;
@@ -24,11 +25,6 @@ ParsedEntry parseEntry(std::string_view utf8, bool integerInput) {
         result.message = kIntegerRange;
     }
     return result;
-}
-
-bool isTreeNumber(std::string_view text) {
-    const auto value = parseInteger32(text);
-    return value && *value >= 1 && *value <= 99;
 }
 
 }  // namespace entrysyntax

@@ -9,14 +9,13 @@
 
 #include "elements/base.h"
 #include "elements/integertext.h"
+#include "elements/messages.h"
 
 namespace entrysyntax {
 
-inline constexpr const char* kNoEntry = "Es ist kein Element eingegeben worden";
 inline constexpr const char* kNoBrackets =
     "Keine eckigen Klammern an dieser Stelle - siehe nebenstehenden Text";
 inline constexpr const char* kIntegerRange = "Ganze Zahl von - 2147483648 bis 2147483647 eingeben";
-inline constexpr const char* kTreeRange = "Ganze Zahl von 1 bis 99 eingeben";
 
 // The list page's entry turned into a new element: a TString of the text
 // (converted to Windows-1252) or a TInteger; or a message and no element.
@@ -32,9 +31,5 @@ struct ParsedEntry {
 // Integer input: parseInteger32, else the error "Ganze Zahl von - 2147483648 bis
 // 2147483647 eingeben".
 ParsedEntry parseEntry(std::string_view utf8, bool integerInput);
-
-// True when parseInteger32 accepts the text and the value lies in 1..99 (the keys
-// that the tree pages can draw with at most two digits).
-bool isTreeNumber(std::string_view text);
 
 }  // namespace entrysyntax

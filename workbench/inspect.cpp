@@ -11,46 +11,32 @@
 
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
-#include "demo/drawingrecord.h"
-#include "demo/elementtext.h"
 #include "demo/listdemo.h"
-#include "demo/listdisplay.h"
-#include "demo/ntreedemo.h"
-#include "demo/ntreedisplay.h"
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/treepage.h"
 #include "elements/base.h"
+#include "elements/drawingrecord.h"
+#include "elements/elementtext.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
+#include "linear/listdisplay.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
 #include "trees/bayertree.h"
 #include "trees/bintree.h"
 #include "trees/ntree.h"
+#include "workbench/allclasses.h"
 #include "workbench/linecollector.h"
+#include "workbench/ntreedemo.h"
+#include "workbench/ntreedisplay.h"
 
 namespace inspect {
 
 namespace {
-
-// The class registry as the main window fills it at start-up.
-void registerClasses() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        registerElementClasses();
-        registerListClasses();
-        registerQueueClasses();
-        registerDisplayStringClasses();
-        registerAvlTreeClasses();
-        registerListDemoClasses();
-        registerBayerTreeClasses();
-        registerNtreeClasses();
-    });
-}
 
 // ---------------------------------------------------------------------------
 // The screens a page lends its structure, reduced to what the summary needs.
@@ -467,7 +453,7 @@ const structurefiles::FileType* typeOf(std::string_view fileName) {
 }
 
 Report inspectFile(const std::string& fileName, bool withPicture, Surface* measure) {
-    registerClasses();
+    registerAllClasses();
     Report report;
     report.file = fileName;
     report.type = typeOf(fileName);

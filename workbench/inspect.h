@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "demo/structurepicture.h"
 #include "workbench/structurefiles.h"
+#include "workbench/structurepicture.h"
 
 namespace inspect {
 

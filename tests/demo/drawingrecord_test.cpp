@@ -1,7 +1,7 @@
 // The drawing record behind the pages' pictures: a figure that blinks for
 // any number of cycles leaves the record of one cycle, a full clear restarts
 // it, and replaying it makes the same calls with the recorded colours.
-#include "demo/drawingrecord.h"
+#include "elements/drawingrecord.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "demo/listdemo.h"
-#include "demo/listdisplay.h"
+#include "linear/listdisplay.h"
 #include "tests/demo/sortdemosupport.h"
 
 using namespace sorttest;

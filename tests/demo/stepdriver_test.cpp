@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "demo/treenumber.h"
+#include "elements/integertext.h"
 #include "tests/demo/demosupport.h"
 
 using demotest::FakeClock;

@@ -33,7 +33,6 @@
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
 #include "demo/listdemo.h"
-#include "demo/ntreedemo.h"
 #include "demo/searchtreedemo.h"
 #include "demo/stepclock.h"
 #include "linear/fifo.h"
@@ -48,6 +47,7 @@
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tformdemo.h"
 #include "ui/platform/guard.h"
+#include "workbench/ntreedemo.h"
 
 namespace {
 

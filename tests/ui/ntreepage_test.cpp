@@ -12,12 +12,12 @@
 #include <QTreeWidgetItemIterator>
 #include <random>
 
-#include "demo/ntreedemo.h"
 #include "linear/liste.h"
 #include "tests/trees/ntreesupport.h"
 #include "tests/trees/treesupport.h"
 #include "tests/ui/pagefixture.h"
 #include "ui/platform/qtntreedisplay.h"
+#include "workbench/ntreedemo.h"
 
 using Lines = std::vector<std::string>;
 

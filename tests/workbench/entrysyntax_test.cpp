@@ -11,6 +11,7 @@
 
 #include "elements/base.h"
 #include "elements/cp1252.h"
+#include "elements/integertext.h"
 
 namespace {
 
@@ -157,15 +158,15 @@ TEST(EntrySyntax, RandomTextsAreAcceptedOnlyWhenTheyMatchTheGrammar) {
 }
 
 TEST(EntrySyntax, TreeNumbersAreOneToNinetyNine) {
-    EXPECT_TRUE(entrysyntax::isTreeNumber("1"));
-    EXPECT_TRUE(entrysyntax::isTreeNumber("99"));
-    EXPECT_TRUE(entrysyntax::isTreeNumber(" $63"));
-    EXPECT_FALSE(entrysyntax::isTreeNumber("0"));
-    EXPECT_FALSE(entrysyntax::isTreeNumber("100"));
-    EXPECT_FALSE(entrysyntax::isTreeNumber("-3"));
-    EXPECT_FALSE(entrysyntax::isTreeNumber("ab"));
-    EXPECT_FALSE(entrysyntax::isTreeNumber(""));
-    EXPECT_FALSE(entrysyntax::isTreeNumber("$64"));
+    EXPECT_TRUE(parseTreeNumber("1").has_value());
+    EXPECT_TRUE(parseTreeNumber("99").has_value());
+    EXPECT_TRUE(parseTreeNumber(" $63").has_value());
+    EXPECT_FALSE(parseTreeNumber("0").has_value());
+    EXPECT_FALSE(parseTreeNumber("100").has_value());
+    EXPECT_FALSE(parseTreeNumber("-3").has_value());
+    EXPECT_FALSE(parseTreeNumber("ab").has_value());
+    EXPECT_FALSE(parseTreeNumber("").has_value());
+    EXPECT_FALSE(parseTreeNumber("$64").has_value());
 }
 
 TEST(EntrySyntax, ParseEntryMakesStringsWithBlanksAndRefusesBracketsAtTheEdges) {

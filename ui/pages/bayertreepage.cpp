@@ -7,7 +7,8 @@
 #include "demo/bayertreedemo.h"
 #include "demo/stepclock.h"
 #include "demo/stepdriver.h"
-#include "demo/treenumber.h"
+#include "elements/integertext.h"
+#include "elements/messages.h"
 #include "elements/values.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
@@ -67,18 +68,18 @@ std::vector<handout::Step> BayerTreePage::handoutSteps(bool insert) {
     // The checks of the Insert and Delete buttons, with their messages.
     const QString entry = editEingabe_->text();
     if (entry.isEmpty()) {
-        host_.dialogs().information(bayertreetext::noEntry);
+        host_.dialogs().information(message::noEntry);
         return {};
     }
     if (!host_.readTreeNumber(entry)) return {};
     const int value = *parseInteger32(entry.toStdString());
     const bool present = tree_->lookUp(TInteger(value)) != nullptr;
     if (insert && present) {
-        host_.dialogs().information(bayertreetext::alreadyPresent);
+        host_.dialogs().information(message::alreadyPresent);
         return {};
     }
     if (!insert && !present) {
-        host_.dialogs().information(bayertreetext::absent);
+        host_.dialogs().information(message::absent);
         return {};
     }
     return handout::recordBayerSteps(*tree_, image_->image().size(), value, insert);
@@ -118,11 +119,11 @@ void BayerTreePage::ButtonBInsertClick() {
         tree_->redrawNeeded = false;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
-            host_.dialogs().information(bayertreetext::noEntry);
+            host_.dialogs().information(message::noEntry);
         } else if (host_.readTreeNumber(entry)) {
             auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
             if (tree_->lookUp(*x)) {
-                host_.dialogs().information(bayertreetext::alreadyPresent);
+                host_.dialogs().information(message::alreadyPresent);
             } else {
                 demonstrate([&](TBayerTreeDemo& tree) {
                     tree.insert(image_->surface(), *info_, std::move(x));
@@ -139,7 +140,7 @@ void BayerTreePage::ButtonBDeleteClick() {
         tree_->redrawNeeded = true;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
-            host_.dialogs().information(bayertreetext::noEntry);
+            host_.dialogs().information(message::noEntry);
         } else if (host_.readTreeNumber(entry) && !emptyTree()) {
             auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
             if (tree_->lookUp(*x)) {
@@ -147,7 +148,7 @@ void BayerTreePage::ButtonBDeleteClick() {
                     tree.remove(image_->surface(), *info_, std::move(x));
                 });
             } else {
-                host_.dialogs().information(bayertreetext::absent);
+                host_.dialogs().information(message::absent);
             }
         }
         editInfo_->clear();

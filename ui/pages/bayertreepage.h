@@ -16,9 +16,6 @@ class TBayerTreeDemo;
 class WindowClock;
 
 namespace bayertreetext {
-inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
-inline constexpr const char* alreadyPresent = "Element ist bereits vorhanden";
-inline constexpr const char* absent = "Element ist nicht vorhanden";
 inline constexpr const char* extension =
     structurefiles::type(structurefiles::Kind::bayerTree).extension;
 inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::bayerTree).filter;

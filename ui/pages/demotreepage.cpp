@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "demo/stepclock.h"
+#include "elements/messages.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/lessoncontrols.h"
 #include "ui/pages/pagepicture.h"
@@ -116,7 +117,7 @@ void DemoTreePage::insertSequence(const std::function<bool(int)>& present,
 
 bool DemoTreePage::emptyTree() {
     if (!treeEmpty()) return false;
-    host_.dialogs().information(treetext::empty);
+    host_.dialogs().information(message::treeEmpty);
     return true;
 }
 
@@ -155,6 +156,6 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
         if (name.empty()) return;
         const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
         if (!handout::writePdf(document, QString::fromStdString(name)))
-            host_.dialogs().errorBox(treetext::handoutNotWritten);
+            host_.dialogs().errorBox(message::cannotCreate);
     });
 }

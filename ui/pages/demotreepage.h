@@ -29,7 +29,6 @@ class TreeStepScreen;
 
 namespace treetext {
 inline constexpr const char* entryCaption = "Eingabe (Integer)";
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* sequenceCaption = "&Folge einfügen…";
 inline constexpr const char* sequenceHint =
     "Fügt mehrere Zahlen oder Zufallszahlen ohne Demonstration ein";
@@ -39,7 +38,6 @@ inline constexpr const char* handoutInsertHint =
     "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
 inline constexpr const char* handoutDeleteHint =
     "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
-inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt werden";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {

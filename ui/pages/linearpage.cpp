@@ -4,8 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "demo/elementtext.h"
 #include "elements/cp1252.h"
+#include "elements/elementtext.h"
+#include "elements/messages.h"
 #include "ui/pages/pagehost.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
@@ -95,7 +96,7 @@ void LinearPage::putClick() {
     handle([&] {
         const QString text = editEingabe_->text();
         if (text.isEmpty()) {
-            host_.dialogs().information(lineartext::noEntry);
+            host_.dialogs().information(message::noEntry);
             return;
         }
         putString(cp1252::fromUtf8(text.toStdString()));

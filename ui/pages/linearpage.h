@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <string>
 
-#include "demo/structurepicture.h"
+#include "workbench/structurepicture.h"
 
 class PageHost;
 class QLineEdit;
@@ -20,7 +20,6 @@ class TextOutput;
 namespace lineartext {
 inline constexpr const char* entryCaption = "Eingabe (String)";
 inline constexpr const char* countCaption = "Anzahl Elemente";
-inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
 }  // namespace lineartext
 
 class LinearPage : public QWidget {

@@ -9,10 +9,11 @@
 #include <QStringView>
 #include <algorithm>
 
-#include "demo/elementtext.h"
 #include "demo/listdemo.h"
-#include "demo/listdisplay.h"
 #include "elements/base.h"
+#include "elements/elementtext.h"
+#include "elements/messages.h"
+#include "linear/listdisplay.h"
 #include "linear/liste.h"
 #include "ui/pages/pagehost.h"
 #include "ui/pages/pagepicture.h"
@@ -235,7 +236,7 @@ void ListPage::ButtonLFindElemClick() {
         std::unique_ptr<TBase> key;
         if (!parseEntry(editEingabe_->text(), key)) return;
         const bool found = list.findElem(*key) != nullptr;
-        host_.dialogs().information(found ? listtext::found : listtext::notFound);
+        host_.dialogs().information(found ? message::present : message::absent);
         showList();
     });
 }

@@ -22,8 +22,6 @@ class QPushButton;
 namespace listtext {
 inline constexpr const char* empty = "Die Liste ist leer";
 inline constexpr const char* atEnd = "Das Listenende ist erreicht";
-inline constexpr const char* found = "Element ist vorhanden";
-inline constexpr const char* notFound = "Element ist nicht vorhanden";
 inline constexpr const char* mixedClasses =
     "Zur Demonstration darf die Liste keine Exemplare unterschiedlicher Klassen enthalten";
 inline constexpr const char* extension = structurefiles::type(structurefiles::Kind::list).extension;

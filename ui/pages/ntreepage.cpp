@@ -6,9 +6,8 @@
 #include <QTreeWidget>
 #include <limits>
 
-#include "demo/ntreedemo.h"
-#include "demo/ntreeoutline.h"
 #include "elements/cp1252.h"
+#include "elements/messages.h"
 #include "linear/liste.h"
 #include "ui/pages/pagehost.h"
 #include "ui/pages/pagepicture.h"
@@ -19,6 +18,8 @@
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
+#include "workbench/ntreedemo.h"
+#include "workbench/ntreeoutline.h"
 
 NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName("TabSheetNBaum");
@@ -94,13 +95,13 @@ void NtreePage::handle(bool focusEntry, Body&& body) {
 
 bool NtreePage::emptyTree() {
     if (!tree().empty()) return false;
-    host_.dialogs().information(ntreetext::empty);
+    host_.dialogs().information(message::treeEmpty);
     return true;
 }
 
 bool NtreePage::noEntry() {
     if (!editEingabe_->text().isEmpty()) return false;
-    host_.dialogs().information(ntreetext::noEntry);
+    host_.dialogs().information(message::noEntry);
     return true;
 }
 
@@ -237,7 +238,7 @@ void NtreePage::ButtonNLookUpClick() {
     handle(true, [&] {
         if (emptyTree() || noEntry()) return;
         const TString key(entryText());
-        host_.dialogs().information(tree().lookUp(key) ? ntreetext::found : ntreetext::notFound);
+        host_.dialogs().information(tree().lookUp(key) ? message::present : message::absent);
     });
 }
 

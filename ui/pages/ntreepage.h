@@ -23,15 +23,11 @@ class QTreeWidget;
 
 namespace ntreetext {
 inline constexpr const char* rootExists = "Es existiert bereits eine Wurzel";
-inline constexpr const char* noEntry = "Es ist kein Element eingegeben worden";
-inline constexpr const char* empty = "Der Baum ist leer";
 inline constexpr const char* noRoot = "Es muss erst eine Wurzel erzeugt werden";
 inline constexpr const char* badNumber = "Im Nummernfeld ganze Zahl >= 0 eingeben";
 inline constexpr const char* noChildren = "Keine Kinder vorhanden";
 inline constexpr const char* noSuchChild = "Nummer zu groß - Kind existiert nicht";
 inline constexpr const char* cannotInsert = "Einfügen an dieser Stelle nicht möglich";
-inline constexpr const char* found = "Element ist vorhanden";
-inline constexpr const char* notFound = "Element ist nicht vorhanden";
 inline constexpr const char* extension =
     structurefiles::type(structurefiles::Kind::ntree).extension;
 inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::ntree).filter;

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "demo/structurepicture.h"
+#include "workbench/structurepicture.h"
 
 class PageHost;
 class QAction;

@@ -15,6 +15,7 @@
 
 #include "demo/listdemo.h"
 #include "elements/base.h"
+#include "elements/messages.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/liste.h"
@@ -36,6 +37,7 @@
 #include "ui/platform/servicemessages.h"
 #include "ui/widgets/widgetfactory.h"
 #include "ui/widgets/zoom.h"
+#include "workbench/allclasses.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
 
@@ -71,14 +73,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       messages_(std::make_unique<ServiceMessages>(*dialogs_)),
       quit_([] { QApplication::quit(); }) {
-    registerElementClasses();
-    registerListClasses();
-    registerQueueClasses();
-    registerDisplayStringClasses();
-    registerAvlTreeClasses();
-    registerListDemoClasses();
-    registerBayerTreeClasses();
-    registerNtreeClasses();
+    registerAllClasses();
     messageScope_ = std::make_unique<ScopedUserMessages>(*messages_);
 
     // The random source seeded itself from the time of day; each page makes
@@ -314,7 +309,7 @@ std::string TForm1::saveWithDialog(std::string_view extension, std::string_view 
     // follows writes a new file beside it and replaces it only when complete,
     // so a failing save keeps the old file.
     if (const std::string why = fileprobe::refusal(name); !why.empty()) {
-        dialogs_->information(std::string(formtext::cannotCreate) + "\n" + why);
+        dialogs_->information(std::string(message::cannotCreate) + "\n" + why);
         return {};
     }
     return name;
@@ -371,8 +366,8 @@ void TForm1::sortWindowLeft() { lockControls(true, kSortWindow); }
 void TForm1::focusListEntry() { listPage_->focusEntry(); }
 
 bool TForm1::readTreeNumber(const QString& text) {
-    if (entrysyntax::isTreeNumber(text.toStdString())) return true;
-    dialogs_->information(entrysyntax::kTreeRange);
+    if (parseTreeNumber(text.toStdString())) return true;
+    dialogs_->information(message::treeNumberRange);
     return false;
 }
 

@@ -45,7 +45,6 @@ class QtStepClock;
 
 namespace formtext {
 inline constexpr const char* caption = "Tessaro";
-inline constexpr const char* cannotCreate = "Datei konnte nicht angelegt werden";
 }  // namespace formtext
 
 class TForm1 final : public QWidget, public PageHost, public SortWindowHost {

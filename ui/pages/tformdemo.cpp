@@ -22,6 +22,7 @@
 #include "demo/listdemo.h"
 #include "demo/sortstage.h"
 #include "demo/stepclock.h"
+#include "elements/messages.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/lessoncontrols.h"
 #include "ui/platform/dialogservice.h"
@@ -339,7 +340,7 @@ void TFormDemo::writeHandout(int sortIndex) {
         };
         if (!handout::writePdf(document, QString::fromStdString(name), writing) &&
             !progress.wasCanceled()) {
-            host_.dialogs().errorBox(sortwindowtext::handoutNotWritten);
+            host_.dialogs().errorBox(message::cannotCreate);
         }
     });
     asking_ = false;

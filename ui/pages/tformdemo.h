@@ -37,7 +37,6 @@ inline constexpr const char* handoutHint =
 inline constexpr const char* handoutRecording = "Die Schritte werden aufgezeichnet: {}";
 inline constexpr const char* handoutWriting = "Die PDF-Datei wird geschrieben…";
 inline constexpr const char* handoutCancel = "Abbrechen";
-inline constexpr const char* handoutNotWritten = "Datei konnte nicht angelegt werden";
 inline constexpr const char* stepwiseQuestion =
     "Die Liste hat {} Elemente. Eine schrittweise Sortierung dauert sehr lange. Trotzdem "
     "schrittweise sortieren? Mit Nein wird die Liste sofort ganz sortiert.";

@@ -16,7 +16,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "demo/drawingrecord.h"
+#include "elements/drawingrecord.h"
 #include "elements/platform.h"
 
 class ImageSurface final : public Surface {

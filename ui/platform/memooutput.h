@@ -9,8 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
-#include "demo/listdisplay.h"
 #include "elements/platform.h"
+#include "linear/listdisplay.h"
 #include "ui/widgets/memoview.h"
 
 class MemoOutput final : public ListMemoOutput {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "demo/structurepicture.h"
+#include "workbench/structurepicture.h"
 
 class QPainter;
 

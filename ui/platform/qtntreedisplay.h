@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "demo/ntreedisplay.h"
 #include "ui/platform/lineeditoutput.h"
+#include "workbench/ntreedisplay.h"
 
 class QLineEdit;
 class QTreeWidget;

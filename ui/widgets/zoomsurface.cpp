@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "demo/drawingrecord.h"
+#include "elements/drawingrecord.h"
 #include "ui/platform/imagesurface.h"
 
 namespace {

@@ -1,14 +1,14 @@
-#include "demo/ntreedemo.h"
+#include "workbench/ntreedemo.h"
 
 #include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
 
-#include "demo/ntreedisplay.h"
 #include "elements/cp1252.h"
 #include "elements/platform.h"
 #include "linear/liste.h"
+#include "workbench/ntreedisplay.h"
 
 namespace {
 // Orders the item list by node (std::less orders any pointers).

@@ -1,4 +1,4 @@
-#include "demo/structurepicture.h"
+#include "workbench/structurepicture.h"
 
 #include <algorithm>
 #include <utility>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "demo/structurepicture.h"
+#include "workbench/structurepicture.h"
 
 class TNtree;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "demo/drawingrecord.h"
+#include "elements/drawingrecord.h"
 
 struct PagePicture {
     // The drawing's size in pixels, without the caption.

@@ -1,4 +1,4 @@
-#include "demo/drawingrecord.h"
+#include "elements/drawingrecord.h"
 
 #include <algorithm>
 #include <utility>

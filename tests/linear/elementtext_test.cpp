@@ -1,5 +1,5 @@
 // The texts of single elements and of whole lists (the list memo format).
-#include "demo/elementtext.h"
+#include "elements/elementtext.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "demo/listdisplay.h"
 #include "elements/base.h"
 #include "elements/values.h"
 #include "linear/displaystrings.h"
+#include "linear/listdisplay.h"
 #include "linear/liste.h"
 
 using elementtext::memoText;

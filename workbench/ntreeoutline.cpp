@@ -1,7 +1,7 @@
-#include "demo/ntreeoutline.h"
+#include "workbench/ntreeoutline.h"
 
-#include "demo/ntreedemo.h"
 #include "linear/liste.h"
+#include "workbench/ntreedemo.h"
 
 std::vector<structurepicture::OutlineNode> ntreeOutline(TNtree& tree) {
     std::vector<structurepicture::OutlineNode> nodes;

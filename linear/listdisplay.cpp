@@ -1,9 +1,9 @@
-#include "demo/listdisplay.h"
+#include "linear/listdisplay.h"
 
 #include <charconv>
 
-#include "demo/elementtext.h"
 #include "elements/base.h"
+#include "elements/elementtext.h"
 #include "linear/liste.h"
 
 namespace {

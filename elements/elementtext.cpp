@@ -1,4 +1,4 @@
-#include "demo/elementtext.h"
+#include "elements/elementtext.h"
 
 #include <array>
 #include <charconv>
