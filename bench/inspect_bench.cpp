@@ -9,7 +9,6 @@
 #include <string>
 
 #include "demo/bayertreedemo.h"
-#include "demo/stepclock.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
@@ -24,11 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class NoClock final : public StepClock {
-public:
-    void pause(int) override {}
-};
 
 // Keys 1..99 in a scattered order.
 int key(int i) { return 1 + (i * 37) % 99; }
@@ -67,8 +61,7 @@ void saveFile(int n, const fs::path& dir) {
             break;
         }
         case 5: {
-            NoClock clock;
-            TBayerTreeDemo tree(clock);
+            TBayerTreeDemo tree;
             for (int i = 0; i < 60; ++i) tree.insertQuietly(std::to_string(key(i)));
             tree.save(name(".bdt"));
             break;

@@ -23,16 +23,16 @@
 #include <string>
 #include <vector>
 
-#include "demo/listdemo.h"
 #include "demo/searchtreedemo.h"
-#include "demo/sortstage.h"
-#include "demo/stepclock.h"
+#include "demo/sorts.h"
+#include "demo/virtualtimers.h"
 #include "elements/base.h"
 #include "elements/platform.h"
 #include "elements/values.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
+#include "linear/listdemo.h"
 #include "linear/liste.h"
 #include "trees/treeinteger.h"
 #include "ui/pages/listpage.h"
@@ -43,7 +43,9 @@
 #include "ui/pages/tformdemo.h"
 #include "ui/platform/appsetup.h"
 #include "ui/platform/dialogservice.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/memoview.h"
+#include "ui/widgets/stepscreens.h"
 
 namespace {
 
@@ -216,16 +218,6 @@ void BM_EmptyWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_EmptyWindowShown)->Unit(benchmark::kMillisecond);
 
-// The sort window's clock for "Ende": presses the window's "Ende" at the
-// first wait, as a user does at the first step.
-class EndeClock final : public StepClock {
-public:
-    void pause(int) override {
-        if (ende->isEnabled()) ende->click();
-    }
-    QAbstractButton* ende = nullptr;
-};
-
 // 65535 integers in random order, with repeats: what a loaded list holds;
 // or ascending, where quicksort 2 splits off one element per level.
 void fillRandom(TListe& list, bool ascending = false) {
@@ -244,22 +236,22 @@ void fillRandom(TListe& list, bool ascending = false) {
 // list page show the sorted list.
 void BM_SortWindowEnde65535(benchmark::State& state, const char* button, bool ascending) {
     QuietDialogs dialogs;
-    TForm1 form(&dialogs);
+    VirtualTimers timers;
+    TForm1 form(&dialogs, nullptr, TForm1::Building::everything, &timers);
     form.show();
     TListDemo& list = form.listPage().list();
     fillRandom(list);
     form.openSortWindow(list);
     auto* window = form.findChild<TFormDemo*>("TFormDemo");
-    EndeClock clock;
-    clock.ende = window->findChild<QAbstractButton*>("BitBtnEnde");
-    form.setStepClock(&clock);
+    auto* ende = window->findChild<QAbstractButton*>("BitBtnEnde");
     auto* sort = window->findChild<QAbstractButton*>(button);
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
         fillRandom(list, ascending);
         state.ResumeTiming();
-        sort->click();
+        sort->click();  // the first step shows
+        ende->click();
         QApplication::processEvents();
     }
     const TBase* previous = nullptr;
@@ -270,7 +262,6 @@ void BM_SortWindowEnde65535(benchmark::State& state, const char* button, bool as
         }
         previous = list.elem();
     }
-    form.setStepClock(nullptr);
 }
 BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Bubble, "BitBtnBubble", false)
     ->Unit(benchmark::kMillisecond);
@@ -287,6 +278,23 @@ BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Merge, "BitBtnMerge", false)
 BENCHMARK_CAPTURE(BM_SortWindowEnde65535, Quick2Ascending, "BitBtnQuick2", true)
     ->Unit(benchmark::kMillisecond);
 
+// The sort window's memos and info field as a step screen.
+SortStepScreen windowScreen(TFormDemo& window) {
+    return SortStepScreen(
+        {window.findChild<MemoView*>("MemoQuelle"), window.findChild<MemoView*>("MemoZwischen1"),
+         window.findChild<MemoView*>("MemoZwischen2")},
+        window.findChild<QLineEdit*>("EditSortInfo"));
+}
+
+// A step as a sort makes it (its lists taken as values) and as the window
+// shows it, until it has painted.
+void showStep(SortScreen& stage, SortStepScreen& screen, const SortStepView& view) {
+    stage.step("17 und 4 werden miteinander getauscht", view);
+    stage.afterWait();
+    screen.show(stage.snapshot(), 0);
+    QApplication::processEvents();
+}
+
 // One shown step of the sort window at 65535 elements, until it has painted:
 // an exchange of the first and the last element (MemoQuelle; each step
 // exchanges them back, so that every line between them is shown anew), and
@@ -301,8 +309,8 @@ void BM_SortStepShown65535(benchmark::State& state, bool distribution) {
     fillRandom(list);
     form.openSortWindow(list);
     auto* window = form.findChild<TFormDemo*>("TFormDemo");
-    SortStage& stage = window->stage();
-    stage.clock = nullptr;  // the step does not wait
+    SortStepScreen screen = windowScreen(*window);
+    SortScreen stage;
     TListDemo first;
     TListDemo second;
     for (int i = 0; i < kFull; ++i) {
@@ -323,8 +331,7 @@ void BM_SortStepShown65535(benchmark::State& state, bool distribution) {
         state.ResumeTiming();
         const SortStepView shown =
             distribution ? SortStepView{.aux1 = pair[0], .aux2 = pair[1], .markRuns = true} : view;
-        TListDemo::sortStep(stage, "17 und 4 werden miteinander getauscht", shown);
-        QApplication::processEvents();
+        showStep(stage, screen, shown);
     }
 }
 BENCHMARK_CAPTURE(BM_SortStepShown65535, Exchange, false)->Unit(benchmark::kMillisecond);
@@ -348,8 +355,8 @@ void BM_SortStepOf65535(benchmark::State& state, StepOf sort) {
     fillRandom(list);
     form.openSortWindow(list);
     auto* window = form.findChild<TFormDemo*>("TFormDemo");
-    SortStage& stage = window->stage();
-    stage.clock = nullptr;  // the step does not wait
+    SortStepScreen screen = windowScreen(*window);
+    SortScreen stage;
     TListDemo part;
     TListDemo other;
     if (sort == StepOf::merge) {
@@ -404,8 +411,7 @@ void BM_SortStepOf65535(benchmark::State& state, StepOf sort) {
                 break;
         }
         state.ResumeTiming();
-        TListDemo::sortStep(stage, "17 und 4 werden miteinander getauscht", view);
-        QApplication::processEvents();
+        showStep(stage, screen, view);
     }
 }
 BENCHMARK_CAPTURE(BM_SortStepOf65535, Bubble, StepOf::bubble)->Unit(benchmark::kMillisecond);
@@ -414,15 +420,6 @@ BENCHMARK_CAPTURE(BM_SortStepOf65535, Auswaehlen, StepOf::selection)->Unit(bench
 BENCHMARK_CAPTURE(BM_SortStepOf65535, Quick1, StepOf::quick1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SortStepOf65535, Quick2, StepOf::quick2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SortStepOf65535, Merge, StepOf::merge)->Unit(benchmark::kMillisecond);
-
-// A text output that keeps nothing: "Ende" shows no step.
-class NoOutput final : public TextOutput {
-public:
-    void addLine(std::string_view) override {}
-    void appendText(std::string_view) override {}
-    void setText(std::string_view) override {}
-    std::string text() const override { return {}; }
-};
 
 // Element classes whose compare is no order: booleans (never smaller), floats
 // with NaN (greater than everything, and everything greater than it), and
@@ -458,39 +455,36 @@ void fillOdd(TListe& list, OddClass kind) {
 
 // "Ende" before the first step of a sort of 65535 such elements: the sort
 // with "Ende" already set, as the window runs it after the first wait.
-void BM_SortEndeOdd65535(benchmark::State& state, void (TListDemo::*sort)(SortStage&),
-                         OddClass kind) {
-    NoOutput out;
-    SortStage stage(out, out, out, out);
+void BM_SortEndeOdd65535(benchmark::State& state, SortKind sort, OddClass kind) {
     TListDemo list;
     for (auto _ : state) {
         state.PauseTiming();
         fillOdd(list, kind);
-        stage.stepEnde = true;
         state.ResumeTiming();
-        (list.*sort)(stage);
+        SortRun run(sort, list, nullptr, false);
+        run.finish();
     }
 }
-#define TESSARO_ODD_ENDE(Sort, method)                                                             \
-    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Boolean, &TListDemo::method, OddClass::boolean)   \
-        ->Unit(benchmark::kMillisecond)                                                            \
-        ->Iterations(1);                                                                           \
-    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanReal, &TListDemo::method, OddClass::nanReal)   \
-        ->Unit(benchmark::kMillisecond)                                                            \
-        ->Iterations(1);                                                                           \
-    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanExtended, &TListDemo::method,                  \
-                      OddClass::nanExtended)                                                       \
-        ->Unit(benchmark::kMillisecond)                                                            \
-        ->Iterations(1);                                                                           \
-    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Fraction, &TListDemo::method, OddClass::fraction) \
-        ->Unit(benchmark::kMillisecond)                                                            \
+#define TESSARO_ODD_ENDE(Sort, method)                                                           \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Boolean, SortKind::method, OddClass::boolean)   \
+        ->Unit(benchmark::kMillisecond)                                                          \
+        ->Iterations(1);                                                                         \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanReal, SortKind::method, OddClass::nanReal)   \
+        ->Unit(benchmark::kMillisecond)                                                          \
+        ->Iterations(1);                                                                         \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##NanExtended, SortKind::method,                  \
+                      OddClass::nanExtended)                                                     \
+        ->Unit(benchmark::kMillisecond)                                                          \
+        ->Iterations(1);                                                                         \
+    BENCHMARK_CAPTURE(BM_SortEndeOdd65535, Sort##Fraction, SortKind::method, OddClass::fraction) \
+        ->Unit(benchmark::kMillisecond)                                                          \
         ->Iterations(1)
-TESSARO_ODD_ENDE(Bubble, bubbleSortDemo);
-TESSARO_ODD_ENDE(Insertion, insertionDemo);
-TESSARO_ODD_ENDE(Auswaehlen, selectionDemo);
-TESSARO_ODD_ENDE(Quick1, quickSort1Demo);
-TESSARO_ODD_ENDE(Quick2, quickSort2Demo);
-TESSARO_ODD_ENDE(Merge, mergeSortDemo);
+TESSARO_ODD_ENDE(Bubble, bubble);
+TESSARO_ODD_ENDE(Insertion, insertion);
+TESSARO_ODD_ENDE(Auswaehlen, selection);
+TESSARO_ODD_ENDE(Quick1, quick1);
+TESSARO_ODD_ENDE(Quick2, quick2);
+TESSARO_ODD_ENDE(Merge, merge);
 #undef TESSARO_ODD_ENDE
 
 }  // namespace

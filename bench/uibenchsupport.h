@@ -1,6 +1,6 @@
 // What the user-interface benchmarks share: dialogs that answer with a set
-// file name, a step clock that does not wait, and the largest file of every
-// structure, made by the structures' own save.
+// file name, playing a demonstration to its end without waiting, and the
+// largest file of every structure, made by the structures' own save.
 #pragma once
 
 #include <unistd.h>
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "demo/stepclock.h"
+#include "demo/virtualtimers.h"
 #include "elements/base.h"
 #include "elements/elementio.h"
 #include "elements/reader.h"
@@ -31,6 +31,7 @@
 #include "trees/searchtree.h"
 #include "trees/treeinteger.h"
 #include "ui/platform/dialogservice.h"
+#include "ui/platform/stepplayer.h"
 
 namespace uibench {
 
@@ -54,16 +55,18 @@ public:
     std::string file;
 };
 
-// A demonstration step that handles the window's events and does not wait;
-// "Weiter" is pressed after every second blink phase, so each step shows once.
-class InstantClock final : public StepClock {
-public:
-    void pause(int) override {
-        QApplication::processEvents();
-        if (++phases % 2 == 0) weiterPressed = true;
+// Plays every running demonstration of the window to its end: each step
+// shows both blink phases once, with the window's events handled, then
+// "Weiter".
+inline void playToEnd(QWidget& window, VirtualTimers& timers) {
+    for (StepPlayer* player : window.findChildren<StepPlayer*>()) {
+        while (player->running()) {
+            player->weiter();
+            timers.runNext();
+            QApplication::processEvents();
+        }
     }
-    long phases = 0;
-};
+}
 
 // The files the pages load, made once by the structures' own save.
 struct Files {

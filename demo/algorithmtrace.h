@@ -20,14 +20,12 @@ public:
 };
 
 // The procedures one demonstration call has entered: leaves them all when it
-// goes out of scope, also when a step throws (DemoCancelled), so the lender's
-// stack of marks never keeps a finished operation.
+// goes out of scope, also when the operation throws, so the lender's stack of
+// marks never keeps a finished operation.
 class TraceFrames {
 public:
     explicit TraceFrames(AlgorithmTrace& trace) : trace_(trace) {}
-    ~TraceFrames() {
-        while (depth_ > 0) leave();
-    }
+    ~TraceFrames() { leaveAll(); }
     TraceFrames(const TraceFrames&) = delete;
     TraceFrames& operator=(const TraceFrames&) = delete;
 
@@ -40,6 +38,9 @@ public:
         if (depth_ == 0) return;
         trace_.leave();
         --depth_;
+    }
+    void leaveAll() {
+        while (depth_ > 0) leave();
     }
     int depth() const { return depth_; }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "demo/stepsource.h"
 #include "demo/treeanimation.h"
 #include "trees/avltree.h"
 
@@ -22,14 +23,17 @@ public:
 
     const ClassInfo& classInfo() const override { return info; }
 
-    // Insert (true) or Delete (false) button, see TreeAnimation::insdel.
-    void insdel(bool doInsert) { animation_.insdel(doInsert); }
-    void insertAnimated(std::unique_ptr<TBase> element) {
-        animation_.insertAnimated(std::move(element));
+    // Insert (true) or Delete (false) button, see TreeAnimation::insdel:
+    // null after a refusal, else the steps to play.
+    std::unique_ptr<RecordedSteps> insdel(bool doInsert) { return animation_.insdel(doInsert); }
+    std::unique_ptr<RecordedSteps> insertAnimated(std::unique_ptr<TBase> element) {
+        return animation_.insertAnimated(std::move(element));
     }
     // One number of a sequence, see TreeAnimation::insertQuietly.
     std::string insertQuietly(std::string_view entry) { return animation_.insertQuietly(entry); }
-    void removeAnimated(std::unique_ptr<TBase> key) { animation_.removeAnimated(std::move(key)); }
+    std::unique_ptr<RecordedSteps> removeAnimated(std::unique_ptr<TBase> key) {
+        return animation_.removeAnimated(std::move(key));
+    }
     // The Lookup button (not animated).
     void lookUp() { animation_.lookUp(); }
     using TAvlTree::lookUp;

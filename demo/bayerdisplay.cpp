@@ -1,7 +1,6 @@
 #include "demo/bayerdisplay.h"
 
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "trees/bayertree.h"
 
 namespace {
@@ -35,11 +34,10 @@ constexpr const char* mergeLeftKeys =
 }  // namespace text
 }  // namespace
 
-BayerDisplay::BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock,
-                           bool& redrawNeeded, TraceFrames* frames)
-    : image_(image),
-      info_(infoField),
-      clock_(clock),
+BayerDisplay::BayerDisplay(StepRecorder& recorder, bool& redrawNeeded, TraceFrames* frames)
+    : rec_(recorder),
+      image_(recorder.image()),
+      info_(recorder.infoField()),
       redrawNeeded_(redrawNeeded),
       frames_(frames) {}
 
@@ -69,34 +67,9 @@ void BayerDisplay::drawPage(Surface& image, const TBayerTreeNode& page, Point p,
     }
 }
 
-template <typename Step>
-void BayerDisplay::step(Step body) {
-    if (cancelled_) return;
-    try {
-        body();
-    } catch (const DemoCancelled&) {
-        // The tree operation must still finish; the demonstration rethrows
-        // once it has.
-        cancelled_ = true;
-    }
-}
-
 template <typename Phase>
 void BayerDisplay::blink(Phase phase, Color first, Color second) {
-    // The flag is tested after the second phase only, so every wait shows
-    // one full cycle even when "Weiter" was pressed before it began.
-    bool firstCycle = true;
-    do {
-        phase(first);
-        clock_.shown(0, firstCycle);
-        clock_.pause(kBlinkPhaseMs);
-        phase(second);
-        clock_.shown(1, firstCycle);
-        clock_.pause(kBlinkPhaseMs);
-        firstCycle = false;
-    } while (!clock_.weiterPressed);
-    clock_.stepDone();
-    clock_.weiterPressed = false;
+    rec_.step({}, phase, first, second);
 }
 
 void BayerDisplay::write(Point p, const TBase& key, Color color) {
@@ -160,20 +133,18 @@ void BayerDisplay::keyPlaced(const TBayerTreeNode& page, const BayerPath& at, in
                              const TBase& key) {
     (void)slotNumber;
     if (split_) note(Line::beUp);
-    step([&] {
-        const Point p = pagePosition(at, image_.width());
-        note(Line::bePlace);
-        blinkNumber(text::insertNumber, newItem(p), key);
-        write(newItem(p), key, clBtnFace);
-        note(Line::bePlace);
-        blinkPage(text::insertNumber, page, p);
-    });
+    const Point p = pagePosition(at, image_.width());
+    note(Line::bePlace);
+    blinkNumber(text::insertNumber, newItem(p), key);
+    write(newItem(p), key, clBtnFace);
+    note(Line::bePlace);
+    blinkPage(text::insertNumber, page, p);
 }
 
 void BayerDisplay::fullPageReached(const TBayerTreeNode&, const BayerPath& at, const TBase& key) {
     if (split_) note(Line::beUp);
     note(Line::beWhileFull);
-    step([&] { blinkNumber(text::insertNumber, newItem(pagePosition(at, image_.width())), key); });
+    blinkNumber(text::insertNumber, newItem(pagePosition(at, image_.width())), key);
 }
 
 void BayerDisplay::pageSplit(const BayerPath& at, const std::array<const TBase*, 5>& keys,
@@ -185,7 +156,7 @@ void BayerDisplay::pageSplit(const BayerPath& at, const std::array<const TBase*,
     note(Line::btOrder);
     note(Line::btHalves);
     note(Line::btMiddleUp);
-    step([&] { blinkSplit(text::split, keys, pagePosition(at, image_.width())); });
+    blinkSplit(text::split, keys, pagePosition(at, image_.width()));
     if (frames_) frames_->leave();
 }
 
@@ -194,7 +165,7 @@ void BayerDisplay::rootCreated(const TBase& key, bool treeWasEmpty) {
     if (treeWasEmpty) return;
     note(Line::beIfRoot);
     note(Line::beNewRoot);
-    step([&] { blinkNewRoot(text::newRoot, key); });
+    blinkNewRoot(text::newRoot, key);
 }
 
 // --- deletion ----------------------------------------------------------------
@@ -204,38 +175,32 @@ void BayerDisplay::leafKeyRemoved(const TBayerTreeNode& page, const BayerPath& a
     if (!underflow) redrawNeeded_ = false;
     note(Line::blIfLeaf);
     note(Line::blRemoveLeaf);
-    step([&] {
-        const Point p = pagePosition(at, image_.width());
-        blinkNumber(text::deleted, slot(p, slotNumber), x);
-        write(slot(p, slotNumber), x, clBtnFace);
-        note(Line::blRemoveLeaf);
-        if (slotNumber <= page.count()) blinkPage(text::moveUp, page, p);
-    });
+    const Point p = pagePosition(at, image_.width());
+    blinkNumber(text::deleted, slot(p, slotNumber), x);
+    write(slot(p, slotNumber), x, clBtnFace);
+    note(Line::blRemoveLeaf);
+    if (slotNumber <= page.count()) blinkPage(text::moveUp, page, p);
 }
 
 void BayerDisplay::innerKeyFound(const TBayerTreeNode&, const BayerPath& at, int slotNumber,
                                  const TBase& x) {
     note(Line::blElse);
     note(Line::blRemoveInner);
-    step([&] {
-        const Point s = slot(pagePosition(at, image_.width()), slotNumber);
-        blinkNumber(text::deleted, s, x);
-        write(s, x, clBtnFace);
-    });
+    const Point s = slot(pagePosition(at, image_.width()), slotNumber);
+    blinkNumber(text::deleted, s, x);
+    write(s, x, clBtnFace);
 }
 
 void BayerDisplay::predecessorMoved(const TBayerTreeNode&, const BayerPath& at, int slotNumber,
                                     const TBayerTreeNode&, const BayerPath& fromAt, int fromSlot,
                                     const TBase& key, bool underflow) {
     if (!underflow) redrawNeeded_ = false;
-    step([&] {
-        const Point from = slot(pagePosition(fromAt, image_.width()), fromSlot);
-        note(Line::blPredecessor);
-        blinkNumber(text::searchPredecessor, from, key);
-        write(from, key, clBtnFace);
-        note(Line::blReplace);
-        blinkNumber(text::replace, slot(pagePosition(at, image_.width()), slotNumber), key);
-    });
+    const Point from = slot(pagePosition(fromAt, image_.width()), fromSlot);
+    note(Line::blPredecessor);
+    blinkNumber(text::searchPredecessor, from, key);
+    write(from, key, clBtnFace);
+    note(Line::blReplace);
+    blinkNumber(text::replace, slot(pagePosition(at, image_.width()), slotNumber), key);
 }
 
 void BayerDisplay::underflowRepaired(const BayerRepair& r) {
@@ -264,102 +229,98 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                        : r.kind == Kind::BorrowLeft ? Procedure::bayerBorrowLeft
                                                     : Procedure::bayerMergeLeft);
     }
-    step([&] {
-        const int w = image_.width();
-        const int bigG = (w - 100) / 5;
-        const Point c = pagePosition(r.parentAt, w);
-        const Point a = pagePosition(r.parentAt.child(r.s), w);
-        const Point b = pagePosition(r.parentAt.child(r.right() ? r.s + 1 : r.s - 1), w);
-        // Child pages move along only when a stands on the second level of a
-        // three-level tree; its spacing is then G.
-        const TBayerTreeNode& merged = r.kind == Kind::MergeLeft ? r.neighbour : r.page;
-        const bool carriesChildren = !merged.isLeaf();
-        // Erases the old line and draws the new one to the same end point.
-        auto moveLine = [&](int oldX, int oldY, int newX, int newY, int endX, int endY) {
-            line(oldX, oldY, endX, endY, clBtnFace);
-            line(newX, newY, endX, endY, clBlack);
-        };
-        auto eraseBoxAndConnector = [&](Point gone, int position) {
-            image_.setPenColor(clBtnFace);
-            image_.rectangle(gone.x, gone.y, gone.x + 16, gone.y + 54);
-            line(c.x - 1, c.y + 13 * position, gone.x + 8, gone.y, clBtnFace);
-        };
-        switch (r.kind) {
-            case Kind::BorrowRight: {
-                if (carriesChildren)
-                    moveLine(a.x + bigG - 1, a.y, a.x + 15, a.y + 26, a.x + bigG - 56, a.y + 100);
-                const TBase& down = r.page.key(2);
-                write(slot(c, r.s + 1), down, clBtnFace);
-                note(Line::barDown);
-                blinkNumber(text::borrowRightParent, slot(a, 2), down);
-                const TBase& up = r.parent.key(r.s + 1);
-                write(slot(b, 1), up, clBtnFace);
-                note(Line::barUp);
-                blinkNumber(text::borrowRightFirst, slot(c, r.s + 1), up);
-                note(Line::barShift);
-                blinkPage(text::moveUp, r.neighbour, b);
-                break;
-            }
-            case Kind::BorrowLeft: {
-                const TBase& shifted = r.page.key(2);
-                write(slot(a, 1), shifted, clBtnFace);
-                note(Line::balShift);
-                blinkNumber(text::borrowLeftShift, slot(a, 2), shifted);
-                if (carriesChildren) {
-                    const int n = r.neighbourCountBefore;
-                    moveLine(a.x - bigG - 1, a.y + 13 * n, a.x - 1, a.y,
-                             a.x - bigG - 16 * (4 - n) + 8, a.y + 100);
-                }
-                const TBase& down = r.page.key(1);
-                write(slot(c, r.s), down, clBtnFace);
-                note(Line::balDown);
-                blinkNumber(text::borrowLeftParent, slot(a, 1), down);
-                const TBase& up = r.parent.key(r.s);
-                write(slot(b, r.neighbourCountBefore), up, clBtnFace);
-                note(Line::balUp);
-                blinkNumber(text::borrowLeftLast, slot(c, r.s), up);
-                break;
-            }
-            case Kind::MergeRight: {
-                if (carriesChildren)
-                    moveLine(b.x - 1, a.y, a.x + 16, a.y + 26, b.x - 56, a.y + 100);
-                const TBase& down = r.page.key(2);
-                write(slot(c, r.s + 1), down, clBtnFace);
-                note(Line::bvrDown);
-                blinkNumber(text::mergeRightParent, slot(a, 2), down);
-                for (int j = 1; j <= 2; ++j) {
-                    if (carriesChildren)
-                        moveLine(b.x - 1, a.y + 13 * j, a.x + 16, a.y + 13 * (j + 2),
-                                 b.x + 16 * (j - 1) - 40, a.y + 100);
-                    const TBase& moved = r.page.key(2 + j);
-                    write(slot(b, j), moved, clBtnFace);
-                    note(Line::bvrKeys);
-                    blinkNumber(text::mergeRightKeys, slot(a, 2 + j), moved);
-                }
-                note(Line::bvrRemove);
-                eraseBoxAndConnector(b, r.s + 1);
-                if (r.parent.count() > r.s) blinkPage(text::moveUp, r.parent, c);
-                break;
-            }
-            case Kind::MergeLeft: {
-                if (carriesChildren)
-                    moveLine(a.x - 1, a.y, b.x + 16, b.y + 39, a.x - 56, a.y + 100);
-                const TBase& down = r.neighbour.key(3);
-                write(slot(c, r.s), down, clBtnFace);
-                note(Line::bvlDown);
-                blinkNumber(text::mergeLeftParent, slot(b, 3), down);
-                if (carriesChildren)
-                    moveLine(a.x - 1, a.y + 13, b.x + 16, b.y + 39, a.x - 40, a.y + 100);
-                const TBase& moved = r.neighbour.key(4);
-                write(slot(a, 1), moved, clBtnFace);
-                note(Line::bvlKey);
-                blinkNumber(text::mergeLeftKeys, slot(b, 4), moved);
-                note(Line::bvlRemove);
-                eraseBoxAndConnector(a, r.s);
-                break;
-            }
+    const int w = image_.width();
+    const int bigG = (w - 100) / 5;
+    const Point c = pagePosition(r.parentAt, w);
+    const Point a = pagePosition(r.parentAt.child(r.s), w);
+    const Point b = pagePosition(r.parentAt.child(r.right() ? r.s + 1 : r.s - 1), w);
+    // Child pages move along only when a stands on the second level of a
+    // three-level tree; its spacing is then G.
+    const TBayerTreeNode& merged = r.kind == Kind::MergeLeft ? r.neighbour : r.page;
+    const bool carriesChildren = !merged.isLeaf();
+    // Erases the old line and draws the new one to the same end point.
+    auto moveLine = [&](int oldX, int oldY, int newX, int newY, int endX, int endY) {
+        line(oldX, oldY, endX, endY, clBtnFace);
+        line(newX, newY, endX, endY, clBlack);
+    };
+    auto eraseBoxAndConnector = [&](Point gone, int position) {
+        image_.setPenColor(clBtnFace);
+        image_.rectangle(gone.x, gone.y, gone.x + 16, gone.y + 54);
+        line(c.x - 1, c.y + 13 * position, gone.x + 8, gone.y, clBtnFace);
+    };
+    switch (r.kind) {
+        case Kind::BorrowRight: {
+            if (carriesChildren)
+                moveLine(a.x + bigG - 1, a.y, a.x + 15, a.y + 26, a.x + bigG - 56, a.y + 100);
+            const TBase& down = r.page.key(2);
+            write(slot(c, r.s + 1), down, clBtnFace);
+            note(Line::barDown);
+            blinkNumber(text::borrowRightParent, slot(a, 2), down);
+            const TBase& up = r.parent.key(r.s + 1);
+            write(slot(b, 1), up, clBtnFace);
+            note(Line::barUp);
+            blinkNumber(text::borrowRightFirst, slot(c, r.s + 1), up);
+            note(Line::barShift);
+            blinkPage(text::moveUp, r.neighbour, b);
+            break;
         }
-    });
+        case Kind::BorrowLeft: {
+            const TBase& shifted = r.page.key(2);
+            write(slot(a, 1), shifted, clBtnFace);
+            note(Line::balShift);
+            blinkNumber(text::borrowLeftShift, slot(a, 2), shifted);
+            if (carriesChildren) {
+                const int n = r.neighbourCountBefore;
+                moveLine(a.x - bigG - 1, a.y + 13 * n, a.x - 1, a.y, a.x - bigG - 16 * (4 - n) + 8,
+                         a.y + 100);
+            }
+            const TBase& down = r.page.key(1);
+            write(slot(c, r.s), down, clBtnFace);
+            note(Line::balDown);
+            blinkNumber(text::borrowLeftParent, slot(a, 1), down);
+            const TBase& up = r.parent.key(r.s);
+            write(slot(b, r.neighbourCountBefore), up, clBtnFace);
+            note(Line::balUp);
+            blinkNumber(text::borrowLeftLast, slot(c, r.s), up);
+            break;
+        }
+        case Kind::MergeRight: {
+            if (carriesChildren) moveLine(b.x - 1, a.y, a.x + 16, a.y + 26, b.x - 56, a.y + 100);
+            const TBase& down = r.page.key(2);
+            write(slot(c, r.s + 1), down, clBtnFace);
+            note(Line::bvrDown);
+            blinkNumber(text::mergeRightParent, slot(a, 2), down);
+            for (int j = 1; j <= 2; ++j) {
+                if (carriesChildren)
+                    moveLine(b.x - 1, a.y + 13 * j, a.x + 16, a.y + 13 * (j + 2),
+                             b.x + 16 * (j - 1) - 40, a.y + 100);
+                const TBase& moved = r.page.key(2 + j);
+                write(slot(b, j), moved, clBtnFace);
+                note(Line::bvrKeys);
+                blinkNumber(text::mergeRightKeys, slot(a, 2 + j), moved);
+            }
+            note(Line::bvrRemove);
+            eraseBoxAndConnector(b, r.s + 1);
+            if (r.parent.count() > r.s) blinkPage(text::moveUp, r.parent, c);
+            break;
+        }
+        case Kind::MergeLeft: {
+            if (carriesChildren) moveLine(a.x - 1, a.y, b.x + 16, b.y + 39, a.x - 56, a.y + 100);
+            const TBase& down = r.neighbour.key(3);
+            write(slot(c, r.s), down, clBtnFace);
+            note(Line::bvlDown);
+            blinkNumber(text::mergeLeftParent, slot(b, 3), down);
+            if (carriesChildren)
+                moveLine(a.x - 1, a.y + 13, b.x + 16, b.y + 39, a.x - 40, a.y + 100);
+            const TBase& moved = r.neighbour.key(4);
+            write(slot(a, 1), moved, clBtnFace);
+            note(Line::bvlKey);
+            blinkNumber(text::mergeLeftKeys, slot(b, 4), moved);
+            note(Line::bvlRemove);
+            eraseBoxAndConnector(a, r.s);
+            break;
+        }
+    }
     if (frames_) frames_->leave();
     if (r.merge()) note(Line::blUp);
 }

@@ -1,7 +1,7 @@
 // BayerDisplay: the step displays of the B-tree demonstration. It watches
 // TBayerTree's insertion and deletion (BayerObserver) and, at each step,
-// writes the step text into the info field, blinks the number, page or split
-// on the page image and waits for "Weiter" with the page's four wait loops.
+// writes the step text into the info field and takes a step on the recorder
+// with the blinking number, page or split of the page's four step forms.
 //
 // Geometry on an image of width W: the root page stands at (W - 100, 10); the
 // child i of a page at (x, y) at (x - 4g + g*i, y + 100), g = (W - 100) div 5
@@ -15,7 +15,7 @@
 #include "elements/platform.h"
 #include "trees/bayerobserver.h"
 
-class StepClock;
+class StepRecorder;
 
 class BayerDisplay final : public BayerObserver {
 public:
@@ -26,11 +26,7 @@ public:
 
     // All are lent for the display's lifetime; frames (may be null) receive
     // the pseudo-code line of each step.
-    BayerDisplay(Surface& image, TextOutput& infoField, StepClock& clock, bool& redrawNeeded,
-                 TraceFrames* frames = nullptr);
-
-    // True once the clock has cancelled a wait; every later step is skipped.
-    bool cancelled() const { return cancelled_; }
+    BayerDisplay(StepRecorder& recorder, bool& redrawNeeded, TraceFrames* frames = nullptr);
 
     // The page position of a path on an image of width `width`.
     static Point pagePosition(const BayerPath& at, int width);
@@ -60,30 +56,25 @@ public:
     void underflowRepaired(const BayerRepair& repair) override;
 
 private:
-    // The four wait loops.
+    // The four step forms.
     void blinkNumber(std::string_view text, Point p, const TBase& key);
     void blinkPage(std::string_view text, const TBayerTreeNode& page, Point p);
     void blinkSplit(std::string_view text, const std::array<const TBase*, 5>& keys, Point p);
     void blinkNewRoot(std::string_view text, const TBase& key);
-    // Repeats the two phases (300 ms each) until "Weiter" was pressed, then
-    // clears the flag. A cancelled wait marks the display cancelled.
+    // A step whose figure phase(color) draws, in first and then second.
     template <typename Phase>
     void blink(Phase phase, Color first, Color second);
 
     void write(Point p, const TBase& key, Color color);
     void line(int x1, int y1, int x2, int y2, Color color);
-    // Runs a step unless the demonstration has been cancelled.
-    template <typename Step>
-    void step(Step body);
     void note(Line line) {
         if (frames_) frames_->mark(line);
     }
 
+    StepRecorder& rec_;
     Surface& image_;
     TextOutput& info_;
-    StepClock& clock_;
     bool& redrawNeeded_;
-    bool cancelled_ = false;
     TraceFrames* frames_;
     // A page has been split in this insertion: the next page reached is the
     // one above it.

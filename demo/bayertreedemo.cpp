@@ -5,8 +5,7 @@
 
 #include "demo/algorithmtrace.h"
 #include "demo/bayerdisplay.h"
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "elements/integertext.h"
 #include "elements/messages.h"
 #include "elements/platform.h"
@@ -54,15 +53,24 @@ void setDrawingFont(Surface& image) {
 }
 }  // namespace
 
-TBayerTreeDemo::TBayerTreeDemo(StepClock& clock) : TBayerTreeDemo(clock, AlgorithmTrace::none()) {}
+TBayerTreeDemo::TBayerTreeDemo() : TBayerTree(&TInteger::info) {}
 
-TBayerTreeDemo::TBayerTreeDemo(StepClock& clock, AlgorithmTrace& trace)
-    : TBayerTree(&TInteger::info), clock_(clock), trace_(trace) {}
+std::unique_ptr<RecordedSteps> TBayerTreeDemo::finish(StepRecorder& page, bool redrawNeeded) const {
+    if (redrawNeeded) {
+        zeichne(page.image(), page.countField());
+    } else {
+        // The animated drawing already shows the tree as it is now.
+        page.countField().setText(std::to_string(count()));
+    }
+    page.infoField().setText("");
+    return page.finish();
+}
 
-TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& infoField,
-                                                std::unique_ptr<TBase> x) {
-    setDrawingFont(image);
-    TraceFrames frames(trace_);
+std::unique_ptr<RecordedSteps> TBayerTreeDemo::insert(StepRecorder& page,
+                                                      std::unique_ptr<TBase> x) {
+    setDrawingFont(page.image());
+    bool redrawNeeded = false;
+    TraceFrames frames(page.trace());
     frames.enter(Procedure::bayerInsert);
     if (root() == nullptr) {
         frames.mark(Line::beIfEmpty);
@@ -70,12 +78,14 @@ TBayerTree::InsertResult TBayerTreeDemo::insert(Surface& image, TextOutput& info
     } else {
         frames.mark(Line::beSearch);
     }
-    BayerDisplay display(image, infoField, clock_, redrawNeeded, &frames);
-    RefusalLines refusal(userMessages(), frames);
-    const ScopedUserMessages scope(refusal);
-    const InsertResult result = TBayerTree::insert(std::move(x), &display);
-    if (display.cancelled()) throw DemoCancelled{};
-    return result;
+    BayerDisplay display(page, redrawNeeded, &frames);
+    {
+        RefusalLines refusal(userMessages(), frames);
+        const ScopedUserMessages scope(refusal);
+        TBayerTree::insert(std::move(x), &display);
+    }
+    frames.leaveAll();
+    return finish(page, redrawNeeded);
 }
 
 std::string TBayerTreeDemo::insertQuietly(std::string_view entry) {
@@ -89,12 +99,14 @@ std::string TBayerTreeDemo::insertQuietly(std::string_view entry) {
     return {};
 }
 
-bool TBayerTreeDemo::remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x) {
-    TraceFrames frames(trace_);
+std::unique_ptr<RecordedSteps> TBayerTreeDemo::remove(StepRecorder& page,
+                                                      std::unique_ptr<TBase> x) {
+    bool redrawNeeded = true;
+    TraceFrames frames(page.trace());
     frames.enter(Procedure::bayerDelete);
     frames.mark(Line::blSearch);
     const TBayerTreeNode* const oldRoot = root();
-    BayerDisplay display(image, infoField, clock_, redrawNeeded, &frames);
+    BayerDisplay display(page, redrawNeeded, &frames);
     const bool removed = TBayerTree::remove(*x, &display);
     if (removed && root() != oldRoot) {
         // The root emptied: a leaf leaves the tree empty, an inner page its
@@ -102,8 +114,8 @@ bool TBayerTreeDemo::remove(Surface& image, TextOutput& infoField, std::unique_p
         frames.mark(Line::blIfRootEmpty);
         frames.mark(Line::blCollapse);
     }
-    if (display.cancelled()) throw DemoCancelled{};
-    return removed;
+    frames.leaveAll();
+    return finish(page, redrawNeeded);
 }
 
 void TBayerTreeDemo::zeichne(Surface& image, TextOutput& countField) const {

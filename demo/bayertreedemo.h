@@ -1,8 +1,9 @@
 // TBayerTreeDemo: the B-tree of the "BayerBaum" page. Its insertion and
 // deletion are TBayerTree's own, watched step by step: each step shows its
-// German text in the info field, blinks a number, a page or a split on the
-// page image and waits for "Weiter". Also the full redraw and the look-up
-// message of the page.
+// German text in the info field and blinks a number, a page or a split on
+// the page image. The operation runs at once on a StepRecorder standing in
+// for the page, which keeps the steps for the window to play. Also the full
+// redraw and the look-up message of the page.
 #pragma once
 
 #include <memory>
@@ -11,22 +12,21 @@
 
 #include "trees/bayertree.h"
 
-class AlgorithmTrace;
+class RecordedSteps;
+class StepRecorder;
 class Surface;
 class TextOutput;
-class StepClock;
 
 class TBayerTreeDemo : public TBayerTree {
 public:
-    // Keys are TInteger. The clock and the trace (where each step names its
-    // pseudo-code line; by default nowhere) are lent and must outlive the tree.
-    explicit TBayerTreeDemo(StepClock& clock);
-    TBayerTreeDemo(StepClock& clock, AlgorithmTrace& trace);
+    // Keys are TInteger.
+    TBayerTreeDemo();
 
-    // Inserts x (taken over) with the step displays. The caller has checked
-    // that x is not present. Propagates DemoCancelled after finishing the
-    // insertion without further steps.
-    InsertResult insert(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);
+    // Inserts x (taken over) with the step displays on page, a recorder that
+    // shows what the page shows now. The caller has checked that x is not
+    // present. The steps end with the page redrawn when the drawing no
+    // longer matches the tree, else with the new count; the info field empty.
+    std::unique_ptr<RecordedSteps> insert(StepRecorder& page, std::unique_ptr<TBase> x);
     // Inserts the number of entry with the Insert button's checks but without
     // steps or drawing (the tree's own insertion, no observer). Returns "" when
     // inserted, else the message Insert would have shown: kTreeNumberRange,
@@ -34,8 +34,8 @@ public:
     // then not shown.
     std::string insertQuietly(std::string_view entry);
     // Deletes the key equal to x (x is the search argument, freed here) with
-    // the step displays. Propagates DemoCancelled like insert.
-    bool remove(Surface& image, TextOutput& infoField, std::unique_ptr<TBase> x);
+    // the step displays; the steps end like insert's.
+    std::unique_ptr<RecordedSteps> remove(StepRecorder& page, std::unique_ptr<TBase> x);
     // Full redraw: blanks the image, draws every page and its connector, and
     // shows the count in countField.
     void zeichne(Surface& image, TextOutput& countField) const;
@@ -44,11 +44,8 @@ public:
     // or "Element ist nicht vorhanden".
     void showLookUp(std::string_view entry) const;
 
-    // Set by the page before an operation; true when the animated drawing no
-    // longer matches the tree and zeichne must redraw it afterwards.
-    bool redrawNeeded = false;
-
 private:
-    StepClock& clock_;
-    AlgorithmTrace& trace_;
+    // The end of an operation's steps: the page redrawn when the drawing no
+    // longer matches the tree, else the count; the info field empty.
+    std::unique_ptr<RecordedSteps> finish(StepRecorder& page, bool redrawNeeded) const;
 };

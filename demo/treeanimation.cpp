@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "demo/treepage.h"
 #include "elements/integertext.h"
 #include "elements/messages.h"
@@ -84,16 +83,17 @@ Branch branchOf(Rotation kind, bool deleting) {
 // The AVL page's kind (TAvlTreeDemo::kPageKind).
 constexpr int kAvlKind = 2;
 
-// Lends the operation's frames to the animation for one call.
+// Lends an object to the animation for one call.
+template <typename T>
 class Lent {
 public:
-    Lent(TraceFrames*& slot, TraceFrames& frames) : slot_(slot) { slot_ = &frames; }
+    Lent(T*& slot, T& object) : slot_(slot) { slot_ = &object; }
     ~Lent() { slot_ = nullptr; }
     Lent(const Lent&) = delete;
     Lent& operator=(const Lent&) = delete;
 
 private:
-    TraceFrames*& slot_;
+    T*& slot_;
 };
 
 }  // namespace
@@ -109,38 +109,30 @@ std::optional<std::int32_t> TreeAnimation::readEntry() {
     return readTreeNumber(text);
 }
 
-void TreeAnimation::insdel(bool doInsert) {
-    page_.clock().weiterPressed = false;
+std::unique_ptr<RecordedSteps> TreeAnimation::insdel(bool doInsert) {
     const auto value = readEntry();
     if (!value) {
-        return;
+        return nullptr;
     }
     auto element = std::make_unique<TTreeInteger>(*value);
     const bool present = tree_.lookUp(*element) != nullptr;
     if (doInsert && present) {
         userMessages().information(message::alreadyPresent);
-        return;
+        return nullptr;
     }
     if (!doInsert && !present) {
         userMessages().information(message::absent);
-        return;
+        return nullptr;
     }
-    page_.lockControls(false, kind_);
-    try {
-        if (doInsert) {
-            insertAnimated(std::move(element));
-        } else {
-            removeAnimated(std::move(element));
-        }
-    } catch (...) {
-        page_.lockControls(true, kind_);
-        throw;
-    }
-    if (cancelled_) {
-        throw DemoCancelled{};
-    }
-    zeichne();
-    page_.lockControls(true, kind_);
+    return doInsert ? insertAnimated(std::move(element)) : removeAnimated(std::move(element));
+}
+
+StepRecorder TreeAnimation::recorder() const {
+    TreePage& page = page_;
+    const PageFields fields{page.depthField().text(), page.countField().text(),
+                            page.balancedField() ? page.balancedField()->text() : std::string()};
+    return StepRecorder(page.image().width(), page.image().height(), page.shownPicture(), fields,
+                        page.balancedField() != nullptr);
 }
 
 void TreeAnimation::lookUp() {
@@ -152,15 +144,15 @@ void TreeAnimation::lookUp() {
     userMessages().information(tree_.lookUp(key) != nullptr ? message::present : message::absent);
 }
 
-void TreeAnimation::zeichne() {
-    Surface& image = page_.image();
+void TreeAnimation::zeichne(TreePage& target) {
+    Surface& image = target.image();
     clearImage(image);
     const int half = image.width() / 2;
     tree_.paintVisible(image, half, 10, 30, 10, half, false);
     const TBinTree::Measures measures = tree_.measures();
-    page_.depthField().setText(std::to_string(measures.depth));
-    page_.countField().setText(std::to_string(measures.count));
-    if (TextOutput* balanced = page_.balancedField()) {
+    target.depthField().setText(std::to_string(measures.depth));
+    target.countField().setText(std::to_string(measures.count));
+    if (TextOutput* balanced = target.balancedField()) {
         balanced->setText(measures.balanced ? "JA" : "Nein");
     }
 }
@@ -181,10 +173,11 @@ int TreeAnimation::nodesPassed(const TBase& key) const {
     return passed;
 }
 
-void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
-    cancelled_ = false;
-    TraceFrames frames(page_.trace());
-    const Lent lent(frames_, frames);
+std::unique_ptr<RecordedSteps> TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
+    StepRecorder rec = recorder();
+    const Lent<StepRecorder> lentRecorder(rec_, rec);
+    TraceFrames frames(rec.trace());
+    const Lent<TraceFrames> lent(frames_, frames);
     deleting_ = false;
     rotations_ = 0;
     if (kind_ == kAvlKind) {
@@ -203,9 +196,10 @@ void TreeAnimation::insertAnimated(std::unique_ptr<TBase> element) {
         tree_.insertObserved(std::move(element), this);
     }
     inSearchPart_ = false;
-    if (!cancelled_) {
-        page_.infoField().setText("");
-    }
+    rec.infoField().setText("");
+    frames.leaveAll();
+    zeichne(rec);
+    return rec.finish();
 }
 
 std::string TreeAnimation::insertQuietly(std::string_view entry) {
@@ -226,11 +220,12 @@ std::string TreeAnimation::insertQuietly(std::string_view entry) {
     return {};
 }
 
-void TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
-    cancelled_ = false;
+std::unique_ptr<RecordedSteps> TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
+    StepRecorder rec = recorder();
+    const Lent<StepRecorder> lentRecorder(rec_, rec);
     freePending_ = false;
-    TraceFrames frames(page_.trace());
-    const Lent lent(frames_, frames);
+    TraceFrames frames(rec.trace());
+    const Lent<TraceFrames> lent(frames_, frames);
     deleting_ = true;
     rotations_ = 0;
     if (kind_ == kAvlKind) {
@@ -242,24 +237,17 @@ void TreeAnimation::removeAnimated(std::unique_ptr<TBase> key) {
     setFont();
     tree_.removeObserved(std::move(key), this);
     endSearchPart();
-    if (!cancelled_) {
-        page_.infoField().setText("");
-    }
+    rec.infoField().setText("");
+    frames.leaveAll();
+    zeichne(rec);
+    return rec.finish();
 }
 
 // --- Drawing helpers -------------------------------------------------------------
 
 void TreeAnimation::blink(std::string_view text, std::optional<std::int32_t> value, int x1, int y1,
                           int x2, int y2, bool line, bool endVisible) {
-    if (cancelled_) {
-        return;
-    }
-    try {
-        blinkAndWait(page_.image(), page_.infoField(), page_.clock(), text, value, x1, y1, x2, y2,
-                     line, endVisible);
-    } catch (const DemoCancelled&) {
-        cancelled_ = true;
-    }
+    recordBlink(*rec_, text, value, x1, y1, x2, y2, line, endVisible);
 }
 
 void TreeAnimation::number(std::string_view text, std::int32_t value, const TreePlace& at,
@@ -280,11 +268,9 @@ void TreeAnimation::erase(int x1, int y1, int x2, int y2) {
 }
 
 void TreeAnimation::setFont() {
-    if (cancelled_) {
-        return;
-    }
-    page_.image().setFontName("MS SANS SERIF");
-    page_.image().setFontSize(8);
+    Surface& image = rec_ ? rec_->image() : page_.image();
+    image.setFontName("MS SANS SERIF");
+    image.setFontSize(8);
 }
 
 TreePlace TreeAnimation::place(const TreePath& path) const {
@@ -398,9 +384,7 @@ void TreeAnimation::releasing(const TBinTreeNode& node) {
 
 void TreeAnimation::redrawBeforeRotation() {
     endSearchPart();
-    if (!cancelled_) {
-        zeichne();
-    }
+    zeichne(*rec_);
 }
 
 void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& pathOfA,

@@ -5,12 +5,13 @@
 // line or auxiliary-pointer mark blinking until "Weiter", lines erased at once.
 // The tree therefore ends exactly as the plain operation leaves it.
 //
-// When the clock reports that the program closes (DemoCancelled), the
-// remaining steps are skipped, the tree operation still completes, the page is
-// not touched again and insdel passes DemoCancelled on.
+// The operation runs at once, to its end, with a StepRecorder standing in for
+// the page; it returns the steps, whose end is the page redrawn, for the
+// window to play.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@
 #include "trees/searchtree.h"
 #include "trees/treeobserver.h"
 
+class RecordedSteps;
+class StepRecorder;
 class TreePage;
 
 class TreeAnimation final : public TreeObserver {
@@ -31,24 +34,26 @@ public:
 
     // The Insert and Delete buttons: checks the entry ("Es ist kein Element
     // eingegeben worden", readTreeNumber, "Element ist bereits vorhanden",
-    // "Element ist nicht vorhanden"), then locks the window, animates, redraws
-    // and unlocks it.
-    void insdel(bool doInsert);
-    // Animated insertion of element (taken); a place on level 7 is refused
-    // with "Der Baum wird zu tief - Element wird nicht eingefügt".
-    void insertAnimated(std::unique_ptr<TBase> element);
+    // "Element ist nicht vorhanden"); null after such a message. Otherwise
+    // the operation's steps, ending with the page redrawn.
+    std::unique_ptr<RecordedSteps> insdel(bool doInsert);
+    // Insertion of element (taken); a place on level 7 is refused with "Der
+    // Baum wird zu tief - Element wird nicht eingefügt" (no steps). The
+    // steps end with the page redrawn.
+    std::unique_ptr<RecordedSteps> insertAnimated(std::unique_ptr<TBase> element);
     // Inserts the number of entry with the Insert button's checks but without
     // steps, messages or drawing (the tree's own insertion, no observer).
     // Returns "" when inserted, else the message Insert would have shown.
     std::string insertQuietly(std::string_view entry);
-    // Animated deletion of the value equal to key (key is destroyed).
-    void removeAnimated(std::unique_ptr<TBase> key);
+    // Deletion of the value equal to key (key is destroyed); the steps end
+    // with the page redrawn.
+    std::unique_ptr<RecordedSteps> removeAnimated(std::unique_ptr<TBase> key);
     // The Lookup button: "Element ist vorhanden" / "Element ist nicht
     // vorhanden", not animated.
     void lookUp();
-    // Blanks the image, paints the tree, shows depth, count and (where the
-    // page has it) "JA" / "Nein".
-    void zeichne();
+    // Blanks the page's image, paints the tree, shows depth, count and (where
+    // the page has it) "JA" / "Nein".
+    void zeichne() { zeichne(page_); }
 
     // Deepest level (the root is level 1) on which a number is inserted.
     static constexpr int kMaxLevel = 6;
@@ -68,7 +73,10 @@ public:
                        const RotationNodes& nodes) override;
 
 private:
-    // One blinkAndWait on the page; does nothing once cancelled.
+    // A recorder standing in for the page, showing what the page shows now.
+    StepRecorder recorder() const;
+    void zeichne(TreePage& target);
+    // One recordBlink on the recorder.
     void blink(std::string_view text, std::optional<std::int32_t> value, int x1, int y1, int x2,
                int y2, bool line, bool endVisible);
     // A number at a place, with its connecting line when below the root.
@@ -98,7 +106,8 @@ private:
     TreePage& page_;
     TSearchTree& tree_;
     int kind_;
-    bool cancelled_ = false;
+    // The recorder of the running operation; null between operations.
+    StepRecorder* rec_ = nullptr;
     // The procedures of the running operation; null between operations.
     TraceFrames* frames_ = nullptr;
     bool inSearchPart_ = false;

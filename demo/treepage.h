@@ -1,13 +1,14 @@
 // TreePage: what a tree demonstration reads and writes on its page of the
 // main window ("Suchbaum" or "AVL-Baum"). The GUI implements it with the
-// page's widgets; tests implement it with recorders.
+// page's widgets; tests implement it with recorders. While a demonstration
+// runs, a StepRecorder stands in for the page and takes the steps.
 #pragma once
 
 #include "demo/algorithmtrace.h"
+#include "elements/drawingrecord.h"
 
 class Surface;
 class TextOutput;
-class StepClock;
 
 class TreePage {
 public:
@@ -24,11 +25,8 @@ public:
     virtual TextOutput& countField() = 0;
     // "JA" / "Nein" (EditTAusgeglichen); null on a page without it.
     virtual TextOutput* balancedField() = 0;
-    // The blink clock and the page's "Weiter" flag.
-    virtual StepClock& clock() = 0;
-    // The main window's lockControls(enabled, kind): kind 1 "Suchbaum",
-    // 2 "AVL-Baum". Called with false before and true after an animation.
-    virtual void lockControls(bool enabled, int kind) = 0;
+    // What the image shows now: the calls since it was last blanked.
+    virtual DrawingRecord shownPicture() const = 0;
     // Where the demonstration names the pseudo-code line of each step (the
     // page's "Algorithmus" panel); by default nowhere.
     virtual AlgorithmTrace& trace() { return AlgorithmTrace::none(); }

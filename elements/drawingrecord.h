@@ -2,20 +2,18 @@
 // cleared, kept so that they can be drawn again on another surface: a picture
 // file, a printer, the same picture at a larger scale. Each call is kept with
 // the colours and the font it was made with, so a record draws the same
-// picture whatever the target surface's state was before.
-//
-// Every call paints its pixels opaquely, so drawing a sequence twice in a row
-// leaves the same picture as drawing it once. The record uses that to stay
-// small while a figure blinks for as long as a step waits: when the newest
-// calls repeat the ones just before them, the older repetition is dropped.
+// picture whatever the target surface's state was before. Every call paints
+// its pixels opaquely.
 //
 // DrawingRecorder: a Surface of a given size that only records (the pictures
 // of tessaro-inspect and of the pages without an image).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "elements/platform.h"
@@ -35,13 +33,16 @@ struct DrawingOp {
     std::string text;  // UTF-8
 
     bool operator==(const DrawingOp&) const = default;
+    // Makes the call on target, with the recorded colours and font.
+    void drawOn(Surface& target) const;
 };
 
 class DrawingRecord {
 public:
-    // Appends a call; drops an older repetition of the newest calls (a blink
-    // cycle of up to kLongestCycle calls).
-    void add(DrawingOp op);
+    void add(DrawingOp op) {
+        ++added_;
+        ops_.push_back(std::move(op));
+    }
     // Forgets every call: the surface was filled completely.
     void clear() { ops_.clear(); }
     const std::vector<DrawingOp>& ops() const { return ops_; }
@@ -50,13 +51,6 @@ public:
     std::uint64_t added() const { return added_; }
     // Makes every call again on target, with the colours and fonts recorded.
     void replay(Surface& target) const;
-    // The record as it stood with a blinking figure shown: when the newest
-    // calls erase the calls just before them (the same lines and texts drawn
-    // again in the button face colour), the record without those erasing
-    // calls; else the record as it is.
-    DrawingRecord withBlinkingShown() const;
-
-    static constexpr std::size_t kLongestCycle = 8;
 
 private:
     std::vector<DrawingOp> ops_;
@@ -84,9 +78,23 @@ public:
         penY_ = y;
     }
 
-    void recordText(DrawingRecord& record, int x, int y, std::string_view utf8);
+    // The calls as DrawingOps with the current colours and font. A line
+    // moves the pen to (x, y) and makes no op when it draws no pixel; an
+    // area makes none when it is empty.
+    DrawingOp textOp(int x, int y, std::string_view utf8) const;
+    std::optional<DrawingOp> lineOp(int x, int y);
+    std::optional<DrawingOp> areaOp(DrawingOp::Kind kind, int x1, int y1, int x2, int y2) const;
+    // True for a rectangle or fill that covers a surface of that size: it
+    // restarts the record.
+    static bool coversAll(const DrawingOp& op, int width, int height);
+
+    void recordText(DrawingRecord& record, int x, int y, std::string_view utf8) {
+        record.add(textOp(x, y, utf8));
+    }
     // Records the line from the pen position and moves the pen to (x, y).
-    void recordLine(DrawingRecord& record, int x, int y);
+    void recordLine(DrawingRecord& record, int x, int y) {
+        if (auto op = lineOp(x, y)) record.add(std::move(*op));
+    }
     void recordRectangle(DrawingRecord& record, int x1, int y1, int x2, int y2, int width,
                          int height) {
         recordArea(record, DrawingOp::Kind::rectangle, x1, y1, x2, y2, width, height);
@@ -96,8 +104,6 @@ public:
     }
 
 private:
-    // A rectangle or a fill; one that covers the whole surface restarts the
-    // record.
     void recordArea(DrawingRecord& record, DrawingOp::Kind kind, int x1, int y1, int x2, int y2,
                     int width, int height);
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -337,6 +338,16 @@ void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>
         save(writer);
         writer.flush();
     }
+    out.commit();
+}
+
+void writeWholeFile(const std::string& fileName, std::string_view bytes) {
+    FileOutputStream out(fileName);
+    // In pieces, so that a fault in the middle leaves part of the bytes
+    // written, as it would on a real disk.
+    constexpr std::size_t kPiece = std::size_t{1} << 16;
+    for (std::size_t at = 0; at < bytes.size(); at += kPiece)
+        out.write(bytes.data() + at, std::min(kPiece, bytes.size() - at));
     out.commit();
 }
 

@@ -137,6 +137,12 @@ private:
 // Creates fileName with a 4000-byte-buffered writer, runs save, flushes and
 // replaces the file. On any error the old file stays as it was.
 void saveToFile(const std::string& fileName, const std::function<void(TWriter&)>& save);
+// Writes bytes as the whole new content of fileName the way saveToFile does:
+// the old file is replaced only when the new one is complete, and on any
+// error it stays as it was (FileError with the German reason). Every file
+// the program writes besides the structures (pictures, handouts, prints to
+// a file) goes this way.
+void writeWholeFile(const std::string& fileName, std::string_view bytes);
 // Opens fileName for reading with a 4000-byte-buffered reader and runs load.
 void loadFromFile(const std::string& fileName, const std::function<void(TReader&)>& load);
 

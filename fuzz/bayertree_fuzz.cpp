@@ -145,15 +145,14 @@ struct Shown {
 
 // The page's Load: a new tree in place of the old one reads the file; an
 // empty file is no tree file. A refused file leaves a new empty tree, drawn.
-void loadOnPage(std::unique_ptr<TBayerTreeDemo>& tree, StepClock& clock, Shown& shown,
-                TReader& reader) {
-    tree = std::make_unique<TBayerTreeDemo>(clock);
+void loadOnPage(std::unique_ptr<TBayerTreeDemo>& tree, Shown& shown, TReader& reader) {
+    tree = std::make_unique<TBayerTreeDemo>();
     try {
         if (reader.atEnd()) throw FileError(errtext::readError);
         tree->loadFrom(reader);
     } catch (...) {
         require(tree->empty());
-        tree = std::make_unique<TBayerTreeDemo>(clock);
+        tree = std::make_unique<TBayerTreeDemo>();
         tree->zeichne(shown.image, shown.count);
         throw;
     }
@@ -161,16 +160,15 @@ void loadOnPage(std::unique_ptr<TBayerTreeDemo>& tree, StepClock& clock, Shown& 
 }
 
 void pagePath(const std::uint8_t* data, std::size_t size) {
-    NoWaitClock clock;
     std::unique_ptr<TBayerTreeDemo> tree;
     Shown shown;
-    if (!fuzzLoad(data, size, [&](TReader& r) { loadOnPage(tree, clock, shown, r); })) return;
+    if (!fuzzLoad(data, size, [&](TReader& r) { loadOnPage(tree, shown, r); })) return;
     require(!tree->empty());  // so the page's Save takes it
     checkFully(*tree);
     const std::string saved = treeImage(*tree);
     std::unique_ptr<TBayerTreeDemo> again;
     Shown second;
-    loadSaved(saved, [&](TReader& r) { loadOnPage(again, clock, second, r); });
+    loadSaved(saved, [&](TReader& r) { loadOnPage(again, second, r); });
     require(second.text() == shown.text());
     require(treeImage(*again) == saved);
 }

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "elements/errors.h"
 #include "elements/platform.h"
@@ -11,6 +10,7 @@
 #include "elements/stream.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
+#include "linear/listdemo.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
 #include "trees/bayertree.h"

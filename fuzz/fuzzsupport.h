@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "demo/stepclock.h"
 #include "demo/treepage.h"
 #include "elements/stream.h"
 #include "elements/writer.h"
@@ -68,12 +67,6 @@ std::string memoText(Write&& write) {
     return lines.text();
 }
 
-// The clock of a page whose Load never waits: a wait is a finding.
-class NoWaitClock final : public StepClock {
-public:
-    void pause(int) override { __builtin_trap(); }
-};
-
 // The search tree or AVL page: its image and fields are recorders.
 class RecordingTreePage final : public TreePage {
 public:
@@ -86,9 +79,9 @@ public:
     TextOutput& depthField() override { return depth; }
     TextOutput& countField() override { return count; }
     TextOutput* balancedField() override { return hasBalanced ? &balanced : nullptr; }
-    StepClock& clock() override { return clock_; }
-    // Loading and drawing never lock the controls.
-    void lockControls(bool, int) override { __builtin_trap(); }
+    // Asked only when a demonstration records its steps, which loading and
+    // drawing never do.
+    DrawingRecord shownPicture() const override { __builtin_trap(); }
 
     // Everything the page shows: the drawing and the fields, one per line.
     std::string shown() const;
@@ -96,9 +89,6 @@ public:
     RecordingSurface surface;
     RecordingText info, entry, depth, count, balanced;
     bool hasBalanced;
-
-private:
-    NoWaitClock clock_;
 };
 
 // The "NBaum" page's tree view and fields, recorded one call per line

@@ -1,8 +1,8 @@
 // Arbitrary bytes as a list file (".ldt") on the "Liste" page: see
 // fuzz/linearfuzz.h. The page's memo is the list display with its cursor
 // arrow, the current position and the count.
-#include "demo/listdemo.h"
 #include "fuzz/linearfuzz.h"
+#include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

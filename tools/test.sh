@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, a build with AddressSanitizer
 # and UndefinedBehaviorSanitizer, and each fuzz target of the file loaders
-# for a bounded time.
+# for a bounded time; then builds the Debian package from the normal build,
+# installs it, runs it and removes it.
 # FUZZ_SECONDS (default 20) sets the time per fuzz target; 0 skips fuzzing.
+# TESSARO_PACKAGE=0 skips the package.
 # Long campaigns: tools/fuzz.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,3 +45,16 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARO_SANITIZE=ON
   -DTESSARO_BENCH=OFF -DTESSARO_WERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# The Debian package of the normal build: built, checked, installed, run and
+# removed again (tools/package-check.sh). TESSARO_PACKAGE=0 skips it.
+if [ "${TESSARO_PACKAGE:-1}" != 0 ]; then
+  echo "== Debian package"
+  started=$SECONDS
+  # Who builds the package is its maintainer; a test run that names nobody
+  # uses an address under .invalid, which by definition reaches no one.
+  deb=$(DEBFULLNAME=${DEBFULLNAME:-Tessaro-Testlauf} DEBEMAIL=${DEBEMAIL:-testlauf@tessaro.invalid} \
+    tools/package.sh --build-dir build-test | tail -n 1)
+  tools/package-check.sh "$deb"
+  echo "-- $((SECONDS - started)) s"
+fi

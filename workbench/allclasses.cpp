@@ -2,10 +2,10 @@
 
 #include <mutex>
 
-#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
+#include "linear/listdemo.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
 #include "trees/bayertree.h"

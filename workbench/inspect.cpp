@@ -11,9 +11,7 @@
 
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
-#include "demo/listdemo.h"
 #include "demo/searchtreedemo.h"
-#include "demo/stepclock.h"
 #include "demo/treepage.h"
 #include "elements/base.h"
 #include "elements/drawingrecord.h"
@@ -23,6 +21,7 @@
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
+#include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
@@ -81,14 +80,8 @@ public:
     void fillRect(int, int, int, int) override {}
 };
 
-// Loading never steps; a clock that never waits.
-class NullClock final : public StepClock {
-public:
-    void pause(int) override {}
-};
-
-// The "Suchbaum" or "AVL-Baum" page: fields kept, locking ignored, the image
-// ignored or lent (a picture's recorder).
+// The "Suchbaum" or "AVL-Baum" page: fields kept, the image ignored or lent
+// (a picture's recorder).
 class FieldTreePage final : public TreePage {
 public:
     explicit FieldTreePage(bool hasBalancedField, Surface* image = nullptr)
@@ -99,15 +92,13 @@ public:
     TextOutput& depthField() override { return depth_; }
     TextOutput& countField() override { return count_; }
     TextOutput* balancedField() override { return hasBalancedField_ ? &balanced_ : nullptr; }
-    StepClock& clock() override { return clock_; }
-    void lockControls(bool, int) override {}
+    DrawingRecord shownPicture() const override { return {}; }
 
 private:
     bool hasBalancedField_;
     Surface* lentImage_;
     NullSurface image_;
     LineCollector info_, entry_, depth_, count_, balanced_;
-    NullClock clock_;
 };
 
 // The "NBaum" page's tree view as items with their levels, in the order the
@@ -206,8 +197,10 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
 // ---------------------------------------------------------------------------
 // The seven pages' Load and refresh.
 
-// What a picture needs besides the report: null when none is asked for.
-struct PictureRequest {
+// What the loaders are asked for: the parts of the report, and the text
+// widths of the picture's layout.
+struct Request {
+    Parts parts;
     Surface* measure;
 };
 
@@ -216,12 +209,13 @@ constexpr int kSearchImage[] = {497, 293};
 constexpr int kAvlImage[] = {505, 293};
 constexpr int kBayerImage[] = {497, 305};
 
-// Elements (memo texts) from the list's start, the cursor put back.
-std::vector<std::string> listElements(TListe& list) {
+// The first `most` elements (memo texts) from the list's start, the cursor
+// put back.
+std::vector<std::string> listElements(TListe& list, std::size_t most) {
     const std::uint16_t position = list.position();
     std::vector<std::string> texts;
-    texts.reserve(list.count());
-    for (list.reset(); !list.isAtEnd(); list.advance()) {
+    texts.reserve(std::min<std::size_t>(list.count(), most));
+    for (list.reset(); !list.isAtEnd() && texts.size() < most; list.advance()) {
         texts.push_back(elementtext::memoText(*list.elem()));
     }
     list.moveTo(position);
@@ -230,7 +224,7 @@ std::vector<std::string> listElements(TListe& list) {
 
 // "Liste": clear, loadFromFile; the memo shows what was read, also after an
 // error.
-void loadList(Report& report, const PictureRequest* request) {
+void loadList(Report& report, const Request& request) {
     TListDemo list;
     try {
         list.clear();
@@ -239,22 +233,28 @@ void loadList(Report& report, const PictureRequest* request) {
     } catch (...) {
         report.message = errorText();
     }
-    const ListDisplay display = renderList(list);
-    report.count = display.count;
-    report.lines = splitLines(display.text);
-    const auto string = [](const std::string& s) { return jsonString(s); };
-    const std::vector<std::string> elements = listElements(list);
-    report.content = "{\"position\":" + std::to_string(display.position) +
-                     ",\"elemente\":" + jsonArray(elements, string) + '}';
-    if (request) {
+    // The memo's count and position are the list's.
+    report.count = list.count();
+    const std::uint16_t position = list.position();
+    if (request.parts.lines) report.lines = splitLines(renderList(list).text);
+    const std::size_t wanted = request.parts.content   ? list.count()
+                               : request.parts.picture ? structurepicture::kMostShown
+                                                       : 0;
+    const std::vector<std::string> elements = listElements(list, wanted);
+    if (request.parts.content) {
+        const auto string = [](const std::string& s) { return jsonString(s); };
+        report.content = "{\"position\":" + std::to_string(position) +
+                         ",\"elemente\":" + jsonArray(elements, string) + '}';
+    }
+    if (request.parts.picture) {
         report.picture = structurepicture::linearPicture(structurepicture::Row::list, elements,
-                                                         display.position, request->measure);
+                                                         list.count(), position, request.measure);
     }
 }
 
 // "Keller" and "Schlange": a new (emptied) structure, load, then the memo.
 template <typename Structure, structurepicture::Row row>
-void loadLinear(Report& report, const PictureRequest* request) {
+void loadLinear(Report& report, const Request& request) {
     Structure structure;
     try {
         structure.load(report.file);
@@ -262,14 +262,23 @@ void loadLinear(Report& report, const PictureRequest* request) {
     } catch (...) {
         report.message = errorText();
     }
-    LineCollector memo;
-    structure.write(memo);
     report.count = structure.count();
-    if (memo.lineCount() > 0) report.lines = splitLines(memo.text());
-    const auto string = [](const std::string& s) { return jsonString(s); };
-    report.content = "{\"elemente\":" + jsonArray(report.lines, string) + '}';
-    if (request) {
-        report.picture = structurepicture::linearPicture(row, report.lines, -1, request->measure);
+    if (request.parts.lines || request.parts.content) {
+        LineCollector memo;
+        structure.write(memo);
+        std::vector<std::string> lines;
+        if (memo.lineCount() > 0) lines = splitLines(memo.text());
+        if (request.parts.content) {
+            const auto string = [](const std::string& s) { return jsonString(s); };
+            report.content = "{\"elemente\":" + jsonArray(lines, string) + '}';
+        }
+        if (request.parts.lines) report.lines = std::move(lines);
+    }
+    if (request.parts.picture) {
+        structurepicture::ShownLines shown;
+        structure.write(shown);
+        report.picture =
+            structurepicture::linearPicture(row, shown.lines(), shown.count(), -1, request.measure);
     }
 }
 
@@ -297,9 +306,10 @@ std::vector<std::vector<std::string>> binaryLevels(const TBinTree& tree) {
 // leaves a new empty tree. zeichne fills depth, count and "JA" / "Nein".
 template <typename Tree>
 void loadBinaryTree(Report& report, bool hasBalancedField, const int (&size)[2],
-                    const PictureRequest* request) {
-    DrawingRecorder image(size[0], size[1], request ? request->measure : nullptr);
-    FieldTreePage page(hasBalancedField, request ? &image : nullptr);
+                    const Request& request) {
+    const bool picture = request.parts.picture;
+    DrawingRecorder image(size[0], size[1], request.measure);
+    FieldTreePage page(hasBalancedField, picture ? &image : nullptr);
     auto tree = std::make_unique<Tree>(page);
     try {
         tree->load(report.file);
@@ -309,7 +319,7 @@ void loadBinaryTree(Report& report, bool hasBalancedField, const int (&size)[2],
         tree = std::make_unique<Tree>(page);
     }
     tree->zeichne();
-    if (request) report.picture = structurepicture::imagePicture(size[0], size[1], image.record());
+    if (picture) report.picture = structurepicture::imagePicture(size[0], size[1], image.record());
     report.count = std::stoi(page.countField().text());
     if (!report.valid) return;
     report.depth = std::stoi(page.depthField().text());
@@ -324,20 +334,19 @@ void loadBinaryTree(Report& report, bool hasBalancedField, const int (&size)[2],
 
 // "BayerBaum": as the search tree; the page shows the count only, the depth
 // is the number of levels.
-void loadBayerTree(Report& report, const PictureRequest* request) {
-    NullClock clock;
-    auto tree = std::make_unique<TBayerTreeDemo>(clock);
+void loadBayerTree(Report& report, const Request& request) {
+    auto tree = std::make_unique<TBayerTreeDemo>();
     try {
         tree->load(report.file);
         report.valid = true;
     } catch (...) {
         report.message = errorText();
-        tree = std::make_unique<TBayerTreeDemo>(clock);
+        tree = std::make_unique<TBayerTreeDemo>();
     }
     NullSurface nullImage;
-    DrawingRecorder image(kBayerImage[0], kBayerImage[1], request ? request->measure : nullptr);
+    DrawingRecorder image(kBayerImage[0], kBayerImage[1], request.measure);
     LineCollector count;
-    if (request) {
+    if (request.parts.picture) {
         tree->zeichne(image, count);
         report.picture =
             structurepicture::imagePicture(kBayerImage[0], kBayerImage[1], image.record());
@@ -383,7 +392,7 @@ void loadBayerTree(Report& report, const PictureRequest* request) {
 
 // "NBaum": a new tree reads the file; showTree fills the view and the count
 // and depth fields (a refused or empty file shows 0 and 0).
-void loadNtree(Report& report, const PictureRequest* request) {
+void loadNtree(Report& report, const Request& request) {
     ItemDisplay display;
     auto tree = std::make_unique<TNtreeDemo>(display);
     try {
@@ -396,9 +405,9 @@ void loadNtree(Report& report, const PictureRequest* request) {
     display.clearView();
     tree->showTree();
     report.count = tree->empty() ? 0 : std::stoi(display.count.text());
-    if (request && !report.valid) {
-        report.picture = structurepicture::ntreePicture({}, request->measure);
-    }
+    const bool picture = request.parts.picture;
+    if (picture && !report.valid)
+        report.picture = structurepicture::ntreePicture({}, request.measure);
     if (!report.valid) return;
     report.depth = tree->empty() ? 0 : std::stoi(display.depth.text());
 
@@ -410,27 +419,29 @@ void loadNtree(Report& report, const PictureRequest* request) {
     while (!pending.empty()) {
         const ItemDisplay::Entry& entry = display.items[pending.back()];
         pending.pop_back();
-        report.lines.push_back(std::string(2 * (entry.level - 1), ' ') + entry.text);
-        if (request) outline.push_back({entry.level, entry.text});
-        if (!nodes.empty()) nodes += ',';
-        nodes += "{\"ebene\":" + std::to_string(entry.level) +
-                 ",\"text\":" + jsonString(entry.text) + '}';
+        if (request.parts.lines) report.lines.push_back(outlineLine(entry.level, entry.text));
+        if (picture) outline.push_back({entry.level, entry.text});
+        if (request.parts.content) {
+            if (!nodes.empty()) nodes += ',';
+            nodes += "{\"ebene\":" + std::to_string(entry.level) +
+                     ",\"text\":" + jsonString(entry.text) + '}';
+        }
         pending.insert(pending.end(), entry.children.rbegin(), entry.children.rend());
     }
-    report.content = "{\"knoten\":[" + nodes + "]}";
-    if (request) report.picture = structurepicture::ntreePicture(outline, request->measure);
+    if (request.parts.content) report.content = "{\"knoten\":[" + nodes + "]}";
+    if (picture) report.picture = structurepicture::ntreePicture(outline, request.measure);
 }
 
 // The Load of each page, in the order of structurefiles::Kind.
-using Loader = void (*)(Report&, const PictureRequest*);
+using Loader = void (*)(Report&, const Request&);
 constexpr Loader kLoaders[] = {
     loadList,
     loadLinear<TLifo, structurepicture::Row::stack>,
     loadLinear<TFifo, structurepicture::Row::queue>,
-    [](Report& report, const PictureRequest* request) {
+    [](Report& report, const Request& request) {
         loadBinaryTree<TSearchTreeDemo>(report, true, kSearchImage, request);
     },
-    [](Report& report, const PictureRequest* request) {
+    [](Report& report, const Request& request) {
         loadBinaryTree<TAvlTreeDemo>(report, false, kAvlImage, request);
     },
     loadBayerTree,
@@ -440,19 +451,10 @@ constexpr Loader kLoaders[] = {
 }  // namespace
 
 const structurefiles::FileType* typeOf(std::string_view fileName) {
-    const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string_view::npos || fileName.find('/', dot) != std::string_view::npos) {
-        return nullptr;
-    }
-    std::string extension(fileName.substr(dot + 1));
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const structurefiles::FileType& type : structurefiles::kTypes) {
-        if (extension == type.extension) return &type;
-    }
-    return nullptr;
+    return structurefiles::typeOf(fileName);
 }
 
-Report inspectFile(const std::string& fileName, bool withPicture, Surface* measure) {
+Report inspectFile(const std::string& fileName, const Parts& parts, Surface* measure) {
     registerAllClasses();
     Report report;
     report.file = fileName;
@@ -464,9 +466,7 @@ Report inspectFile(const std::string& fileName, bool withPicture, Surface* measu
     CollectingMessages messages;
     const ScopedUserMessages scope(messages);
     try {
-        const PictureRequest request{measure};
-        kLoaders[static_cast<std::size_t>(report.type->kind)](report,
-                                                              withPicture ? &request : nullptr);
+        kLoaders[static_cast<std::size_t>(report.type->kind)](report, Request{parts, measure});
     } catch (...) {
         // The refresh after the load failed (the program would show this
         // text and keep an empty page).
@@ -478,6 +478,15 @@ Report inspectFile(const std::string& fileName, bool withPicture, Surface* measu
     }
     report.notes = std::move(messages.notes);
     return report;
+}
+
+std::string outlineLine(int level, std::string_view text) {
+    if (level <= kDeepestIndentedLevel) {
+        return std::string(2 * static_cast<std::size_t>(std::max(0, level - 1)), ' ') +
+               std::string(text);
+    }
+    return std::string(2 * kDeepestIndentedLevel, ' ') + "Ebene " + std::to_string(level) + ": " +
+           std::string(text);
 }
 
 std::string printable(std::string text) {

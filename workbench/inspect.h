@@ -22,6 +22,11 @@ namespace inspect {
 inline constexpr const char* kUnknownType =
     "Unbekannter Dateityp - erwartet wird .ldt, .kdt, .sdt, .tdt, .adt, .bdt oder .ndt";
 
+// The n-ary tree's lines are indented two blanks per level down to this
+// level; a deeper node's line is indented as one level deeper and starts
+// with "Ebene N: ", so that no line of a tree of any depth grows wider.
+inline constexpr int kDeepestIndentedLevel = 32;
+
 // What the page shows after loading one file. Texts are UTF-8.
 struct Report {
     std::string file;  // the name as given
@@ -42,7 +47,7 @@ struct Report {
     // The structure as text: the list memo with its cursor, the stack from
     // the top, the queue from the front, a binary tree level by level (the
     // "Ebenen" listing), the B-tree's pages level by level, the n-ary tree
-    // indented two blanks per level.
+    // in pre-order as outlineLine puts each node.
     std::vector<std::string> lines;
     // The same structure as one JSON value (see jsonLine).
     std::string content;
@@ -54,12 +59,25 @@ struct Report {
 // The type whose extension fileName has (letter case ignored), or null.
 const structurefiles::FileType* typeOf(std::string_view fileName);
 
+// The parts of a report beyond the summary that are made: each costs
+// memory in proportion to the structure (the list's texts several times).
+struct Parts {
+    bool lines = true;     // Report::lines
+    bool content = true;   // Report::content
+    bool picture = false;  // Report::picture
+};
+
 // Loads the file as its page would. Never throws for anything the file
 // holds; a file that would stop the program is refused with the stop text.
-// With withPicture the report carries the page's picture; measure (lent, may
-// be null) gives the text widths of its layout.
-Report inspectFile(const std::string& fileName, bool withPicture = false,
+// The report carries the parts asked for (the trees' small listings always);
+// measure (lent, may be null) gives the text widths of the picture's layout.
+Report inspectFile(const std::string& fileName, const Parts& parts = {},
                    Surface* measure = nullptr);
+
+// A node of the n-ary tree at the level (the root's is 1) as a line of the
+// listing: indented two blanks per level, beyond kDeepestIndentedLevel
+// "Ebene N: " in front of the text instead.
+std::string outlineLine(int level, std::string_view text);
 
 // The text with every control character (line breaks too) as "?", so that it
 // stays on one line of a terminal.

@@ -10,6 +10,7 @@
 #include "elements/stream.h"
 #include "workbench/fileprobe.h"
 #include "workbench/inspect.h"
+#include "workbench/structurepicture.h"
 
 #ifndef TESSARO_VERSION
 #define TESSARO_VERSION "unbekannt"
@@ -35,7 +36,8 @@ constexpr std::string_view kHelp =
     "  -s, --show     zeigt unter jeder Zeile die Struktur: die Liste mit Cursor,\n"
     "                 den Keller von oben, die Schlange von vorn, Such- und\n"
     "                 AVL-Baum Ebene für Ebene, die Seiten des Bayer-Baums Ebene\n"
-    "                 für Ebene, den N-Baum eingerückt\n"
+    "                 für Ebene, den N-Baum eingerückt (tiefer als Ebene 32 mit\n"
+    "                 \"Ebene N: \" vor dem Text)\n"
     "  -j, --json     gibt je Datei ein JSON-Objekt auf einer Zeile aus (UTF-8):\n"
     "                 \"datei\", \"typ\", \"gueltig\", \"anzahl\", \"tiefe\",\n"
     "                 \"ausgeglichen\", \"meldung\", \"meldungen\" und unter \"inhalt\"\n"
@@ -43,7 +45,8 @@ constexpr std::string_view kHelp =
     "  -p, --picture BILD\n"
     "                 schreibt das Bild der Seite nach dem Laden der einen DATEI\n"
     "                 in BILD: eine PNG-Datei (Endung .png) oder eine\n"
-    "                 SVG-Vektorgrafik (Endung .svg), wie \"Bild speichern…\"\n"
+    "                 SVG-Vektorgrafik (Endung .svg), wie \"Bild speichern…\";\n"
+    "                 ein PNG-Bild über 16 Millionen Pixel verkleinert\n"
     "  -h, --help     zeigt diese Hilfe\n"
     "  -V, --version  zeigt die Version\n"
     "  --             beendet die Optionen\n"
@@ -66,13 +69,25 @@ constexpr KnownOption kOptions[] = {
     {'V', "version", &Options::version, nullptr},
 };
 
-// True for a name ending in ".png" or ".svg" (letter case ignored).
-bool pictureFormat(std::string_view name) {
-    if (name.size() < 4) return false;
-    std::string extension(name.substr(name.size() - 4));
+// The last four characters of the name in lower case.
+std::string extensionOf(std::string_view name) {
+    std::string extension(name.substr(name.size() - std::min<std::size_t>(4, name.size())));
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".png" || extension == ".svg";
+    return extension;
 }
+
+bool isPng(std::string_view name) { return extensionOf(name) == ".png"; }
+
+// True for a name ending in ".png" or ".svg" (letter case ignored).
+bool pictureFormat(std::string_view name) { return isPng(name) || extensionOf(name) == ".svg"; }
+
+constexpr const char* kNoStructureFile =
+    "Der Ordner enthält keine Strukturdatei (.ldt, .kdt, .sdt, .tdt, .adt, .bdt oder .ndt)";
+
+// After "BILD: ".
+constexpr const char* kNoPictureOfRefused = "Kein Bild geschrieben, die Datei wurde abgelehnt";
+// After structurepicture::tooLargeText.
+constexpr const char* kScaledDown = "Es wurde verkleinert auf ";
 
 std::string inQuotes(std::string_view option) { return "\"" + std::string(option) + "\""; }
 
@@ -94,8 +109,40 @@ std::vector<std::string> filesOf(const std::string& name, std::string& refusal) 
         refusal = "Ordner " + name + " kann nicht gelesen werden. " + systemReason(error.value());
         return {};
     }
+    if (files.empty()) refusal = kNoStructureFile;
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// Writes the valid file's picture, or says on err why not (the status then
+// becomes kSomeRefused); a PNG beyond the limit is written scaled down, which
+// err notes.
+void writePicture(const Report& report, const std::string& picture, const PictureOutput& output,
+                  std::ostream& err, int& status) {
+    // On one line: the lines of a file error joined by ": ".
+    const auto say = [&](std::string text) {
+        for (std::size_t at; (at = text.find('\n')) != std::string::npos;)
+            text.replace(at, 1, ": ");
+        err << kProgram << ": " << printable(picture + ": " + text) << '\n';
+    };
+    if (!report.valid || !report.picture) {
+        say(kNoPictureOfRefused);
+        status = kSomeRefused;
+        return;
+    }
+    std::string why = fileprobe::refusal(picture);
+    if (why.empty()) why = output.write(*report.picture, picture);
+    if (!why.empty()) {
+        say(why);
+        status = kSomeRefused;
+        return;
+    }
+    const structurepicture::PixelSize full = structurepicture::pixelSize(*report.picture, 1);
+    const structurepicture::PixelSize fitted = structurepicture::withinLimit(full);
+    if (isPng(picture) && fitted != full) {
+        say(structurepicture::tooLargeText(full) + " " + kScaledDown +
+            structurepicture::sizeText(fitted) + ".");
+    }
 }
 
 }  // namespace
@@ -196,8 +243,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         std::string refusal;
         for (const std::string& file : filesOf(name, refusal)) {
             const bool withPicture = !options.picture.empty();
+            const Parts parts{options.show, options.json, withPicture};
             const Report report =
-                inspectFile(file, withPicture, withPicture ? pictures->measure() : nullptr);
+                inspectFile(file, parts, withPicture ? pictures->measure() : nullptr);
             if (!report.valid) status = kSomeRefused;
             if (options.json) {
                 out << jsonLine(report) << '\n';
@@ -209,14 +257,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                     }
                 }
             }
-            if (withPicture && report.picture) {
-                std::string why = fileprobe::refusal(options.picture);
-                if (why.empty()) why = pictures->write(*report.picture, options.picture);
-                if (!why.empty()) {
-                    err << kProgram << ": " << printable(options.picture + ": " + why) << '\n';
-                    status = kSomeRefused;
-                }
-            }
+            if (withPicture) writePicture(report, options.picture, *pictures, err, status);
         }
         if (!refusal.empty()) {
             status = kSomeRefused;

@@ -35,7 +35,8 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
 
 // What writes a page's picture into a file (the program lends one built on
 // Qt GUI): measure gives the text widths of the layout, write writes the
-// PNG or SVG file named and returns "" or why it could not (German).
+// PNG (at scale 1, scaled down to structurepicture::kMostPixels) or SVG file
+// named and returns "" or why it could not (German).
 struct PictureOutput {
     std::function<Surface*()> measure;
     std::function<std::string(const PagePicture&, const std::string& fileName)> write;
@@ -46,9 +47,10 @@ struct PictureOutput {
 // usage errors on err. A folder stands for its files with one of the seven
 // extensions, sorted by name, without subfolders. With --picture the one
 // file's page picture is written through pictures (lent; without it the
-// option is a usage error). Returns kAllValid, kSomeRefused (a file refused,
-// a name of no known type, a folder that cannot be read, a picture that
-// could not be written) or kUsageError.
+// option is a usage error); a refused file gets no picture, and a PNG scaled
+// down to the limit is noted on err. Returns kAllValid, kSomeRefused (a file
+// refused, a name of no known type, a folder that cannot be read or holds no
+// structure file, a picture that could not be written) or kUsageError.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const PictureOutput* pictures = nullptr);
 

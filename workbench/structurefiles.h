@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace structurefiles {
 
@@ -29,5 +30,26 @@ inline constexpr FileType kTypes[] = {
 };
 
 constexpr const FileType& type(Kind kind) { return kTypes[static_cast<std::size_t>(kind)]; }
+
+// The type whose extension fileName has, letter case ignored, or null. The
+// extension follows the last dot of the name's last path component.
+constexpr const FileType* typeOf(std::string_view fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos || fileName.find('/', dot) != std::string_view::npos) {
+        return nullptr;
+    }
+    const std::string_view extension = fileName.substr(dot + 1);
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    for (const FileType& type : kTypes) {
+        const std::string_view wanted(type.extension);
+        bool same = extension.size() == wanted.size();
+        for (std::size_t i = 0; same && i < wanted.size(); ++i)
+            same = lower(extension[i]) == wanted[i];
+        if (same) return &type;
+    }
+    return nullptr;
+}
 
 }  // namespace structurefiles

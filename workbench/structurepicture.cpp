@@ -1,6 +1,7 @@
 #include "workbench/structurepicture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace structurepicture {
@@ -54,9 +55,15 @@ PagePicture finish(DrawingRecorder& rec) {
 
 PagePicture linearPicture(Row row, const std::vector<std::string>& values, int cursor,
                           Surface* measure) {
+    return linearPicture(row, values, values.size(), cursor, measure);
+}
+
+PagePicture linearPicture(Row row, const std::vector<std::string>& values, std::size_t count,
+                          int cursor, Surface* measure) {
     DrawingRecorder rec(0, 0, measure);
     pageFont(rec);
-    const int shown = static_cast<int>(std::min<std::size_t>(values.size(), kMostShown));
+    const int shown = static_cast<int>(
+        std::min<std::size_t>({values.size(), count, static_cast<std::size_t>(kMostShown)}));
     if (shown == 0) {
         const char* empty = "(leer)";
         background(rec, std::max(120, 2 * kMargin + rec.textWidth(empty)), 2 * kMargin + 13);
@@ -64,14 +71,16 @@ PagePicture linearPicture(Row row, const std::vector<std::string>& values, int c
         return finish(rec);
     }
 
+    std::vector<std::string> texts(static_cast<std::size_t>(shown));
+    for (int i = 0; i < shown; ++i) texts[i] = boxText(values[i]);
     int widest = 14;
-    for (int i = 0; i < shown; ++i) widest = std::max(widest, rec.textWidth(values[i]));
+    for (const std::string& text : texts) widest = std::max(widest, rec.textWidth(text));
     const int boxWidth = std::max(28, widest + 12);
     const bool rows = row != Row::stack;
     const int perLine =
         rows ? std::max(1, (kRowWidth - 2 * kMargin + kGap) / (boxWidth + kGap)) : kColumnLength;
     const int lines = (shown + perLine - 1) / perLine;
-    const int more = static_cast<int>(values.size()) - shown;
+    const int more = static_cast<int>(count) - shown;
     struct Place {
         int x, y;
     };
@@ -104,7 +113,7 @@ PagePicture linearPicture(Row row, const std::vector<std::string>& values, int c
     for (int i = 0; i < shown; ++i) {
         const Place p = place(i);
         rec.rectangle(p.x, p.y, p.x + boxWidth, p.y + kBoxHeight);
-        rec.textOut(p.x + (boxWidth - rec.textWidth(values[i])) / 2, p.y + 4, values[i]);
+        rec.textOut(p.x + (boxWidth - rec.textWidth(texts[i])) / 2, p.y + 4, texts[i]);
     }
     const auto label = [&](int x, int y, const char* text) {
         rec.textOut(std::max(2, x), y - kLabelBand, text);
@@ -134,6 +143,40 @@ PagePicture linearPicture(Row row, const std::vector<std::string>& values, int c
     return finish(rec);
 }
 
+void ShownLines::addLine(std::string_view utf8) {
+    if (lines_.size() < static_cast<std::size_t>(kMostShown)) lines_.emplace_back(utf8);
+    ++count_;
+}
+
+void ShownLines::appendText(std::string_view utf8) {
+    if (count_ == 0) {
+        addLine(utf8);
+    } else if (count_ == lines_.size()) {
+        lines_.back() += utf8;
+    }
+}
+
+void ShownLines::setText(std::string_view utf8) {
+    lines_.clear();
+    count_ = 0;
+    if (utf8.empty()) return;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = utf8.find('\n', start);
+        addLine(utf8.substr(start, end - start));
+        if (end == std::string_view::npos) return;
+        start = end + 1;
+    }
+}
+
+std::string ShownLines::text() const {
+    std::string text;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += lines_[i];
+    }
+    return text;
+}
+
 PagePicture ntreePicture(const std::vector<OutlineNode>& nodes, Surface* measure) {
     DrawingRecorder rec(0, 0, measure);
     pageFont(rec);
@@ -144,10 +187,12 @@ PagePicture ntreePicture(const std::vector<OutlineNode>& nodes, Surface* measure
         return kMargin + kIndent * std::clamp(level - 1, 0, kDeepestIndent);
     };
     const auto yOf = [](int i) { return kMargin + i * kNodeAdvance; };
+    std::vector<std::string> texts(static_cast<std::size_t>(shown));
     std::vector<int> widths(static_cast<std::size_t>(shown));
     int width = 0;
     for (int i = 0; i < shown; ++i) {
-        widths[i] = rec.textWidth(nodes[i].text) + 10;
+        texts[i] = boxText(nodes[i].text);
+        widths[i] = rec.textWidth(texts[i]) + 10;
         width = std::max(width, xOf(nodes[i].level) + widths[i] + kMargin);
     }
     int height = 2 * kMargin + shown * kNodeAdvance - (kNodeAdvance - kNodeHeight);
@@ -180,10 +225,28 @@ PagePicture ntreePicture(const std::vector<OutlineNode>& nodes, Surface* measure
     for (int i = 0; i < shown; ++i) {
         const int x = xOf(nodes[i].level);
         rec.rectangle(x, yOf(i), x + widths[i], yOf(i) + kNodeHeight);
-        rec.textOut(x + 5, yOf(i) + 3, nodes[i].text);
+        rec.textOut(x + 5, yOf(i) + 3, texts[i]);
     }
     if (more > 0) rec.textOut(kMargin, height - kMargin - 13, moreLine);
     return finish(rec);
+}
+
+std::string boxText(std::string_view utf8) {
+    // Each character starts with a byte that is no UTF-8 continuation byte.
+    const auto starts = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    int characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (!starts(utf8[i])) continue;
+        if (characters == kMostBoxCharacters - 1) {
+            // The text's end is near: the rest may fit whole.
+            const auto rest =
+                std::count_if(utf8.begin() + static_cast<std::ptrdiff_t>(i), utf8.end(), starts);
+            if (rest <= 1) return std::string(utf8);
+            return std::string(utf8.substr(0, i)) + "\xE2\x80\xA6";
+        }
+        ++characters;
+    }
+    return std::string(utf8);
 }
 
 PagePicture imagePicture(int width, int height, const DrawingRecord& drawing) {
@@ -216,6 +279,31 @@ void draw(const PagePicture& picture, Surface& target) {
     target.fillRect(0, picture.height, width, totalHeight(picture));
     pageFont(target);
     target.textOut(4, picture.height + 4, picture.caption);
+}
+
+PixelSize pixelSize(const PagePicture& picture, int scale) {
+    return {std::max(1, totalWidth(picture) * scale), std::max(1, totalHeight(picture) * scale)};
+}
+
+PixelSize withinLimit(PixelSize size) {
+    if (size.pixels() <= kMostPixels) return size;
+    const double factor = std::sqrt(static_cast<double>(kMostPixels) / size.pixels());
+    PixelSize fitted{std::max(1, static_cast<int>(size.width * factor)),
+                     std::max(1, static_cast<int>(size.height * factor))};
+    // A side held at one pixel leaves the other all the pixels.
+    if (fitted.pixels() > kMostPixels) {
+        if (fitted.width == 1) fitted.height = static_cast<int>(kMostPixels);
+        if (fitted.height == 1) fitted.width = static_cast<int>(kMostPixels);
+    }
+    return fitted;
+}
+
+std::string sizeText(PixelSize size) {
+    return std::to_string(size.width) + " × " + std::to_string(size.height);
+}
+
+std::string tooLargeText(PixelSize size) {
+    return "Das Bild wäre " + sizeText(size) + " Pixel groß.";
 }
 
 }  // namespace structurepicture

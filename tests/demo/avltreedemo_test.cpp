@@ -14,7 +14,9 @@
 #include "trees/treeinteger.h"
 
 using demotest::condensed;
+using demotest::drain;
 using demotest::FakePage;
+using demotest::Played;
 using searchtest::avlNode;
 using searchtest::shape;
 
@@ -33,12 +35,19 @@ protected:
         for (int v : values) tree.insert(std::make_unique<TTreeInteger>(v));
     }
 
+    // Runs insdel for the entry and returns the steps it showed; the page
+    // shows the end afterwards, as the window shows it.
     Steps run(const std::string& entry, bool doInsert) {
         page.entry.setText(entry);
         page.surface.log.clear();
-        page.locks.clear();
-        tree.insdel(doInsert);
-        return condensed(page.surface.log);
+        played = Played{};
+        const std::vector<DrawingOp> before = page.drawn.record().ops();
+        const std::unique_ptr<RecordedSteps> steps = tree.insdel(doInsert);
+        if (!steps) return {};
+        played = drain(*steps);
+        demotest::drawAsShown(played, page.surface, before);
+        demotest::showEnd(played, page);
+        return condensed(played, before);
     }
 
     // Only the step texts (blinking steps), without figures.
@@ -57,6 +66,7 @@ protected:
     RecordingMessages messages;
     FakePage page{505, false};
     TAvlTreeDemo tree{page};
+    Played played;
 };
 
 TEST_F(AvlTreeDemoTest, InsertingThreeTwoOneRotatesLLAtTheRoot) {
@@ -70,7 +80,6 @@ TEST_F(AvlTreeDemoTest, InsertingThreeTwoOneRotatesLLAtTheRoot) {
                      "erase 252 20 126 40", "erase 126 50 189 70",
                      "LL-Rotation wird durchgeführt | line 126 50 252 10 | visible", "redraw"}));
     EXPECT_EQ(shape(tree.root.get()), "2[0](1[0],3[0])");
-    EXPECT_EQ(page.locks, (Steps{"lock 2", "unlock 2"}));
     EXPECT_EQ(page.depth.text(), "2");
     EXPECT_EQ(page.count.text(), "3");
     EXPECT_TRUE(page.balanced.lines.empty());  // this page has no balanced field
@@ -234,7 +243,7 @@ TEST_F(AvlTreeDemoTest, ARefusedPlaceOnLevelSevenChangesNoFactor) {
     EXPECT_EQ(messages.log.back(),
               "information: Der Baum wird zu tief - Element wird nicht eingefügt");
     EXPECT_EQ(shape(tree.root.get()), before);
-    EXPECT_EQ(page.locks, (Steps{"lock 2", "unlock 2"}));
+    EXPECT_TRUE(played.steps.empty());
 }
 
 TEST_F(AvlTreeDemoTest, RandomSequencesLeaveTheSameTreeAsThePlainOperations) {
@@ -254,7 +263,7 @@ TEST_F(AvlTreeDemoTest, RandomSequencesLeaveTheSameTreeAsThePlainOperations) {
         ASSERT_EQ(shape(tree.root.get()), shape(plain.root.get())) << step;
         ASSERT_TRUE(tree.verify());
         ASSERT_EQ(tree.count(), plain.count());
-        if (!page.locks.empty()) {
+        if (!played.end.fields.count.empty()) {
             ASSERT_EQ(page.count.text(), std::to_string(plain.count()));
         }
     }

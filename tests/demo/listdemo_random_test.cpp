@@ -1,6 +1,7 @@
 // The animated sorts against references on random lists, their termination
 // where compare is no order, their depth on long lists, and "Ende" at any step
-// against the whole run.
+// against the whole run. And the memo views the steps keep, against the list
+// display they stand for.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,8 @@
 #include <random>
 #include <set>
 
-#include "demo/listdemo.h"
+#include "demo/sorts.h"
+#include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 #include "tests/demo/sortdemosupport.h"
 
@@ -71,6 +73,23 @@ std::multiset<std::string> contents(TListe& list) {
     return out;
 }
 
+// The memo lines of the elements: the text without the arrow, the run
+// separators and the frame lines.
+std::string withoutMarks(const std::string& memo) {
+    std::string out;
+    std::size_t from = 0;
+    while (from <= memo.size()) {
+        std::size_t to = memo.find('\n', from);
+        if (to == std::string::npos) to = memo.size();
+        std::string line = memo.substr(from, to - from);
+        if (const auto arrow = line.find("<--"); arrow != std::string::npos)
+            line = line.substr(0, line.find_last_not_of(' ', arrow - 1) + 1);
+        if (!line.empty() && line != "--------" && line != "---------") out += line + '\n';
+        from = to + 1;
+    }
+    return out;
+}
+
 // The ranges quicksort 1 announces, in the order of the recursive formulation.
 void quick1Ranges(std::vector<int>& v, int lo, int hi, std::vector<std::pair<int, int>>& out) {
     const int pivot = v[(lo + hi) / 2];
@@ -102,14 +121,18 @@ TEST_F(ListDemoRandomTest, EverySortOrdersRandomListsAndKeepsTheList) {
         std::vector<int> expected = input;
         std::sort(expected.begin(), expected.end());
         for (const NamedSort& s : kSorts) {
-            RecordedStage r;
             auto list = integers(input);
-            (list.get()->*s.sort)(r.stage);
+            // MemoQuelle shows the list as the window opened it.
+            const auto opened =
+                std::make_shared<const ListView>(viewList(*list, std::make_shared<ListTexts>()));
+            const RecordedRun r(s.kind, *list, {.quelle = opened});
             ASSERT_EQ(values(*list), expected) << s.name << " round " << round;
             ASSERT_TRUE(list->verify()) << s.name;
-            // Every step waited exactly once and cleared "Weiter".
-            EXPECT_EQ(r.clock.pauses.size(), r.steps.size()) << s.name;
-            EXPECT_FALSE(r.clock.weiterPressed);
+            // At the end MemoQuelle shows the sorted list, as the last step
+            // left it (with its marks).
+            ASSERT_EQ(withoutMarks(r.end.quelle), withoutMarks(renderList(*list).text))
+                << s.name << " round " << round;
+            EXPECT_EQ(r.end.info, "");
         }
     }
 }
@@ -122,9 +145,8 @@ TEST_F(ListDemoRandomTest, QuickSort1AnnouncesThePartsInTheOrderOfTheRecursion) 
         std::vector<std::pair<int, int>> expected;
         std::vector<int> copy = input;
         quick1Ranges(copy, 0, static_cast<int>(copy.size()) - 1, expected);
-        RecordedStage r;
         auto list = integers(input);
-        list->quickSort1Demo(r.stage);
+        const RecordedRun r(SortKind::quick1, *list);
         std::vector<std::pair<int, int>> announced;
         for (const std::string& info : r.infos()) {
             const auto at = info.find("von der Position ");
@@ -160,9 +182,7 @@ TEST_F(ListDemoRandomTest, SortsEndAndKeepEveryElementWhereCompareIsNoOrder) {
                     }
                     list->reset();
                     const auto before = contents(*list);
-                    RecordedStage rec;
-                    rec.endeAtStep = ende ? 1 : 0;
-                    (list.get()->*s.sort)(rec.stage);
+                    const RecordedRun rec(s.kind, *list, {.endeAtStep = ende ? 1u : 0u});
                     ASSERT_EQ(contents(*list), before) << s.name << " kind " << kind;
                     ASSERT_TRUE(list->verify());
                 }
@@ -176,14 +196,12 @@ TEST_F(ListDemoRandomTest, SortsEndAndKeepEveryElementWhereCompareIsNoOrder) {
 TEST_F(ListDemoRandomTest, LongListsSortWithoutDeepRecursion) {
     std::vector<int> ascending(1500);
     for (int k = 0; k < 1500; ++k) ascending[k] = k;
-    for (Sort sort : {&TListDemo::quickSort2Demo, &TListDemo::quickSort1Demo}) {
-        RecordedStage r;
-        r.endeAtStep = 1;
+    for (SortKind kind : {SortKind::quick2, SortKind::quick1}) {
         std::vector<int> input = ascending;
         std::reverse(input.begin(), input.end());
-        if (sort == &TListDemo::quickSort2Demo) input = ascending;
+        if (kind == SortKind::quick2) input = ascending;
         auto list = integers(input);
-        (list.get()->*sort)(r.stage);
+        const RecordedRun r(kind, *list, {.endeAtStep = 1});
         EXPECT_EQ(values(*list), ascending);
     }
 }
@@ -193,11 +211,9 @@ TEST_F(ListDemoRandomTest, MergeSortStopsWhenAPassDoesNotReduceTheRuns) {
         auto list = std::make_unique<TListDemo>();
         for (int v : {0, 3, 2, 2, 2, 4, 3, 2, 3, 3}) list->append(std::make_unique<TTable>(v));
         list->reset();
-        RecordedStage rec;
-        rec.clock.maxPauses = 1000;
-        rec.endeAtStep = ende ? 1 : 0;
         const auto before = contents(*list);
-        list->mergeSortDemo(rec.stage);
+        const RecordedRun rec(SortKind::merge, *list,
+                              {.endeAtStep = ende ? 1u : 0u, .maxSteps = 1000});
         EXPECT_EQ(contents(*list), before);
         EXPECT_EQ(list->count(), 10);
     }
@@ -234,25 +250,24 @@ TEST_F(ListDemoRandomTest, EndeAtAnyStepLeavesTheOrderAndCursorOfTheWholeRun) {
                 return list;
             };
             for (const NamedSort& s : kSorts) {
-                RecordedStage whole;
                 auto list = make();
-                (list.get()->*s.sort)(whole.stage);
+                const RecordedRun whole(s.kind, *list);
                 const std::string expected = renderList(*list).text;
                 // Straight selection with "Ende" before its last round does
                 // not move the arrow to that round's smallest element: where
                 // it stood in place, the cursor stays at the end.
                 const std::size_t lastRound = whole.steps.size() - 2;
                 const bool inPlace =
-                    s.sort == &TListDemo::selectionDemo &&
+                    s.kind == SortKind::selection &&
                     whole.infos()[lastRound].find("richtigen") != std::string::npos;
                 list->moveToEnd();
                 const std::string atEnd = renderList(*list).text;
                 for (std::size_t step = 0; step <= whole.steps.size(); ++step) {
-                    RecordedStage ended;
-                    ended.endeAtStep = step;
-                    ended.stage.stepEnde = step == 0;
                     auto again = make();
-                    (again.get()->*s.sort)(ended.stage);
+                    const RecordedRun ended(s.kind, *again,
+                                            {.endeAtStep = step, .stepwise = step != 0});
+                    ASSERT_EQ(ended.steps.size(), step);
+                    ASSERT_EQ(ended.end.quelle, renderList(*again).text);
                     ASSERT_EQ(renderList(*again).text,
                               inPlace && step <= lastRound ? atEnd : expected)
                         << s.name << " kind " << kind << " round " << round << " step " << step;
@@ -274,8 +289,7 @@ TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWhole
         for (const NamedSort& s : kSorts) {
             // Straight insertion and selection long enough for the search
             // structure to split; the others step through far more steps.
-            const bool linear =
-                s.sort == &TListDemo::insertionDemo || s.sort == &TListDemo::selectionDemo;
+            const bool linear = s.kind == SortKind::insertion || s.kind == SortKind::selection;
             const int n = linear ? 600 : 90;
             std::vector<unsigned> draws(n);
             for (unsigned& d : draws) d = random();
@@ -305,25 +319,123 @@ TEST_F(ListDemoRandomTest, EndeOnLongListsWithoutAnOrderLeavesTheOrderOfTheWhole
                 list->reset();
                 return list;
             };
-            RecordedStage whole;
             auto list = make();
-            (list.get()->*s.sort)(whole.stage);
+            const RecordedRun whole(s.kind, *list);
             std::string expected = renderList(*list).text;
             // As above: selection ended before a last round in place keeps
             // the cursor at the end.
-            if (s.sort == &TListDemo::selectionDemo &&
+            if (s.kind == SortKind::selection &&
                 whole.infos()[whole.steps.size() - 2].find("richtigen") != std::string::npos) {
                 list->moveToEnd();
                 expected = renderList(*list).text;
             }
             for (std::size_t endeAt : {1u, 7u}) {
-                RecordedStage ended;
-                ended.endeAtStep = endeAt;
                 auto again = make();
-                (again.get()->*s.sort)(ended.stage);
+                const RecordedRun ended(s.kind, *again, {.endeAtStep = endeAt});
                 ASSERT_EQ(renderList(*again).text, expected)
                     << s.name << " kind " << kind << " Ende at " << endeAt;
             }
         }
     }
+}
+
+namespace {
+
+// A list of integers with the cursor at `position`.
+std::unique_ptr<TListDemo> integersAt(const std::vector<int>& values, int position) {
+    auto list = integers(values);
+    list->moveTo(position);
+    return list;
+}
+
+void expectSameDisplay(const ListDisplay& view, const ListDisplay& rendered,
+                       const std::string& where) {
+    EXPECT_EQ(view.text, rendered.text) << where;
+    EXPECT_EQ(view.position, rendered.position) << where;
+    EXPECT_EQ(view.count, rendered.count) << where;
+    EXPECT_EQ(view.arrowLine, rendered.arrowLine) << where;
+    EXPECT_EQ(view.frameFirstLine, rendered.frameFirstLine) << where;
+    EXPECT_EQ(view.frameLastLine, rendered.frameLastLine) << where;
+}
+
+struct ViewCase {
+    const char* name;
+    std::vector<int> values;
+    int position;
+    bool markRuns;
+    int first;
+    int last;
+};
+
+const ViewCase kViewCases[] = {
+    {"empty", {}, 0, false, -1, -1},
+    {"empty with marks asked", {}, 0, true, 0, 0},
+    {"cursor at 0", {3, 1, 2}, 0, false, -1, -1},
+    {"cursor at the end", {3, 1, 2}, 3, false, -1, -1},
+    {"cursor inside", {3, 1, 2}, 2, false, -1, -1},
+    {"runs", {3, 1, 2, 2, 0, 5}, 1, true, -1, -1},
+    {"frame around all", {4, 2, 7}, 0, false, 0, 2},
+    {"frame at the first", {4, 2, 7}, 3, false, 0, 0},
+    {"frame at the last", {4, 2, 7}, 3, false, 2, 2},
+    {"frame below only", {4, 2, 7}, 1, false, -1, 0},
+    {"frame above only", {4, 2, 7}, 1, false, 1, -1},
+    {"runs and frame at the ends", {5, 4, 3, 2, 1}, 5, true, 0, 4},
+    {"runs inside a frame", {1, 3, 2, 4, 3}, 2, true, 1, 3},
+    {"one element", {-7}, 1, true, 0, 0},
+    {"equal elements", {2, 2, 2}, 2, true, 1, 1},
+};
+
+}  // namespace
+
+// What a step keeps of a memo is the list display itself: the same text, the
+// same lines of the arrow and the frame, and the list's cursor stays.
+TEST(ListViewDisplay, GivesExactlyTheListDisplayOfTheList) {
+    registerListDemoClasses();
+    for (const ViewCase& c : kViewCases) {
+        auto list = integersAt(c.values, c.position);
+        const ListDisplay rendered = renderList(*list, c.markRuns, c.first, c.last);
+        const ListView view =
+            viewList(*list, std::make_shared<ListTexts>(), c.markRuns, c.first, c.last);
+        EXPECT_EQ(list->position(), c.position) << c.name;
+        expectSameDisplay(view.display(), rendered, c.name);
+    }
+}
+
+TEST(ListViewDisplay, GivesTheListDisplayOfRandomListsWithRunsAndFrames) {
+    registerListDemoClasses();
+    std::mt19937 random(17);
+    const auto texts = std::make_shared<ListTexts>();  // shared by all, as by one sort run
+    for (int round = 0; round < 400; ++round) {
+        const int n = static_cast<int>(random() % 12);
+        std::vector<int> input(static_cast<std::size_t>(n));
+        for (int& v : input) v = static_cast<int>(random() % 21) - 10;
+        const int position = static_cast<int>(random() % static_cast<unsigned>(n + 1));
+        const bool markRuns = random() % 2 == 0;
+        // -1, an index, or one past the end (no frame line).
+        const int first = static_cast<int>(random() % static_cast<unsigned>(n + 2)) - 1;
+        const int last = static_cast<int>(random() % static_cast<unsigned>(n + 2)) - 1;
+        auto list = integersAt(input, position);
+        const ListDisplay rendered = renderList(*list, markRuns, first, last);
+        const ListView view = viewList(*list, texts, markRuns, first, last);
+        ASSERT_EQ(list->position(), position);
+        expectSameDisplay(view.display(), rendered, "round " + std::to_string(round));
+    }
+    // Each element text is kept once for the whole run.
+    EXPECT_EQ(texts->size(), 21u);
+}
+
+TEST(ListViewDisplay, StringsAndFurtherClassesShowTheirMemoLines) {
+    registerListDemoClasses();
+    auto list = std::make_unique<TListDemo>();
+    list->append(std::make_unique<TString>("b"));
+    list->append(std::make_unique<TString>("a"));
+    list->append(std::make_unique<TString>(""));
+    list->moveTo(2);
+    const ListView strings = viewList(*list, std::make_shared<ListTexts>(), true, 0, 2);
+    expectSameDisplay(strings.display(), renderList(*list, true, 0, 2), "strings");
+    auto reals = std::make_unique<TListDemo>();
+    for (double d : {2.5, -1.0, 1e-7}) reals->append(std::make_unique<TReal>(d));
+    reals->append(std::make_unique<TReal>(std::nan("")));
+    const ListView shown = viewList(*reals, std::make_shared<ListTexts>(), true);
+    expectSameDisplay(shown.display(), renderList(*reals, true), "reals");
 }

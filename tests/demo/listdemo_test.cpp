@@ -1,9 +1,9 @@
 // The six animated sorts step by step: exact step texts, the memos as each
-// step waits, the final order and cursor; "Ende" and the level prefixes.
-#include "demo/listdemo.h"
-
+// step waits, the final order and cursor, the end the window shows; "Ende",
+// a run given up, and the level prefixes.
 #include <gtest/gtest.h>
 
+#include "demo/sorts.h"
 #include "tests/demo/sortdemosupport.h"
 
 using namespace sorttest;
@@ -14,7 +14,6 @@ namespace {
 class ListDemoTest : public ::testing::Test {
 protected:
     void SetUp() override { registerListDemoClasses(); }
-    RecordedStage rec;
 };
 
 const std::string kQuick1Split =
@@ -45,7 +44,7 @@ std::string quick1Parts(const char* pv) {
 
 TEST_F(ListDemoTest, BubbleSortShowsEachExchangeBeforeAndAfterIt) {
     auto list = integers({3, 1, 2});
-    list->bubbleSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::bubble, *list);
     const Lines infos = {
         "Start am Listenanfang: Austausch der Elemente eines nicht aufsteigend sortierten Paares",
         "3 und 1 werden miteinander getauscht",
@@ -62,26 +61,29 @@ TEST_F(ListDemoTest, BubbleSortShowsEachExchangeBeforeAndAfterIt) {
     for (std::size_t k = 0; k < memos.size(); ++k) EXPECT_EQ(rec.steps[k].quelle, memos[k]) << k;
     EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(list->position(), 1);
-    EXPECT_EQ(rec.info.text(), infos.back());
-    EXPECT_EQ(rec.clock.weiterPressed, false);
+    // The end: the list as the sort left it, the info field emptied.
+    EXPECT_EQ(rec.end.quelle, "\n[1]  <--\n[2]\n[3]");
+    EXPECT_EQ(rec.end.info, "");
+    EXPECT_FALSE(rec.ended);
 }
 
 TEST_F(ListDemoTest, BubbleSortOfASortedListMakesOnePassAndOfOneElementNothing) {
     auto sorted = integers({1, 2});
-    sorted->bubbleSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::bubble, *sorted);
     EXPECT_EQ(rec.infos(),
               (Lines{"Start am Listenanfang: Austausch der Elemente eines nicht aufsteigend "
                      "sortierten Paares",
                      "Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert"}));
-    RecordedStage single;
-    integers({3})->bubbleSortDemo(single.stage);
+    auto one = integers({3});
+    const RecordedRun single(SortKind::bubble, *one);
     EXPECT_TRUE(single.steps.empty());
-    EXPECT_TRUE(single.quelle.lines.empty());
+    EXPECT_EQ(single.end.quelle, "");
+    EXPECT_EQ(single.endStep.lists[0], nullptr);
 }
 
 TEST_F(ListDemoTest, StraightInsertionDeletesThenInsertsAtTheArrow) {
     auto list = integers({2, 1});
-    list->insertionDemo(rec.stage);
+    const RecordedRun rec(SortKind::insertion, *list);
     ASSERT_EQ(rec.infos(),
               (Lines{"1 wird gelöscht",
                      "1 wird in den vorderen Teil der Liste an der richtigen Position eingefügt",
@@ -94,7 +96,7 @@ TEST_F(ListDemoTest, StraightInsertionDeletesThenInsertsAtTheArrow) {
 
 TEST_F(ListDemoTest, StraightSelectionNotesThePlaceThenExchangesTheSmallest) {
     auto list = integers({3, 1, 2});
-    list->selectionDemo(rec.stage);
+    const RecordedRun rec(SortKind::selection, *list);
     ASSERT_EQ(rec.infos(),
               (Lines{"Die Postion des ersten Elementes (3) wird notiert",
                      "Das kleinste Element 1 des nicht sortierten Restfeldes wird mit dem Element "
@@ -111,18 +113,18 @@ TEST_F(ListDemoTest, StraightSelectionNotesThePlaceThenExchangesTheSmallest) {
 
 TEST_F(ListDemoTest, SelectionSaysInPlaceAndOneElementShowsOnlyTheFinalStep) {
     auto list = integers({1, 2});
-    list->selectionDemo(rec.stage);
+    const RecordedRun rec(SortKind::selection, *list);
     EXPECT_EQ(rec.infos()[1],
               "Das kleinste Element 1 des nicht sortierten Restfeldes steht an der richtigen "
               "Stelle");
-    RecordedStage single;
-    integers({3})->selectionDemo(single.stage);
+    auto one = integers({3});
+    const RecordedRun single(SortKind::selection, *one);
     EXPECT_EQ(single.infos(), Lines{"Die Liste ist jetzt sortiert"});
 }
 
 TEST_F(ListDemoTest, QuickSort1FramesTheRangeAndAnnouncesTheLowerPart) {
     auto list = integers({3, 1, 2});
-    list->quickSort1Demo(rec.stage);
+    const RecordedRun rec(SortKind::quick1, *list);
     ASSERT_EQ(rec.infos(),
               (Lines{quick1Pivot("1"), quick1Forward(0, "1", "3"), quick1Backward(2, "1", "1"),
                      "3 und 1 werden ausgetauscht.", kQuick1Split, quick1Parts("1"),
@@ -139,7 +141,7 @@ TEST_F(ListDemoTest, QuickSort1FramesTheRangeAndAnnouncesTheLowerPart) {
 
 TEST_F(ListDemoTest, QuickSort1AnnouncesTheUpperPartThenFramesIt) {
     auto list = integers({2, 3, 1});
-    list->quickSort1Demo(rec.stage);
+    const RecordedRun rec(SortKind::quick1, *list);
     ASSERT_EQ(rec.infos().size(), 13u);
     EXPECT_EQ(rec.infos()[6],
               "Da eine abgespaltene obere Teilliste mehr als ein Element enthält, wird das "
@@ -156,7 +158,7 @@ TEST_F(ListDemoTest, QuickSort1ExchangesEqualKeysAndSaysItCouldBeSpared) {
     list->append(std::make_unique<TString>("x"));
     const TBase* first = list->elemAt(0);
     list->reset();
-    list->quickSort1Demo(rec.stage);
+    const RecordedRun rec(SortKind::quick1, *list);
     EXPECT_EQ(rec.infos()[3],
               "x und x werden ausgetauscht, worauf wegen der Gleicheit auch verzichtet werden "
               "kann.");
@@ -166,7 +168,7 @@ TEST_F(ListDemoTest, QuickSort1ExchangesEqualKeysAndSaysItCouldBeSpared) {
 
 TEST_F(ListDemoTest, QuickSort2SplitsAroundTheFirstElementAndJoinsTheParts) {
     auto list = integers({5, 3, 8, 1});
-    list->quickSort2Demo(rec.stage);
+    const RecordedRun rec(SortKind::quick2, *list);
     const std::string upper = "Anwendung auf eine obere Teilliste: ";
     const std::string lower = "Anwendung auf eine untere Teilliste: ";
     const std::string parts =
@@ -213,13 +215,14 @@ TEST_F(ListDemoTest, QuickSort2SplitsAroundTheFirstElementAndJoinsTheParts) {
     EXPECT_EQ(rec.steps[7].zwischen1, "");
     EXPECT_EQ(values(*list), (std::vector<int>{1, 3, 5, 8}));
     EXPECT_EQ(list->position(), 2);  // before the first element of the 2. Teilliste
-    EXPECT_EQ(rec.quelle.text(), "\n[1]\n[3]  <--\n[5]\n[8]");
-    EXPECT_EQ(rec.stage.stepLevel, 3);
+    EXPECT_EQ(rec.end.quelle, "\n[1]\n[3]  <--\n[5]\n[8]");
+    EXPECT_EQ(rec.end.zwischen1, "");
+    EXPECT_EQ(rec.end.zwischen2, "");
 }
 
 TEST_F(ListDemoTest, QuickSort2PutsTheSmallestPivotAloneIntoTheFirstPart) {
     auto list = integers({1, 3, 2});
-    list->quickSort2Demo(rec.stage);
+    const RecordedRun rec(SortKind::quick2, *list);
     EXPECT_EQ(rec.infos()[3],
               "Da die 1. Teilliste leer ist, kommt das Vergleichselement 1 in diese Liste");
     EXPECT_EQ(rec.steps[4].zwischen1, "     <--\n[1]");
@@ -228,7 +231,7 @@ TEST_F(ListDemoTest, QuickSort2PutsTheSmallestPivotAloneIntoTheFirstPart) {
 
 TEST_F(ListDemoTest, MergeSortOfAnAscendingListEndsAfterOneDistribution) {
     auto list = integers({1, 2, 3});
-    list->mergeSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::merge, *list);
     ASSERT_EQ(rec.infos(),
               (Lines{"Sortierte Teilfolgen der Quelle werden wechselweise in 2 Zwischenlisten "
                      "geschrieben.",
@@ -240,7 +243,7 @@ TEST_F(ListDemoTest, MergeSortOfAnAscendingListEndsAfterOneDistribution) {
 
 TEST_F(ListDemoTest, MergeSortOfTwoOneDistributesMergesAndFinishesNextPass) {
     auto list = integers({2, 1});
-    list->mergeSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::merge, *list);
     const std::string distributed =
         "Sortierte Teilfolgen der Quelle werden wechselweise in 2 Zwischenlisten geschrieben.";
     ASSERT_EQ(
@@ -256,7 +259,7 @@ TEST_F(ListDemoTest, MergeSortOfTwoOneDistributesMergesAndFinishesNextPass) {
 
 TEST_F(ListDemoTest, MergeSortSeparatesTheRunsInTheIntermediateLists) {
     auto list = integers({3, 1, 4, 2});
-    list->mergeSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::merge, *list);
     // Runs 3 | 1 4 | 2: the first and third go to the 1. Zwischenliste, where
     // they stay two runs; merging gives the runs 1 3 4 | 2.
     EXPECT_EQ(rec.steps[0].zwischen1, "\n[3]  <--\n---------\n[2]");
@@ -266,17 +269,32 @@ TEST_F(ListDemoTest, MergeSortSeparatesTheRunsInTheIntermediateLists) {
     EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 3, 4}));
 }
 
+// A sort starts at level 3, without a prefix; a step that switches the level
+// empties both auxiliary memos, and the steps after it carry the level's
+// prefix.
 TEST_F(ListDemoTest, StepTextsCarryThePrefixOfTheLevel) {
     const char* prefixes[] = {
         "Anwendung auf die Ursprungsliste: ", "Anwendung auf eine obere Teilliste: ",
         "Anwendung auf eine untere Teilliste: ", ""};
+    auto aux = integers({7});
     for (int level = 0; level <= 3; ++level) {
-        RecordedStage r;
-        r.stage.stepLevel = level;
-        integers({1, 2})->bubbleSortDemo(r.stage);
-        EXPECT_EQ(r.infos().back(), std::string(prefixes[level]) +
-                                        "Es wurde kein Tausch durchgeführt, daher ist die "
-                                        "Liste sortiert");
+        SortScreen screen;
+        EXPECT_TRUE(screen.step("vorher"));
+        EXPECT_EQ(screen.info(), "vorher");
+        screen.show(1, *aux);
+        screen.show(2, *aux);
+        EXPECT_TRUE(screen.step("", {.level = level}));
+        EXPECT_EQ(screen.info(), prefixes[level]) << level;
+        EXPECT_EQ(screen.memo(1), nullptr) << level;
+        EXPECT_EQ(screen.memo(2), nullptr) << level;
+        EXPECT_TRUE(screen.step("Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert"));
+        EXPECT_EQ(screen.snapshot().text,
+                  std::string(prefixes[level]) +
+                      "Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert")
+            << level;
+        // Some steps never carry the prefix.
+        EXPECT_TRUE(screen.step("ohne", {.prefixed = false}));
+        EXPECT_EQ(screen.info(), "ohne");
     }
 }
 
@@ -284,40 +302,69 @@ TEST_F(ListDemoTest, StringStepsShowTheTextAndTheMemoShowsNoBrackets) {
     auto list = std::make_unique<TListDemo>();
     for (const char* s : {"b", "a"}) list->append(std::make_unique<TString>(s));
     list->reset();
-    list->bubbleSortDemo(rec.stage);
+    const RecordedRun rec(SortKind::bubble, *list);
     EXPECT_EQ(rec.infos()[1], "b und a werden miteinander getauscht");
     EXPECT_EQ(rec.steps[1].quelle, "\nb  <--\na");
 }
 
-// "Ende" during the first step: every sort completes at once, the remaining
-// steps neither wait nor record, and the list is sorted.
-TEST_F(ListDemoTest, EndeAtTheFirstStepCompletesEverySortWithoutWaiting) {
+// "Ende" during the first step: every sort completes at once, no further
+// step is handed out, and the end shows the sorted list in MemoQuelle
+// without marks and an empty info field.
+TEST_F(ListDemoTest, EndeAtTheFirstStepCompletesEverySortWithoutFurtherSteps) {
     for (const NamedSort& s : kSorts) {
-        RecordedStage r;
-        r.endeAtStep = 1;
         auto list = integers({4, 2, 5, 1, 3, 2});
-        (list.get()->*s.sort)(r.stage);
+        const RecordedRun r(s.kind, *list, {.endeAtStep = 1});
         EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 2, 3, 4, 5})) << s.name;
         EXPECT_EQ(r.steps.size(), 1u) << s.name;
-        ASSERT_FALSE(r.clock.pauses.empty());
-        EXPECT_EQ(r.clock.pauses.front(), kSortPollMs) << s.name;
-        for (std::size_t k = 1; k < r.clock.pauses.size(); ++k)
-            EXPECT_EQ(r.clock.pauses[k], 0) << s.name;
+        EXPECT_TRUE(r.ended) << s.name;
+        EXPECT_EQ(r.end.info, "") << s.name;
+        EXPECT_EQ(r.end.quelle, renderList(*list).text) << s.name;
+        EXPECT_EQ(r.end.quelle.find("---"), std::string::npos) << s.name;
         EXPECT_TRUE(list->verify());
     }
 }
 
-TEST_F(ListDemoTest, ClosingTheProgramDuringAStepEndsTheSortWithEveryElement) {
+// Stepwise false: "Ende" before the first step; no step at all.
+TEST_F(ListDemoTest, EndeBeforeTheFirstStepShowsOnlyTheEnd) {
     for (const NamedSort& s : kSorts) {
-        RecordedStage r;
-        int waits = 0;
-        r.clock.onPause = [&] {
-            if (++waits == 3) throw DemoCancelled{};
-        };
-        auto list = integers({4, 2, 5, 1, 3, 2, 9});
-        (list.get()->*s.sort)(r.stage);
-        EXPECT_TRUE(r.stage.cancelled) << s.name;
-        EXPECT_EQ(r.clock.pauses.size(), 3u) << s.name;
-        EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 2, 3, 4, 5, 9})) << s.name;
+        auto list = integers({4, 2, 5, 1, 3, 2});
+        const RecordedRun r(s.kind, *list, {.stepwise = false});
+        EXPECT_TRUE(r.steps.empty()) << s.name;
+        EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 2, 3, 4, 5})) << s.name;
+        EXPECT_EQ(r.end.quelle, renderList(*list).text) << s.name;
     }
+}
+
+// A run given up while a step waits (the window closes) finishes the sort:
+// every element is back in the list, in the sorted order.
+TEST_F(ListDemoTest, ARunGivenUpDuringAStepEndsTheSortWithEveryElement) {
+    for (const NamedSort& s : kSorts) {
+        auto list = integers({4, 2, 5, 1, 3, 2, 9});
+        {
+            SortRun run(s.kind, *list, nullptr);
+            for (int k = 0; k < 3; ++k) ASSERT_TRUE(run.next()) << s.name;
+        }
+        EXPECT_EQ(values(*list), (std::vector<int>{1, 2, 2, 3, 4, 5, 9})) << s.name;
+        EXPECT_TRUE(list->verify()) << s.name;
+    }
+}
+
+// MemoQuelle shows the list as the window opened it until a step shows the
+// list: quicksort 2 takes out the pivot before its first step, which shows the
+// list only after its wait; the mergesort's first step shows only the
+// intermediate lists.
+TEST_F(ListDemoTest, MemoQuelleKeepsTheOpeningPictureUntilAStepShowsTheList) {
+    for (SortKind kind : {SortKind::quick2, SortKind::merge}) {
+        auto list = integers({2, 1});
+        auto opened =
+            std::make_shared<const ListView>(viewList(*list, std::make_shared<ListTexts>()));
+        const RecordedRun rec(kind, *list, {.quelle = opened});
+        ASSERT_GE(rec.steps.size(), 2u);
+        EXPECT_EQ(rec.steps[0].quelle, "     <--\n[2]\n[1]");
+        EXPECT_NE(rec.steps[1].quelle, rec.steps[0].quelle);
+    }
+    auto list = integers({2, 1});
+    auto opened = std::make_shared<const ListView>(viewList(*list, std::make_shared<ListTexts>()));
+    const RecordedRun rec(SortKind::quick2, *list, {.quelle = opened});
+    EXPECT_EQ(rec.steps[1].quelle, "     <--\n[1]");
 }

@@ -1,14 +1,14 @@
 // The "Suchbaum" demonstration: the exact steps (texts, blinking figures and
-// how they end) of insertion and deletion, the page checks, locking, the
-// refresh, the level listing, cancelling, and random sequences that must leave
-// the same tree as the plain TSearchTree.
+// how they end) of insertion and deletion, the page checks, the refresh at
+// the end, the level listing, and random sequences that must leave the same
+// tree as the plain TSearchTree.
 #include "demo/searchtreedemo.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "demo/stepclock.h"
+#include "demo/steprecorder.h"
 #include "elements/errors.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
@@ -19,7 +19,9 @@
 #include "trees/treeinteger.h"
 
 using demotest::condensed;
+using demotest::drain;
 using demotest::FakePage;
+using demotest::Played;
 using searchtest::shape;
 
 namespace {
@@ -38,29 +40,38 @@ protected:
         for (int v : values) tree.insert(std::make_unique<TTreeInteger>(v));
     }
 
-    // Runs insdel for the entry and returns the steps it showed.
+    // Runs insdel for the entry and returns the steps it showed; the page
+    // shows the end afterwards, as the window shows it.
     Steps run(const std::string& entry, bool doInsert) {
         page.entry.setText(entry);
         page.surface.log.clear();
-        page.locks.clear();
-        tree.insdel(doInsert);
-        return condensed(page.surface.log);
+        played = Played{};
+        const std::vector<DrawingOp> before = page.drawn.record().ops();
+        const std::unique_ptr<RecordedSteps> steps = tree.insdel(doInsert);
+        if (!steps) return {};
+        played = drain(*steps);
+        demotest::drawAsShown(played, page.surface, before);
+        demotest::showEnd(played, page);
+        return condensed(played, before);
     }
 
     RecordingMessages messages;
     FakePage page{497, true};
     TSearchTreeDemo tree{page};
+    Played played;
 };
 
 TEST_F(SearchTreeDemoTest, InsertingIntoTheEmptyTreeShowsTheRootPlace) {
     EXPECT_EQ(run("50", true),
               (Steps{"Einfügestelle gefunden | text 248 10 50 | visible", "redraw"}));
-    EXPECT_EQ(page.locks, (Steps{"lock 1", "unlock 1"}));
     EXPECT_EQ(page.info.text(), "");
     EXPECT_EQ(page.depth.text(), "1");
     EXPECT_EQ(page.count.text(), "1");
     EXPECT_EQ(page.balanced.text(), "JA");
-    EXPECT_EQ(page.clockImpl.pauses, (std::vector<int>{300, 300}));
+    ASSERT_EQ(played.steps.size(), 1u);
+    EXPECT_TRUE(played.steps[0].picture.blinks());
+    // While the step waits the fields still show the tree before it.
+    EXPECT_EQ(played.steps[0].fields, (PageFields{"", "", ""}));
 }
 
 TEST_F(SearchTreeDemoTest, InsertingThirtyBelowFiftyBlinksTheNewLine) {
@@ -85,7 +96,7 @@ TEST_F(SearchTreeDemoTest, APlaceOnLevelSevenIsRefused) {
     EXPECT_EQ(run("5", true), (Steps{"redraw"}));
     EXPECT_EQ(messages.log.back(),
               "information: Der Baum wird zu tief - Element wird nicht eingefügt");
-    EXPECT_EQ(page.locks, (Steps{"lock 1", "unlock 1"}));
+    EXPECT_TRUE(played.steps.empty());
     EXPECT_EQ(tree.count(), 6);
     run("15", true);  // right of 10: level 7 as well
     EXPECT_EQ(tree.count(), 6);
@@ -165,37 +176,35 @@ TEST_F(SearchTreeDemoTest, TheLeftChildItselfIsThePredecessorWhenItHasNoRightChi
     EXPECT_EQ(shape(tree.root.get()), "30(20,70)");
 }
 
-TEST_F(SearchTreeDemoTest, EachStepWaitsOnTheTreeAsItsPointerChangeLeftIt) {
+// The operation is done when its steps are taken; each step keeps the picture
+// the page showed at it, and the end the tree redrawn.
+TEST_F(SearchTreeDemoTest, TheTreeIsDoneWhenTheStepsAreTakenAndEachKeepsItsPicture) {
     fill({50, 30, 70, 20, 40, 35});
-    Steps states;
-    page.clockImpl.onPause = [&] {
-        if (page.clockImpl.phases % 2 == 0) {
-            states.push_back(page.info.text() + ": " + shape(tree.root.get()));
-        }
+    tree.zeichne();
+    page.entry.setText("50");
+    const std::unique_ptr<RecordedSteps> steps = tree.insdel(false);
+    ASSERT_TRUE(steps);
+    EXPECT_EQ(shape(tree.root.get()), "40(30(20,35),70)");
+    const Played all = drain(*steps);
+    ASSERT_EQ(all.steps.size(), 7u);
+    // The "Zu löschende Zahl ..." step: 40 written over 50 at the root, the
+    // rest of the tree as it was drawn before the deletion.
+    const DrawingRecord replaced = all.steps[3].picture.record(all.steps[3].picture.shownPhase);
+    const auto hasText = [](const DrawingRecord& r, int x, int y, const std::string& t) {
+        return std::any_of(r.ops().begin(), r.ops().end(), [&](const DrawingOp& op) {
+            return op.kind == DrawingOp::Kind::text && op.x1 == x && op.y1 == y && op.text == t &&
+                   op.fontColor == clBlack;
+        });
     };
-    run("50", false);
-    EXPECT_EQ(states, (Steps{"Zahl gefunden: 50(30(20,40(35,-)),70)",
-                             "Hilfszeiger setzen: 50(30(20,40(35,-)),70)",
-                             "Nächst kleinere Zahl auswählen: 50(30(20,40(35,-)),70)",
-                             "Zu löschende Zahl durch nächst kleinere Zahl ersetzen: "
-                             "40(30(20,40(35,-)),70)",
-                             "Hilfszeiger setzen: 40(30(20,35),70)",
-                             "Linken Teilbaum anhängen: 40(30(20,35),70)",
-                             "Speicher freigeben: 40(30(20,35),70)"}));
-    states.clear();
-    run("30", false);  // 30 (20, 35): 20 replaces it
-    fill({10});
-    states.clear();
-    run("20", false);  // 20 (10, 35): two children again
-    EXPECT_EQ(states.front(), "Zahl gefunden: 40(20(10,35),70)");
-    states.clear();
-    run("70", false);
-    EXPECT_EQ(states, (Steps{"Zahl gefunden - Speicher wird freigegeben: 40(10(-,35),70)"}));
-    states.clear();
-    run("10", false);
-    EXPECT_EQ(states,
-              (Steps{"Zahl gefunden: 40(10(-,35),-)", "Hilfszeiger setzen: 40(10(-,35),-)",
-                     "Auf rechten Teilbaum verweisen: 40(35,-)", "Speicher freigeben: 40(35,-)"}));
+    EXPECT_TRUE(hasText(replaced, 248, 10, "40"));
+    EXPECT_TRUE(hasText(replaced, 155, 100, "35"));
+    // The end: blanked and redrawn, 35 now below 30.
+    const DrawingRecord end = all.end.picture.record(0);
+    ASSERT_FALSE(end.ops().empty());
+    EXPECT_EQ(end.ops().front().kind, DrawingOp::Kind::fill);
+    EXPECT_TRUE(hasText(end, 186, 70, "35"));
+    EXPECT_EQ(all.end.fields, (PageFields{"3", "5", "JA"}));
+    EXPECT_EQ(all.end.text, "");
 }
 
 TEST_F(SearchTreeDemoTest, DeletingTheLastNumberLeavesABlankPage) {
@@ -210,7 +219,7 @@ TEST_F(SearchTreeDemoTest, DeletingTheLastNumberLeavesABlankPage) {
     EXPECT_EQ(page.balanced.text(), "JA");
 }
 
-TEST_F(SearchTreeDemoTest, EntryProblemsAreAnsweredWithoutLockingOrDrawing) {
+TEST_F(SearchTreeDemoTest, EntryProblemsAreAnsweredWithoutStepsOrDrawing) {
     fill({50});
     const std::pair<std::string, bool> cases[] = {
         {"", true}, {"abc", true}, {"100", false}, {"50", true}, {"40", false}};
@@ -219,24 +228,15 @@ TEST_F(SearchTreeDemoTest, EntryProblemsAreAnsweredWithoutLockingOrDrawing) {
                              "Element ist bereits vorhanden", "Element ist nicht vorhanden"};
     for (std::size_t i = 0; i < 5; ++i) {
         messages.log.clear();
-        EXPECT_TRUE(run(cases[i].first, cases[i].second).empty());
+        page.entry.setText(cases[i].first);
+        EXPECT_EQ(tree.insdel(cases[i].second), nullptr);
         EXPECT_TRUE(page.surface.log.empty());
-        EXPECT_TRUE(page.locks.empty());
         EXPECT_EQ(messages.log, (Steps{std::string("information: ") + answers[i]}));
     }
     EXPECT_EQ(shape(tree.root.get()), "50");
 }
 
-TEST_F(SearchTreeDemoTest, InsdelClearsAnEarlierWeiterPress) {
-    page.clockImpl.pressAfter = 0;
-    page.clockImpl.weiterPressed = true;  // pressed while no step waited
-    page.clockImpl.cancelAt = 4;          // would wait forever: cancel after two cycles
-    page.entry.setText("50");
-    EXPECT_THROW(tree.insdel(true), DemoCancelled);
-    EXPECT_EQ(page.clockImpl.pauses.size(), 4u);
-}
-
-TEST_F(SearchTreeDemoTest, LookUpAnswersWithoutStepsOrLocking) {
+TEST_F(SearchTreeDemoTest, LookUpAnswersWithoutSteps) {
     fill({50, 30});
     page.entry.setText("30");
     tree.lookUp();
@@ -248,7 +248,6 @@ TEST_F(SearchTreeDemoTest, LookUpAnswersWithoutStepsOrLocking) {
                                    "information: Element ist nicht vorhanden",
                                    "information: Es ist kein Element eingegeben worden"}));
     EXPECT_TRUE(page.surface.log.empty());
-    EXPECT_TRUE(page.locks.empty());
 }
 
 TEST_F(SearchTreeDemoTest, ZeichneShowsDepthCountAndBalance) {
@@ -269,18 +268,6 @@ TEST_F(SearchTreeDemoTest, LevelListingPutsEachLevelOnItsOwnLine) {
     memo.addLine("alt");
     tree.writeLevels(memo);
     EXPECT_EQ(memo.lines, (Steps{"50  ", "30  70  ", "40  ", ""}));
-}
-
-TEST_F(SearchTreeDemoTest, CancellingFinishesTheDeletionAndLeavesThePageAlone) {
-    fill({50, 30, 70, 20, 40, 35});
-    page.clockImpl.cancelAt = 3;  // during the second step
-    page.entry.setText("50");
-    page.surface.log.clear();
-    EXPECT_THROW(tree.insdel(false), DemoCancelled);
-    EXPECT_EQ(shape(tree.root.get()), "40(30(20,35),70)");
-    EXPECT_EQ(page.locks, (Steps{"lock 1"}));
-    EXPECT_EQ(page.surface.log.back(), "pause Hilfszeiger setzen");
-    EXPECT_EQ(page.clockImpl.pauses.size(), 3u);
 }
 
 TEST_F(SearchTreeDemoTest, PageFilesMustHoldTheTreeIntegersOfThePage) {
@@ -326,7 +313,7 @@ TEST_F(SearchTreeDemoTest, RandomSequencesLeaveTheSameTreeAsThePlainOperations) 
         ASSERT_TRUE(tree.verify());
         ASSERT_LE(tree.depth(), 6);
         ASSERT_EQ(tree.count(), plain.count());
-        if (!page.locks.empty()) {
+        if (!played.end.fields.count.empty()) {
             ASSERT_EQ(page.count.text(), std::to_string(plain.count()));
         }
     }
@@ -345,7 +332,7 @@ TEST_F(SearchTreeDemoTest, QuietSequenceLeavesTheTreeOfOneByOneInsertion) {
                               "Der Baum wird zu tief - Element wird nicht eingefügt",
                               "Ganze Zahl von 1 bis 99 eingeben", ""}));
     EXPECT_TRUE(messages.log.empty());
-    EXPECT_EQ(quietPage.clockImpl.phases, 0);
+    EXPECT_TRUE(quietPage.surface.only({"text", "lineTo", "fill"}).empty());
 
     for (const std::string& e : entries) run(e, true);
     EXPECT_EQ(shape(quiet.root.get()), "50(40(30(20(10(5,-),-),-),45),-)");

@@ -1,22 +1,23 @@
-// Test doubles of the animated list sorts: a stage made of recorders whose
-// clock presses "Weiter" at every wait and records each step as it stands
-// while it waits (info text and the three memos), and list builders.
+// Test doubles of the animated list sorts: a run of a sort as the sort
+// window plays it, "Weiter" at every step, that keeps each step as it stands
+// while it waits (info text and the three memos) and the end; "Ende" can be
+// pressed while a given step waits. And list builders.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "demo/listdemo.h"
-#include "demo/sortstage.h"
-#include "demo/stepclock.h"
+#include "demo/sorts.h"
 #include "elements/values.h"
-#include "tests/support/recorders.h"
+#include "linear/listdemo.h"
+#include "linear/listdisplay.h"
 
 namespace sorttest {
 
+// What the sort window shows at one step: the info field and the memo texts
+// of MemoQuelle, MemoZwischen1 and MemoZwischen2 ("" for an empty memo).
 struct Snapshot {
     std::string info;
     std::string quelle;
@@ -24,43 +25,56 @@ struct Snapshot {
     std::string zwischen2;
 };
 
-class StageClock final : public StepClock {
-public:
-    void pause(int milliseconds) override {
-        pauses.push_back(milliseconds);
-        if (onPause) onPause();
-        if (pauses.size() > maxPauses) throw std::runtime_error("the sort does not end");
-        weiterPressed = true;
-    }
-    std::vector<int> pauses;
-    std::function<void()> onPause;
-    std::size_t maxPauses = 2'000'000;
+inline std::string memoText(const std::shared_ptr<const ListView>& view) {
+    return view ? view->display().text : std::string();
+}
+
+inline Snapshot snapshotOf(const Step& step) {
+    return {step.text, memoText(step.lists[0]), memoText(step.lists[1]), memoText(step.lists[2])};
+}
+
+// One sort of list, its steps taken one after the other as "Weiter" takes
+// them. With endeAtStep N > 0, "Ende" is pressed while step N (from 1)
+// waits: after N steps the run finishes, as the window does; with
+// stepwise false, "Ende" was set before the first step. More than maxSteps
+// steps throw: the sort does not end.
+struct SortOptions {
+    std::size_t endeAtStep = 0;
+    bool stepwise = true;
+    // What MemoQuelle shows when the sort starts (null: empty).
+    std::shared_ptr<const ListView> quelle = nullptr;
+    std::size_t maxSteps = 2'000'000;
 };
 
-// A stage at level 3 (as every sort starts) with the recording clock.
-class RecordedStage {
+class RecordedRun {
 public:
-    RecordedStage() {
-        stage.clock = &clock;
-        stage.stepLevel = 3;
-        clock.onPause = [this] {
-            if (stage.stepEnde) return;
-            steps.push_back({info.text(), quelle.text(), zwischen1.text(), zwischen2.text()});
-            if (endeAtStep != 0 && steps.size() == endeAtStep) stage.stepEnde = true;
-        };
+    RecordedRun(SortKind kind, TListe& list, const SortOptions& options = {}) {
+        SortRun run(kind, list, options.quelle, options.stepwise);
+        while (auto step = run.next()) {
+            if (steps.size() == options.maxSteps) throw std::runtime_error("the sort does not end");
+            steps.push_back(snapshotOf(*step));
+            marks.push_back(step->marks);
+            if (steps.size() == options.endeAtStep) run.finish();
+        }
+        endStep = run.end();
+        end = snapshotOf(endStep);
+        ended = run.ended();
     }
+
     std::vector<std::string> infos() const {
         std::vector<std::string> texts;
         for (const Snapshot& s : steps) texts.push_back(s.info);
         return texts;
     }
 
-    RecordingText quelle, zwischen1, zwischen2, info;
-    StageClock clock;
-    SortStage stage{quelle, zwischen1, zwischen2, info};
     std::vector<Snapshot> steps;
-    // "Ende" is pressed while this step (1-based) waits; 0 never.
-    std::size_t endeAtStep = 0;
+    // The "Algorithmus" panel at each step.
+    std::vector<CodeMarks> marks;
+    // What the window shows once the sort is over.
+    Step endStep;
+    Snapshot end;
+    // "Ende" was set when the sort ended.
+    bool ended = false;
 };
 
 // A list of integers with the cursor at the start, as the window opens it.
@@ -80,15 +94,14 @@ inline std::vector<int> values(TListe& list) {
     return out;
 }
 
-using Sort = void (TListDemo::*)(SortStage&);
 struct NamedSort {
     const char* name;
-    Sort sort;
+    SortKind kind;
 };
 inline const NamedSort kSorts[] = {
-    {"bubble", &TListDemo::bubbleSortDemo},   {"insertion", &TListDemo::insertionDemo},
-    {"selection", &TListDemo::selectionDemo}, {"quick1", &TListDemo::quickSort1Demo},
-    {"quick2", &TListDemo::quickSort2Demo},   {"merge", &TListDemo::mergeSortDemo},
+    {"bubble", SortKind::bubble},       {"insertion", SortKind::insertion},
+    {"selection", SortKind::selection}, {"quick1", SortKind::quick1},
+    {"quick2", SortKind::quick2},       {"merge", SortKind::merge},
 };
 
 }  // namespace sorttest

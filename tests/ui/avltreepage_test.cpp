@@ -1,12 +1,13 @@
 // The "AVL-Baum" page: every handler through its button, with the exact
 // messages, field contents, step texts (rotations included) and enabled
-// states; the step clock is scripted, so no test waits.
+// states; the demonstrations play on virtual timers, so no test waits.
 #include "ui/pages/avltreepage.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <random>
@@ -14,6 +15,7 @@
 
 #include "demo/avltreedemo.h"
 #include "demo/searchtreedemo.h"
+#include "demo/step.h"
 #include "tests/trees/searchsupport.h"
 #include "tests/trees/treesupport.h"
 #include "tests/ui/treepagesupport.h"
@@ -95,7 +97,7 @@ TEST_F(AvlTreePageTest, EntryMistakesAndEmptyTreeAreAnsweredWithoutSteps) {
     click("ButtonAlookup");
     click("ButtonAsave");
     insert({50});
-    clock.phases = 0;
+    driver.phases = 0;
     type("EditAEingabe", "");
     click("ButtonAInsert");
     enter("ButtonAInsert", "x");
@@ -112,7 +114,7 @@ TEST_F(AvlTreePageTest, EntryMistakesAndEmptyTreeAreAnsweredWithoutSteps) {
                "information: Element ist bereits vorhanden",
                "information: Element ist nicht vorhanden", "information: Element ist vorhanden",
                "information: Element ist nicht vorhanden"}));
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(shape(), "50[0]");
 }
 
@@ -191,7 +193,8 @@ TEST_F(AvlTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
         pages = usablePages(form->pageControl());
     };
     insert({50});
-    EXPECT_EQ(buttons, std::set<std::string>{"BitBtnAweiter"});
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnAweiter", "ButtonAPlay"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetAVLBaum"});
     const auto after = enabledButtons(*form);
     EXPECT_FALSE(after.count("BitBtnAweiter"));
@@ -202,12 +205,12 @@ TEST_F(AvlTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
 }
 
 TEST_F(AvlTreePageTest, ReturnPressesTheAvlWeiterNotTheHiddenSearchTreeOne) {
-    clock.pressAfter = 0;
+    driver.pressAfter = 0;
     during = [&](int phase) {
         if (phase == 3) QTest::keyClick(find<QLineEdit>("EditAEingabe"), Qt::Key_Return);
     };
     insert({50});
-    EXPECT_EQ(clock.phases, 4);
+    EXPECT_EQ(driver.phases, 4);
     EXPECT_EQ(fields(), (Lines{"1", "1"}));
 }
 
@@ -281,53 +284,52 @@ TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeav
     type("EditAEingabe", "2");
     const std::string file = path("lr.pdf");
     dialogs.answers.push_back(file);
-    const int phases = clock.phases;
+    const int phases = driver.phases;
     QAction* entry = find<QAction>("ImageABaumPdfEinfuegen");
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->text(), "&Einfügen als PDF…");
     entry->trigger();
     EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
-    EXPECT_EQ(clock.phases, phases);
+    EXPECT_EQ(driver.phases, phases);
     EXPECT_EQ(shape(), before);
     EXPECT_EQ(picture(), pictureBefore);
     EXPECT_EQ(fields(), (Lines{"2", "2"}));
 
-    // The same insertion with "Weiter" in the projector view at the
-    // handout's zoom, its picture of each step taken from both blink phases.
-    form->setZoom(handout::kPictureZoom);
-    const ImageView& view = *find<ImageView>("ImageABaum");
-    QImage firstPhase;
-    std::vector<QImage> pictures;
-    during = [&](int phase) {
-        if (phase % 2 == 1) {
-            firstPhase = view.zoomedImage().copy();
-        } else {
-            pictures.push_back(handout::darker(firstPhase, view.zoomedImage()));
-        }
-    };
+    // The same insertion with "Weiter": each handout step is the step shown,
+    // standing still for paper, and the handout ends with the result.
     steps.clear();
     insert({2});
-    during = nullptr;
     ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[1], "Bei 3 ist die AVL-Eigenschaft verletzt");
     EXPECT_EQ(steps[5], "LR-Rotation wird durchgeführt");
-    ASSERT_EQ(recorded.size(), steps.size());
+    const Playback& shown = player().playback();
+    ASSERT_EQ(recorded.size(), steps.size() + 1);
     for (std::size_t k = 0; k < steps.size(); ++k) {
         EXPECT_EQ(recorded[k].text.toStdString(), steps[k]) << k;
-        EXPECT_EQ(recorded[k].picture, pictures[k]) << k;
+        EXPECT_FALSE(recorded[k].result) << k;
+        EXPECT_EQ(recorded[k].drawing.ops(),
+                  onPaper(shown.step(static_cast<int>(k)).picture.still()).ops())
+            << k;
     }
+    EXPECT_TRUE(recorded.back().result);
+    EXPECT_EQ(recorded.back().drawing.ops(),
+              onPaper(find<ImageView>("ImageABaum")->drawing()).ops());
+    // What step 2 is about, 3 where the AVL property is violated, is bold
+    // and black on white.
+    const auto& ops = recorded[1].drawing.ops();
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const DrawingOp& op) {
+        return op.kind == DrawingOp::Kind::text && op.text == "3" && op.bold &&
+               op.fontColor == clBlack && op.brush == clWhite;
+    }));
 
-    // The PDF: one page image per step.
+    // The PDF: vector drawing, no page images.
     const std::string pdf = readFile(file);
     ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
-    std::size_t images = 0;
-    for (auto at = pdf.find("/Subtype /Image"); at != std::string::npos;
-         at = pdf.find("/Subtype /Image", at + 1))
-        ++images;
-    EXPECT_EQ(images, steps.size());
+    EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);
 
     // Its text, as a reader takes it from the file: the title, then the
-    // steps' numbers in order and their texts in the order of the "Weiter" run.
+    // steps' numbers in order and their texts in the order of the "Weiter"
+    // run, the result and the page numbers (the tree's own numbers aside).
     QProcess toText;
     toText.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
                                                QString::fromStdString(file), QStringLiteral("-")});
@@ -338,15 +340,18 @@ TEST_F(AvlTreePageTest, HandoutOfAnLRRotationHoldsEveryStepOfTheWeiterRunAndLeav
     EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("AVL-Baum: Einfügen von 2")))
         << lines[0].toStdString();
     EXPECT_TRUE(lines[1].endsWith(QString::fromUtf8("Uhr – 6 Schritte"))) << lines[1].toStdString();
-    Lines numbers, texts;
+    Lines headings, texts;
     for (qsizetype k = 2; k < lines.size(); ++k) {
         const QString line = lines[k].trimmed();
-        if (line.isEmpty()) continue;
-        (line.startsWith(QStringLiteral("Schritt ")) ? numbers : texts)
-            .push_back(line.toStdString());
+        if (line.isEmpty() || !line.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            continue;
+        const bool heading = line.startsWith(QStringLiteral("Schritt ")) ||
+                             line == QStringLiteral("Ergebnis") ||
+                             line.startsWith(QStringLiteral("Seite "));
+        (heading ? headings : texts).push_back(line.toStdString());
     }
-    EXPECT_EQ(numbers, (Lines{"Schritt 1", "Schritt 2", "Schritt 3", "Schritt 4", "Schritt 5",
-                              "Schritt 6"}));
+    EXPECT_EQ(headings, (Lines{"Schritt 1", "Schritt 2", "Schritt 3", "Schritt 4", "Schritt 5",
+                               "Schritt 6", "Seite 1 von 2", "Ergebnis", "Seite 2 von 2"}));
     EXPECT_EQ(texts, steps);
 }
 

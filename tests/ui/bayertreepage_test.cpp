@@ -1,7 +1,6 @@
 // The "BayerBaum" page: every handler through its button, with the exact
 // messages, step texts, field contents, enabled states, pixels and file bytes;
-// the step clock is scripted, so no test waits (except the one that closes
-// the window during a real step).
+// the demonstrations play on virtual timers, so no test waits.
 #include "ui/pages/bayertreepage.h"
 
 #include <QAction>
@@ -93,8 +92,8 @@ protected:
     // Forgets the steps and blink phases seen so far.
     void restartSteps() {
         steps.clear();
-        clock.phases = 0;
-        clock.pauses.clear();
+        driver.phases = 0;
+        driver.pauses.clear();
     }
     // The picture of a full redraw of the tree as it is now.
     QImage redrawn() {
@@ -107,7 +106,7 @@ protected:
 
 TEST_F(BayerTreePageTest, TheFirstInsertionShowsNoStepAndDrawsTheOnePageTree) {
     enter("ButtonBInsert", "42");
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(shape(), "[42]");
     EXPECT_EQ(field("EditBAnz"), "1");
     EXPECT_EQ(field("EditBInfo"), "");
@@ -126,7 +125,7 @@ TEST_F(BayerTreePageTest, AKeyAddedToAPageWithRoomLeavesTheAnimatedDrawing) {
     restartSteps();
     enter("ButtonBInsert", "20");
     EXPECT_EQ(steps, (Lines{kInsert, kInsert}));
-    EXPECT_EQ(clock.pauses, std::vector<int>(4, 300));
+    EXPECT_EQ(driver.pauses, std::vector<int>(4, 300));
     EXPECT_EQ(shape(), "[10 20 30]");
     EXPECT_TRUE(markerStands());
     EXPECT_EQ(field("EditBAnz"), "3");
@@ -243,7 +242,7 @@ TEST_F(BayerTreePageTest, EntryMistakesAreAnsweredBeforeAnythingIsLocked) {
             << c.button << " " << c.entry;
     }
     insert({50});
-    clock.phases = 0;
+    driver.phases = 0;
     for (const Case& c : withKeys) {
         type("EditBInfo", "old");
         enter(c.button, QString::fromUtf8(c.entry));
@@ -255,7 +254,7 @@ TEST_F(BayerTreePageTest, EntryMistakesAreAnsweredBeforeAnythingIsLocked) {
         }
         EXPECT_TRUE(hasFocus("EditBEingabe"));
     }
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(shape(), "[50]");
     EXPECT_FALSE(find<QAbstractButton>("BitBtnBweiter")->isEnabled());
     EXPECT_TRUE(find<QAbstractButton>("ButtonBInsert")->isEnabled());
@@ -271,7 +270,7 @@ TEST_F(BayerTreePageTest, AFourthLevelIsRefusedWithItsMessageAndThePageUnlocked)
     enter("ButtonBInsert", "23");
     EXPECT_EQ(dialogs.take(),
               Lines{"information: Einfügen von 23 nicht möglich, da Baumtiefe zu groß würde"});
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(shape(), full);
     EXPECT_EQ(field("EditBAnz"), "52");
     EXPECT_EQ(picture(), before);
@@ -294,7 +293,8 @@ TEST_F(BayerTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) 
         pages = usablePages(form->pageControl());
     };
     enter("ButtonBInsert", "30");
-    EXPECT_EQ(buttons, std::set<std::string>{"BitBtnBweiter"});
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnBweiter", "ButtonBPlay"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetBayerBaum"});
 
     const auto after = enabledButtons(*form);
@@ -309,8 +309,7 @@ TEST_F(BayerTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) 
 
 TEST_F(BayerTreePageTest, EveryWaitNeedsItsOwnWeiterPress) {
     insert({10, 30});
-    form->setWeiterPressed(true);  // left over from before: cleared by Insert
-    clock.pressAfter = 0;
+    driver.pressAfter = 0;
     restartSteps();
     during = [&](int phase) {
         if (phase == 2 || phase == 6) click("BitBtnBweiter");
@@ -318,15 +317,15 @@ TEST_F(BayerTreePageTest, EveryWaitNeedsItsOwnWeiterPress) {
     enter("ButtonBInsert", "20");
     // The press in phase 2 ends the first wait only; the second one blinks
     // until the press in phase 6.
-    EXPECT_EQ(clock.phases, 6);
+    EXPECT_EQ(driver.phases, 6);
     EXPECT_EQ(steps, (Lines{kInsert, kInsert, kInsert}));
     EXPECT_EQ(shape(), "[10 20 30]");
 }
 
 TEST_F(BayerTreePageTest, ReturnAndEnterPressTheBayerWeiter) {
     insert({10});
-    clock.pressAfter = 0;
-    clock.phases = 0;
+    driver.pressAfter = 0;
+    driver.phases = 0;
     during = [&](int phase) {
         if (phase == 1 || phase == 3)
             QTest::keyClick(find<QLineEdit>("EditBEingabe"), Qt::Key_Return);
@@ -335,20 +334,24 @@ TEST_F(BayerTreePageTest, ReturnAndEnterPressTheBayerWeiter) {
     };
     enter("ButtonBInsert", "20");
     enter("ButtonBInsert", "30");
-    EXPECT_EQ(clock.phases, 8);
+    EXPECT_EQ(driver.phases, 8);
     EXPECT_EQ(shape(), "[10 20 30]");
 }
 
-TEST_F(BayerTreePageTest, AStepEndedBecauseTheProgramClosesEndsTheHandlerQuietly) {
+TEST_F(BayerTreePageTest, ClosingTheProgramWhileAStepWaitsEndsTheDemonstrationQuietly) {
+    int quits = 0;
+    form->setQuitHandler([&] { ++quits; });
     insert({10, 30});
     restartSteps();
     during = [&](int phase) {
-        if (phase == 1) throw DemoCancelled{};
+        if (phase == 1) form->close();
     };
     enter("ButtonBInsert", "20");
-    EXPECT_EQ(clock.phases, 1);
+    EXPECT_EQ(driver.phases, 1);
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(player().running());
     EXPECT_TRUE(dialogs.log.empty());
-    EXPECT_EQ(shape(), "[10 20 30]");   // the operation completed without its steps
+    EXPECT_EQ(shape(), "[10 20 30]");   // the operation was done with its steps taken
     EXPECT_EQ(field("EditBAnz"), "2");  // the page was left alone
 }
 
@@ -369,7 +372,7 @@ TEST_F(BayerTreePageTest, ClearReplacesTheTreeAndBlanksTheImage) {
     EXPECT_EQ(field("EditBAnz"), "0");
     EXPECT_TRUE(isBlank(picture()));
     EXPECT_TRUE(hasFocus("EditBEingabe"));
-    // The new tree runs its demonstrations on the lent clock too.
+    // The new tree shows its demonstrations on the page's player too.
     steps.clear();
     insert({7, 8});
     EXPECT_EQ(steps, (Lines{kInsert, kInsert}));
@@ -488,30 +491,6 @@ TEST_F(BayerTreePageTest, RandomInsertsAndDeletesMatchASetAndTheDrawingAfterEver
     }
 }
 
-// The window's own clock: closing the window while a B-tree step blinks ends
-// the demonstration at once, without an error box.
-TEST(BayerTreePageRealClockTest, ClosingTheWindowWhileAStepWaitsEndsTheDemonstration) {
-    FakeDialogs dialogs;
-    TForm1 form(&dialogs);
-    int quits = 0;
-    form.setQuitHandler([&] { ++quits; });
-    form.show();
-    form.pageControl().setCurrentWidget(form.findChild<QWidget*>("TabSheetBayerBaum"));
-    auto* entry = form.findChild<QLineEdit*>("EditBEingabe");
-    auto* insertButton = form.findChild<QAbstractButton*>("ButtonBInsert");
-    entry->setText("10");
-    insertButton->click();  // the first key shows no step
-    entry->setText("20");
-    QTimer::singleShot(150, [&] { form.close(); });
-    QElapsedTimer elapsed;
-    elapsed.start();
-    insertButton->click();
-    EXPECT_LT(elapsed.elapsed(), 600);
-    EXPECT_TRUE(dialogs.log.empty());
-    EXPECT_EQ(quits, 1);
-    EXPECT_EQ(describe(form.bayerTreePage().tree()), "[10 20]");
-}
-
 }  // namespace
 
 TEST_F(BayerTreePageTest, FolgeSplitsQuietlyAndListsTheRefusedOnce) {
@@ -544,9 +523,12 @@ TEST_F(BayerTreePageTest, HandoutOfASplitHoldsEveryStepOfTheWeiterRunAndLeavesTh
 
     steps.clear();
     insert({50});
-    ASSERT_EQ(recorded.size(), steps.size());
+    ASSERT_EQ(recorded.size(), steps.size() + 1);  // and the result
     EXPECT_NE(std::find(steps.begin(), steps.end(), kSplit), steps.end());
     for (std::size_t k = 0; k < steps.size(); ++k)
         EXPECT_EQ(recorded[k].text.toStdString(), steps[k]) << k;
-    EXPECT_EQ(recorded[0].picture.size(), picture().size() * 3);
+    // The result: the tree redrawn after the split, for paper.
+    EXPECT_TRUE(recorded.back().result);
+    EXPECT_EQ(recorded.back().drawing.ops(),
+              onPaper(find<ImageView>("ImageBBaum")->drawing()).ops());
 }

@@ -1,24 +1,28 @@
-// Return and Enter in a page's entry field press the page's first button; on a
+// Return and Enter in a page's entry field press the page's first button, once
+// per edit of the entry; on a
 // tree page during a demonstration they press "Weiter" instead (tested with
-// the tree pages).
+// the tree pages). A demonstration a key starts is played to its end on the
+// virtual timers before the next key.
 #include <QSignalSpy>
 
 #include "tests/ui/pagefixture.h"
 #include "tests/ui/treepagesupport.h"
+#include "ui/pages/demotreepage.h"
 
 namespace {
 
 class EntryKeysTest : public PageFixture {
 protected:
-    void SetUp() override {
-        PageFixture::SetUp();
-        form->setStepClock(&clock);  // a tree demonstration runs without waiting
+    // Plays the running demonstration of a tree page; the number of blink
+    // phases it showed (0 on the other pages).
+    int playOn(const char* page) {
+        auto* tree = form->findChild<DemoTreePage*>(page);
+        if (!tree) return 0;
+        const int before = driver.phases;
+        driver.drive(tree->player(), timers);
+        return driver.phases - before;
     }
-    void TearDown() override {
-        form->setStepClock(nullptr);
-        PageFixture::TearDown();
-    }
-    treepagetest::ScriptedClock clock;
+    treepagetest::StepDriver driver;
 };
 
 TEST_F(EntryKeysTest, ReturnAndEnterInTheEntryPressTheFirstButtonOfThePage) {
@@ -27,14 +31,16 @@ TEST_F(EntryKeysTest, ReturnAndEnterInTheEntryPressTheFirstButtonOfThePage) {
         const char* entry;
         const char* button;
         const char* other;  // a button of the panel that the keys leave alone
+        int phases;         // the blink phases of the first press's demonstration
     } pages[] = {
-        {"TabSheetListe", "EditLEingabe", "ButtonLInsert", "ButtonLReset"},
-        {"TabSheetKeller", "EditKEingabe", "ButtonKpush", "ButtonKpop"},
-        {"TabSheetSchlange", "EditSEingabe", "ButtonSInsert", "ButtonSDelete"},
-        {"TabSheetSuchbaum", "EditTEingabe", "ButtonTinsert", "ButtonTdelete"},
-        {"TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert", "ButtonADelete"},
-        {"TabSheetBayerBaum", "EditBEingabe", "ButtonBInsert", "ButtonBDelete"},
-        {"TabSheetNBaum", "EditNEingabe", "ButtonNCreateRoot", "ButtonNGet"},
+        {"TabSheetListe", "EditLEingabe", "ButtonLInsert", "ButtonLReset", 0},
+        {"TabSheetKeller", "EditKEingabe", "ButtonKpush", "ButtonKpop", 0},
+        {"TabSheetSchlange", "EditSEingabe", "ButtonSInsert", "ButtonSDelete", 0},
+        {"TabSheetSuchbaum", "EditTEingabe", "ButtonTinsert", "ButtonTdelete", 2},
+        {"TabSheetAVLBaum", "EditAEingabe", "ButtonAInsert", "ButtonADelete", 2},
+        // The first key of a B-tree goes into its root at once.
+        {"TabSheetBayerBaum", "EditBEingabe", "ButtonBInsert", "ButtonBDelete", 0},
+        {"TabSheetNBaum", "EditNEingabe", "ButtonNCreateRoot", "ButtonNGet", 0},
     };
     for (const auto& p : pages) {
         showPage(p.page);
@@ -45,9 +51,16 @@ TEST_F(EntryKeysTest, ReturnAndEnterInTheEntryPressTheFirstButtonOfThePage) {
         entry->setFocus();
         QTest::keyClick(entry, Qt::Key_Return);
         EXPECT_EQ(pressed.count(), 1) << p.page;
+        EXPECT_EQ(playOn(p.page), p.phases) << p.page;
+        // Once more without an edit: the number was used already.
         entry->setFocus();
         QTest::keyClick(entry, Qt::Key_Enter);
+        EXPECT_EQ(pressed.count(), 1) << p.page;
+        entry->clear();
+        QTest::keyClicks(entry, "5");
+        QTest::keyClick(entry, Qt::Key_Enter);
         EXPECT_EQ(pressed.count(), 2) << p.page;
+        EXPECT_EQ(playOn(p.page), 0) << p.page;  // refused: present already
         EXPECT_EQ(other.count(), 0) << p.page;
     }
     // What the first presses did: "5" in each structure, the repeats refused.

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "demo/listdemo.h"
 #include "elements/base.h"
+#include "linear/listdemo.h"
 #include "linear/liste.h"
 #include "tests/ui/pagefixture.h"
 

@@ -16,7 +16,7 @@
 #include <random>
 #include <vector>
 
-#include "ui/platform/memooutput.h"
+#include "ui/widgets/memooutput.h"
 #include "ui/widgets/widgetfactory.h"
 
 namespace {

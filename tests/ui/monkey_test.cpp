@@ -5,17 +5,19 @@
 // windows, answers the file dialogs with files in a temporary folder (or
 // cancels them) and the sequence dialog with typed or random numbers. The
 // widgets are found by type, so new controls take part without being listed.
-// A demonstration's waiting step runs the monkey's next action, so "Weiter",
-// "Ende" and everything else the window allows while a step waits are
-// pressed in the middle of the demonstrations. Closing the main window or
-// "Beenden" ends the running demonstration as the program's own clock does,
-// and the monkey goes on in a new main window.
+// The demonstrations play on virtual timers: between actions the monkey now
+// and then lets time pass (blink phases, "Abspielen"), so "Weiter", "Ende"
+// and everything else the window allows while a step waits are pressed in
+// the middle of the demonstrations. Closing the main window or "Beenden"
+// ends the running demonstration, and the monkey goes on in a new main
+// window.
 //
 // After every action outside a demonstration each structure must pass its
 // invariant check, the main window must be locked exactly while the sort
-// window is open, and no handler may have ended in "Unbekannter Fehler"; no
-// demonstration may begin while a step of another one waits. A crash, a
-// sanitizer report or a fatal stop ends the process and so fails the test.
+// window is open, and no handler may have ended in "Unbekannter Fehler";
+// while a tree page demonstrates the window stays locked; no demonstration
+// may begin while a step of another one waits. A crash, a sanitizer report
+// or a fatal stop ends the process and so fails the test.
 // TESSARO_MONKEY_SEED and TESSARO_MONKEY_EVENTS replay another run;
 // TESSARO_MONKEY_TRACE=1 prints every action and every dialog.
 #include <QAbstractSpinBox>
@@ -24,19 +26,22 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPointer>
+#include <QPushButton>
 #include <QTabBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <map>
+#include <memory>
 #include <random>
 
 #include "demo/avltreedemo.h"
 #include "demo/bayertreedemo.h"
-#include "demo/listdemo.h"
 #include "demo/searchtreedemo.h"
-#include "demo/stepclock.h"
 #include "linear/fifo.h"
 #include "linear/lifo.h"
+#include "linear/listdemo.h"
 #include "tests/ui/pagefixture.h"
 #include "ui/pages/avltreepage.h"
 #include "ui/pages/bayertreepage.h"
@@ -47,6 +52,7 @@
 #include "ui/pages/stackpage.h"
 #include "ui/pages/tformdemo.h"
 #include "ui/platform/guard.h"
+#include "ui/platform/stepplayer.h"
 #include "workbench/ntreedemo.h"
 
 namespace {
@@ -62,27 +68,17 @@ long environmentNumber(const char* name, long fallback) {
     return *end == '\0' && value >= 0 ? value : fallback;
 }
 
-// Waits nowhere. A phase of a waiting step runs `during` (the monkey's next
-// action); a phase of no time only lets pending events through, as the sort's
-// "Ende" passes do. Once the program is closing every phase throws
-// DemoCancelled, as the window's own clock does.
-class MonkeyClock final : public StepClock {
-public:
-    void pause(int milliseconds) override {
-        if (closing) throw DemoCancelled{};
-        ++depth;
-        if (depth > 1) nested = true;
-        QCoreApplication::processEvents();
-        if (milliseconds > 0 && during) during();
-        --depth;
-        if (closing) throw DemoCancelled{};
-    }
-
-    std::function<void()> during;
-    bool closing = false;
-    int depth = 0;
-    bool nested = false;  // a phase began while another one waited
-};
+// What identifies a running demonstration: its first step's picture pieces
+// or lists, which a demonstration makes for itself (held, so that no later
+// one can reuse their place).
+std::shared_ptr<const void> identity(const Playback& playback) {
+    if (playback.size() == 0) return nullptr;
+    const Step& first = playback.step(0);
+    if (!first.picture.canvas.empty()) return first.picture.canvas.front();
+    for (const auto& list : first.lists)
+        if (list) return list;
+    return nullptr;
+}
 
 const char* const kExtensions[] = {"ldt", "kdt", "sdt", "tdt", "adt", "bdt", "ndt"};
 
@@ -159,12 +155,7 @@ protected:
         }
         dialogs.chooseFile = [this](std::string_view ext) { return chooseFile(ext); };
         dialogs.chooseSequence = [this]() { return chooseSequence(); };
-        clock.during = [this] { actWhileWaiting(); };
         adopt();
-    }
-    void TearDown() override {
-        form->setStepClock(nullptr);
-        PageFixture::TearDown();
     }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
@@ -174,19 +165,18 @@ protected:
         return items.empty() ? nullptr : items[pick(0, static_cast<int>(items.size()) - 1)];
     }
 
-    // The window made by SetUp or after a close: the monkey's clock, quitting
-    // ends the demonstrations, and the window's random numbers are seeded.
+    // The window made by SetUp or after a close: quitting is noted, and the
+    // window's random numbers are seeded.
     void adopt() {
-        form->setStepClock(&clock);
-        form->setQuitHandler([this] { clock.closing = true; });
+        form->setQuitHandler([this] { closing_ = true; });
         form->random().seed(seed_ + static_cast<std::uint32_t>(windows_));
         ++windows_;
+        seen_.clear();
     }
     void renewWindow() {
-        form->setStepClock(nullptr);
         form.reset();
-        clock.closing = false;
-        form = std::make_unique<TForm1>(&dialogs);
+        closing_ = false;
+        form = std::make_unique<TForm1>(&dialogs, nullptr, TForm1::Building::everything, &timers);
         form->show();
         form->activateWindow();
         QCoreApplication::processEvents();
@@ -250,7 +240,7 @@ protected:
 
     void note(const std::string& what) {
         if (!trace_) return;
-        std::cerr << "monkey " << done_ << (clock.depth > 0 ? " (in a step)" : "") << ": " << what
+        std::cerr << "monkey " << done_ << (demonstrating() ? " (in a step)" : "") << ": " << what
                   << std::endl;
     }
     static std::string nameOf(const QWidget* w) {
@@ -286,13 +276,15 @@ protected:
     }
 
     // A mnemonic clicks its button a moment after the key (a timer); the
-    // click falls due before the monkey's next action, which may be one in a
+    // click falls before the monkey's next action, which may be one in a
     // step of a demonstration started meanwhile. At that fixed point, so that
-    // a run replays alike.
+    // a run replays alike: the wait ends when the button is up again.
     void letPendingClickFall() {
         if (!pendingClick_) return;
+        QPointer<QAbstractButton> button = pendingClick_;
         pendingClick_ = nullptr;
-        QTest::qWait(150);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !button || !button->isDown(); }, 5000))
+            << "a mnemonic click did not fall, after action " << done_ << ", seed " << seed_;
     }
 
     // One action of the monkey.
@@ -341,8 +333,9 @@ protected:
         } else if (roll <= 79) {
             if (QWidget* w = pickOf(windows())) {
                 // The main window only now and then: closing it ends the run
-                // of this window.
-                if (w != form.get() || chance(25)) {
+                // of this window; while a step waits always, as that close
+                // has to end the demonstration too.
+                if (w != form.get() || demonstrating() || chance(25)) {
                     note("close " + nameOf(w));
                     w->close();
                     QCoreApplication::processEvents();
@@ -367,16 +360,64 @@ protected:
         }
     }
 
-    // A waiting step: most phases run an action; once every action is done,
-    // the step is ended as a user would, with "Weiter" and the sort's "Ende".
-    void actWhileWaiting() {
-        if (done_ < events_) {
-            if (chance(80)) act();
-            return;
+    // The players of the window: the tree pages' and the sort window's.
+    QList<StepPlayer*> players() { return form->findChildren<StepPlayer*>(); }
+    bool demonstrating() {
+        const auto all = players();
+        return std::any_of(all.begin(), all.end(), [](StepPlayer* p) { return p->running(); });
+    }
+    bool treeDemonstrating() {
+        for (StepPlayer* p : players())
+            if (p->running() && !qobject_cast<TFormDemo*>(p->parent())) return true;
+        return false;
+    }
+
+    // Time passes on the players' clock: a few blink phases or play steps,
+    // or as much time as a student looks at a step.
+    void letTimePass() {
+        if (!demonstrating()) return;
+        if (chance(50)) {
+            for (int k = pick(1, 4); k > 0; --k) timers.runNext();
+        } else {
+            timers.advance(pick(0, 3000));
         }
-        form->setWeiterPressed(true);
-        auto* sortWindow = form->findChild<TFormDemo*>("TFormDemo");
-        if (sortWindow && sortWindow->sorting()) sortWindow->BitBtnEndeClick();
+    }
+
+    // Empty when no demonstration began while a step of another one waited:
+    // at most one runs, and one that runs on is the one that ran before.
+    std::string overtaken() {
+        std::string problem;
+        int running = 0;
+        for (StepPlayer* p : players()) {
+            if (!p->running()) {
+                seen_.erase(p);
+                continue;
+            }
+            ++running;
+            const auto now = identity(p->playback());
+            const auto before = seen_.find(p);
+            if (before != seen_.end() && before->second != now)
+                problem += " " + nameOf(qobject_cast<QWidget*>(p->parent())) + " started anew";
+            seen_[p] = now;
+        }
+        if (running > 1) problem += " " + std::to_string(running) + " demonstrations run";
+        return problem;
+    }
+
+    // Once every action is done, the running demonstration is ended as a
+    // user would: "Weiter" through the steps, the sort's "Ende".
+    void finishDemonstrations() {
+        for (int k = 0; k < 100000 && demonstrating(); ++k) {
+            auto* sortWindow = form->findChild<TFormDemo*>("TFormDemo");
+            if (sortWindow && sortWindow->player().running()) {
+                QTest::mouseClick(sortWindow->findChild<QPushButton*>("BitBtnEnde"),
+                                  Qt::LeftButton);
+                continue;
+            }
+            for (StepPlayer* p : players())
+                if (p->running()) p->weiter();
+            timers.runNext();
+        }
     }
 
     // Empty when every structure passes its invariant check.
@@ -406,8 +447,15 @@ protected:
         return problem.empty() ? "" : "locked:" + problem;
     }
     void checkWindow() {
-        ASSERT_EQ(brokenStructures(), "") << "after action " << done_ << ", seed " << seed_;
-        ASSERT_EQ(lockProblem(), "") << "after action " << done_ << ", seed " << seed_;
+        ASSERT_EQ(overtaken(), "") << "after action " << done_ << ", seed " << seed_;
+        if (treeDemonstrating()) {
+            // The tree page's demonstration keeps the window locked.
+            ASSERT_FALSE(form->findChild<QToolButton*>("SpeedButtonEnde")->isEnabled())
+                << "after action " << done_ << ", seed " << seed_;
+        } else if (!demonstrating()) {
+            ASSERT_EQ(brokenStructures(), "") << "after action " << done_ << ", seed " << seed_;
+            ASSERT_EQ(lockProblem(), "") << "after action " << done_ << ", seed " << seed_;
+        }
         for (const std::string& line : dialogs.take()) {
             note(line);
             ASSERT_NE(line, std::string("errorBox: ") + guardtext::unknown)
@@ -415,8 +463,10 @@ protected:
         }
     }
 
-    MonkeyClock clock;
     QPointer<QAbstractButton> pendingClick_;
+    bool closing_ = false;
+    // The running demonstrations as last seen, by player.
+    std::map<StepPlayer*, std::shared_ptr<const void>> seen_;
     std::mt19937 rng_;
     std::uint32_t seed_ = kDefaultSeed;
     long events_ = kDefaultEvents;
@@ -427,22 +477,35 @@ protected:
 
 TEST_F(MonkeyTest, RandomActionsKeepEveryStructureValidAndTheWindowUsable) {
     int closed = 0;
+    long inSteps = 0;       // actions made while a step waited
+    int closedInSteps = 0;  // of the closes, those while a step waited
     while (done_ < events_) {
+        const bool inStep = demonstrating();
+        if (inStep) ++inSteps;
         act();
-        if (clock.closing) {
+        if (closing_) {
             ++closed;
+            if (inStep) ++closedInSteps;
+            // Closing ended the demonstration at once, with whole structures.
+            ASSERT_FALSE(demonstrating()) << "after action " << done_ << ", seed " << seed_;
             ASSERT_EQ(brokenStructures(), "") << "after action " << done_ << ", seed " << seed_;
             renewWindow();
         }
         checkWindow();
         if (HasFatalFailure()) return;
+        if (chance(25)) letTimePass();
+        checkWindow();
+        if (HasFatalFailure()) return;
     }
     letPendingClickFall();
+    finishDemonstrations();
+    EXPECT_FALSE(demonstrating());
     checkWindow();
     EXPECT_EQ(done_, events_);
-    EXPECT_FALSE(clock.nested) << "a demonstration began while a step waited, seed " << seed_;
-    std::cout << "monkey: " << done_ << " actions, " << windows_ << " main windows (" << closed
-              << " closed)" << std::endl;
+    EXPECT_GT(inSteps, 0) << "no action was made while a step waited, seed " << seed_;
+    std::cout << "monkey: " << done_ << " actions (" << inSteps << " while a step waited), "
+              << windows_ << " main windows (" << closed << " closed, " << closedInSteps
+              << " of them while a step waited)" << std::endl;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // PageFixture: a shown main window with FakeDialogs, driven by object names
-// the way a user drives it: type into fields, click buttons, read memos.
+// the way a user drives it: type into fields, click buttons, read memos. The
+// step players run on virtual timers: a test lets their time pass itself.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,11 +15,13 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "demo/virtualtimers.h"
 #include "tests/ui/fakedialogs.h"
 #include "ui/pages/tform1.h"
 #include "ui/widgets/memoview.h"
@@ -26,7 +29,7 @@
 class PageFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(&dialogs);
+        form = std::make_unique<TForm1>(&dialogs, nullptr, TForm1::Building::everything, &timers);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -55,6 +58,7 @@ protected:
         ASSERT_TRUE(b);
         ASSERT_TRUE(b->isEnabled()) << name;
         QTest::mouseClick(b, Qt::LeftButton);
+        if (afterClick) afterClick();
     }
     void type(const char* name, const QString& text) { find<QLineEdit>(name)->setText(text); }
     std::string field(const char* name) { return find<QLineEdit>(name)->text().toStdString(); }
@@ -75,8 +79,12 @@ protected:
     }
 
     FakeDialogs dialogs;
+    VirtualTimers timers;
     std::unique_ptr<TForm1> form;
     std::filesystem::path dir;
+    // Runs after every click (a fixture plays a demonstration the click
+    // started).
+    std::function<void()> afterClick;
 };
 
 // Bytes from a table of hexadecimal numbers.

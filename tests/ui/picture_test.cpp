@@ -12,10 +12,10 @@
 
 #include "tests/ui/treepagesupport.h"
 #include "ui/pages/pagepicture.h"
+#include "ui/pages/searchtreepage.h"
+#include "ui/platform/stepplayer.h"
 
 namespace {
-
-using treepagetest::ScriptedClock;
 
 // The texts of an SVG file's text elements, in document order.
 std::vector<std::string> svgTexts(const std::string& file) {
@@ -245,23 +245,28 @@ TEST_F(PictureTest, AFileThatCannotBeWrittenIsReported) {
 }
 
 TEST_F(PictureTest, PictureDuringADemonstrationCarriesTheStepText) {
-    ScriptedClock clock;
-    clock.pressAfter = 4;  // two blink cycles per step
-    form->setStepClock(&clock);
+    treepagetest::StepDriver driver;
+    driver.pressAfter = 4;  // two blink cycles per step
     showPage("TabSheetSuchbaum");
     sequence("ButtonTFolge", "50");
     std::string step;
-    clock.onPause = [&](int phase) {
-        if (phase == 3) save("TabSheetSuchbaum", path("phase3.png"), 0);
+    QImage figureShown, figureErased;
+    driver.onPause = [&](int phase) {
+        if (phase == 3) {
+            figureErased = find<ImageView>("ImageTbaum")->image().copy();
+            save("TabSheetSuchbaum", path("phase3.png"), 0);
+        }
         if (phase != 2) return;
+        figureShown = find<ImageView>("ImageTbaum")->image().copy();
         step = field("EditTinfo");
         save("TabSheetSuchbaum", path("step.svg"), 3);
         save("TabSheetSuchbaum", path("step.png"), 0);
         save("TabSheetSuchbaum", path("step2.png"), 1);
     };
     typeAndClick("EditTEingabe", "30", "ButtonTinsert");
-    form->setStepClock(nullptr);
-    ASSERT_FALSE(step.empty());
+    driver.drive(form->searchTreePage().player(), timers);
+    EXPECT_EQ(driver.phases, 4);
+    ASSERT_EQ(step, "Einfügestelle gefunden");
     const std::vector<std::string> texts = svgTexts(path("step.svg"));
     EXPECT_NE(std::find(texts.begin(), texts.end(), step), texts.end());
     const QImage png(QString::fromStdString(path("step.png")));
@@ -269,7 +274,11 @@ TEST_F(PictureTest, PictureDuringADemonstrationCarriesTheStepText) {
     EXPECT_EQ(png.height(), image.height() + structurepicture::kCaptionHeight);
     EXPECT_GE(png.width(), image.width());
     EXPECT_EQ(QImage(QString::fromStdString(path("step2.png"))).size(), png.size() * 2);
-    // The blinking figure is shown in either phase of its blinking.
+    // The picture is the image with the blinking figure shown, in either
+    // phase of its blinking: also while the image shows the figure erased.
+    ASSERT_NE(figureShown, figureErased);
+    EXPECT_EQ(png.copy(0, 0, image.width(), image.height()).convertToFormat(QImage::Format_RGB32),
+              figureShown);
     EXPECT_EQ(QImage(QString::fromStdString(path("phase3.png"))), png);
     // After the demonstration the picture is the image alone.
     save("TabSheetSuchbaum", path("after.png"), 0);

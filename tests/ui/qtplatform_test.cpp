@@ -27,9 +27,9 @@
 #include "ui/platform/guard.h"
 #include "ui/platform/imagesurface.h"
 #include "ui/platform/lineeditoutput.h"
-#include "ui/platform/memooutput.h"
 #include "ui/platform/qtdialogservice.h"
 #include "ui/platform/servicemessages.h"
+#include "ui/widgets/memooutput.h"
 #include "ui/widgets/widgetfactory.h"
 
 namespace {

@@ -1,13 +1,15 @@
 // The "Suchbaum" page: every handler through its button, with the exact
-// messages, field contents, step texts, enabled states and pixels; the step
-// clock is scripted, so no test waits.
+// messages, field contents, step texts, enabled states and pixels; the
+// demonstrations play on virtual timers, so no test waits.
 #include "ui/pages/searchtreepage.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <random>
 #include <set>
@@ -47,7 +49,7 @@ TEST_F(SearchTreePageTest, InsertingOneTwoThreeGivesDepthThreeCountThreeAndNein)
     EXPECT_EQ(shape(), "1(-,2(-,3))");
     EXPECT_EQ(fields(), (Lines{"3", "3", "Nein"}));
     EXPECT_EQ(steps, (Lines(3, "Einfügestelle gefunden")));
-    EXPECT_EQ(clock.pauses, std::vector<int>(6, 300));
+    EXPECT_EQ(driver.pauses, std::vector<int>(6, 300));
     EXPECT_EQ(field("EditTinfo"), "");
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_TRUE(hasFocus("EditTEingabe"));
@@ -75,8 +77,8 @@ TEST_F(SearchTreePageTest, TheNewNumbersLineBlinksFromBelowTheParentAndEndsVisib
     // (248, 20) is the first pixel of the line from below 50 to 30's place.
     std::vector<bool> black;
     during = [&](int) { black.push_back(treepagetest::isBlack(picture(), 248, 20)); };
-    clock.phases = 0;
-    clock.pressAfter = 4;  // two full cycles
+    driver.phases = 0;
+    driver.pressAfter = 4;  // two full cycles
     insert({30});
     EXPECT_EQ(black, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(steps, (Lines{"Einfügestelle gefunden", "Einfügestelle gefunden"}));
@@ -88,7 +90,7 @@ TEST_F(SearchTreePageTest, TheNewNumbersLineBlinksFromBelowTheParentAndEndsVisib
 
 TEST_F(SearchTreePageTest, EntryMistakesAreAnsweredBeforeAnythingIsLocked) {
     insert({50});
-    clock.phases = 0;
+    driver.phases = 0;
     type("EditTEingabe", "");
     click("ButtonTinsert");
     enter("ButtonTinsert", "abc");
@@ -102,7 +104,7 @@ TEST_F(SearchTreePageTest, EntryMistakesAreAnsweredBeforeAnythingIsLocked) {
                                      "information: Ganze Zahl von 1 bis 99 eingeben",
                                      "information: Element ist bereits vorhanden",
                                      "information: Element ist nicht vorhanden"}));
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(shape(), "50");
     EXPECT_FALSE(find<QAbstractButton>("BitBtnTWeiter")->isEnabled());
     EXPECT_TRUE(hasFocus("EditTEingabe"));
@@ -149,17 +151,17 @@ TEST_F(SearchTreePageTest, DeletingTheLastNumberLeavesABlankImage) {
 TEST_F(SearchTreePageTest, DeleteOnAnEmptyTreeSaysTheTreeIsEmpty) {
     enter("ButtonTdelete", "5");
     EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
 }
 
 TEST_F(SearchTreePageTest, APlaceOnLevelSevenIsRefusedAndThePageUnlocked) {
     insert({60, 50, 40, 30, 20, 10});
     EXPECT_EQ(field("EditTTiefe"), "6");
-    clock.phases = 0;
+    driver.phases = 0;
     enter("ButtonTinsert", "5");
     EXPECT_EQ(dialogs.take(),
               Lines{"information: Der Baum wird zu tief - Element wird nicht eingefügt"});
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_EQ(fields(), (Lines{"6", "6", "Nein"}));
     EXPECT_TRUE(find<QAbstractButton>("ButtonTinsert")->isEnabled());
     EXPECT_FALSE(find<QAbstractButton>("BitBtnTWeiter")->isEnabled());
@@ -171,7 +173,7 @@ TEST_F(SearchTreePageTest, LookupAnswersWithoutStepsOrLocking) {
     click("ButtonTlookup");
     EXPECT_EQ(dialogs.take(), Lines{"information: Der Baum ist leer"});
     insert({50, 30});
-    clock.phases = 0;
+    driver.phases = 0;
     enter("ButtonTlookup", "30");
     enter("ButtonTlookup", "31");
     type("EditTEingabe", "");
@@ -179,7 +181,7 @@ TEST_F(SearchTreePageTest, LookupAnswersWithoutStepsOrLocking) {
     EXPECT_EQ(dialogs.take(), (Lines{"information: Element ist vorhanden",
                                      "information: Element ist nicht vorhanden",
                                      "information: Es ist kein Element eingegeben worden"}));
-    EXPECT_EQ(clock.phases, 0);
+    EXPECT_EQ(driver.phases, 0);
     EXPECT_TRUE(hasFocus("EditTEingabe"));
 }
 
@@ -317,7 +319,7 @@ TEST_F(SearchTreePageTest, AnUnorderedOrTruncatedFileIsRefusedAndThePageShowsAnE
 
 TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
     insert({50});
-    clock.phases = 0;
+    driver.phases = 0;
     std::set<std::string> buttons, pages;
     bool enteredFocus = false;
     during = [&](int phase) {
@@ -327,7 +329,8 @@ TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable)
         enteredFocus = form->pageControl().currentWidget()->objectName() == "TabSheetSuchbaum";
     };
     enter("ButtonTinsert", "30");
-    EXPECT_EQ(buttons, std::set<std::string>{"BitBtnTWeiter"});
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnTWeiter", "ButtonTPlay"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetSuchbaum"});
     EXPECT_TRUE(enteredFocus);
 
@@ -344,7 +347,7 @@ TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable)
 
 TEST_F(SearchTreePageTest, AMnemonicClickThatADemonstrationOvertakesIsDropped) {
     insert({50});
-    clock.phases = 0;
+    driver.phases = 0;
     // Alt+O clicks "Lookup" a moment after the key; "Insert" starts the
     // demonstration before that, and the click falls due in its first step.
     during = [&](int phase) {
@@ -353,7 +356,7 @@ TEST_F(SearchTreePageTest, AMnemonicClickThatADemonstrationOvertakesIsDropped) {
     type("EditTEingabe", "30");
     QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_O, Qt::AltModifier);
     click("ButtonTinsert");
-    EXPECT_EQ(clock.phases, 2);
+    EXPECT_EQ(driver.phases, 2);
     EXPECT_EQ(shape(), "50(30,-)");
     EXPECT_EQ(dialogs.take(), Lines{});
     // Unlocked, the button answers again.
@@ -364,8 +367,8 @@ TEST_F(SearchTreePageTest, AMnemonicClickThatADemonstrationOvertakesIsDropped) {
 TEST_F(SearchTreePageTest, WeiterPressedTwiceInOneStepAdvancesOnlyOneStep) {
     insert({50, 30, 20});
     steps.clear();
-    clock.pressAfter = 0;
-    clock.phases = 0;
+    driver.pressAfter = 0;
+    driver.phases = 0;
     during = [&](int phase) {
         if (phase == 1) {
             click("BitBtnTWeiter");
@@ -375,27 +378,30 @@ TEST_F(SearchTreePageTest, WeiterPressedTwiceInOneStepAdvancesOnlyOneStep) {
     };
     enter("ButtonTdelete", "30");
     // Step 1 ends after phase 2; step 2 waits until the press in phase 6.
-    EXPECT_EQ(clock.phases, 10);
+    EXPECT_EQ(driver.phases, 10);
     EXPECT_EQ(steps, (Lines{"Zahl gefunden", "Hilfszeiger setzen", "Hilfszeiger setzen",
                             "Auf linken Teilbaum verweisen", "Speicher freigeben"}));
 }
 
 TEST_F(SearchTreePageTest, ReturnAndEnterPressTheWeiterButtonOfTheRunningPage) {
     insert({50});
-    clock.pressAfter = 0;
-    clock.phases = 0;
+    driver.pressAfter = 0;
+    driver.phases = 0;
     during = [&](int phase) {
         if (phase == 1) QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Return);
         if (phase == 3) QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Enter);
     };
     enter("ButtonTinsert", "30");
-    EXPECT_EQ(clock.phases, 2);
+    EXPECT_EQ(driver.phases, 2);
     enter("ButtonTinsert", "70");
-    EXPECT_EQ(clock.phases, 4);
+    EXPECT_EQ(driver.phases, 4);
     EXPECT_EQ(shape(), "50(30,70)");
-    // Without a demonstration the keys press nothing.
+    // Without a demonstration the keys press nothing: "Weiter" is disabled
+    // and Return presses "Insert", whose number is present.
+    EXPECT_FALSE(find<QPushButton>("BitBtnTWeiter")->isEnabled());
     QTest::keyClick(find<QLineEdit>("EditTEingabe"), Qt::Key_Return);
-    EXPECT_FALSE(form->weiterPressed());
+    EXPECT_FALSE(player().running());
+    EXPECT_EQ(driver.phases, 4);
 }
 
 TEST_F(SearchTreePageTest, RandomInsertsAndDeletesMatchASetAfterEveryStep) {
@@ -458,4 +464,61 @@ TEST_F(SearchTreePageTest, FolgeInsertsQuietlyRedrawsLikeInsertAndListsTheRefuse
     click("ButtonTclear");
     insert({50, 30, 70, 20});
     EXPECT_EQ(picture(), quiet);
+}
+
+// After a demonstration the number stays selected in the entry, so typing
+// replaces it, and Return presses "Insert" only for a number typed since.
+TEST_F(SearchTreePageTest, AfterADeletionReturnInsertsNothingUntilANumberIsTyped) {
+    insert({50, 30});
+    enter("ButtonTdelete", "30");
+    auto* entry = find<QLineEdit>("EditTEingabe");
+    EXPECT_TRUE(hasFocus("EditTEingabe"));
+    EXPECT_EQ(entry->selectedText(), "30");
+    const int phases = driver.phases;
+    QTest::keyClick(entry, Qt::Key_Return);
+    play();
+    EXPECT_EQ(shape(), "50");
+    EXPECT_EQ(driver.phases, phases);
+    EXPECT_TRUE(dialogs.take().empty());
+    QTest::keyClicks(entry, "40");  // replaces the selected 30
+    EXPECT_EQ(entry->text(), "40");
+    QTest::keyClick(entry, Qt::Key_Return);
+    play();
+    EXPECT_EQ(shape(), "50(40,-)");
+}
+
+// Clear, Load, Balance and a sequence change the tree outside a
+// demonstration: the steps of the last one, which show another tree, are
+// forgotten.
+TEST_F(SearchTreePageTest, ChangingTheTreeOutsideADemonstrationForgetsItsSteps) {
+    auto* back = find<QPushButton>("ButtonTBack");
+    auto* list = find<QListWidget>("ListBoxTSteps");
+    const std::function<void()> changes[] = {
+        [&] { click("ButtonTclear"); },
+        [&] {
+            writeFile(path("t.tdt"), "");
+            dialogs.answers = {path("t.tdt")};
+            click("ButtonTload");
+        },
+        [&] { click("ButtonTBalance"); },
+        [&] {
+            dialogs.sequences.push_back({"77", 0});
+            click("ButtonTFolge");
+        },
+    };
+    for (const auto& change : changes) {
+        click("ButtonTclear");
+        insert({10, 20, 40});
+        enter("ButtonTinsert", "30");  // one step
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_FALSE(back->isEnabled());
+        enter("ButtonTdelete", "10");  // leaves 20(-,40(30,-)), not balanced
+        ASSERT_GT(list->count(), 1);
+        EXPECT_TRUE(back->isEnabled());
+        change();
+        dialogs.take();
+        EXPECT_EQ(list->count(), 0);
+        EXPECT_FALSE(back->isEnabled());
+        EXPECT_EQ(player().playback().size(), 0);
+    }
 }

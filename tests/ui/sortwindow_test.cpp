@@ -1,82 +1,77 @@
 // The sort window "Demonstration von Sortieralgorithmen": opened from the list
-// page, sorts run through its buttons with a scripted clock that presses the
-// window's own "Weiter" (or "Ende") while a step waits; the locking of the
-// main window while it is open, and leaving it by its close button or by
-// activating another window; "Ende" against the whole run, the question
-// before sorting a long list, and closing either window during a sort.
+// page, sorts run through its buttons and are played step by step with the
+// window's own "Weiter" (or "Ende") on the window's player; the locking of
+// the main window while it is open, and leaving it by its close button or by
+// activating another window; "Ende" at every step against the whole run, the
+// question before sorting a long list, and closing either window during a
+// sort. Sort steps do not blink: no timer runs while one waits.
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 
-#include "demo/listdemo.h"
-#include "demo/sortstage.h"
-#include "demo/stepclock.h"
-#include "tests/demo/sortdemosupport.h"
+#include "elements/values.h"
+#include "linear/listdemo.h"
 #include "tests/ui/pagefixture.h"
+#include "tests/ui/sortwindowsupport.h"
 #include "tests/ui/treepagesupport.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
 
+using sortwindowtest::values;
 using treepagetest::enabledButtons;
 using treepagetest::usablePages;
 using Lines = std::vector<std::string>;
+using Names = std::set<std::string>;
 
 namespace {
 
-// Waits nowhere: at each wait phase it records the info field and runs
-// `during`, which presses a button of the window the way a user does.
-class WindowClock final : public StepClock {
-public:
-    void pause(int milliseconds) override {
-        pauses.push_back(milliseconds);
-        if (during) during(static_cast<int>(pauses.size()));
-    }
-    std::vector<int> pauses;
-    std::function<void(int)> during;
-};
+const Names kWindowButtons = {"BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen", "BitBtnQuick1",
+                              "BitBtnMerge",  "BitBtnQuick2",    "BitBtnSchliessen"};
 
-const std::set<std::string> kWindowButtons = {
-    "BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen", "BitBtnQuick1",
-    "BitBtnMerge",  "BitBtnQuick2",    "BitBtnSchliessen"};
+// kWindowButtons and more.
+Names with(Names names, std::initializer_list<const char*> more) {
+    for (const char* name : more) names.insert(name);
+    return names;
+}
 
 class SortWindowTest : public PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
-        form->setStepClock(&clock);
         showPage("TabSheetListe");
-        clock.during = [this](int) {
+        driver.onStep = [this](int step) {
             infos.push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
             while_.push_back(enabledButtons(*window()));
-            if (onStep) onStep(static_cast<int>(infos.size()));
-            if (!window()->stage().stepEnde) pressInWindow("BitBtnWeiter");
+            dueWhile.push_back(timers.nextDue());
+            if (onStep) onStep(step);
         };
-    }
-    void TearDown() override {
-        form->setStepClock(nullptr);
-        PageFixture::TearDown();
     }
 
     TFormDemo* window() { return form->findChild<TFormDemo*>("TFormDemo"); }
+    const Playback& playback() { return window()->player().playback(); }
     template <typename T>
     T* inWindow(const char* name) {
         T* w = window()->findChild<T*>(name);
         EXPECT_TRUE(w) << name;
         return w;
     }
+    // Presses a button of the window; a sort it starts is played by the
+    // driver (a press from onStep acts on the running sort).
     void pressInWindow(const char* name) {
         auto* b = inWindow<QPushButton>(name);
         ASSERT_TRUE(b->isEnabled()) << name;
         QTest::mouseClick(b, Qt::LeftButton);
+        driver.drive(*window());
     }
     std::string windowMemo(const char* name) {
         return inWindow<MemoView>(name)->toPlainText().toStdString();
@@ -96,10 +91,7 @@ protected:
     // The list page's list replaced by the given elements, cursor at the start.
     template <typename Make>
     void fillList(int count, Make make) {
-        TListDemo& list = form->listPage().list();
-        list.clear();
-        for (int k = 0; k < count; ++k) list.append(make(k));
-        list.reset();
+        sortwindowtest::fill(form->listPage().list(), count, make);
     }
     std::vector<std::string> labels() {
         Lines texts;
@@ -108,9 +100,12 @@ protected:
         return texts;
     }
 
-    WindowClock clock;
+    sortwindowtest::SortDriver driver;
+    // At each step: the info field, the window's enabled buttons and the time
+    // until a timer of the players runs out (-1: none runs).
     Lines infos;
-    std::vector<std::set<std::string>> while_;
+    std::vector<Names> while_;
+    std::vector<long long> dueWhile;
     std::function<void(int)> onStep;
 };
 
@@ -131,12 +126,12 @@ TEST_F(SortWindowTest, TheWindowExistsHiddenWithItsDesignedControls) {
         {"BitBtnWeiter", "Weiter", {48, 368, 75, 25}},
         {"BitBtnEnde", "Ende", {48, 400, 75, 25}},
         {"BitBtnSchliessen", "&Schließen", {48, 456, 75, 25}},
-        {"BitBtnBubble", "Bubblesort", {176, 368, 105, 25}},
-        {"BitBtnInsertion", "Direktes Einfügen", {176, 400, 105, 25}},
-        {"BitBtnAuswaehlen", "Direktes Auswählen", {296, 368, 105, 25}},
-        {"BitBtnQuick1", "Quicksort 1", {296, 400, 105, 25}},
-        {"BitBtnMerge", "Mergesort", {416, 368, 105, 25}},
-        {"BitBtnQuick2", "Quicksort 2", {416, 400, 105, 25}},
+        {"BitBtnBubble", "&Bubblesort", {176, 368, 105, 25}},
+        {"BitBtnInsertion", "Direktes &Einfügen", {176, 400, 105, 25}},
+        {"BitBtnAuswaehlen", "&Direktes Auswählen", {296, 368, 105, 25}},
+        {"BitBtnQuick1", "Quicksort &1", {296, 400, 105, 25}},
+        {"BitBtnMerge", "&Mergesort", {416, 368, 105, 25}},
+        {"BitBtnQuick2", "Quicksort &2", {416, 400, 105, 25}},
     };
     for (const Control& c : buttons) {
         auto* b = inWindow<QPushButton>(c.name);
@@ -167,18 +162,23 @@ TEST_F(SortWindowTest, AnEmptyListIsRefusedAndTheWindowStaysHidden) {
     EXPECT_TRUE(hasFocus("EditLEingabe"));
 }
 
+// The window moves the list's cursor to the start: the arrow stands above
+// the first element, wherever the list page had it.
 TEST_F(SortWindowTest, OpeningLocksTheMainWindowAndShowsTheListFromTheStart) {
     insertIntegers({2, 1});
     click("ButtonLAdvance");
+    ASSERT_EQ(form->listPage().list().position(), 1);
     open();
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_TRUE(enabledButtons(*form).empty());
     EXPECT_TRUE(usablePages(form->pageControl()).empty());
     EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
     EXPECT_EQ(windowMemo("MemoQuelle"), "     <--\n[1]\n[2]");
+    EXPECT_EQ(windowMemo("MemoZwischen1"), "");
+    EXPECT_EQ(windowMemo("MemoZwischen2"), "");
+    EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
     EXPECT_EQ(form->listPage().list().position(), 0);
-    EXPECT_EQ(window()->stage().elementClassName, "TINTEGER");
-    EXPECT_EQ(window()->stage().stepLevel, 0);
+    EXPECT_FALSE(window()->player().running());
 }
 
 TEST_F(SortWindowTest, BubbleSortStepsWithWeiterAndEndsWithTheSortedListOnBothWindows) {
@@ -191,14 +191,22 @@ TEST_F(SortWindowTest, BubbleSortStepsWithWeiterAndEndsWithTheSortedListOnBothWi
                             "3 und 2 werden miteinander getauscht",
                             "Das Listenende (ab dem 3.ten Element) ist jetzt sotiert", start,
                             "Es wurde kein Tausch durchgeführt, daher ist die Liste sortiert"}));
-    for (const auto& enabled : while_)
-        EXPECT_EQ(enabled, (std::set<std::string>{"BitBtnWeiter", "BitBtnEnde"}));
-    EXPECT_EQ(clock.pauses, std::vector<int>(6, kSortPollMs));
+    // "Weiter", "Ende" and "Abspielen"; "Zurück" once there is a step before.
+    ASSERT_EQ(while_.size(), 6u);
+    EXPECT_EQ(while_[0], (Names{"BitBtnWeiter", "BitBtnEnde", "BitBtnPlay"}));
+    for (std::size_t k = 1; k < while_.size(); ++k)
+        EXPECT_EQ(while_[k], (Names{"BitBtnWeiter", "BitBtnEnde", "BitBtnPlay", "BitBtnBack"}));
+    // A step waits for "Weiter" alone: no timer runs.
+    EXPECT_EQ(dueWhile, std::vector<long long>(6, -1));
     EXPECT_EQ(windowMemo("MemoQuelle"), "\n[1]  <--\n[2]\n[3]");
+    EXPECT_EQ(windowMemo("MemoZwischen1"), "");
     EXPECT_EQ(memo("MemoListe"), "\n[1]  <--\n[2]\n[3]");
     EXPECT_EQ(field("EditLCurrent"), "1");
     EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
-    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+    EXPECT_FALSE(window()->player().running());
+    EXPECT_FALSE(window()->sorting());
+    // The steps can be shown again with "Zurück".
+    EXPECT_EQ(enabledButtons(*window()), with(kWindowButtons, {"BitBtnBack"}));
     EXPECT_TRUE(enabledButtons(*form).empty());  // still open: still locked
 }
 
@@ -245,17 +253,15 @@ TEST_F(SortWindowTest, EndeAtTheFirstStepFinishesAtOnceWithThePlainSortedList) {
         click("BitBtnAbsteigend");  // 8, 7, ..., 1
         open();
         infos.clear();
-        clock.pauses.clear();
         onStep = [this](int step) {
             if (step == 1) pressInWindow("BitBtnEnde");
         };
         pressInWindow(s.button);
-        // One wait; the steps after "Ende" pass the window one event pass each.
-        ASSERT_FALSE(clock.pauses.empty());
-        EXPECT_EQ(clock.pauses[0], kSortPollMs) << s.button;
-        for (std::size_t k = 1; k < clock.pauses.size(); ++k) EXPECT_EQ(clock.pauses[k], 0);
-        EXPECT_EQ(sorttest::values(form->listPage().list()),
-                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}))
+        // One step waited; "Ende" ran the rest at once without showing it.
+        EXPECT_EQ(infos.size(), 1u) << s.button;
+        EXPECT_EQ(playback().size(), 1) << s.button;
+        EXPECT_FALSE(window()->player().running()) << s.button;
+        EXPECT_EQ(values(form->listPage().list()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}))
             << s.button;
         EXPECT_EQ(windowMemo("MemoQuelle"), memo("MemoListe")) << s.button;
         EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
@@ -308,25 +314,63 @@ TEST_F(SortWindowTest, ActivatingTheMainWindowClosesTheSortWindowAndUnlocks) {
     EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
 }
 
-// Leaving the window during a sort finishes the sort at once; the main window
-// stays locked until the sort has put every element back.
+// Watches a widget and records, at the moment it is enabled, what the list
+// page's list and the sort window hold then.
+class UnlockWatch final : public QObject {
+public:
+    UnlockWatch(QWidget* watched, TListe& list, TFormDemo& window)
+        : watched_(watched), list_(list), window_(window) {
+        watched_->installEventFilter(this);
+    }
+    ~UnlockWatch() override { watched_->removeEventFilter(this); }
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == watched_ && event->type() == QEvent::EnabledChange && watched_->isEnabled()) {
+            valuesAtUnlock = values(list_);
+            sortRunningAtUnlock = window_.player().running();
+            ++unlocks;
+        }
+        return false;
+    }
+
+    int unlocks = 0;
+    std::vector<int> valuesAtUnlock;
+    bool sortRunningAtUnlock = true;
+
+private:
+    QWidget* watched_;
+    TListe& list_;
+    TFormDemo& window_;
+};
+
+// Leaving the window during a sort (FormDeactivate: another window takes the
+// activation) finishes the sort at once; the main window is unlocked only
+// once the sort has put every element back.
 TEST_F(SortWindowTest, LeavingDuringASortFinishesItBeforeTheMainWindowIsUnlocked) {
     insertIntegers({4, 1, 3, 2});
     open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
-    std::set<std::string> mainWhileFinishing{"not looked"};
+    UnlockWatch watch(find<QWidget>("ButtonLInsert"), form->listPage().list(), *window());
+    bool hidden = false;
+    int leftAt = 0;
     onStep = [&](int step) {
-        if (step != 2) return;
+        // Left at the first step at which elements are in the sublists.
+        if (leftAt != 0 || form->listPage().list().count() == 4) return;
+        leftAt = step;
         form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !window()->isVisible(); }));
-        mainWhileFinishing = enabledButtons(*form);
+        hidden = QTest::qWaitFor([this] { return !window()->isVisible(); });
     };
     pressInWindow("BitBtnMerge");
+    ASSERT_GT(leftAt, 0);
+    EXPECT_TRUE(hidden);
     EXPECT_FALSE(window()->isVisible());
-    EXPECT_TRUE(mainWhileFinishing.empty());
-    EXPECT_EQ(infos.size(), 2u);
+    EXPECT_EQ(infos.size(), static_cast<std::size_t>(leftAt));
+    EXPECT_EQ(watch.unlocks, 1);
+    EXPECT_EQ(watch.valuesAtUnlock, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_FALSE(watch.sortRunningAtUnlock);
     EXPECT_EQ(memo("MemoListe"), "     <--\n[1]\n[2]\n[3]\n[4]");
     EXPECT_TRUE(find<QWidget>("ButtonLInsert")->isEnabled());
+    EXPECT_EQ(usablePages(form->pageControl()).size(), 7u);
     EXPECT_EQ(form->listPage().list().count(), 4);
 }
 
@@ -339,30 +383,30 @@ TEST_F(SortWindowTest, ReturnPressesWeiterAndEscPressesEndeWithoutClosingTheWind
     // Without a sort both buttons are disabled: the keys do nothing.
     QTest::keyClick(window(), Qt::Key_Return);
     QTest::keyClick(window(), Qt::Key_Escape);
-    EXPECT_FALSE(form->weiterPressed());
-    EXPECT_FALSE(window()->stage().stepEnde);
+    EXPECT_FALSE(window()->player().running());
+    EXPECT_EQ(playback().size(), 0);
+    EXPECT_EQ(windowMemo("MemoQuelle"), "     <--\n[3]\n[1]\n[2]");
     EXPECT_TRUE(window()->isVisible());
-    clock.during = [this](int step) {
-        infos.push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
+    // Return and Enter go one step on at once, Esc ends the sort at once.
+    std::vector<int> sizeAfterKey;
+    onStep = [&](int step) {
         if (step == 1 || step == 2) {
             QTest::keyClick(window(), step == 1 ? Qt::Key_Return : Qt::Key_Enter);
-            EXPECT_TRUE(form->weiterPressed()) << step;
         } else if (step == 3) {
             QTest::keyClick(window(), Qt::Key_Escape);
-            EXPECT_TRUE(window()->stage().stepEnde);
-            EXPECT_FALSE(form->weiterPressed());
+            EXPECT_FALSE(window()->player().running());
         }
+        sizeAfterKey.push_back(playback().size());
     };
     pressInWindow("BitBtnBubble");
-    ASSERT_GE(infos.size(), 3u);
+    EXPECT_EQ(sizeAfterKey, (std::vector<int>{2, 3, 3}));
+    ASSERT_EQ(infos.size(), 3u);
     EXPECT_EQ(infos[1], "3 und 1 werden miteinander getauscht");
     EXPECT_EQ(infos[2], "3 und 2 werden miteinander getauscht");
-    ASSERT_GE(clock.pauses.size(), 3u);
-    EXPECT_EQ(clock.pauses[2], kSortPollMs);
-    for (std::size_t k = 3; k < clock.pauses.size(); ++k) EXPECT_EQ(clock.pauses[k], 0);
     EXPECT_EQ(memo("MemoListe"), "\n[1]  <--\n[2]\n[3]");
+    EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
     EXPECT_TRUE(window()->isVisible());
-    EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
+    EXPECT_EQ(enabledButtons(*window()), with(kWindowButtons, {"BitBtnBack"}));
 }
 
 TEST_F(SortWindowTest, TheWindowOpensCentredOverTheMainWindowAndFullyOnTheScreen) {
@@ -399,42 +443,47 @@ TEST_F(SortWindowTest, TheWindowOpensCentredOverTheMainWindowAndFullyOnTheScreen
 const char* const kSortButtons[] = {"BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen",
                                     "BitBtnQuick1", "BitBtnQuick2",    "BitBtnMerge"};
 
-// "Ende" at the second step leaves both windows as "Weiter" to the end does,
-// on fractions whose equal values differ (1/2, 2/4, 3/6): the titles, the info
+// "Ende" at any step leaves both windows as "Weiter" to the end does, on
+// fractions whose equal values differ (1/2, 2/4, 3/6): the titles, the info
 // field, the elements in both memos and the cursor. Two differences belong to
 // "Ende": the source memo shows the plain list without the frame marks of the
 // last step, and straight selection does not move the cursor to the smallest
 // element of the rounds it finishes.
-TEST_F(SortWindowTest, EndeLeavesTheWindowsAsTheWholeRunDoes) {
+TEST_F(SortWindowTest, EndeAtEveryStepLeavesTheWindowsAsTheWholeRunDoes) {
     const Fraction fractions[] = {{2, 4}, {1, 3}, {1, 2}, {2, 6}, {0, 5}, {3, 6}, {0, 1}, {1, 3}};
     for (const char* button : kSortButtons) {
-        Lines results[2];
-        for (int run = 0; run < 2; ++run) {
+        // Ende at this step (0: never).
+        const auto run = [&](std::size_t endeAt) {
             fillList(8, [&](int k) { return std::make_unique<TTBruch>(fractions[k]); });
             open();
             infos.clear();
             onStep = [&](int step) {
-                if (run == 1 && step == 2) pressInWindow("BitBtnEnde");
+                if (static_cast<std::size_t>(step) == endeAt) pressInWindow("BitBtnEnde");
             };
             pressInWindow(button);
-            ASSERT_EQ(infos.size() == 2, run == 1) << button;
-            results[run] = labels();
-            results[run].push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
+            Lines result = labels();
+            result.push_back(inWindow<QLineEdit>("EditSortInfo")->text().toStdString());
             for (std::string text : {windowMemo("MemoQuelle"), memo("MemoListe")}) {
                 for (const char* mark : {"\n--------", "  <--"}) {
                     for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark))
                         text.erase(at, std::strlen(mark));
                 }
-                results[run].push_back(text);
+                result.push_back(text);
             }
-            if (std::string(button) != "BitBtnAuswaehlen")
-                results[run].push_back(field("EditLCurrent"));
+            if (std::string(button) != "BitBtnAuswaehlen") result.push_back(field("EditLCurrent"));
             pressInWindow("BitBtnSchliessen");
+            return result;
+        };
+        const Lines whole = run(0);
+        const std::size_t steps = infos.size();
+        ASSERT_GT(steps, 2u) << button;
+        for (std::size_t endeAt = 1; endeAt <= steps; ++endeAt) {
+            EXPECT_EQ(run(endeAt), whole) << button << ", Ende at step " << endeAt;
+            EXPECT_EQ(infos.size(), endeAt) << button;
         }
-        EXPECT_EQ(results[1], results[0]) << button;
         if (std::string(button) == "BitBtnBubble") {
             // Bubble sort keeps equal values in their order.
-            EXPECT_EQ(results[0],
+            EXPECT_EQ(whole,
                       (Lines{"Quelle und Ziel", "", "", "",
                              "\n[0/5]\n[0/1]\n[1/3]\n[2/6]\n[1/3]\n[2/4]\n[1/2]\n[3/6]",
                              "\n[0/5]\n[0/1]\n[1/3]\n[2/6]\n[1/3]\n[2/4]\n[1/2]\n[3/6]", "2"}));
@@ -476,7 +525,7 @@ TEST_F(SortWindowTest, TheMemoFollowsTheArrowAndTheFrameOfQuickSort1) {
     pressInWindow("BitBtnQuick1");
     EXPECT_EQ(checked, 231);
     EXPECT_GT(scrolled, 100);
-    EXPECT_EQ(sorttest::values(form->listPage().list()).front(), 1);
+    EXPECT_EQ(values(form->listPage().list()).front(), 1);
 }
 
 // Beyond 300 elements a sort asks first: "Nein" sorts at once to the end
@@ -492,7 +541,6 @@ TEST_F(SortWindowTest, ALongListIsSortedStepByStepOnlyAfterAYes) {
         fillList(c.count, [&](int k) { return std::make_unique<TInteger>(c.count - k); });
         open();
         dialogs.replies = c.replies;
-        clock.pauses.clear();
         infos.clear();
         onStep = [this](int step) {
             if (step == 1) pressInWindow("BitBtnEnde");
@@ -503,10 +551,12 @@ TEST_F(SortWindowTest, ALongListIsSortedStepByStepOnlyAfterAYes) {
             "lange. Trotzdem schrittweise sortieren? Mit Nein wird die Liste sofort ganz "
             "sortiert."};
         EXPECT_EQ(dialogs.take(), c.count > 300 ? asked : Lines{}) << c.count;
-        EXPECT_EQ(clock.pauses.size(), c.stepwise ? 1u : 0u) << c.count;
+        EXPECT_EQ(infos.size(), c.stepwise ? 1u : 0u) << c.count;
+        EXPECT_EQ(playback().size(), c.stepwise ? 1 : 0) << c.count;
+        EXPECT_FALSE(window()->player().running()) << c.count;
         std::vector<int> ascending(c.count);
         for (int k = 0; k < c.count; ++k) ascending[k] = k + 1;
-        EXPECT_EQ(sorttest::values(form->listPage().list()), ascending);
+        EXPECT_EQ(values(form->listPage().list()), ascending);
         EXPECT_EQ(windowMemo("MemoQuelle"), memo("MemoListe"));
         EXPECT_EQ(inWindow<QLineEdit>("EditSortInfo")->text(), "");
         EXPECT_EQ(enabledButtons(*window()), kWindowButtons);
@@ -514,12 +564,10 @@ TEST_F(SortWindowTest, ALongListIsSortedStepByStepOnlyAfterAYes) {
     }
 }
 
-// With the program's own clock, on 2000 elements: closing the sort window
-// while a step waits ends each sort at once with the list sorted and unlocks
-// the main window; closing the main window then ends a sort the same way and
-// asks the program to quit.
+// On 2000 elements: closing the sort window while a step waits ends each sort
+// at once with the list sorted and unlocks the main window; closing the main
+// window then ends a sort the same way and asks the program to quit.
 TEST_F(SortWindowTest, ClosingEitherWindowWhileAStepWaitsEndsTheSortAtOnce) {
-    form->setStepClock(nullptr);
     int quits = 0;
     form->setQuitHandler([&] { ++quits; });
     std::vector<int> ascending(2000);
@@ -530,16 +578,20 @@ TEST_F(SortWindowTest, ClosingEitherWindowWhileAStepWaitsEndsTheSortAtOnce) {
             fillList(2000, [](int k) { return std::make_unique<TInteger>(k * 7919 % 2000); });
             open();
             dialogs.replies = {true};
-            QTimer::singleShot(100, window(), [this, mainWindow] {
+            infos.clear();
+            onStep = [&](int step) {
+                if (step != 3) return;
                 if (mainWindow) {
                     form->close();
                 } else {
                     window()->close();
                 }
-            });
+                EXPECT_FALSE(window()->player().running()) << button;
+            };
             pressInWindow(button);
+            EXPECT_EQ(infos.size(), 3u) << button;
             EXPECT_EQ(dialogs.take().size(), 1u) << button;
-            EXPECT_EQ(sorttest::values(form->listPage().list()), ascending) << button;
+            EXPECT_EQ(values(form->listPage().list()), ascending) << button;
             EXPECT_EQ(quits, mainWindow ? 1 : 0) << button;
             EXPECT_EQ(window()->isVisible(), mainWindow) << button;
             EXPECT_EQ(find<QWidget>("ButtonLInsert")->isEnabled(), !mainWindow) << button;
@@ -551,12 +603,13 @@ TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTh
     insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
     open();
     const std::string listBefore = memo("MemoListe");
-    const std::vector<handout::Step> recorded = handout::recordSortSteps(
-        form->listPage().list(), [](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); },
-        window()->stage(), nullptr, nullptr);
+    handout::SortRecording recording(form->listPage().list(), SortKind::merge, nullptr, 1000);
+    while (recording.next()) {
+    }
+    const std::vector<handout::Step> recorded = recording.finish();
 
     // The context menu entry asks for the file and writes it; the window's
-    // own step clock never runs.
+    // player shows nothing.
     const std::string file = path("merge.pdf");
     dialogs.answers.push_back(file);
     QAction* entry = window()->findChild<QAction*>("ActionHandout5");
@@ -564,7 +617,9 @@ TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTh
     EXPECT_EQ(entry->text(), "Mergesort…");
     entry->trigger();
     EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
-    EXPECT_TRUE(clock.pauses.empty());
+    EXPECT_FALSE(window()->player().running());
+    EXPECT_EQ(playback().size(), 0);
+    EXPECT_EQ(inWindow<QListWidget>("ListBoxSteps")->count(), 0);
     EXPECT_EQ(readFile(file).rfind("%PDF-", 0), 0u);
     EXPECT_EQ(memo("MemoListe"), listBefore);
     EXPECT_TRUE(window()->isVisible());
@@ -577,7 +632,7 @@ TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTh
     };
     pressInWindow("BitBtnMerge");
     ASSERT_GT(infos.size(), 5u);
-    ASSERT_EQ(recorded.size(), infos.size());
+    ASSERT_EQ(recorded.size(), infos.size() + 1);  // and the result
     for (std::size_t k = 0; k < infos.size(); ++k) {
         EXPECT_EQ(recorded[k].text.toStdString(), infos[k]) << k;
         ASSERT_EQ(recorded[k].columns.size(), 3u);
@@ -586,4 +641,7 @@ TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTh
                 << k << " " << c;
         }
     }
+    // The result: the sorted list.
+    ASSERT_TRUE(recorded.back().result);
+    EXPECT_EQ(recorded.back().columns[0].lines.join('\n').toStdString(), windowMemo("MemoQuelle"));
 }

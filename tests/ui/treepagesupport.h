@@ -1,8 +1,9 @@
-// Support of the "Suchbaum" and "AVL-Baum" page tests: a step clock that never
-// waits (it presses "Weiter" after a scripted number of blink phases and can
-// act from inside a waiting step), a fixture that lends it to the main window
-// and records the info field at the end of every blink cycle, and readers of
-// the window's enabled state and of the page images.
+// Support of the tree page tests: a driver that plays a page's demonstration
+// on the window's virtual timers (it presses "Weiter" after a scripted number
+// of blink phases and can act at the end of every phase), a fixture that
+// plays every demonstration a click starts and records the info field at the
+// end of every blink cycle, and readers of the window's enabled state and of
+// the page images.
 #pragma once
 
 #include <QAbstractButton>
@@ -13,27 +14,45 @@
 #include <string>
 #include <vector>
 
-#include "demo/stepclock.h"
+#include "demo/virtualtimers.h"
 #include "tests/ui/pagefixture.h"
+#include "ui/pages/demotreepage.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/imageview.h"
 
 namespace treepagetest {
 
-// Presses "Weiter" after every pressAfter phases (0: never); calls onPause
-// with the 1-based phase number at the end of each phase, before pressing.
-class ScriptedClock final : public StepClock {
+// Plays a running demonstration on the virtual timers: at the end of each
+// blink phase (the phase still shown) calls onPause with the 1-based phase
+// number, presses "Weiter" after every pressAfter phases (0: never), then
+// lets the phase's time pass. Stops at the demonstration's end, or after
+// kMostPhases phases (a test that never presses).
+class StepDriver {
 public:
-    void pause(int milliseconds) override {
-        pauses.push_back(milliseconds);
-        ++phases;
-        if (onPause) onPause(phases);
-        if (pressAfter != 0 && phases % pressAfter == 0) weiterPressed = true;
+    static constexpr int kMostPhases = 1000;
+
+    void drive(StepPlayer& player, VirtualTimers& timers) {
+        // A click from onPause does not start a driver of its own.
+        if (driving_) return;
+        driving_ = true;
+        for (int n = 0; player.running() && n < kMostPhases; ++n) {
+            ++phases;
+            pauses.push_back(static_cast<int>(timers.nextDue()));
+            if (onPause) onPause(phases);
+            if (!player.running()) break;
+            if (pressAfter != 0 && phases % pressAfter == 0) player.weiter();
+            if (!timers.runNext()) player.weiter();  // a step that does not blink
+        }
+        driving_ = false;
     }
 
     int pressAfter = 2;
     int phases = 0;
     std::vector<int> pauses;
     std::function<void(int)> onPause;
+
+private:
+    bool driving_ = false;
 };
 
 // Names of the enabled push and tool buttons of the window itself (not of the
@@ -73,8 +92,9 @@ inline bool isBlank(const QImage& image) {
     return true;
 }
 
-// A main window on the given page with the scripted clock lent to it; steps
-// collects the info field's text at the end of every blink cycle.
+// A main window on the given page whose demonstrations the driver plays
+// after each click; steps collects the info field's text at the end of every
+// blink cycle.
 class TreePageFixture : public PageFixture {
 protected:
     TreePageFixture(const char* page, const char* entry, const char* info)
@@ -82,17 +102,18 @@ protected:
 
     void SetUp() override {
         PageFixture::SetUp();
-        form->setStepClock(&clock);
         showPage(page_);
-        clock.onPause = [this](int phase) {
+        driver.onPause = [this](int phase) {
             if (phase % 2 == 0) steps.push_back(field(info_));
             if (during) during(phase);
         };
+        afterClick = [this] { play(); };
     }
-    void TearDown() override {
-        form->setStepClock(nullptr);
-        PageFixture::TearDown();
-    }
+
+    // The page's player.
+    StepPlayer& player() { return form->findChild<DemoTreePage*>(page_)->player(); }
+    // Plays the page's running demonstration with the driver.
+    void play() { driver.drive(player(), timers); }
 
     // Types the number and presses the button.
     void enter(const char* button, const QString& number) {
@@ -101,7 +122,7 @@ protected:
     }
     const QImage& image(const char* name) { return find<ImageView>(name)->image(); }
 
-    ScriptedClock clock;
+    StepDriver driver;
     std::vector<std::string> steps;
     // Runs inside every pause after the step is recorded.
     std::function<void(int)> during;

@@ -14,6 +14,7 @@
 #include "workbench/fileprobe.h"
 #include "workbench/linecollector.h"
 #include "workbench/randomsource.h"
+#include "workbench/structurefiles.h"
 
 namespace fs = std::filesystem;
 
@@ -26,6 +27,30 @@ TEST(DialogFilter, PairsBecomeQtFilterEntries) {
               "Listen (*.ldt);;Alle (*.*)");
     EXPECT_EQ(dialogfilter::toQtFilter("Texte|*.txt;*.text"), "Texte (*.txt *.text)");
     EXPECT_EQ(dialogfilter::toQtFilter("Nur Text"), "Nur Text");
+}
+
+TEST(StructureFiles, TheTypeFollowsTheLastExtensionOfTheLastNameComponent) {
+    using structurefiles::Kind;
+    const struct {
+        const char* name;
+        const char* page;  // null: no type
+    } cases[] = {
+        {"a.ldt", "Liste"},    {"/tmp/b.kdt", "Keller"}, {"c.SDT", "Schlange"},
+        {"d.Tdt", "Suchbaum"}, {"e.adt", "AVL-Baum"},    {"f.bdt", "BayerBaum"},
+        {".ndt", "NBaum"},     {"x.ldt.bak", nullptr},   {"x.ldtx", nullptr},
+        {"x.ld", nullptr},     {"ldt", nullptr},         {"ordner.ldt/datei", nullptr},
+        {"", nullptr},         {"x.", nullptr},          {"x.ldt ", nullptr},
+    };
+    for (const auto& c : cases) {
+        const structurefiles::FileType* type = structurefiles::typeOf(c.name);
+        if (c.page) {
+            ASSERT_NE(type, nullptr) << c.name;
+            EXPECT_STREQ(type->page, c.page) << c.name;
+        } else {
+            EXPECT_EQ(type, nullptr) << c.name;
+        }
+    }
+    EXPECT_EQ(structurefiles::typeOf("z.ndt"), &structurefiles::type(Kind::ntree));
 }
 
 class FileProbe : public ::testing::Test {

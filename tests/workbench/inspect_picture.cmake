@@ -35,3 +35,12 @@ execute_process(COMMAND ${TOOL} --picture ${OUT}/x.png ${FOLDER} RESULT_VARIABLE
 if(NOT status EQUAL 2)
   message(FATAL_ERROR "--picture with a folder: status ${status}")
 endif()
+
+# A refused file (truncated) gets no picture: status 1, the reason on stderr.
+file(REMOVE ${OUT}/kurz.png)
+execute_process(COMMAND ${TOOL} --picture ${OUT}/kurz.png ${FOLDER}/kurz.ldt
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT status EQUAL 1 OR EXISTS ${OUT}/kurz.png OR
+   NOT err STREQUAL "tessaro-inspect: ${OUT}/kurz.png: Kein Bild geschrieben, die Datei wurde abgelehnt\n")
+  message(FATAL_ERROR "--picture of a refused file: status ${status}\n${err}")
+endif()

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -16,7 +17,6 @@
 #include <vector>
 
 #include "demo/bayertreedemo.h"
-#include "demo/stepclock.h"
 #include "elements/base.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
@@ -31,11 +31,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class NoClock final : public StepClock {
-public:
-    void pause(int) override {}
-};
 
 template <typename Tree>
 void saveIntegers(Tree& tree, std::initializer_list<int> keys, const std::string& file) {
@@ -69,8 +64,7 @@ void saveSample(const std::string& file) {
         TAvlTree tree;
         saveIntegers(tree, {1, 2, 3}, file);
     } else if (ext == ".bdt") {
-        NoClock clock;
-        TBayerTreeDemo tree(clock);
+        TBayerTreeDemo tree;
         for (const char* k : {"1", "2", "3", "4", "5"}) ASSERT_EQ(tree.insertQuietly(k), "");
         tree.save(file);
     } else if (ext == ".ndt") {
@@ -357,6 +351,155 @@ TEST_F(Inspect, PictureGoesToTheWriterWithTheStructuresTexts) {
     EXPECT_EQ(inspect::run({"-p", path("b.svg"), path("a.kdt")}, out, err, &refusing),
               inspect::kSomeRefused);
     EXPECT_EQ(err.str(), "tessaro-inspect: " + path("b.svg") + ": voll\n");
+}
+
+// A folder stands for its structure files; one without any is refused with
+// a line of its own, in JSON too.
+TEST_F(Inspect, FolderWithoutStructureFileIsRefused) {
+    const std::string empty = path("leer");
+    const std::string texts = path("texte");
+    fs::create_directories(empty);
+    fs::create_directories(texts + "/unter");
+    writeBytes(texts + "/liesmich.txt", "x");
+    saveSample(texts + "/unter/a.ldt");  // subfolders are not searched
+    const std::string why =
+        "Der Ordner enthält keine Strukturdatei (.ldt, .kdt, .sdt, .tdt, .adt, .bdt oder .ndt)";
+    for (const std::string& folder : {empty, texts}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(run({folder}), inspect::kSomeRefused);
+        EXPECT_EQ(out_, folder + ": " + why + "\n");
+        EXPECT_EQ(err_, "");
+        EXPECT_EQ(run({"--json", folder}), inspect::kSomeRefused);
+        EXPECT_EQ(out_, "{\"datei\":\"" + folder +
+                            "\",\"typ\":null,\"gueltig\":false,\"meldung\":\"" + why + "\"}\n");
+    }
+}
+
+TEST(InspectOutline, LinesAreIndentedToABoundedWidth) {
+    struct Case {
+        int level;
+        std::string line;
+    };
+    const std::string deepest(2 * inspect::kDeepestIndentedLevel, ' ');
+    const std::vector<Case> cases = {
+        {1, "A"},
+        {2, "  A"},
+        {inspect::kDeepestIndentedLevel, deepest.substr(2) + "A"},
+        {inspect::kDeepestIndentedLevel + 1, deepest + "Ebene 33: A"},
+        {1200, deepest + "Ebene 1200: A"},
+        {32767, deepest + "Ebene 32767: A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        EXPECT_EQ(inspect::outlineLine(c.level, "A"), c.line);
+    }
+}
+
+// The deepest n-ary tree a file may hold: a chain of 32767 nodes. --show
+// and --json grow with the node count, not with its square.
+TEST_F(Inspect, DeepestNtreeShowsAndPrintsInProportionToItsNodes) {
+    const int nodes = static_cast<int>(TNtree::kMaxFileNodes);
+    const std::string file = path("kette.ndt");
+    {
+        TNtree chain;
+        std::unique_ptr<TNtreeNode> below;
+        for (int i = nodes - 1; i >= 0; --i) {
+            auto node =
+                std::make_unique<TNtreeNode>(std::make_unique<TString>(std::to_string(i)), nullptr);
+            if (below) node->insertChild(std::move(below));
+            below = std::move(node);
+        }
+        chain.root = std::move(below);
+        chain.save(file);
+    }
+    const std::string summary = file + ": NBaum, Anzahl Elemente 32767, Tiefe 32767, gültig\n";
+    ASSERT_EQ(run({"--show", file}), inspect::kAllValid);
+    ASSERT_EQ(out_.rfind(summary, 0), 0u);
+    std::istringstream lines(out_.substr(summary.size()));
+    std::string line;
+    int level = 0;
+    std::size_t widest = 0;
+    while (std::getline(lines, line)) {
+        ++level;
+        // Each node's text is its level - 1.
+        EXPECT_EQ(line, "  " + inspect::outlineLine(level, std::to_string(level - 1)));
+        widest = std::max(widest, line.size());
+    }
+    EXPECT_EQ(level, nodes);
+    EXPECT_EQ(widest,
+              2 + 2 * inspect::kDeepestIndentedLevel + std::string("Ebene 32767: 32766").size());
+    ASSERT_EQ(run({"--json", file}), inspect::kAllValid);
+    EXPECT_LT(out_.size(), static_cast<std::size_t>(nodes) * 40);
+    EXPECT_NE(out_.find("{\"ebene\":32767,\"text\":\"32766\"}]}}\n"), std::string::npos);
+}
+
+// A refused file gets no picture: the writer is not asked, and err says why.
+// A PNG beyond the pixel limit is written scaled down, which err notes; an
+// SVG has no limit.
+TEST_F(Inspect, PictureOnlyOfValidFilesAndLargePngsNoted) {
+    const std::string refused = path("kurz.ldt");
+    saveSample(refused);
+    const std::string bytes = bytesOf(refused);
+    writeBytes(refused, bytes.substr(0, bytes.size() - 1));
+    TListe list;
+    for (int i = 0; i < 3000; ++i)
+        list.append(
+            std::make_unique<TString>("Element " + std::to_string(i) + std::string(990, 'x')));
+    const std::string large = path("gross.ldt");
+    list.saveToFile(large);
+
+    std::vector<std::string> written;
+    PagePicture seen;
+    inspect::PictureOutput pictures;
+    pictures.measure = [] { return nullptr; };
+    pictures.write = [&](const PagePicture& picture, const std::string& name) {
+        written.push_back(name);
+        seen = picture;
+        return std::string();
+    };
+    const auto inspectWith = [&](const std::string& picture, const std::string& file) {
+        std::ostringstream out, err;
+        const int status = inspect::run({"--picture", picture, file}, out, err, &pictures);
+        err_ = err.str();
+        return status;
+    };
+    EXPECT_EQ(inspectWith(path("bild.png"), refused), inspect::kSomeRefused);
+    EXPECT_EQ(written, std::vector<std::string>{});
+    EXPECT_EQ(err_, "tessaro-inspect: " + path("bild.png") +
+                        ": Kein Bild geschrieben, die Datei wurde abgelehnt\n");
+
+    EXPECT_EQ(inspectWith(path("bild.svg"), large), inspect::kAllValid);
+    EXPECT_EQ(err_, "");
+    EXPECT_EQ(inspectWith(path("bild.png"), large), inspect::kAllValid);
+    EXPECT_EQ(written, (std::vector<std::string>{path("bild.svg"), path("bild.png")}));
+    const structurepicture::PixelSize full = structurepicture::pixelSize(seen, 1);
+    const structurepicture::PixelSize within = structurepicture::withinLimit(full);
+    ASSERT_GT(full.pixels(), structurepicture::kMostPixels);
+    EXPECT_EQ(err_, "tessaro-inspect: " + path("bild.png") + ": Das Bild wäre " +
+                        std::to_string(full.width) + " × " + std::to_string(full.height) +
+                        " Pixel groß. Es wurde verkleinert auf " + std::to_string(within.width) +
+                        " × " + std::to_string(within.height) + ".\n");
+}
+
+// The report carries only the parts asked for: the summary alone does not
+// copy a list's texts.
+TEST_F(Inspect, ReportCarriesThePartsAskedFor) {
+    for (const char* name : {"a.ldt", "a.kdt", "a.ndt"}) {
+        SCOPED_TRACE(name);
+        const std::string file = path(name);
+        saveSample(file);
+        const inspect::Report full = inspect::inspectFile(file, {true, true, true});
+        EXPECT_FALSE(full.lines.empty());
+        EXPECT_FALSE(full.content.empty());
+        EXPECT_TRUE(full.picture);
+        const inspect::Report none = inspect::inspectFile(file, {false, false, false});
+        EXPECT_TRUE(none.lines.empty());
+        EXPECT_TRUE(none.content.empty());
+        EXPECT_FALSE(none.picture);
+        EXPECT_EQ(inspect::summaryLine(none), inspect::summaryLine(full));
+        const inspect::Report picture = inspect::inspectFile(file, {false, false, true});
+        EXPECT_EQ(picture.picture->drawing.ops(), full.picture->drawing.ops());
+    }
 }
 
 }  // namespace

@@ -5,12 +5,11 @@
 #include <QPushButton>
 
 #include "demo/avltreedemo.h"
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "trees/treeinteger.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/qttreepage.h"
 #include "ui/pages/treeload.h"
-#include "ui/platform/qttreepage.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
@@ -50,12 +49,13 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
 
     auto* editInfo = edit(this, "EditAinfo", 206, 344, 507, 21, true);
     // Under the info field and below the buttons.
-    makeLesson('A', image_, editInfo, {206, 372}, 507, {8, 380, 192, 76});
-    installImagePicture(image_, editInfo);
+    makeLesson('A', PageHost::kAvlTree, image_, editInfo, editTiefe_, editAnz_, nullptr, {206, 372},
+               507, {8, 380, 192, 76});
+    installImagePicture(image_);
 
     treePage_ = std::make_unique<QtTreePage>(
-        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
-    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusABaum"));
+        QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
+    makeAlgorithmPanel(image_, "AlgorithmusABaum");
     replaceTree();
     clearImage(image_->surface());
 }
@@ -72,19 +72,20 @@ std::vector<handout::Step> AvlTreePage::handoutSteps(bool insert) {
 void AvlTreePage::replaceTree() { tree_ = std::make_unique<TAvlTreeDemo>(*treePage_); }
 
 void AvlTreePage::ButtonAInsertClick() {
-    handle([&] { tree_->insdel(true); });
+    handle([&] { play(tree_->insdel(true)); });
 }
 
 void AvlTreePage::ButtonADeleteClick() {
     handle([&] {
         if (emptyTree()) return;
-        tree_->insdel(false);
+        play(tree_->insdel(false));
     });
 }
 
 void AvlTreePage::ButtonAClearClick() {
     handle([&] {
         if (!emptyTree()) {
+            forgetSteps();
             replaceTree();
             clearImage(image_->surface());
         }
@@ -112,11 +113,18 @@ void AvlTreePage::ButtonASaveClick() {
 void AvlTreePage::ButtonALoadClick() {
     handle([&] {
         const std::string name = host_.loadWithDialog(avltreetext::extension, avltreetext::filter);
-        if (name.empty()) return;
-        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
-                        [&] { tree_->zeichne(); });
-        tree_->zeichne();
+        if (!name.empty()) loadTree(name);
     });
+}
+
+void AvlTreePage::loadFile(const std::string& name) {
+    handle([&] { loadTree(name); });
+}
+
+void AvlTreePage::loadTree(const std::string& name) {
+    forgetSteps();
+    loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { tree_->zeichne(); });
+    tree_->zeichne();
 }
 
 void AvlTreePage::ButtonAFolgeClick() {

@@ -29,6 +29,9 @@ public:
 
     // The page's tree; Clear and Load replace it (tests).
     TAvlTreeDemo& tree() { return *tree_; }
+    // Loads the file as Load does with the name from its dialog: the same
+    // messages, and an empty tree when the file is refused.
+    void loadFile(const std::string& name);
 
 public slots:
     void ButtonAInsertClick();
@@ -44,6 +47,8 @@ private:
     std::vector<handout::Step> handoutSteps(bool insert) override;
     // A new empty tree in place of the old one.
     void replaceTree();
+    // Load after the dialog; throws what the file's load throws.
+    void loadTree(const std::string& name);
 
     ImageView* image_;
     QLineEdit* editTiefe_;

@@ -5,21 +5,18 @@
 #include <QPushButton>
 
 #include "demo/bayertreedemo.h"
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "elements/integertext.h"
 #include "elements/messages.h"
 #include "elements/values.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/treeload.h"
 #include "ui/platform/lineeditoutput.h"
-#include "ui/platform/windowclock.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/widgetfactory.h"
 
-BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
-    : DemoTreePage(host, parent), clock_(std::make_unique<WindowClock>(host)) {
+BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, parent) {
     setObjectName("TabSheetBayerBaum");
     using namespace widgets;
 
@@ -51,9 +48,10 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent)
 
     editInfo_ = edit(this, "EditBInfo", 216, 344, 497, 21, true);
     // Under the info field and below the buttons.
-    makeLesson('B', image_, editInfo_, {216, 372}, 497, {16, 366, 193, 90});
+    makeLesson('B', PageHost::kBayerTree, image_, editInfo_, nullptr, editAnz_, nullptr, {216, 372},
+               497, {16, 366, 193, 90});
     info_ = std::make_unique<LineEditOutput>(editInfo_);
-    installImagePicture(image_, editInfo_);
+    installImagePicture(image_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     makeAlgorithmPanel(image_, "AlgorithmusBBaum");
     replaceTree();
@@ -85,38 +83,15 @@ std::vector<handout::Step> BayerTreePage::handoutSteps(bool insert) {
     return handout::recordBayerSteps(*tree_, image_->image().size(), value, insert);
 }
 
-void BayerTreePage::replaceTree() {
-    tree_ = std::make_unique<TBayerTreeDemo>(*clock_, algorithmPanel());
-}
+void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(); }
 
-void BayerTreePage::clearWeiter() {
-    clock_->weiterPressed = false;
-    host_.stepClock().weiterPressed = false;
-}
-
-template <typename Operation>
-void BayerTreePage::demonstrate(Operation&& operation) {
-    TBayerTreeDemo& tree = *tree_;
-    host_.lockControls(false, PageHost::kBayerTree);
-    try {
-        operation(tree);
-    } catch (...) {
-        host_.lockControls(true, PageHost::kBayerTree);
-        throw;
-    }
-    if (tree.redrawNeeded) {
-        tree.zeichne(image_->surface(), *count_);
-    } else {
-        // The animated drawing already shows the tree as it is now.
-        count_->setText(std::to_string(tree.count()));
-    }
-    host_.lockControls(true, PageHost::kBayerTree);
+StepRecorder BayerTreePage::recorder() const {
+    return StepRecorder(image_->image().width(), image_->image().height(), image_->drawing(),
+                        PageFields{"", editAnz_->text().toStdString(), ""}, false);
 }
 
 void BayerTreePage::ButtonBInsertClick() {
     handle([&] {
-        clearWeiter();
-        tree_->redrawNeeded = false;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
             host_.dialogs().information(message::noEntry);
@@ -125,9 +100,9 @@ void BayerTreePage::ButtonBInsertClick() {
             if (tree_->lookUp(*x)) {
                 host_.dialogs().information(message::alreadyPresent);
             } else {
-                demonstrate([&](TBayerTreeDemo& tree) {
-                    tree.insert(image_->surface(), *info_, std::move(x));
-                });
+                StepRecorder page = recorder();
+                play(tree_->insert(page, std::move(x)));
+                return;
             }
         }
         editInfo_->clear();
@@ -136,17 +111,15 @@ void BayerTreePage::ButtonBInsertClick() {
 
 void BayerTreePage::ButtonBDeleteClick() {
     handle([&] {
-        clearWeiter();
-        tree_->redrawNeeded = true;
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
             host_.dialogs().information(message::noEntry);
         } else if (host_.readTreeNumber(entry) && !emptyTree()) {
             auto x = std::make_unique<TInteger>(*parseInteger32(entry.toStdString()));
             if (tree_->lookUp(*x)) {
-                demonstrate([&](TBayerTreeDemo& tree) {
-                    tree.remove(image_->surface(), *info_, std::move(x));
-                });
+                StepRecorder page = recorder();
+                play(tree_->remove(page, std::move(x)));
+                return;
             } else {
                 host_.dialogs().information(message::absent);
             }
@@ -158,6 +131,7 @@ void BayerTreePage::ButtonBDeleteClick() {
 void BayerTreePage::ButtonBClearClick() {
     handle([&] {
         if (!emptyTree()) {
+            forgetSteps();
             replaceTree();
             clearImage(image_->surface());
         }
@@ -185,11 +159,19 @@ void BayerTreePage::ButtonBLoadClick() {
     handle([&] {
         const std::string name =
             host_.loadWithDialog(bayertreetext::extension, bayertreetext::filter);
-        if (name.empty()) return;
-        const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
-        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
-        show();
+        if (!name.empty()) loadTree(name);
     });
+}
+
+void BayerTreePage::loadFile(const std::string& name) {
+    handle([&] { loadTree(name); });
+}
+
+void BayerTreePage::loadTree(const std::string& name) {
+    forgetSteps();
+    const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
+    loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
+    show();
 }
 
 void BayerTreePage::ButtonBFolgeClick() {

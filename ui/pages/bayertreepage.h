@@ -12,8 +12,8 @@
 class ImageView;
 class QLineEdit;
 class LineEditOutput;
+class StepRecorder;
 class TBayerTreeDemo;
-class WindowClock;
 
 namespace bayertreetext {
 inline constexpr const char* extension =
@@ -30,6 +30,9 @@ public:
 
     // The page's tree; Clear and Load replace it (tests).
     TBayerTreeDemo& tree() { return *tree_; }
+    // Loads the file as Load does with the name from its dialog: the same
+    // messages, and an empty tree when the file is refused.
+    void loadFile(const std::string& name);
 
 public slots:
     void ButtonBInsertClick();
@@ -45,21 +48,15 @@ private:
     std::vector<handout::Step> handoutSteps(bool insert) override;
     // A new empty tree in place of the old one.
     void replaceTree();
-    // Clears "Weiter" before a demonstration, here and on the window's clock.
-    void clearWeiter();
-    // Runs one animated operation with the window locked for the page, then
-    // redraws the tree when the demonstration asks for it, else shows the
-    // count; the window is unlocked again also when the operation throws.
-    template <typename Operation>
-    void demonstrate(Operation&& operation);
+    // A recorder standing in for the page as it shows now.
+    StepRecorder recorder() const;
+    // Load after the dialog; throws what the file's load throws.
+    void loadTree(const std::string& name);
 
     ImageView* image_;
     QLineEdit* editAnz_;
     QLineEdit* editInfo_;
     std::unique_ptr<LineEditOutput> info_;   // writes into editInfo_
     std::unique_ptr<LineEditOutput> count_;  // writes into editAnz_
-    // The clock every B-tree of the page is made with: it waits on the host's
-    // current step clock.
-    std::unique_ptr<WindowClock> clock_;
-    std::unique_ptr<TBayerTreeDemo> tree_;  // made after, and gone before, clock_
+    std::unique_ptr<TBayerTreeDemo> tree_;
 };

@@ -4,15 +4,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "demo/stepclock.h"
+#include "demo/stepsource.h"
 #include "elements/messages.h"
 #include "ui/pages/handout.h"
-#include "ui/pages/lessoncontrols.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
-#include "ui/platform/stepscreens.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/lessoncontrols.h"
+#include "ui/widgets/stepscreens.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
@@ -20,24 +21,43 @@
 DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
 
 DemoTreePage::~DemoTreePage() {
-    // The controls lend the screen to their history: they go first.
+    // The controls and the player use the screen: they go first.
     delete lesson_;
+    delete player_;
 }
 
 void DemoTreePage::setDemonstrationRunning(bool running) {
     weiter_->setEnabled(running);
-    if (!lesson_) return;
-    if (running) {
-        lesson_->begin(host_.stepClock());
-    } else {
-        lesson_->end();
-    }
+    // A handout takes the number of the entry, which the page does not read
+    // while it demonstrates.
+    for (QAction* entry : handoutEntries_) entry->setEnabled(!running);
+    if (running && lesson_) lesson_->begin();
 }
 
-void DemoTreePage::makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip,
+bool DemoTreePage::demonstrating() const { return player_ && player_->running(); }
+
+void DemoTreePage::forgetSteps() { player_->playback().forget(); }
+
+void DemoTreePage::play(std::unique_ptr<StepSource> steps) {
+    if (!steps) return;
+    host_.lockControls(false, kind_);
+    player_->start(std::move(steps));
+}
+
+void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit* info,
+                              QLineEdit* depth, QLineEdit* count, QLineEdit* balanced, QPoint strip,
                               int stripWidth, QRect list) {
-    stepScreen_ = std::make_unique<TreeStepScreen>(image, info);
+    kind_ = kind;
+    stepScreen_ = std::make_unique<TreeStepScreen>(
+        TreeStepScreen::Widgets{image, info, depth, count, balanced});
     stepScreen_->setPanel(algorithm_);
+    player_ = new StepPlayer(*stepScreen_, host_.stepTimers(), this);
+    connect(player_, &StepPlayer::ended, this, [this] {
+        host_.lockControls(true, kind_);
+        // Typing replaces the number just used.
+        focusEntryField();
+        editEingabe_->selectAll();
+    });
     const std::string l(1, letter);
     const std::string names[] = {"Button" + l + "Back",   "Button" + l + "Play",
                                  "Label" + l + "Speed",   "TrackBar" + l + "Speed",
@@ -47,7 +67,7 @@ void DemoTreePage::makeLesson(char letter, ImageView* image, QLineEdit* info, QP
         new LessonControls(this,
                            {names[0].c_str(), names[1].c_str(), names[2].c_str(), names[3].c_str(),
                             names[4].c_str(), names[5].c_str(), names[6].c_str()},
-                           {strip, stripWidth, list}, *stepScreen_, weiter_);
+                           {strip, stripWidth, list}, *player_, weiter_);
     lesson_->addPicture(image);
 }
 
@@ -55,17 +75,18 @@ void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first)
     weiter_ = widgets::okButton(this, name, utf8("Weiter"), x, y);
     weiter_->setEnabled(false);
     connect(weiter_, &QPushButton::clicked, this, [this] {
-        // In the past "Weiter" shows the next recorded step; the live step
+        // In the past "Weiter" shows the next step; the step that waits
         // waits on until it is shown again.
-        if (lesson_ && lesson_->weiter()) return;
-        host_.stepClock().weiterPressed = true;
+        if (player_) player_->weiter();
     });
     installWeiterKeys(this, weiter_, editEingabe_, findChild<QAbstractButton*>(first));
 }
 
-void DemoTreePage::installImagePicture(ImageView* image, QLineEdit* info) {
-    installPictureActions(*this, host_, [this, image, info] {
-        return imagePagePicture(*image, host_.controlsLocked(), info->text().toStdString());
+void DemoTreePage::installImagePicture(ImageView* image) {
+    installPictureActions(*this, host_, [this, image] {
+        const Playback& shown = player_->playback();
+        const bool stepShown = shown.running() || shown.reviewing();
+        return imagePagePicture(*image, stepShown ? &shown.step(shown.current()) : nullptr);
     });
     // The picture's own menu offers them too, above its handout entries.
     const QList<QAction*> own = image->actions();
@@ -111,6 +132,7 @@ void DemoTreePage::insertSequence(const std::function<bool(int)>& present,
         std::string reason = insertOne(entry);
         if (!reason.empty()) refused.push_back({entry, std::move(reason)});
     }
+    forgetSteps();
     redraw();
     if (!refused.empty()) host_.dialogs().information(numbersequence::summary(refused));
 }
@@ -139,6 +161,7 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
         connect(action, &QAction::triggered, this,
                 [this, insert, page] { writeHandout(insert, page); });
         picture->addAction(action);
+        handoutEntries_.push_back(action);
     }
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -155,7 +178,8 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
         const std::string name = host_.saveWithDialog(handout::extension, handout::filter);
         if (name.empty()) return;
         const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
-        if (!handout::writePdf(document, QString::fromStdString(name)))
-            host_.dialogs().errorBox(message::cannotCreate);
+        const handout::Written written = handout::writePdf(document, name);
+        if (!written.ok)
+            host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);
     });
 }

@@ -1,7 +1,9 @@
 // DemoTreePage: what the "Suchbaum", "AVL-Baum" and "BayerBaum" tab sheets
-// share: the host, the number entry, the "Weiter" button of the step-by-step
-// demonstrations, the guard of the handlers and the answer to an empty tree.
-// Each subclass owns its tree.
+// share: the host, the number entry, the step player of the step-by-step
+// demonstrations with its "Weiter" button and lesson controls, the guard of
+// the handlers and the answer to an empty tree. Each subclass owns its tree.
+// An operation's steps are taken at once (the tree is done); the window is
+// locked for the page while the player shows them and unlocked at their end.
 #pragma once
 
 #include <QPoint>
@@ -15,16 +17,20 @@
 
 #include "ui/pages/pagehost.h"
 #include "ui/platform/guard.h"
+#include "ui/widgets/weiterkeys.h"
 
 namespace handout {
 struct Step;
 }
 
 class AlgorithmPanel;
+class QAction;
 class ImageView;
 class LessonControls;
 class QLineEdit;
 class QPushButton;
+class StepPlayer;
+class StepSource;
 class TreeStepScreen;
 
 namespace treetext {
@@ -51,6 +57,8 @@ public:
     // The "Algorithmus" panel beside the picture (hidden unless asked for).
     AlgorithmPanel& algorithmPanel() { return *algorithm_; }
 
+    // The player of the page's demonstrations.
+    StepPlayer& player() { return *player_; }
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
 
@@ -59,23 +67,36 @@ protected:
     DemoTreePage(PageHost& host, QWidget* parent);
 
     // The "Weiter" button at (x, y), disabled until a demonstration runs; a
-    // click, or Return / Enter while it is enabled, sets the clock's flag.
+    // click, or Return / Enter while it is enabled, is the player's "Weiter".
     // Without a demonstration Return / Enter in the entry field press the
     // page's button named first (made before).
     void makeWeiter(const char* name, int x, int y, const char* first);
-    // The lesson controls for the page's image and info field, after
-    // makeWeiter. letter is the page's letter in the object names (T, A, B).
-    void makeLesson(char letter, ImageView* image, QLineEdit* info, QPoint strip, int stripWidth,
+    // The player and its lesson controls for the page's image, info field
+    // and fields (depth and balanced may be null), after makeWeiter. letter
+    // is the page's letter in the object names (T, A, B); kind the page's
+    // lockControls kind.
+    void makeLesson(char letter, int kind, ImageView* image, QLineEdit* info, QLineEdit* depth,
+                    QLineEdit* count, QLineEdit* balanced, QPoint strip, int stripWidth,
                     QRect list);
-    // Runs body through the guard; a demonstration ended because the program
-    // closes returns quietly. Otherwise the focus goes to the entry when
-    // focusEntry. Nothing while the window is locked (a late mnemonic click).
+    // Runs body through the guard; then the focus goes to the entry when
+    // focusEntry, unless a demonstration runs (its end does that). Nothing
+    // while the window is locked (a late mnemonic click).
     template <typename Body>
     void handle(Body&& body, bool focusEntry = true) {
         if (host_.controlsLocked()) return;
         leavePast();
-        if (guardDemonstration(host_.dialogs(), body) && focusEntry) focusEntryField();
+        guard(host_.dialogs(), body);
+        entryUsed(editEingabe_);
+        if (focusEntry && !demonstrating()) focusEntryField();
     }
+    // Shows an operation's steps (null: the operation was refused, nothing
+    // happens): the window locked for the page until their end.
+    void play(std::unique_ptr<StepSource> steps);
+    bool demonstrating() const;
+    // The tree changed outside a demonstration (Clear, Load, Balance, a
+    // sequence): the steps of the last demonstration show a tree that is no
+    // more, "Zurück" and the list forget them.
+    void forgetSteps();
     void focusEntryField();
     // Shows the final state of the last demonstration again when "Zurück"
     // shows one of its steps: every action of the page starts from there.
@@ -90,9 +111,10 @@ protected:
     void insertSequence(const std::function<bool(int)>& present,
                         const std::function<std::string(std::string_view)>& insertOne,
                         const std::function<void()>& redraw);
-    // "Bild speichern…" and "Drucken…" for the page's image; during a
-    // demonstration the picture carries the step text of info.
-    void installImagePicture(ImageView* image, QLineEdit* info);
+    // "Bild speichern…" and "Drucken…" for the page's image; while a step is
+    // shown the picture is that step's, with its text under it. After
+    // makeLesson.
+    void installImagePicture(ImageView* image);
     virtual bool treeEmpty() const = 0;
     // The entries "Einfügen als PDF…" and "Löschen als PDF…" of the picture's
     // context menu (named after the picture: <name>PdfEinfuegen,
@@ -117,6 +139,9 @@ protected:
     AlgorithmPanel* algorithm_ = nullptr;
 
 private:
+    int kind_ = 0;
+    std::vector<QAction*> handoutEntries_;  // children of the picture
     std::unique_ptr<TreeStepScreen> stepScreen_;
+    StepPlayer* player_ = nullptr;      // a child of the page
     LessonControls* lesson_ = nullptr;  // a child of the page
 };

@@ -1,6 +1,6 @@
 #include "ui/pages/handout.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -10,13 +10,13 @@
 #include <algorithm>
 
 #include "demo/bayertreedemo.h"
-#include "demo/listdemo.h"
-#include "demo/sortstage.h"
-#include "demo/stepdriver.h"
+#include "elements/errors.h"
 #include "elements/reader.h"
 #include "elements/stream.h"
 #include "elements/values.h"
 #include "elements/writer.h"
+#include "linear/listdemo.h"
+#include "ui/platform/paintersurface.h"
 
 namespace handout {
 
@@ -24,26 +24,12 @@ namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Steps per page: two columns of four rows; on the first page the title
-// takes the place of one row.
-constexpr int kColumns = 2;
-constexpr int kRows = 4;
 // Lines of a list shown at most; a longer list ends with a line saying how
 // many more there are.
 constexpr int kListLines = 28;
-
-// The page image for paper: the button face becomes white, the drawing stays
-// black.
-QImage forPaper(const QImage& picture) {
-    QImage paper = picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb face = ImageSurface::toQColor(clBtnFace).rgb();
-    for (int y = 0; y < paper.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(paper.scanLine(y));
-        for (int x = 0; x < paper.width(); ++x)
-            if (line[x] == face) line[x] = qRgb(255, 255, 255);
-    }
-    return paper;
-}
+// A picture is enlarged at most this much beyond its size on the screen, so
+// that a tree of one number does not fill its box with one figure.
+constexpr double kMostEnlarged = 2.5;
 
 QFont pdfFont(double points, bool bold = false, bool fixed = false) {
     QFont font(fixed ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
@@ -53,7 +39,12 @@ QFont pdfFont(double points, bool bold = false, bool fixed = false) {
     return font;
 }
 
-void drawLists(QPainter& painter, const QRect& area, const std::vector<Column>& columns) {
+void drawLists(QPainter& painter, const QRect& area, const std::vector<Column>& all) {
+    // Lists without a title and without lines (the sorts that use one list)
+    // take no room.
+    std::vector<Column> columns;
+    for (const Column& c : all)
+        if (!c.title.isEmpty() || !c.lines.isEmpty()) columns.push_back(c);
     if (columns.empty()) return;
     const int n = static_cast<int>(columns.size());
     const int gap = area.width() / 40;
@@ -83,35 +74,84 @@ void drawLists(QPainter& painter, const QRect& area, const std::vector<Column>& 
     }
 }
 
+// The picture in the area, as large as fits (up to kMostEnlarged), centred
+// at the top, as vector drawing, with a thin frame.
+void drawPicture(QPainter& painter, const QRect& area, const DrawingRecord& drawing) {
+    const InkBox box = inkBox(drawing);
+    if (box.empty()) {
+        painter.setFont(pdfFont(8.5));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text::emptyTree));
+        return;
+    }
+    const int margin = 4;  // screen pixels around the ink
+    const double width = box.x2 - box.x1 + 2 * margin;
+    const double height = box.y2 - box.y1 + 2 * margin;
+    const double natural = painter.device()->logicalDpiX() / 96.0;
+    const double scale =
+        std::min({area.width() / width, area.height() / height, kMostEnlarged * natural});
+    const QRectF target(area.left() + (area.width() - width * scale) / 2, area.top(), width * scale,
+                        height * scale);
+    painter.save();
+    painter.setClipRect(target);
+    painter.translate(target.topLeft());
+    painter.scale(scale, scale);
+    painter.translate(margin - box.x1, margin - box.y1);
+    PainterSurface surface(&painter, box.x2 + margin, box.y2 + margin, 1,
+                           PainterSurface::Mode::vector);
+    drawing.replay(surface);
+    painter.restore();
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(target);
+}
+
 void drawStep(QPainter& painter, const QRect& cell, int number, const Step& step) {
     const int pad = cell.width() / 60;
     const QRect inner = cell.adjusted(pad, pad, -pad, -pad);
     painter.setPen(QPen(Qt::black, 0));
     painter.setFont(pdfFont(9, true));
-    const QString heading = QStringLiteral("Schritt %1").arg(number);
+    const QString heading =
+        step.result ? QString::fromUtf8(text::result) : QString::fromUtf8(text::step).arg(number);
     QRect used;
     painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, heading, &used);
-    painter.setFont(pdfFont(8.5));
-    QRect textUsed;
-    const QRect textArea(inner.left(), used.bottom() + pad / 2, inner.width(),
-                         inner.bottom() - used.bottom());
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, step.text,
-                     &textUsed);
-    const QRect rest(inner.left(), std::max(textUsed.bottom(), used.bottom()) + pad, inner.width(),
-                     inner.bottom() - std::max(textUsed.bottom(), used.bottom()) - pad);
-    if (!step.picture.isNull() && rest.height() > 0) {
-        QSize size = step.picture.size();
-        size.scale(rest.size(), Qt::KeepAspectRatio);
-        const QRect target(rest.left() + (rest.width() - size.width()) / 2, rest.top(),
-                           size.width(), size.height());
-        painter.drawImage(target, forPaper(step.picture));
-        painter.drawRect(target);
+    int bottom = used.bottom();
+    if (!step.text.isEmpty()) {
+        painter.setFont(pdfFont(8.5));
+        QRect textUsed;
+        const QRect textArea(inner.left(), used.bottom() + pad / 2, inner.width(),
+                             inner.bottom() - used.bottom());
+        painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, step.text,
+                         &textUsed);
+        bottom = std::max(bottom, textUsed.bottom());
+    }
+    const QRect rest(inner.left(), bottom + pad, inner.width(), inner.bottom() - bottom - pad);
+    if (rest.height() <= 0) return;
+    if (step.columns.empty()) {
+        drawPicture(painter, rest, step.drawing);
     } else {
         drawLists(painter, rest, step.columns);
     }
 }
 
+// Where the steps stand: the first page's first row holds the title.
+struct Slot {
+    int page;
+    int row;
+    int column;
+};
+Slot slotOf(int index) {
+    const int onFirst = kColumns * (kRows - 1);
+    if (index < onFirst) return {0, 1 + index / kColumns, index % kColumns};
+    const int rest = index - onFirst;
+    const int perPage = kColumns * kRows;
+    return {1 + rest / perPage, rest % perPage / kColumns, rest % kColumns};
+}
+
 }  // namespace
+
+int pagesFor(int steps) { return steps <= 0 ? 1 : slotOf(steps - 1).page + 1; }
+
+int stepsOn(int pages) { return kColumns * (kRows - 1) + (pages - 1) * kColumns * kRows; }
 
 QString madeLine(const QDateTime& made) {
     return QStringLiteral("Erstellt am %1 um %2 Uhr")
@@ -120,110 +160,103 @@ QString madeLine(const QDateTime& made) {
 
 bool layOut(const Document& document, QPainter& painter, QSize pageSize,
             const std::function<bool()>& newPage, const std::function<bool(int)>& progress) {
-    const QRect page(QPoint(0, 0), pageSize);
-    const int cellWidth = page.width() / kColumns;
-    const int cellHeight = page.height() / kRows;
+    const int count = static_cast<int>(document.steps.size());
+    const int pages = pagesFor(count);
+    const QFont footerFont = pdfFont(8);
+    const int footer = QFontMetrics(footerFont, painter.device()).height() * 2;
+    const int cellWidth = pageSize.width() / kColumns;
+    const int cellHeight = (pageSize.height() - footer) / kRows;
+    const auto pageNumber = [&](int page) {
+        painter.setPen(Qt::black);
+        painter.setFont(footerFont);
+        painter.drawText(QRect(0, pageSize.height() - footer, pageSize.width(), footer),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QString::fromUtf8(text::page).arg(page + 1).arg(pages));
+    };
 
-    // The title block above the steps of the first page.
+    // The title block in the first row of the first page.
     painter.setPen(Qt::black);
     painter.setFont(pdfFont(16, true));
     QRect used;
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, document.title, &used);
+    painter.drawText(QRect(0, 0, pageSize.width(), cellHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, document.title, &used);
     painter.setFont(pdfFont(10));
-    const QString under =
-        madeLine(document.made) + QStringLiteral(" – %1 Schritte").arg(document.steps.size());
+    const int shownSteps = count - (count > 0 && document.steps.back().result ? 1 : 0);
+    QString under = madeLine(document.made) + QStringLiteral(" – %1 Schritte").arg(shownSteps);
+    if (document.stepsInAll > shownSteps)
+        under = madeLine(document.made) + QStringLiteral(" – die ersten %1 von %2 Schritten")
+                                              .arg(shownSteps)
+                                              .arg(document.stepsInAll);
     QRect underUsed;
-    painter.drawText(QRect(0, used.bottom() + cellHeight / 20, page.width(), cellHeight),
+    painter.drawText(QRect(0, used.bottom() + cellHeight / 20, pageSize.width(), cellHeight),
                      Qt::AlignLeft | Qt::AlignTop, under, &underUsed);
-    const int titleBottom = underUsed.bottom() + cellHeight / 10;
-    painter.drawLine(0, underUsed.bottom() + cellHeight / 20, page.width(),
+    painter.drawLine(0, underUsed.bottom() + cellHeight / 20, pageSize.width(),
                      underUsed.bottom() + cellHeight / 20);
-    int top = titleBottom;
-    int column = 0;
-    for (std::size_t k = 0; k < document.steps.size(); ++k) {
-        if (top + cellHeight > page.height()) {
+
+    int page = 0;
+    for (int k = 0; k < count; ++k) {
+        const Slot slot = slotOf(k);
+        if (slot.page != page) {
+            pageNumber(page);
             if (!newPage()) return false;
-            top = 0;
+            page = slot.page;
         }
-        const QRect cell(column * cellWidth, top, cellWidth, cellHeight);
-        drawStep(painter, cell, static_cast<int>(k) + 1, document.steps[k]);
-        if (++column == kColumns) {
-            column = 0;
-            top += cellHeight;
-        }
-        if (progress && !progress(static_cast<int>(k) + 1)) return false;
+        const QRect cell(slot.column * cellWidth, slot.row * cellHeight, cellWidth, cellHeight);
+        drawStep(painter, cell, k + 1, document.steps[static_cast<std::size_t>(k)]);
+        if (progress && !progress(k + 1)) return false;
     }
+    pageNumber(page);
     return true;
 }
 
-bool writePdf(const Document& document, const QString& fileName,
-              const std::function<bool(int)>& progress) {
-    QPdfWriter writer(fileName);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("Tessaro"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    const bool complete = layOut(
-        document, painter, QSize(writer.width(), writer.height()),
-        [&writer] { return writer.newPage(); }, progress);
-    const bool written = painter.end();
-    if (!complete) QFile::remove(fileName);
-    return complete && written;
-}
-
-void StringOutput::addLine(std::string_view utf8) {
-    if (!text_.empty()) text_ += '\n';
-    text_ += utf8;
-}
-
-void StringOutput::appendText(std::string_view utf8) { text_ += utf8; }
-
-QImage darker(const QImage& a, const QImage& b) {
-    QImage result = a.convertToFormat(QImage::Format_RGB32);
-    const QImage other = b.convertToFormat(QImage::Format_RGB32);
-    if (other.size() != result.size()) return result;
-    for (int y = 0; y < result.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        const auto* from = reinterpret_cast<const QRgb*>(other.constScanLine(y));
-        for (int x = 0; x < result.width(); ++x)
-            if (qGray(from[x]) < qGray(line[x])) line[x] = from[x];
+Written writePdf(const Document& document, const std::string& fileName,
+                 const std::function<bool(int)>& progress) {
+    // The whole PDF in memory first: a writer opened on the file would empty
+    // it at once, and a full disk would leave it broken.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool complete = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Tessaro"));
+        QPainter painter;
+        if (!painter.begin(&writer)) return {false, false, "PDF"};
+        complete = layOut(
+            document, painter, QSize(writer.width(), writer.height()),
+            [&writer] { return writer.newPage(); }, progress);
+        painter.end();
     }
-    return result;
+    if (!complete) return {false, true, {}};
+    try {
+        writeWholeFile(fileName,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const FileError& e) {
+        return {false, false, e.what()};
+    }
+    return {true, false, {}};
 }
 
-namespace {
-
-// Takes a step at each waiting point of clock: the info text, and the image
-// of every blink phase merged into one picture that shows the blinking
-// figure.
-void recordPictures(HandoutClock& clock, std::vector<Step>& steps, const TextOutput& info,
-                    const QImage& image) {
-    clock.onPause = [&steps, &info, &image](bool firstOfStep) {
-        if (firstOfStep) {
-            steps.push_back({fromUtf8(info.text()), image.copy(), {}});
-        } else if (!steps.empty()) {
-            steps.back().picture = darker(steps.back().picture, image);
-        }
-    };
+std::vector<Step> treeSteps(RecordedSteps& steps) {
+    std::vector<Step> out;
+    while (const std::optional<::Step> step = steps.next())
+        out.push_back({fromUtf8(step->text), onPaper(step->picture.still()), {}, false});
+    out.push_back({{}, onPaper(steps.end().picture.still()), {}, true});
+    return out;
 }
 
-}  // namespace
-
-RecordingTreePage::RecordingTreePage(QSize imageSize, const std::string& entry)
-    : image_(imageSize, QImage::Format_RGB32), surface_(image_), zoomed_(surface_, imageSize) {
-    image_.fill(ImageSurface::toQColor(clBtnFace));
-    zoomed_.setZoom(kPictureZoom);
+CopyPage::CopyPage(QSize imageSize, const std::string& entry)
+    : image_(imageSize.width(), imageSize.height()) {
     entry_.setText(entry);
-    recordPictures(clock_, steps, info_, zoomed_.zoomed());
 }
 
 std::vector<Step> recordBayerSteps(const TBayerTreeDemo& tree, QSize imageSize, int value,
                                    bool insert) {
-    HandoutClock clock;
-    TBayerTreeDemo copy(clock);
+    TBayerTreeDemo copy;
     {
         StringOutputStream out;
         {
@@ -235,63 +268,63 @@ std::vector<Step> recordBayerSteps(const TBayerTreeDemo& tree, QSize imageSize, 
         TReader reader(in);
         copy.loadFrom(reader);
     }
-    QImage image(imageSize, QImage::Format_RGB32);
-    ImageSurface plain(image);
-    ZoomSurface surface(plain, imageSize);
-    surface.setZoom(kPictureZoom);
-    StringOutput info;
-    StringOutput count;
-    copy.zeichne(surface, count);
-    std::vector<Step> steps;
-    recordPictures(clock, steps, info, surface.zoomed());
-    if (insert) {
-        copy.insert(surface, info, std::make_unique<TInteger>(value));
-    } else {
-        copy.remove(surface, info, std::make_unique<TInteger>(value));
+    DrawingRecorder image(imageSize.width(), imageSize.height());
+    TextField count;
+    copy.zeichne(image, count);
+    StepRecorder page(imageSize.width(), imageSize.height(), image.record(),
+                      PageFields{"", count.text(), ""}, false);
+    const std::unique_ptr<RecordedSteps> steps =
+        insert ? copy.insert(page, std::make_unique<TInteger>(value))
+               : copy.remove(page, std::make_unique<TInteger>(value));
+    return treeSteps(*steps);
+}
+
+SortRecording::SortRecording(TListDemo& list, SortKind kind, const char* const* titles, int most)
+    : copy_(std::make_unique<TListDemo>()), most_(most) {
+    list.copyInto(*copy_);
+    for (int c = 0; c < 3; ++c)
+        names_[c] = QString::fromUtf8(titles ? titles[c] : (c == 0 ? "Quelle und Ziel" : ""));
+    auto texts = std::make_shared<ListTexts>();
+    run_ = std::make_unique<SortRun>(kind, *copy_,
+                                     std::make_shared<const ListView>(viewList(*copy_, texts)));
+}
+
+SortRecording::~SortRecording() = default;
+
+bool SortRecording::next() {
+    if (done_) return false;
+    const std::optional<::Step> shown = run_->next();
+    if (!shown) {
+        done_ = true;
+        return false;
     }
+    ++taken_;
+    if (static_cast<int>(kept_.size()) < most_) kept_.push_back(stepOf(*shown, false));
+    return true;
+}
+
+std::vector<Step> SortRecording::finish() {
+    run_->finish();
+    done_ = true;
+    std::vector<Step> steps = std::move(kept_);
+    steps.push_back(stepOf(run_->end(), true));
     return steps;
 }
 
-std::vector<Step> recordSortSteps(TListDemo& list, SortRun sort, const SortStage& windowStage,
-                                  const char* const* titles,
-                                  const std::function<bool(int)>& keepGoing) {
-    TListDemo copy;
-    list.copyInto(copy);
-    StringOutput quelle, zwischen1, zwischen2, info;
-    SortStage stage(quelle, zwischen1, zwischen2, info);
-    HandoutClock clock;
-    stage.clock = &clock;
-    stage.elementClassName = windowStage.elementClassName;
-    stage.stepLevel = 3;
-    TListDemo::showList(copy, quelle);
-    const QString names[3] = {QString::fromUtf8(titles ? titles[0] : "Quelle und Ziel"),
-                              QString::fromUtf8(titles ? titles[1] : ""),
-                              QString::fromUtf8(titles ? titles[2] : "")};
-    const TextOutput* memos[3] = {&quelle, &zwischen1, &zwischen2};
-    std::vector<Step> steps;
-    bool stopped = false;
-    clock.onPause = [&](bool firstOfStep) {
-        if (!firstOfStep) return;
-        Step step{fromUtf8(info.text()), QImage(), {}};
-        for (int c = 0; c < 3; ++c) {
-            QStringList lines = fromUtf8(memos[c]->text()).split(QLatin1Char('\n'));
-            if (lines.size() == 1 && lines.front().isEmpty()) lines.clear();
-            // More than a cell can show is never printed; only the count of
-            // the lines left out is kept.
-            const int total = static_cast<int>(lines.size());
-            const int more = std::max(0, total - kListLines);
-            if (more > 0) lines = lines.mid(0, kListLines);
-            step.columns.push_back({names[c], std::move(lines), more});
-        }
-        steps.push_back(std::move(step));
-        if (keepGoing && !keepGoing(static_cast<int>(steps.size()))) {
-            stopped = true;
-            throw DemoCancelled{};
-        }
-    };
-    sort(copy, stage);
-    if (stopped || stage.cancelled) steps.clear();
-    return steps;
+Step SortRecording::stepOf(const ::Step& shown, bool result) const {
+    Step step{result ? QString() : fromUtf8(shown.text), {}, {}, result};
+    for (int c = 0; c < 3; ++c) {
+        QStringList lines;
+        if (const auto& view = shown.lists[static_cast<std::size_t>(c)])
+            lines = fromUtf8(view->display().text).split(QLatin1Char('\n'));
+        // More than a cell can show is never printed; only the count of the
+        // lines left out is kept.
+        const int total = static_cast<int>(lines.size());
+        const int more = std::max(0, total - kListLines);
+        if (more > 0) lines = lines.mid(0, kListLines);
+        step.columns.push_back({names_[c], std::move(lines), more});
+    }
+    return step;
 }
 
 }  // namespace handout

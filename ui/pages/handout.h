@@ -1,13 +1,15 @@
-// Handouts: the steps of one demonstration as a PDF to print. A handout runs
-// the demonstration on a copy of the page's structure with a HandoutClock,
-// so it never waits and the page stays as it is, and takes at every waiting
-// point what "Weiter" would show there: the step text and the picture (the
-// tree image, or the sort window's three lists). writeHandoutPdf lays the
-// steps out on A4 pages, six to a page, in black on white.
+// Handouts: the steps of one demonstration as a PDF to copy for a class. A
+// handout runs the demonstration on a copy of the page's structure, so the
+// page stays as it is, and takes from each step what "Weiter" shows there:
+// the step text and the picture (the tree drawn from the step's values,
+// standing still with what the step is about in bold and framed, or the sort
+// window's three lists); it ends with the result. writePdf lays the steps out
+// on A4 pages, eight to a page, in black on white, each picture scaled to fill
+// its box, with page numbers; the file is written as safely as a structure
+// file.
 #pragma once
 
 #include <QDateTime>
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -16,18 +18,27 @@
 #include <string>
 #include <vector>
 
+#include "demo/sorts.h"
+#include "demo/step.h"
+#include "demo/steprecorder.h"
+#include "demo/stepsource.h"
 #include "demo/treepage.h"
-#include "elements/platform.h"
-#include "ui/platform/handoutclock.h"
-#include "ui/platform/imagesurface.h"
-#include "ui/widgets/zoomsurface.h"
+#include "elements/drawingrecord.h"
 
 class QPainter;
-class SortStage;
 class TBayerTreeDemo;
 class TListDemo;
 
 namespace handout {
+
+namespace text {
+inline constexpr const char* result = "Ergebnis";
+inline constexpr const char* step = "Schritt %1";
+inline constexpr const char* page = "Seite %1 von %2";
+inline constexpr const char* emptyTree = "(leerer Baum)";
+inline constexpr const char* notWritten = "Das Handout konnte nicht geschrieben werden.";
+inline constexpr const char* cancelled = "Das Handout wurde abgebrochen und nicht geschrieben.";
+}  // namespace text
 
 // One list of the sort window at a step: its caption and its lines.
 struct Column {
@@ -36,78 +47,74 @@ struct Column {
     int more = 0;  // lines of the list left out after these
 };
 
-// One waiting point: the text of the info field and either the page image
-// at kPictureZoom (trees) or the three lists (sorts).
+// One step, or the result at the end: the text of the info field and either
+// the tree's picture for paper (trees) or the three lists (sorts).
 struct Step {
     QString text;
-    QImage picture;
+    DrawingRecord drawing;
     std::vector<Column> columns;
+    bool result = false;
 };
 
 struct Document {
     QString title;   // operation and value, e.g. "AVL-Baum: Einfügen von 2"
     QDateTime made;  // shown below the title
     std::vector<Step> steps;
+    // The steps the demonstration had when the handout shows only the first
+    // of them (0: all are shown).
+    int stepsInAll = 0;
 };
 
 // The file dialog's extension and filter of handouts.
 inline constexpr const char* extension = "pdf";
 inline constexpr const char* filter = "PDF-Dokumente (*.pdf)|*.pdf";
 
-// Writes the document; progress gets the number of steps laid out so far and
-// may answer false to stop (nothing useful is left then). False when the
-// file cannot be written or the writing was stopped.
-bool writePdf(const Document& document, const QString& fileName,
-              const std::function<bool(int)>& progress = {});
+// Steps per page: two columns of four rows, the title taking one row of the
+// first page; and the most pages a handout has without asking.
+inline constexpr int kColumns = 2;
+inline constexpr int kRows = 4;
+inline constexpr int kMostPages = 60;
+// The pages a handout of that many steps (the result included) fills.
+int pagesFor(int steps);
+// The most steps (the result included) that fit on that many pages.
+int stepsOn(int pages);
+
+// What writing a handout came to.
+struct Written {
+    bool ok = false;
+    bool cancelled = false;
+    std::string why;  // German, when not ok and not cancelled
+};
+// Writes the document into the file, which is replaced only when the whole
+// PDF is ready and written; progress gets the number of steps laid out so far
+// and may answer false to stop (nothing is written then).
+Written writePdf(const Document& document, const std::string& fileName,
+                 const std::function<bool(int)>& progress = {});
 // The layout of writePdf on any paint device: pages of pageSize device
 // pixels, newPage starting the next one (false: stop).
 bool layOut(const Document& document, QPainter& painter, QSize pageSize,
             const std::function<bool()>& newPage, const std::function<bool(int)>& progress = {});
 
-// A TextOutput that keeps its text: the fields of a handout's copy.
-class StringOutput final : public TextOutput {
-public:
-    void addLine(std::string_view utf8) override;
-    void appendText(std::string_view utf8) override;
-    void setText(std::string_view utf8) override { text_ = utf8; }
-    std::string text() const override { return text_; }
-
-private:
-    std::string text_;
-};
-
-// Every pixel the darker of the two: the picture of a step whose figure is
-// visible in one blink phase and erased in the other.
-QImage darker(const QImage& a, const QImage& b);
-
-// The pictures of a handout are drawn at this zoom, as the projector view
-// draws them, so that they stay sharp on paper.
-inline constexpr int kPictureZoom = 300;
+// The handout steps of a tree demonstration's steps, its result last.
+std::vector<Step> treeSteps(RecordedSteps& steps);
 
 // The TreePage of a copied "Suchbaum" or "AVL-Baum" tree: an image of the
-// page's size drawn also at kPictureZoom, fields that keep their text, the
-// handout clock, and the steps taken at its pauses.
-class RecordingTreePage final : public TreePage {
+// page's size that records what is drawn, and fields that keep their text.
+class CopyPage final : public TreePage {
 public:
-    RecordingTreePage(QSize imageSize, const std::string& entry);
+    CopyPage(QSize imageSize, const std::string& entry);
 
-    Surface& image() override { return zoomed_; }
+    Surface& image() override { return image_; }
     TextOutput& infoField() override { return info_; }
     TextOutput& entryField() override { return entry_; }
     TextOutput& depthField() override { return depth_; }
     TextOutput& countField() override { return count_; }
     TextOutput* balancedField() override { return &balanced_; }
-    StepClock& clock() override { return clock_; }
-    void lockControls(bool, int) override {}
-
-    std::vector<Step> steps;
+    DrawingRecord shownPicture() const override { return image_.record(); }
 
 private:
-    QImage image_;
-    ImageSurface surface_;
-    ZoomSurface zoomed_;
-    StringOutput info_, entry_, depth_, count_, balanced_;
-    HandoutClock clock_;
+    DrawingRecorder image_;
+    TextField info_, entry_, depth_, count_, balanced_;
 };
 
 // The steps of inserting (or deleting) the number in entry into a copy of the
@@ -116,12 +123,12 @@ private:
 template <typename Tree>
 std::vector<Step> recordTreeSteps(const Tree& tree, QSize imageSize, const std::string& entry,
                                   bool insert) {
-    RecordingTreePage page(imageSize, entry);
+    CopyPage page(imageSize, entry);
     Tree copy(page);
     if (tree.root) copy.root = tree.root->copySubtree();
     copy.zeichne();
-    copy.insdel(insert);
-    return std::move(page.steps);
+    const std::unique_ptr<RecordedSteps> steps = copy.insdel(insert);
+    return steps ? treeSteps(*steps) : std::vector<Step>{};
 }
 
 // The same for the B-tree: value has been checked by the page (a number, and
@@ -129,14 +136,36 @@ std::vector<Step> recordTreeSteps(const Tree& tree, QSize imageSize, const std::
 std::vector<Step> recordBayerSteps(const TBayerTreeDemo& tree, QSize imageSize, int value,
                                    bool insert);
 
-// The steps of one sort of a copy of the list; the window's stage lends the
-// element class name. titles are the three captions during the sort (null:
-// "Quelle und Ziel", "", ""). keepGoing gets the number of steps so far after
-// every step; false ends the sort at once, and the result is then empty.
-using SortRun = void (*)(TListDemo&, SortStage&);
-std::vector<Step> recordSortSteps(TListDemo& list, SortRun sort, const SortStage& windowStage,
-                                  const char* const* titles,
-                                  const std::function<bool(int)>& keepGoing);
+// One sort of a copy of the list, its steps taken as handout steps: at most
+// `most` steps are kept (the sort goes on without keeping them); the result
+// is the sorted list. titles are the three captions during the sort (null:
+// "Quelle und Ziel", "", "").
+class SortRecording {
+public:
+    SortRecording(TListDemo& list, SortKind kind, const char* const* titles, int most);
+    ~SortRecording();
+
+    // Takes the next step; false at the end of the sort.
+    bool next();
+    // The steps taken, kept or not.
+    int taken() const { return taken_; }
+    // The sort has ended.
+    bool done() const { return done_; }
+    // The kept steps and, last, the result: the sort finished at once from
+    // where it stands.
+    std::vector<Step> finish();
+
+private:
+    Step stepOf(const ::Step& shown, bool result) const;
+
+    std::unique_ptr<TListDemo> copy_;
+    std::unique_ptr<SortRun> run_;
+    QString names_[3];
+    int most_;
+    int taken_ = 0;
+    bool done_ = false;
+    std::vector<Step> kept_;
+};
 
 // "Erstellt am 08.12.2026 um 09:15 Uhr".
 QString madeLine(const QDateTime& made);

@@ -54,21 +54,11 @@ LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
     editAnz_->setFocusPolicy(Qt::NoFocus);
 
     installPictureActions(*this, host_, [this] {
-        LineCollector lines;
+        structurepicture::ShownLines lines;
         writeStructure(lines);
-        std::vector<std::string> values;
-        if (lines.lineCount() > 0) {
-            const std::string text = lines.text();
-            std::size_t start = 0;
-            for (;;) {
-                const std::size_t end = text.find('\n', start);
-                values.push_back(text.substr(start, end - start));
-                if (end == std::string::npos) break;
-                start = end + 1;
-            }
-        }
         PainterSurface measure(nullptr, 0, 0);
-        return structurepicture::linearPicture(pictureRow(), values, -1, &measure);
+        return structurepicture::linearPicture(pictureRow(), lines.lines(), lines.count(), -1,
+                                               &measure);
     });
 }
 
@@ -76,6 +66,7 @@ template <typename Body>
 void LinearPage::handle(Body&& body) {
     if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
+    entryUsed(editEingabe_);
     editEingabe_->setFocus();
 }
 
@@ -139,15 +130,22 @@ void LinearPage::saveClick() {
 void LinearPage::loadClick() {
     handle([&] {
         const std::string name = host_.loadWithDialog(extension_, filter_);
-        if (name.empty()) return;
-        clearStructure();
-        try {
-            loadStructure(name);
-        } catch (...) {
-            // The structure keeps what was read before the error; show that.
-            refresh();
-            throw;
-        }
-        refresh();
+        if (!name.empty()) loadEmptied(name);
     });
+}
+
+void LinearPage::loadFile(const std::string& name) {
+    handle([&] { loadEmptied(name); });
+}
+
+void LinearPage::loadEmptied(const std::string& name) {
+    clearStructure();
+    try {
+        loadStructure(name);
+    } catch (...) {
+        // The structure keeps what was read before the error; show that.
+        refresh();
+        throw;
+    }
+    refresh();
 }

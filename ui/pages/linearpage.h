@@ -48,6 +48,9 @@ public:
 
     // The memo shows every element in one update, the count field the count.
     void refresh();
+    // Loads the file as Load does with the name from its dialog: the same
+    // messages, and the structure keeps what was read before a refusal.
+    void loadFile(const std::string& name);
 
 protected:
     // host is lent: the main window with the shared routines.
@@ -78,6 +81,9 @@ private:
     void clearClick();
     void saveClick();
     void loadClick();
+    // Load after the dialog: an empty structure reads the file; throws what
+    // the file's load throws.
+    void loadEmptied(const std::string& name);
 
     // Runs body through the guard, then puts the focus into the entry field;
     // nothing while the window is locked (PageHost::controlsLocked).

@@ -9,10 +9,10 @@
 #include <QStringView>
 #include <algorithm>
 
-#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "elements/elementtext.h"
 #include "elements/messages.h"
+#include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 #include "linear/liste.h"
 #include "ui/pages/pagehost.h"
@@ -74,18 +74,19 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
     using namespace widgets;
 
     // The picture: the elements as the memo shows them, the cursor between
-    // them.
+    // them; of a long list only the elements the picture draws are taken.
     installPictureActions(*this, host_, [this] {
         TListe& list = *list_;
         const std::uint16_t position = list.position();
+        const std::size_t drawn = std::min<std::size_t>(list.count(), structurepicture::kMostShown);
         std::vector<std::string> values;
-        values.reserve(list.count());
-        for (list.reset(); !list.isAtEnd(); list.advance())
+        values.reserve(drawn);
+        for (list.reset(); values.size() < drawn; list.advance())
             values.push_back(elementtext::memoText(*list.elem()));
         list.moveTo(position);
         PainterSurface measure(nullptr, 0, 0);
-        return structurepicture::linearPicture(structurepicture::Row::list, values, position,
-                                               &measure);
+        return structurepicture::linearPicture(structurepicture::Row::list, values, list.count(),
+                                               position, &measure);
     });
 
     label(this, "LabelLEingabe", utf8("Eingabe (String oder Integer)"), 8, 5);
@@ -153,6 +154,7 @@ template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
     if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
+    entryUsed(editEingabe_);
     if (focusEntry) editEingabe_->setFocus();
 }
 
@@ -293,19 +295,26 @@ void ListPage::ButtonLSaveClick() {
 void ListPage::ButtonLLoadClick() {
     handle([&] {
         const std::string name = host_.loadWithDialog(listtext::extension, listtext::filter);
-        if (name.empty()) return;
-        TListe& list = *list_;
-        list.clear();
-        try {
-            list.loadFromFile(name);
-        } catch (...) {
-            // The list keeps what was read before the error; show that, then
-            // let the guard report the error.
-            showList();
-            throw;
-        }
-        showList();
+        if (!name.empty()) loadList(name);
     });
+}
+
+void ListPage::loadFile(const std::string& name) {
+    handle([&] { loadList(name); });
+}
+
+void ListPage::loadList(const std::string& name) {
+    TListe& list = *list_;
+    list.clear();
+    try {
+        list.loadFromFile(name);
+    } catch (...) {
+        // The list keeps what was read before the error; show that, then
+        // let the guard report the error.
+        showList();
+        throw;
+    }
+    showList();
 }
 
 void ListPage::ButtonLSortClick() {

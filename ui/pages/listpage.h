@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "workbench/structurefiles.h"
 
@@ -47,6 +48,9 @@ public:
     int generationCount();
     // The keyboard focus goes to EditLEingabe.
     void focusEntry();
+    // Loads the file as Load does with the name from its dialog: the same
+    // messages, and the list keeps what was read before a refusal.
+    void loadFile(const std::string& name);
 
 public slots:
     void ButtonLResetClick();
@@ -73,6 +77,8 @@ private:
     // empty, or the cursor stands behind the last element. True when refused.
     bool refusedWhenEmpty(const TListe& list);
     bool refusedAtEnd(const TListe& list);
+    // Load after the dialog; throws what the file's load throws.
+    void loadList(const std::string& name);
     // Runs body through the guard, then puts the focus into EditLEingabe;
     // nothing while the window is locked (PageHost::controlsLocked).
     template <typename Body>

@@ -90,6 +90,7 @@ template <typename Body>
 void NtreePage::handle(bool focusEntry, Body&& body) {
     if (host_.controlsLocked()) return;  // a late mnemonic click
     guard(host_.dialogs(), std::forward<Body>(body));
+    entryUsed(editEingabe_);
     if (focusEntry) editEingabe_->setFocus();
 }
 
@@ -253,16 +254,27 @@ void NtreePage::ButtonNSaveClick() {
 void NtreePage::ButtonNLoadClick() {
     handle(true, [&] {
         const std::string name = host_.loadWithDialog(ntreetext::extension, ntreetext::filter);
-        editNummer_->setText(QStringLiteral("0"));
-        if (name.empty()) return;
-        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
-                        [&] { showEmptyFields(); });
-        if (tree().empty()) {
-            // A file of no nodes: nothing is left of the old tree either.
-            showEmptyFields();
+        if (name.empty()) {
+            // Closing the dialog resets the child number also when cancelled.
+            editNummer_->setText(QStringLiteral("0"));
             return;
         }
-        tree().showTree();
-        moveToRoot();
+        loadTree(name);
     });
+}
+
+void NtreePage::loadFile(const std::string& name) {
+    handle(true, [&] { loadTree(name); });
+}
+
+void NtreePage::loadTree(const std::string& name) {
+    editNummer_->setText(QStringLiteral("0"));
+    loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { showEmptyFields(); });
+    if (tree().empty()) {
+        // A file of no nodes: nothing is left of the old tree either.
+        showEmptyFields();
+        return;
+    }
+    tree().showTree();
+    moveToRoot();
 }

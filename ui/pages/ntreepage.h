@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "workbench/structurefiles.h"
 
@@ -42,6 +43,10 @@ public:
 
     // The page's tree; Clear and Load replace it (tests).
     TNtreeDemo& tree() { return *tree_; }
+    // Loads the file as Load does with the name from its dialog: the same
+    // messages, the child number back to 0, and an empty tree when the file
+    // is refused.
+    void loadFile(const std::string& name);
     // The view rebuilt from the tree (tests compare it with the view that
     // Insert and Delete change in place).
     void refreshView();
@@ -58,6 +63,8 @@ public slots:
     void ButtonNLoadClick();
 
 private:
+    // Load after the dialog; throws what the file's load throws.
+    void loadTree(const std::string& name);
     // Runs body through the guard, then gives the focus to EditNEingabe when
     // focusEntry; nothing while the window is locked (PageHost::controlsLocked).
     template <typename Body>

@@ -1,8 +1,6 @@
 // PageHost: all that a page of the main window knows of the window. The
 // window lends each page this interface at construction; a page owns its own
 // structure and reaches nothing else: no other page, no other structure.
-// StepClockSource, the part the tree demonstrations' clocks need, is lent on
-// its own to QtTreePage and WindowClock.
 #pragma once
 
 #include <string>
@@ -11,25 +9,19 @@
 class DialogService;
 class QString;
 class RandomSource;
-class StepClock;
+class StepTimers;
 class TListDemo;
 
-class StepClockSource {
+class PageHost {
 public:
-    virtual ~StepClockSource() = default;
-    // The clock of the step-by-step demonstrations as it is now: the
-    // window's own one, or one lent to the window (tests). Its weiterPressed
-    // is the flag every "Weiter" button sets.
-    virtual StepClock& stepClock() = 0;
-};
-
-class PageHost : public StepClockSource {
-public:
+    virtual ~PageHost() = default;
     // Which demonstration lockControls is switching for.
     enum LockKind { kSortWindow = 0, kSearchTree = 1, kAvlTree = 2, kBayerTree = 3 };
 
     // Message boxes and file dialogs.
     virtual DialogService& dialogs() = 0;
+    // The timers of the pages' step players: Qt's, or a test's.
+    virtual StepTimers& stepTimers() = 0;
     // True when the text is a number 1..99; otherwise shows "Ganze Zahl von 1
     // bis 99 eingeben".
     virtual bool readTreeNumber(const QString& text) = 0;

@@ -26,6 +26,12 @@ inline constexpr const char* filter =
     "PNG-Bild, dreifache Größe (*.png)|*.png|SVG-Vektorgrafik (*.svg)|*.svg";
 inline constexpr const char* cannotWrite = "Das Bild konnte nicht gespeichert werden";
 inline constexpr const char* cannotPrint = "Das Bild konnte nicht gedruckt werden";
+// The second line of the question before a PNG beyond the limit.
+inline constexpr const char* svgKeepsSize =
+    "Als SVG-Vektorgrafik gespeichert behält es seine volle Größe.";
+// "Das Bild wäre B × H Pixel groß. Verkleinert auf b × h speichern?" and
+// svgKeepsSize on a second line.
+std::string shrinkQuestion(structurepicture::PixelSize full, structurepicture::PixelSize fitted);
 }  // namespace picturetext
 
 // Gives page the two actions (object names "ActionBildSpeichern" and
@@ -35,14 +41,19 @@ inline constexpr const char* cannotPrint = "Das Bild konnte nicht gedruckt werde
 void installPictureActions(QWidget& page, PageHost& host, std::function<PagePicture()> picture);
 
 // The two actions' work: the save dialog, then the file; the print dialog,
-// then the printer. A file that cannot be written is reported with
-// cannotWrite and the reason.
+// then the printer. A PNG beyond structurepicture::kMostPixels is written
+// scaled down to the limit after a question ("Nein": nothing is written).
+// Printing fits the picture into the page's printable area, centred; printing
+// into a file makes the PDF in memory and writes it as "Bild speichern…"
+// writes its files. A file that cannot be written is reported with
+// cannotWrite or cannotPrint and the reason on a second line; the old file
+// stays as it was.
 void savePicture(PageHost& host, const PagePicture& picture);
 void printPicture(PageHost& host, const PagePicture& picture);
 
-// The picture of a page with an image: the image as drawn; while a
-// demonstration runs, with the step's blinking figure shown and the step text
-// under it.
+// The picture of a page with an image: the image as drawn; while a step of a
+// demonstration is shown (null: none), that step drawn from its values with
+// its blinking figure shown and the step text under it.
 class ImageView;
-PagePicture imagePagePicture(const ImageView& image, bool demonstrationRunning,
-                             const std::string& stepText);
+struct Step;
+PagePicture imagePagePicture(const ImageView& image, const Step* step);

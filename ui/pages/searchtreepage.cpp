@@ -7,12 +7,11 @@
 #include <QTextCursor>
 
 #include "demo/searchtreedemo.h"
-#include "demo/stepclock.h"
-#include "demo/stepdriver.h"
+#include "demo/steprecorder.h"
 #include "trees/treeinteger.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/qttreepage.h"
 #include "ui/pages/treeload.h"
-#include "ui/platform/qttreepage.h"
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/plainlisting.h"
@@ -55,19 +54,19 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     makeWeiter("BitBtnTWeiter", 136, 296, "ButtonTinsert");
 
     auto* editInfo = edit(this, "EditTinfo", 224, 312, 497, 21, true);
-    installImagePicture(image_, editInfo);
+    installImagePicture(image_);
     memoEbeneWidget_ = memo(this, "MemoEbene", 224, 336, 497, 89, ScrollBars::vertical);
     ebene_ = okButton(this, "BitBtnEbene", utf8("&Ebenen"), 136, 368);
     ebene_->setToolTip(utf8("Gibt den Baum ebenenweise aus"));
     connect(ebene_, &QPushButton::clicked, this, &SearchTreePage::BitBtnEbeneClick);
 
     // Under the level memo and below the buttons.
-    makeLesson('T', image_, editInfo, {224, 432}, 497, {16, 414, 197, 47});
+    makeLesson('T', PageHost::kSearchTree, image_, editInfo, editTiefe_, editAnz_,
+               editAusgeglichen_, {224, 432}, 497, {16, 414, 197, 47});
 
-    treePage_ = std::make_unique<QtTreePage>(
-        host_, QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_,
-                                  editAusgeglichen_});
-    treePage_->setTrace(makeAlgorithmPanel(image_, "AlgorithmusTBaum"));
+    treePage_ = std::make_unique<QtTreePage>(QtTreePage::Fields{
+        image_, editInfo, editEingabe_, editTiefe_, editAnz_, editAusgeglichen_});
+    makeAlgorithmPanel(image_, "AlgorithmusTBaum");
     replaceTree();
     clearImage(image_->surface());
 }
@@ -89,19 +88,20 @@ std::vector<handout::Step> SearchTreePage::handoutSteps(bool insert) {
 void SearchTreePage::replaceTree() { tree_ = std::make_unique<TSearchTreeDemo>(*treePage_); }
 
 void SearchTreePage::ButtonTInsertClick() {
-    handle([&] { tree_->insdel(true); });
+    handle([&] { play(tree_->insdel(true)); });
 }
 
 void SearchTreePage::ButtonTdeleteClick() {
     handle([&] {
         if (emptyTree()) return;
-        tree_->insdel(false);
+        play(tree_->insdel(false));
     });
 }
 
 void SearchTreePage::ButtonTClearClick() {
     handle([&] {
         if (!emptyTree()) {
+            forgetSteps();
             replaceTree();
             clearImage(image_->surface());
         }
@@ -132,11 +132,18 @@ void SearchTreePage::ButtonTLoadClick() {
     handle([&] {
         const std::string name =
             host_.loadWithDialog(searchtreetext::extension, searchtreetext::filter);
-        if (name.empty()) return;
-        loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); },
-                        [&] { tree_->zeichne(); });
-        tree_->zeichne();
+        if (!name.empty()) loadTree(name);
     });
+}
+
+void SearchTreePage::loadFile(const std::string& name) {
+    handle([&] { loadTree(name); });
+}
+
+void SearchTreePage::loadTree(const std::string& name) {
+    forgetSteps();
+    loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { tree_->zeichne(); });
+    tree_->zeichne();
 }
 
 void SearchTreePage::ButtonTBalanceClick() {
@@ -149,6 +156,7 @@ void SearchTreePage::ButtonTBalanceClick() {
                 return;
             }
             tree.balance();
+            forgetSteps();
             tree.zeichne();
         },
         false);

@@ -5,7 +5,7 @@
 #pragma once
 
 class DialogService;
-class StepClock;
+class StepTimers;
 class TListDemo;
 
 class SortDemoWindow {
@@ -26,8 +26,8 @@ public:
     virtual ~SortWindowHost() = default;
     // Message boxes, for the guard of the sort buttons.
     virtual DialogService& dialogs() = 0;
-    // The clock of the step-by-step demonstrations as it is now.
-    virtual StepClock& stepClock() = 0;
+    // The timers of the window's step player.
+    virtual StepTimers& stepTimers() = 0;
     // A sort has ended: the list page shows the list as it is now.
     virtual void showSortedList() = 0;
     // The window was left: the main window is unlocked (lockControls(true, 0)).

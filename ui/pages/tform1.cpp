@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFrame>
 #include <QKeySequence>
 #include <QPushButton>
@@ -12,12 +13,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <filesystem>
+#include <system_error>
 
-#include "demo/listdemo.h"
 #include "elements/base.h"
 #include "elements/messages.h"
 #include "linear/displaystrings.h"
 #include "linear/fifo.h"
+#include "linear/listdemo.h"
 #include "linear/liste.h"
 #include "trees/avltree.h"
 #include "trees/bayertree.h"
@@ -33,13 +36,14 @@
 #include "ui/pages/tformdemo.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/qtdialogservice.h"
-#include "ui/platform/qtstepclock.h"
 #include "ui/platform/servicemessages.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/widgetfactory.h"
 #include "ui/widgets/zoom.h"
 #include "workbench/allclasses.h"
 #include "workbench/entrysyntax.h"
 #include "workbench/fileprobe.h"
+#include "workbench/structurefiles.h"
 
 namespace {
 // The tabs in their order: the page's object name and the tab's caption.
@@ -67,19 +71,19 @@ bool lockableButton(const QAbstractButton* b, const QWidget* window, const QWidg
 }
 }  // namespace
 
-TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
+TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building, StepTimers* timers)
     : QWidget(parent),
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogService>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       messages_(std::make_unique<ServiceMessages>(*dialogs_)),
+      ownTimers_(timers ? nullptr : std::make_unique<QtStepTimers>()),
+      timers_(timers ? timers : ownTimers_.get()),
       quit_([] { QApplication::quit(); }) {
     registerAllClasses();
     messageScope_ = std::make_unique<ScopedUserMessages>(*messages_);
 
     // The random source seeded itself from the time of day; each page makes
     // its own structure, in the order of the pages.
-    ownClock_ = new QtStepClock(this);
-    clock_ = ownClock_;
 
     setObjectName("TForm1");
     setWindowTitle(utf8(formtext::caption));
@@ -101,6 +105,10 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building)
 }
 
 TForm1::~TForm1() {
+    // A sort still running finishes with the list page's list before that
+    // goes.
+    delete dynamic_cast<TFormDemo*>(sortWindow_);
+    sortWindow_ = nullptr;
     // The core must not reach this window's dialogs once it is gone.
     messageScope_.reset();
 }
@@ -319,6 +327,54 @@ std::string TForm1::loadWithDialog(std::string_view extension, std::string_view 
     return dialogs_->getOpenFileName(extension, filter);
 }
 
+void TForm1::openFiles(const QStringList& names) {
+    for (const QString& name : names) {
+        // The name's bytes as the file system has them; the message shows
+        // the name as text.
+        const std::string file = QFile::encodeName(name).toStdString();
+        const std::string quoted = "„" + name.toStdString() + "“ ";
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error)) {
+            dialogs_->errorBox(quoted + formtext::isFolder);
+            continue;
+        }
+        const structurefiles::FileType* type = structurefiles::typeOf(file);
+        if (!type) {
+            dialogs_->errorBox(quoted + formtext::unknownExtension);
+            continue;
+        }
+        // The page comes to the front first, so that its message, if any,
+        // stands over it.
+        const auto load = [this, &file](auto& page) {
+            pageControl_->setCurrentWidget(&page);
+            page.loadFile(file);
+        };
+        switch (type->kind) {
+            case structurefiles::Kind::list:
+                load(listPage());
+                break;
+            case structurefiles::Kind::stack:
+                load(stackPage());
+                break;
+            case structurefiles::Kind::queue:
+                load(queuePage());
+                break;
+            case structurefiles::Kind::searchTree:
+                load(searchTreePage());
+                break;
+            case structurefiles::Kind::avlTree:
+                load(avlTreePage());
+                break;
+            case structurefiles::Kind::bayerTree:
+                load(bayerTreePage());
+                break;
+            case structurefiles::Kind::ntree:
+                load(ntreePage());
+                break;
+        }
+    }
+}
+
 void TForm1::setPageEnabled(QWidget* page, bool enabled) {
     const int index = pageControl_->indexOf(page);
     // QTabBar moves the selection away from a tab that is disabled while
@@ -381,14 +437,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::endProgram() {
-    // A handler may be waiting in a step; its wait must end before the event
-    // loop can, and the demonstration must not wait again.
-    ownClock_->cancel();
+    // A demonstration that waits finishes without stops: the sorts move the
+    // list's elements through lists of their own until their end.
+    for (StepPlayer* player : findChildren<StepPlayer*>()) player->abandon();
     quit_();
 }
-
-bool TForm1::weiterPressed() const { return clock_->weiterPressed; }
-
-void TForm1::setWeiterPressed(bool pressed) { clock_->weiterPressed = pressed; }
-
-void TForm1::setStepClock(StepClock* clock) { clock_ = clock ? clock : ownClock_; }

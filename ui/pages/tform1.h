@@ -1,6 +1,6 @@
 // TForm1: the workbench's main window. It assembles the menu panel and the
 // seven pages and lends each page what it may use (PageHost): the messages and
-// dialogs, the step clock, reading a tree number, saving and loading through
+// dialogs, the step timers, reading a tree number, saving and loading through
 // the dialogs, locking for a demonstration, the random source and the sort
 // window. Each page owns its structure. Messages and file dialogs go through
 // the DialogService; the core's own messages reach it through ServiceMessages,
@@ -14,6 +14,7 @@
 // name. What the user sees and can do is the same as with everything built.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -40,11 +41,14 @@ class AvlTreePage;
 class BayerTreePage;
 class NtreePage;
 class ScopedUserMessages;
-class StepClock;
-class QtStepClock;
+class StepTimers;
 
 namespace formtext {
 inline constexpr const char* caption = "Tessaro";
+// A name given to the program that no page loads; the quoted name goes first.
+inline constexpr const char* isFolder = "ist ein Ordner und keine Strukturdatei";
+inline constexpr const char* unknownExtension =
+    "hat keine bekannte Dateiendung (.ldt, .kdt, .sdt, .tdt, .adt, .bdt oder .ndt)";
 }  // namespace formtext
 
 class TForm1 final : public QWidget, public PageHost, public SortWindowHost {
@@ -54,14 +58,16 @@ public:
     // each when first needed.
     enum class Building { everything, onFirstUse };
 
-    // dialogs is lent and must outlive the window; with null the window uses
-    // its own QtDialogService. Registers the element and list classes.
+    // dialogs and timers are lent and must outlive the window; with null the
+    // window uses its own QtDialogService, and Qt timers for the step players.
+    // Registers the element and list classes.
     explicit TForm1(DialogService* dialogs = nullptr, QWidget* parent = nullptr,
-                    Building building = Building::everything);
+                    Building building = Building::everything, StepTimers* timers = nullptr);
     ~TForm1() override;
 
     // What the pages may use (PageHost).
     DialogService& dialogs() override { return *dialogs_; }
+    StepTimers& stepTimers() override { return *timers_; }
     bool readTreeNumber(const QString& text) override;
     std::string saveWithDialog(std::string_view extension, std::string_view filter) override;
     std::string loadWithDialog(std::string_view extension, std::string_view filter) override;
@@ -69,17 +75,6 @@ public:
     bool controlsLocked() const override { return !controlsEnabled_; }
     RandomSource& random() override { return random_; }
     bool openSortWindow(TListDemo& list) override;
-
-    // The flag every "Weiter" button sets; demonstrations clear it. It is the
-    // step clock's flag, so that the waiting step sees the press.
-    bool weiterPressed() const;
-    void setWeiterPressed(bool pressed);
-
-    // The clock of the step-by-step demonstrations: the window's own
-    // QtStepClock unless one is lent (tests); null returns to the own one.
-    // Lend it only while no demonstration runs.
-    StepClock& stepClock() override { return *clock_; }
-    void setStepClock(StepClock* clock);
 
     // The accessors make what they return when it is not made yet.
     TAboutBox& aboutBox();
@@ -101,13 +96,20 @@ public:
     int zoom() const { return zoom_; }
     void setZoom(int percent);
     void restoreZoom();
-    // What "Beenden" and closing the window do after ending a waiting
-    // demonstration step; by default the application quits.
+    // The files named on the command line, in their order: each is loaded
+    // by the page of its extension as that page's Load loads it, with the
+    // page in front, so the last one's page stays in front. A refused file
+    // shows the page's message; a folder or a name of no known extension
+    // shows "„<name>“ ist ein Ordner …" or "„<name>“ hat keine bekannte
+    // Dateiendung …" in the general error box and no page changes.
+    void openFiles(const QStringList& names);
+    // What "Beenden" and closing the window do after a running demonstration
+    // has finished without stops; by default the application quits.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
 protected:
     // Closing the window ends the program, also while a demonstration step
-    // waits: the step's wait ends at once (DemoCancelled), then quit.
+    // waits: the demonstration finishes without stops, then quit.
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -137,8 +139,8 @@ private:
     // One zoom step up or down, or back to 100 % (0); kept in the settings.
     void zoomKey(int direction);
     void setPageEnabled(QWidget* page, bool enabled);
-    // Ends a waiting step of the own clock and lets every later one throw
-    // DemoCancelled, then runs the quit handler.
+    // Finishes a running demonstration without stops, then runs the quit
+    // handler.
     void endProgram();
 
     std::unique_ptr<DialogService> ownDialogs_;
@@ -147,8 +149,8 @@ private:
     std::unique_ptr<ScopedUserMessages> messageScope_;
 
     RandomSource random_;
-    QtStepClock* ownClock_ = nullptr;  // a child of the window
-    StepClock* clock_ = nullptr;       // ownClock_ or a lent one
+    std::unique_ptr<StepTimers> ownTimers_;
+    StepTimers* timers_;  // ownTimers_ or lent ones
     SortDemoWindow* sortWindow_ = nullptr;
     std::function<void()> quit_;
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFont>
 #include <QKeySequence>
@@ -16,22 +17,18 @@
 #include <QShortcut>
 #include <QStyle>
 #include <algorithm>
-#include <cctype>
 #include <string>
 
-#include "demo/listdemo.h"
-#include "demo/sortstage.h"
-#include "demo/stepclock.h"
 #include "elements/messages.h"
+#include "linear/listdemo.h"
 #include "ui/pages/handout.h"
-#include "ui/pages/lessoncontrols.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
-#include "ui/platform/lineeditoutput.h"
-#include "ui/platform/memooutput.h"
-#include "ui/platform/stepscreens.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
+#include "ui/widgets/lessoncontrols.h"
 #include "ui/widgets/memoview.h"
+#include "ui/widgets/stepscreens.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 
@@ -46,12 +43,14 @@ struct SortButton {
 };
 
 const SortButton kSortButtons[6] = {
-    {"BitBtnBubble", "Bubblesort", 176, 368, &TFormDemo::BitBtnBubbleClick},
-    {"BitBtnInsertion", "Direktes Einfügen", 176, 400, &TFormDemo::BitBtnInsertionClick},
-    {"BitBtnAuswaehlen", "Direktes Auswählen", 296, 368, &TFormDemo::BitBtnAuswaehlenClick},
-    {"BitBtnQuick1", "Quicksort 1", 296, 400, &TFormDemo::BitBtnQuick1Click},
-    {"BitBtnMerge", "Mergesort", 416, 368, &TFormDemo::BitBtnMergeClick},
-    {"BitBtnQuick2", "Quicksort 2", 416, 400, &TFormDemo::BitBtnQuick2Click},
+    // Each with a key of its own beside Alt+S "Schließen" and the lesson
+    // controls' Alt+Z, Alt+A (Alt+P) and Alt+T.
+    {"BitBtnBubble", "&Bubblesort", 176, 368, &TFormDemo::BitBtnBubbleClick},
+    {"BitBtnInsertion", "Direktes &Einfügen", 176, 400, &TFormDemo::BitBtnInsertionClick},
+    {"BitBtnAuswaehlen", "&Direktes Auswählen", 296, 368, &TFormDemo::BitBtnAuswaehlenClick},
+    {"BitBtnQuick1", "Quicksort &1", 296, 400, &TFormDemo::BitBtnQuick1Click},
+    {"BitBtnMerge", "&Mergesort", 416, 368, &TFormDemo::BitBtnMergeClick},
+    {"BitBtnQuick2", "Quicksort &2", 416, 400, &TFormDemo::BitBtnQuick2Click},
 };
 
 // Beyond this many elements a sort asks first whether to run step by step.
@@ -60,23 +59,37 @@ const SortButton kSortButtons[6] = {
 // of thousands of steps for a few hundred elements.
 constexpr int kStepwiseLimit = 300;
 
+// How long a handout beyond its pages goes on counting the steps.
+constexpr int kCountingMs = 2000;
+
+// The pattern with each "{}" replaced by the next number, in order.
+std::string fill(std::string_view pattern, std::initializer_list<int> values) {
+    std::string out;
+    for (int value : values) {
+        const std::size_t at = pattern.find("{}");
+        out.append(pattern.substr(0, at)).append(std::to_string(value));
+        pattern.remove_prefix(at + 2);
+    }
+    return out.append(pattern);
+}
+
 const char* kQuick2Titles[3] = {"Aktuelle Liste", "Obere Teilliste", "Untere Teilliste"};
 const char* kMergeTitles[3] = {"Aktuelle Liste", "1. Teilliste", "2. Teilliste"};
 
 // The sorts of the handout menu, in the order of the sort buttons' captions.
 struct HandoutSort {
     const char* caption;
-    void (*sort)(TListDemo&, SortStage&);
+    SortKind kind;
     const char* const* titles;
 };
 
 const HandoutSort kHandoutSorts[6] = {
-    {"Bubblesort", [](TListDemo& l, SortStage& s) { l.bubbleSortDemo(s); }, nullptr},
-    {"Direktes Einfügen", [](TListDemo& l, SortStage& s) { l.insertionDemo(s); }, nullptr},
-    {"Direktes Auswählen", [](TListDemo& l, SortStage& s) { l.selectionDemo(s); }, nullptr},
-    {"Quicksort 1", [](TListDemo& l, SortStage& s) { l.quickSort1Demo(s); }, nullptr},
-    {"Quicksort 2", [](TListDemo& l, SortStage& s) { l.quickSort2Demo(s); }, kQuick2Titles},
-    {"Mergesort", [](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); }, kMergeTitles},
+    {"Bubblesort", SortKind::bubble, nullptr},
+    {"Direktes Einfügen", SortKind::insertion, nullptr},
+    {"Direktes Auswählen", SortKind::selection, nullptr},
+    {"Quicksort 1", SortKind::quick1, nullptr},
+    {"Quicksort 2", SortKind::quick2, kQuick2Titles},
+    {"Mergesort", SortKind::merge, kMergeTitles},
 };
 
 }  // namespace
@@ -129,24 +142,17 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
 
-    quelleOutput_ = std::make_unique<MemoOutput>(memoQuelle_);
-    zwischen1Output_ = std::make_unique<MemoOutput>(memoZwischen1_);
-    zwischen2Output_ = std::make_unique<MemoOutput>(memoZwischen2_);
-    for (MemoOutput* output : {quelleOutput_.get(), zwischen1Output_.get(), zwischen2Output_.get()})
-        output->setFollowsMarks(true);  // each step scrolls to its arrow and frame
-    infoOutput_ = std::make_unique<LineEditOutput>(editSortInfo_);
-    stage_ = std::make_unique<SortStage>(*quelleOutput_, *zwischen1Output_, *zwischen2Output_,
-                                         *infoOutput_);
-    // Beside the sort buttons, level with "Schließen", and the list right of them.
     stepScreen_ = std::make_unique<SortStepScreen>(
         std::array<MemoView*, 3>{memoQuelle_, memoZwischen1_, memoZwischen2_}, editSortInfo_);
+    player_ = new StepPlayer(*stepScreen_, host_.stepTimers(), this);
+    connect(player_, &StepPlayer::ended, this, &TFormDemo::finishSort);
+    // Beside the sort buttons, level with "Schließen", and the list right of them.
     lesson_ = new LessonControls(this,
                                  {"BitBtnBack", "BitBtnPlay", "LabelSpeed", "TrackBarSpeed",
                                   "LabelSeconds", "LabelSteps", "ListBoxSteps"},
-                                 {{176, 456}, 345, {536, 384, 273, 170}}, *stepScreen_, weiter_);
+                                 {{176, 456}, 345, {536, 384, 273, 170}}, *player_, weiter_);
     for (QWidget* memo : {memoQuelle_, memoZwischen1_, memoZwischen2_}) lesson_->addPicture(memo);
     auto* panel = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
-    stage_->trace = panel;
     stepScreen_->setPanel(panel);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
@@ -161,7 +167,11 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     });
 }
 
-TFormDemo::~TFormDemo() { delete lesson_; }
+TFormDemo::~TFormDemo() {
+    // A sort still running finishes, with the list, before the window goes.
+    delete lesson_;
+    delete player_;
+}
 
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
@@ -174,16 +184,20 @@ void TFormDemo::enableSortButtons(bool enable) {
 
 void TFormDemo::openFor(TListDemo& list) {
     list_ = &list;
+    // The steps of a sort of another list are no use: the window opens
+    // with the list as it is and no steps.
+    player_->playback().forget();
     unlockAfterSort_ = false;
     placeOverMainWindow();
     show();
     raise();
     activateWindow();
-    std::string name(list.elemAt(0)->className());
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    stage_->elementClassName = name;
-    stage_->stepLevel = 0;
-    TListDemo::showList(list, *quelleOutput_);
+    // The window looks at the elements' class from the first one on, which
+    // moves the list's cursor to the start.
+    list.moveTo(0);
+    stepScreen_->setLists(
+        {std::make_shared<const ListView>(viewList(list, std::make_shared<ListTexts>())), nullptr,
+         nullptr});
 }
 
 void TFormDemo::placeOverMainWindow() {
@@ -212,44 +226,41 @@ void TFormDemo::setLabels(const char* quelle, const char* zwischen1, const char*
 void TFormDemo::prepareSort() {
     // A step of the last sort shown again gives way to its final state first.
     lesson_->returnToEnd();
-    memoZwischen1_->clear();
-    memoZwischen2_->clear();
+    stepScreen_->setLists({stepScreen_->shownList(0), nullptr, nullptr});
     enableSortButtons(false);
-    stage_->clock = &host_.stepClock();
-    stage_->clock->weiterPressed = false;
-    stage_->stepEnde = false;
-    stage_->cancelled = false;
-    stage_->stepLevel = 3;
-    lesson_->begin(*stage_->clock);
+    lesson_->begin();
 }
 
 void TFormDemo::finishSort() {
-    lesson_->end();
-    if (stage_->stepEnde) {
-        TListDemo::showList(*list_, *quelleOutput_);
-        editSortInfo_->clear();
-    }
     enableSortButtons(true);
     host_.showSortedList();
-}
-
-void TFormDemo::runSort(Sort sort, const char* titles[3]) {
-    // The sort buttons are disabled while a sort runs; this guards a click
-    // that was queued before.
-    if (!list_ || sorting_ || list_->isEmpty()) return;
-    sorting_ = true;
-    const bool stepwise = askStepwise();
-    if (titles) setLabels(titles[0], titles[1], titles[2]);
-    prepareSort();
-    stage_->stepEnde = !stepwise;
-    guard(host_.dialogs(), [this, sort] { sort(*list_, *stage_); });
-    finishSort();
-    if (titles) setLabels(sortwindowtext::quelleZiel, "", "");
+    if (titled_) setLabels(sortwindowtext::quelleZiel, "", "");
+    titled_ = false;
     sorting_ = false;
     if (unlockAfterSort_) {
         unlockAfterSort_ = false;
         host_.sortWindowLeft();
     }
+}
+
+void TFormDemo::runSort(SortKind kind, const char* const* titles) {
+    // The sort buttons are disabled while a sort runs; this guards a click
+    // that was queued before.
+    if (!list_ || sorting_ || list_->isEmpty()) return;
+    sorting_ = true;
+    const bool stepwise = askStepwise();
+    titled_ = titles != nullptr;
+    if (titles) setLabels(titles[0], titles[1], titles[2]);
+    prepareSort();
+    // The sort starts from MemoQuelle as it shows the list now.
+    auto quelle = stepScreen_->shownList(0);
+    if (!quelle)
+        quelle = std::make_shared<const ListView>(viewList(*list_, std::make_shared<ListTexts>()));
+    guard(host_.dialogs(), [&] {
+        player_->start(std::make_unique<SortRun>(kind, *list_, std::move(quelle), stepwise));
+    });
+    // A sort that failed to start ends here.
+    if (sorting_ && !player_->running()) finishSort();
 }
 
 bool TFormDemo::askStepwise() {
@@ -267,80 +278,94 @@ bool TFormDemo::askStepwise() {
     return stepwise;
 }
 
-void TFormDemo::BitBtnBubbleClick() {
-    runSort([](TListDemo& l, SortStage& s) { l.bubbleSortDemo(s); });
-}
+void TFormDemo::BitBtnBubbleClick() { runSort(SortKind::bubble); }
 
-void TFormDemo::BitBtnInsertionClick() {
-    runSort([](TListDemo& l, SortStage& s) { l.insertionDemo(s); });
-}
+void TFormDemo::BitBtnInsertionClick() { runSort(SortKind::insertion); }
 
-void TFormDemo::BitBtnAuswaehlenClick() {
-    runSort([](TListDemo& l, SortStage& s) { l.selectionDemo(s); });
-}
+void TFormDemo::BitBtnAuswaehlenClick() { runSort(SortKind::selection); }
 
-void TFormDemo::BitBtnQuick1Click() {
-    runSort([](TListDemo& l, SortStage& s) { l.quickSort1Demo(s); });
-}
+void TFormDemo::BitBtnQuick1Click() { runSort(SortKind::quick1); }
 
-void TFormDemo::BitBtnQuick2Click() {
-    runSort([](TListDemo& l, SortStage& s) { l.quickSort2Demo(s); }, kQuick2Titles);
-}
+void TFormDemo::BitBtnQuick2Click() { runSort(SortKind::quick2, kQuick2Titles); }
 
-void TFormDemo::BitBtnMergeClick() {
-    runSort([](TListDemo& l, SortStage& s) { l.mergeSortDemo(s); }, kMergeTitles);
-}
+void TFormDemo::BitBtnMergeClick() { runSort(SortKind::merge, kMergeTitles); }
 
 void TFormDemo::writeHandout(int sortIndex) {
     if (!list_ || sorting_ || list_->isEmpty() || sortIndex < 0 || sortIndex > 5) return;
     const HandoutSort& chosen = kHandoutSorts[sortIndex];
-    // The window is busy like in a sort, and the progress and file dialogs
+    // The window is busy like in a sort, and the file and progress dialogs
     // taking the activation are no leaving.
     sorting_ = true;
     asking_ = true;
     guard(host_.dialogs(), [&] {
+        // The name first, in front of this window; then the steps, with a
+        // progress dialog that can stop them.
+        const std::string name =
+            host_.dialogs().getSaveFileName(handout::extension, handout::filter);
+        if (name.empty()) return;
         QProgressDialog progress(this);
         progress.setWindowTitle(utf8(sortwindowtext::caption));
         progress.setCancelButtonText(utf8(sortwindowtext::handoutCancel));
         progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(400);
+        progress.setMinimumDuration(0);
         progress.setRange(0, 0);
-        std::string recording = sortwindowtext::handoutRecording;
-        const auto place = recording.find("{}");
-        const auto keepGoing = [&](int steps) {
-            if (steps % 50 == 0) {
-                std::string label = recording;
-                label.replace(place, 2, std::to_string(steps));
-                progress.setLabelText(utf8(label.c_str()));
-                progress.setValue(0);
-                QCoreApplication::processEvents();
-            }
-            return !progress.wasCanceled();
+        const auto show = [&](const char* pattern, int steps) {
+            progress.setLabelText(utf8(fill(pattern, {steps}).c_str()));
+            progress.setValue(0);  // a modal progress dialog handles the events here
         };
-        std::vector<handout::Step> steps =
-            handout::recordSortSteps(*list_, chosen.sort, *stage_, chosen.titles, keepGoing);
-        if (steps.empty()) return;
-        progress.hide();
-        const std::string name =
-            host_.dialogs().getSaveFileName(handout::extension, handout::filter);
-        if (name.empty()) return;
+        show(sortwindowtext::handoutRecording, 0);
+        // The steps that fit on the pages, and one more to know that there
+        // are more; the result comes last.
+        const int most = handout::stepsOn(handout::kMostPages) - 1;
+        handout::SortRecording recording(*list_, chosen.kind, chosen.titles, most);
+        while (recording.taken() <= most && recording.next()) {
+            if (recording.taken() % 25 == 0)
+                show(sortwindowtext::handoutRecording, recording.taken());
+            if (progress.wasCanceled()) break;
+        }
+        // Beyond the pages: the steps are counted a while longer, without
+        // keeping them, for the question.
+        QElapsedTimer counting;
+        counting.start();
+        while (!recording.done() && !progress.wasCanceled() && counting.elapsed() < kCountingMs &&
+               recording.next()) {
+            if (recording.taken() % 250 == 0)
+                show(sortwindowtext::handoutCounting, recording.taken());
+        }
+        if (progress.wasCanceled()) {
+            host_.dialogs().information(handout::text::cancelled);
+            return;
+        }
+        const int steps = recording.taken();
+        if (steps > most) {
+            progress.hide();
+            const bool all = recording.done();
+            const int pages = handout::pagesFor(steps + 1);
+            const std::string question =
+                fill(all ? sortwindowtext::handoutTooLong : sortwindowtext::handoutTooLongAtLeast,
+                     {all ? pages : pages - 1, steps, most, handout::kMostPages});
+            if (!host_.dialogs().question(question)) {
+                host_.dialogs().information(handout::text::cancelled);
+                return;
+            }
+            progress.show();
+        }
         const QString title =
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
-        const int total = static_cast<int>(steps.size());
-        const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+        handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
+                                   steps > most ? steps : 0};
         progress.setLabelText(utf8(sortwindowtext::handoutWriting));
-        progress.setRange(0, total);
-        const auto writing = [&](int done) {
-            if (done % 50 == 0) {
-                progress.setValue(done);
-                QCoreApplication::processEvents();
-            }
+        progress.setRange(0, static_cast<int>(document.steps.size()));
+        const handout::Written written = handout::writePdf(document, name, [&](int done) {
+            progress.setValue(done);
             return !progress.wasCanceled();
-        };
-        if (!handout::writePdf(document, QString::fromStdString(name), writing) &&
-            !progress.wasCanceled()) {
-            host_.dialogs().errorBox(message::cannotCreate);
+        });
+        progress.hide();
+        if (written.cancelled) {
+            host_.dialogs().information(handout::text::cancelled);
+        } else if (!written.ok) {
+            host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);
         }
     });
     asking_ = false;
@@ -355,31 +380,25 @@ void TFormDemo::writeHandout(int sortIndex) {
     }
 }
 
-void TFormDemo::BitBtnWeiterClick() {
-    // In the past "Weiter" shows the next recorded step.
-    if (lesson_->weiter()) return;
-    if (stage_->clock) stage_->clock->weiterPressed = true;
-}
+void TFormDemo::BitBtnWeiterClick() { player_->weiter(); }
 
-void TFormDemo::BitBtnEndeClick() { stage_->stepEnde = true; }
+void TFormDemo::BitBtnEndeClick() { player_->ende(); }
 
 void TFormDemo::BitBtnSchliessenClick() {
     leave();
     host_.focusListEntry();
 }
 
-void TFormDemo::FormDeactivate() {
-    stage_->stepEnde = true;
-    leave();
-}
+void TFormDemo::FormDeactivate() { leave(); }
 
 void TFormDemo::leave() {
     hide();
-    // A running sort still owns the list; the main window stays locked until
-    // it has finished, which "Ende" makes immediate.
+    // A running sort still owns the list: "Ende" finishes it at once, and
+    // its end unlocks the main window. A handout being written unlocks it
+    // when done.
     if (sorting_) {
-        stage_->stepEnde = true;
         unlockAfterSort_ = true;
+        player_->ende();
         return;
     }
     host_.sortWindowLeft();

@@ -12,19 +12,18 @@
 #include <QWidget>
 #include <memory>
 
+#include "demo/sorts.h"
 #include "ui/pages/sortdemowindow.h"
 
 class TListDemo;
-class SortStage;
 class MemoView;
-class MemoOutput;
-class LineEditOutput;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class LessonControls;
 class SortStepScreen;
+class StepPlayer;
 
 namespace sortwindowtext {
 inline constexpr const char* caption = "Demonstration von Sortieralgorithmen";
@@ -35,8 +34,18 @@ inline constexpr const char* handoutCaption = "Schritte als &PDF";
 inline constexpr const char* handoutHint =
     "Schreibt alle Schritte eines Sortierverfahrens für die aktuelle Liste als PDF zum Ausdrucken";
 inline constexpr const char* handoutRecording = "Die Schritte werden aufgezeichnet: {}";
+inline constexpr const char* handoutCounting = "Die Schritte werden gezählt: {}";
 inline constexpr const char* handoutWriting = "Die PDF-Datei wird geschrieben…";
 inline constexpr const char* handoutCancel = "Abbrechen";
+// The question before a handout of more than handout::kMostPages pages: the
+// pages and steps it would have (exactly, or "mehr als" when counting them
+// all would take too long), then the steps and pages it offers.
+inline constexpr const char* handoutTooLong =
+    "Das Handout hätte {} Seiten ({} Schritte). Sollen nur die ersten {} Schritte auf {} "
+    "Seiten geschrieben werden?";
+inline constexpr const char* handoutTooLongAtLeast =
+    "Das Handout hätte mehr als {} Seiten (mehr als {} Schritte). Sollen nur die ersten {} "
+    "Schritte auf {} Seiten geschrieben werden?";
 inline constexpr const char* stepwiseQuestion =
     "Die Liste hat {} Elemente. Eine schrittweise Sortierung dauert sehr lange. Trotzdem "
     "schrittweise sortieren? Mit Nein wird die Liste sofort ganz sortiert.";
@@ -53,9 +62,9 @@ public:
     void enableSortButtons(bool enable) override;
     void openFor(TListDemo& list) override;
 
-    // The window's step state, for the sorts and for tests.
-    SortStage& stage() { return *stage_; }
-    // True while a sort runs in one of the sort buttons' handlers.
+    // The player of the sorts.
+    StepPlayer& player() { return *player_; }
+    // True while a sort runs: from its button until its end is shown.
     bool sorting() const { return sorting_; }
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
@@ -83,14 +92,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Sort = void (*)(TListDemo&, SortStage&);
-    // prepareSort, the sort, finishSort; with titles, the three labels show
-    // them during the sort and "Quelle und Ziel", "", "" afterwards.
-    void runSort(Sort sort, const char* titles[3] = nullptr);
+    // prepareSort, then the sort's steps on the player; finishSort at their
+    // end. With titles, the three labels show them during the sort and
+    // "Quelle und Ziel", "", "" afterwards.
+    void runSort(SortKind kind, const char* const* titles = nullptr);
     // True unless the list is longer than kStepwiseLimit and the user
     // answers the question with "Nein".
     bool askStepwise();
     void prepareSort();
+    // At the end of a sort's steps: the buttons back, the list page shows
+    // the sorted list, and a window left meanwhile unlocks the main window.
     void finishSort();
     // Centres the window over the main window, fully on that one's screen.
     void placeOverMainWindow();
@@ -102,6 +113,8 @@ private:
     SortWindowHost& host_;
     TListDemo* list_ = nullptr;
     bool sorting_ = false;
+    // The labels to set back at the end of the sort.
+    bool titled_ = false;
     bool unlockAfterSort_ = false;
     // The question box is open: losing the activation to it is no leaving.
     bool asking_ = false;
@@ -117,11 +130,7 @@ private:
     QPushButton* sortButtons_[6];
     QAction* handout_;  // the context menu's "Schritte als PDF"
 
-    std::unique_ptr<MemoOutput> quelleOutput_;
-    std::unique_ptr<MemoOutput> zwischen1Output_;
-    std::unique_ptr<MemoOutput> zwischen2Output_;
-    std::unique_ptr<LineEditOutput> infoOutput_;
-    std::unique_ptr<SortStage> stage_;
     std::unique_ptr<SortStepScreen> stepScreen_;
+    StepPlayer* player_ = nullptr;      // a child of the window, deleted first
     LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
 };

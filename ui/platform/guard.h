@@ -7,7 +7,6 @@
 #include <exception>
 #include <new>
 
-#include "demo/stepclock.h"
 #include "elements/errors.h"
 #include "ui/platform/dialogservice.h"
 
@@ -25,21 +24,4 @@ void guard(DialogService& dialogs, Body&& body) noexcept {
     } catch (...) {
         dialogs.errorBox(guardtext::unknown);
     }
-}
-
-// As guard, for handlers that run a demonstration. A DemoCancelled (the
-// window closed while a step waited; the tree operation has completed) ends
-// the handler quietly. Returns false then: the page must not be touched any
-// more.
-template <typename Body>
-bool guardDemonstration(DialogService& dialogs, Body&& body) noexcept {
-    bool cancelled = false;
-    guard(dialogs, [&] {
-        try {
-            body();
-        } catch (const DemoCancelled&) {
-            cancelled = true;
-        }
-    });
-    return !cancelled;
 }

@@ -1,5 +1,6 @@
 #include "ui/platform/qtdialogservice.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -24,22 +25,27 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, std::
 
 }  // namespace
 
+QWidget* QtDialogService::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : parent_.data();
+}
+
 void QtDialogService::information(std::string_view utf8) {
-    showBox(parent_, QMessageBox::Information, dialogtext::informationCaption, utf8);
+    showBox(owner(), QMessageBox::Information, dialogtext::informationCaption, utf8);
 }
 
 void QtDialogService::error(std::string_view utf8) {
-    showBox(parent_, QMessageBox::Critical, dialogtext::errorCaption, utf8);
+    showBox(owner(), QMessageBox::Critical, dialogtext::errorCaption, utf8);
 }
 
 // Qt has one icon for "error" and "stop" (QMessageBox::Critical); the general
 // error box differs from the error kind by its caption, the program's title.
 void QtDialogService::errorBox(std::string_view utf8) {
-    showBox(parent_, QMessageBox::Critical, dialogtext::generalErrorCaption, utf8);
+    showBox(owner(), QMessageBox::Critical, dialogtext::generalErrorCaption, utf8);
 }
 
 void QtDialogService::fatal(std::string_view utf8) {
-    showBox(parent_, QMessageBox::Critical, dialogtext::errorCaption, utf8);
+    showBox(owner(), QMessageBox::Critical, dialogtext::errorCaption, utf8);
 }
 
 std::string QtDialogService::getSaveFileName(std::string_view defaultExtension,
@@ -53,14 +59,14 @@ std::string QtDialogService::getOpenFileName(std::string_view defaultExtension,
 }
 
 std::optional<NumberSequenceRequest> QtDialogService::askNumberSequence() {
-    SequenceDialog dialog(parent_);
+    SequenceDialog dialog(owner());
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.request();
 }
 
 bool QtDialogService::question(std::string_view utf8) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(dialogtext::questionCaption),
-                    fromUtf8(utf8), QMessageBox::Yes | QMessageBox::No, parent_);
+                    fromUtf8(utf8), QMessageBox::Yes | QMessageBox::No, owner());
     box.setObjectName("MessageBox");
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
@@ -79,7 +85,7 @@ std::optional<PictureFileChoice> QtDialogService::getPictureFileName(std::string
 }
 
 bool QtDialogService::choosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, owner());
     dialog.setObjectName("PrintDialog");
     return dialog.exec() == QDialog::Accepted;
 }
@@ -87,7 +93,7 @@ bool QtDialogService::choosePrinter(QPrinter& printer) {
 std::string QtDialogService::runFileDialog(bool save, std::string_view defaultExtension,
                                            std::string_view filter, int* filterIndex,
                                            bool followFilter) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(owner());
     dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, false);

@@ -37,6 +37,11 @@ private:
     std::string runFileDialog(bool save, std::string_view defaultExtension, std::string_view filter,
                               int* filterIndex = nullptr, bool followFilter = false);
 
+    // The window a dialog belongs to: the window the user works in (the sort
+    // window when its menu asked), so that the dialog stands in front of it
+    // and is modal to it; else the parent.
+    QWidget* owner() const;
+
     QPointer<QWidget> parent_;
     QString directory_;
 };

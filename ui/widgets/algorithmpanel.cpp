@@ -110,55 +110,25 @@ void AlgorithmPanel::widen(int delta) {
     }
 }
 
-void AlgorithmPanel::enter(Procedure procedure) {
-    frames_.push_back({procedure, -1});
+void AlgorithmPanel::setMarks(const CodeMarks& marks) {
+    if (marks == marks_) return;
+    marks_ = marks;
     update();
-}
-
-void AlgorithmPanel::mark(Line line) {
-    const PseudoLine& l = pseudocode::line(line);
-    if (frames_.empty() || frames_.back().procedure != l.procedure) return;
-    frames_.back().marked = pseudocode::number(line) - 1;
-    update();
-}
-
-void AlgorithmPanel::leave() {
-    if (frames_.empty()) return;
-    if (frames_.size() == 1) last_ = {{frames_.back().procedure, -1}};
-    frames_.pop_back();
-    update();
-}
-
-void AlgorithmPanel::showMarks(const Marks* recorded) {
-    if (recorded) {
-        recorded_ = *recorded;
-    } else {
-        recorded_.reset();
-    }
-    update();
-}
-
-const AlgorithmPanel::Marks& AlgorithmPanel::shownMarks() const {
-    if (recorded_) return *recorded_;
-    return frames_.empty() ? last_ : frames_;
 }
 
 QString AlgorithmPanel::procedureTitle() const {
-    const Marks& shown = shownMarks();
-    if (shown.empty()) return {};
-    return QString::fromUtf8(pseudocode::procedure(shown.back().procedure).title);
+    if (marks_.empty()) return {};
+    return QString::fromUtf8(pseudocode::procedure(marks_.back().procedure).title);
 }
 
 QString AlgorithmPanel::markedLine() const {
-    const Marks& shown = recorded_ ? *recorded_ : frames_;
-    if (shown.empty()) return {};
-    return lineText(shown.back().procedure, shown.back().marked);
+    if (marks_.empty()) return {};
+    return lineText(marks_.back().procedure, marks_.back().marked);
 }
 
 QString AlgorithmPanel::callerLine() const {
-    const Marks& shown = recorded_ ? *recorded_ : frames_;
-    if (shown.size() < 2) return {};
-    const Frame& caller = shown[shown.size() - 2];
+    if (marks_.size() < 2) return {};
+    const CodeFrame& caller = marks_[marks_.size() - 2];
     return lineText(caller.procedure, caller.marked);
 }
 
@@ -181,9 +151,9 @@ void AlgorithmPanel::paintEvent(QPaintEvent* event) {
     };
     std::vector<Row> rows;
     rows.push_back({QString::fromUtf8(kHeading), 0, QColor(), true});
-    const Marks& shown = shownMarks();
+    const CodeMarks& shown = marks_;
     if (shown.size() >= 2) {
-        const Frame& caller = shown[shown.size() - 2];
+        const CodeFrame& caller = shown[shown.size() - 2];
         rows.push_back({QString::fromUtf8(kCalledFrom) + QLatin1Char(' ') +
                             QString::fromUtf8(pseudocode::procedure(caller.procedure).title) +
                             QLatin1Char(':'),
@@ -196,7 +166,7 @@ void AlgorithmPanel::paintEvent(QPaintEvent* event) {
     }
     int markedRow = -1;
     if (!shown.empty()) {
-        const Frame& top = shown.back();
+        const CodeFrame& top = shown.back();
         rows.push_back(
             {QString::fromUtf8(pseudocode::procedure(top.procedure).title), 0, QColor(), true});
         int number = 0;

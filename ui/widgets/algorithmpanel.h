@@ -1,9 +1,8 @@
 // AlgorithmPanel: the "Algorithmus" panel beside a demonstration's picture.
-// It is the AlgorithmTrace the demonstration names its lines to, and shows
-// the German pseudo-code of the running procedure with the line of the
-// current step marked; while a sub-procedure runs (a rotation, a page split,
-// a merge of two runs, a recursive call), the caller's title and marked line
-// stand above it.
+// It shows the marks of the step shown (Step::marks): the German pseudo-code
+// of the running procedure with the line of the current step marked; while a
+// sub-procedure runs (a rotation, a page split, a merge of two runs, a
+// recursive call), the caller's title and marked line stand above it.
 //
 // The panel is hidden unless the user asks for it with the checkable action
 // "Algorithmus zeigen" of the host's context menu; the choice is kept in the
@@ -16,14 +15,13 @@
 
 #include <QFrame>
 #include <QString>
-#include <optional>
 #include <vector>
 
-#include "demo/algorithmtrace.h"
+#include "demo/step.h"
 
 class QAction;
 
-class AlgorithmPanel final : public QFrame, public AlgorithmTrace {
+class AlgorithmPanel final : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kWidth = 330;
@@ -38,21 +36,10 @@ public:
     // Shows or hides the panel and remembers the choice.
     void setShown(bool shown);
 
-    void enter(Procedure procedure) override;
-    void mark(Line line) override;
-    void leave() override;
-
-    // The procedures running now, innermost last, each with its marked line.
-    struct Frame {
-        Procedure procedure;
-        int marked;  // index in the procedure's lines, -1 for none yet
-    };
-    using Marks = std::vector<Frame>;
-    // What the panel marks now, kept with a recorded step.
-    const Marks& marks() const { return frames_; }
-    // Shows the marks of a recorded step instead of the live ones (going
-    // back); null shows the live ones again.
-    void showMarks(const Marks* recorded);
+    // Shows the marks of a step: the procedures running, innermost last,
+    // each with its marked line.
+    void setMarks(const CodeMarks& marks);
+    const CodeMarks& marks() const { return marks_; }
 
     // What the panel shows (tests): the running procedure's title, its
     // marked line, and the caller's marked line during a sub-procedure (empty
@@ -66,8 +53,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The marks shown: a recorded step's or the live ones.
-    const Marks& shownMarks() const;
     // Applies the visibility without storing it.
     void apply(bool shown);
     // Makes room for the shown panel, or gives it back.
@@ -81,9 +66,6 @@ private:
     QWidget* picture_;
     QAction* showAction_;
     QString key_;
-    Marks frames_;
-    // The procedure shown when nothing runs: the last one, without a mark.
-    Marks last_;
-    std::optional<Marks> recorded_;
+    CodeMarks marks_;
     int grown_ = 0;
 };

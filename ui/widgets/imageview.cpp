@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "demo/steprecorder.h"
+
 ImageView::ImageView(int width, int height, QWidget* parent)
     : QWidget(parent), image_(width, height, QImage::Format_RGB32) {
     image_.fill(ImageSurface::toQColor(clBtnFace));
@@ -25,14 +27,10 @@ const QImage& ImageView::zoomedImage() const {
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (picture_ && picture_->size() != size()) {
-        painter.drawImage(rect(), *picture_);
-    } else {
-        painter.drawImage(0, 0, picture_ ? *picture_ : zoomedImage());
-    }
+    painter.drawImage(0, 0, zoomedImage());
 }
 
-void ImageView::showPicture(const QImage* picture) {
-    picture_ = picture;
-    update();
+void ImageView::showPicture(const StepPicture& picture, int phase) {
+    clearImage(surface());
+    picture.draw(surface(), phase);
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "demo/step.h"
 #include "ui/platform/imagesurface.h"
 #include "ui/widgets/zoomsurface.h"
 
@@ -21,19 +22,16 @@ public:
     Surface& surface() { return *zoomSurface_; }
     // The picture at 1:1, whatever the zoom.
     const QImage& image() const { return image_; }
-    // Shows picture (lent, same size; a step of the past) in place of the
-    // image the surface draws on; null shows that image again.
-    void showPicture(const QImage* picture);
-    // The picture on screen: the lent one or the image.
-    const QImage& shownImage() const { return picture_ ? *picture_ : image_; }
+    // Draws a step's picture in the blink phase in place of what the image
+    // showed, at the zoom.
+    void showPicture(const StepPicture& picture, int phase);
     // What is drawn since the image was last filled completely (pictures).
     const DrawingRecord& drawing() const { return surface_->record(); }
 
     // Percent, 100 to 400; the widget's size follows.
     void setZoom(int percent);
     int zoom() const { return zoomSurface_->zoom(); }
-    // The image the surface draws on as drawn at the zoom. A lent picture of
-    // the past is shown enlarged to the zoom instead.
+    // The image as drawn at the zoom.
     const QImage& zoomedImage() const;
 
 protected:
@@ -41,7 +39,6 @@ protected:
 
 private:
     QImage image_;
-    const QImage* picture_ = nullptr;
     std::unique_ptr<ImageSurface> surface_;
     std::unique_ptr<ZoomSurface> zoomSurface_;
 };

@@ -7,8 +7,28 @@
 #include <QShortcut>
 #include <QWidget>
 
+namespace {
+
+constexpr const char* kEdited = "tessaroEntryEdited";
+
+// Every change of the text counts, a program's as well as the user's: a
+// page that writes a value into the entry offers it for the next operation.
+void watchEdits(QLineEdit* entry) {
+    if (!entry) return;
+    entry->setProperty(kEdited, true);
+    QObject::connect(entry, &QLineEdit::textChanged, entry,
+                     [entry] { entry->setProperty(kEdited, true); });
+}
+
+bool edited(const QLineEdit* entry) { return entry->property(kEdited).toBool(); }
+
+}  // namespace
+
+void entryUsed(QLineEdit* entry) { entry->setProperty(kEdited, false); }
+
 void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
                        QAbstractButton* first) {
+    watchEdits(entry);
     // A window shortcut of the page is live only while the page is visible,
     // i.e. its tab is in front: the keys never reach another page's button.
     // It takes the keys before the entry field sees them, so it also stands
@@ -23,7 +43,7 @@ void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
         QObject::connect(shortcut, &QShortcut::activated, page, [button, field, firstButton] {
             // A demonstration disables the first button: the keys then step.
             if (field && field->hasFocus() && firstButton && firstButton->isEnabled()) {
-                firstButton->click();
+                if (edited(field)) firstButton->click();
             } else if (button && button->isEnabled()) {
                 button->click();
             }
@@ -32,9 +52,10 @@ void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
 }
 
 void installEntryKeys(QLineEdit* entry, QAbstractButton* first) {
+    watchEdits(entry);
     // QLineEdit reports Return and Enter alike.
     QPointer<QAbstractButton> button(first);
-    QObject::connect(entry, &QLineEdit::returnPressed, entry, [button] {
-        if (button && button->isEnabled()) button->click();
+    QObject::connect(entry, &QLineEdit::returnPressed, entry, [entry, button] {
+        if (button && button->isEnabled() && edited(entry)) button->click();
     });
 }

@@ -5,6 +5,10 @@
 // so that a demonstration can be stepped through from the keyboard. The sort
 // window uses them for its "Weiter" alone. installEntryKeys: Return and Enter
 // typed into a page's entry field press the page's first button.
+//
+// Either presses the first button only when the entry was edited since the
+// page's last operation (entryUsed): a second Return after "Delete" does not
+// insert the number it deleted.
 #pragma once
 
 class QAbstractButton;
@@ -17,3 +21,6 @@ void installWeiterKeys(QWidget* page, QAbstractButton* weiter, QLineEdit* entry,
                        QAbstractButton* first);
 // entry and first are lent; a disabled first button is not pressed.
 void installEntryKeys(QLineEdit* entry, QAbstractButton* first);
+// An operation of the page has run: Return presses the first button again
+// once the entry is edited.
+void entryUsed(QLineEdit* entry);
