@@ -19,6 +19,13 @@ void Playback::start(std::unique_ptr<StepSource> source) {
     firstKept_ = 0;
     bytes_ = 0;
     weiterPending_ = false;
+    waiting_.reset();
+    waitingGiven_.clear();
+    given_.clear();
+    endGiven_.clear();
+    verdict_.reset();
+    asked_ = 0;
+    right_ = 0;
     source_ = std::move(source);
     changed();
     advance();
@@ -27,11 +34,103 @@ void Playback::start(std::unique_ptr<StepSource> source) {
 void Playback::advance() {
     std::optional<Step> next = source_->next();
     if (!next) {
-        finished();
+        Step end = source_->end();
+        if (predicting_ && !end.questions.empty()) {
+            ask(std::move(end), true);
+        } else {
+            finished(std::move(end));
+        }
         return;
     }
-    const std::size_t own = next->bytesBeyond(steps_.empty() ? nullptr : &steps_.back());
-    steps_.push_back(std::move(*next));
+    if (predicting_ && !next->questions.empty()) {
+        ask(std::move(*next), false);
+        return;
+    }
+    push(std::move(*next));
+}
+
+void Playback::ask(Step held, bool isEnd) {
+    waiting_ = std::move(held);
+    waitingIsEnd_ = isEnd;
+    questionIndex_ = 0;
+    waitingGiven_.clear();
+    weiterPending_ = false;
+    playTimer_.stop();
+    // The step shown goes on blinking while the question waits.
+    if (current_ >= 0 && step(current_).picture.blinks()) phaseTimer_.start(kBlinkPhaseMs);
+    changed();
+}
+
+const Question* Playback::question() const {
+    if (!waiting_) return nullptr;
+    return &waiting_->questions[questionIndex_];
+}
+
+bool Playback::answer(int index) {
+    const Question* q = question();
+    if (q == nullptr || index < 0 || index >= static_cast<int>(q->answers.size())) return false;
+    const bool right = index == q->correct;
+    ++asked_;
+    if (right) ++right_;
+    verdict_ =
+        Verdict{right,
+                right ? std::string(predicttext::right)
+                      : predicttext::wrong + q->answers[static_cast<std::size_t>(q->correct)],
+                q->why};
+    waitingGiven_.push_back(index);
+    if (++questionIndex_ < waiting_->questions.size()) {
+        changed();
+        return true;
+    }
+    Step held = std::move(*waiting_);
+    waiting_.reset();
+    if (waitingIsEnd_) {
+        endGiven_ = std::move(waitingGiven_);
+        finished(std::move(held));
+    } else {
+        push(std::move(held));
+    }
+    return true;
+}
+
+void Playback::setPredicting(bool predicting) {
+    predicting_ = predicting;
+    if (predicting || !waiting_) return;
+    Step held = std::move(*waiting_);
+    waiting_.reset();
+    if (waitingIsEnd_) {
+        finished(std::move(held));
+    } else {
+        push(std::move(held));
+    }
+}
+
+const std::vector<int>& Playback::answersOf(int index) const {
+    static const std::vector<int> none;
+    if (ended() && index == size() - 1) return endGiven_;
+    if (index < 0 || index >= static_cast<int>(given_.size())) return none;
+    return given_[static_cast<std::size_t>(index)];
+}
+
+bool Playback::wrongAt(int index) const {
+    const std::vector<int>& given = answersOf(index);
+    const Step* held = nullptr;
+    if (ended() && index == size() - 1) {
+        held = &end_;
+    } else if (index >= 0 && index < size()) {
+        held = &step(index);
+    }
+    if (held == nullptr) return false;
+    for (std::size_t i = 0; i < given.size() && i < held->questions.size(); ++i)
+        if (given[i] != held->questions[i].correct) return true;
+    return false;
+}
+
+void Playback::push(Step next) {
+    given_.push_back(std::move(waitingGiven_));
+    waitingGiven_.clear();
+    const std::size_t own = next.bytesBeyond(steps_.empty() ? nullptr : &steps_.back());
+    steps_.push_back(std::move(next));
     stepBytes_.push_back(own);
     bytes_ += own;
     current_ = size() - 1;
@@ -48,8 +147,9 @@ void Playback::advance() {
     changed();
 }
 
-void Playback::finished() {
-    end_ = source_->end();
+void Playback::finished(Step end) {
+    end_ = std::move(end);
+    waiting_.reset();
     source_.reset();
     phaseTimer_.stop();
     playTimer_.stop();
@@ -64,7 +164,7 @@ void Playback::finished() {
 }
 
 void Playback::weiter() {
-    if (!running()) return;
+    if (!running() || asking()) return;
     if (inPast()) {
         forward();
     } else if (steps_.back().picture.blinks()) {
@@ -77,13 +177,15 @@ void Playback::weiter() {
 void Playback::ende() {
     if (!running()) return;
     source_->finish();
-    finished();
+    waiting_.reset();
+    finished(source_->end());
 }
 
 void Playback::abandon() {
     if (!running()) return;
     source_->finish();
     source_.reset();
+    waiting_.reset();
     phaseTimer_.stop();
     playTimer_.stop();
     playing_ = false;
@@ -97,6 +199,8 @@ void Playback::forget() {
     phaseTimer_.stop();
     steps_.clear();
     stepBytes_.clear();
+    given_.clear();
+    endGiven_.clear();
     end_ = Step{};
     ended_ = false;
     current_ = -1;
@@ -108,6 +212,7 @@ void Playback::forget() {
 void Playback::showCurrent() { screen_.show(steps_[static_cast<std::size_t>(current_)], phase_); }
 
 void Playback::phaseElapsed() {
+    if (current_ < 0) return;
     if (running()) {
         // "Weiter" is noticed at the end of a full cycle only.
         if (phase_ == 1 && weiterPending_) {
@@ -125,7 +230,7 @@ void Playback::phaseElapsed() {
 }
 
 void Playback::playElapsed() {
-    if (!running() || !playing_) return;
+    if (!running() || !playing_ || asking()) return;
     if (inPast()) {
         forward();
     } else {
@@ -141,7 +246,7 @@ std::vector<std::string> Playback::texts() const {
 }
 
 bool Playback::canGo(int index) const {
-    return (running() || ended()) && index >= firstKept_ && index < size();
+    return ((running() && !asking()) || ended()) && index >= firstKept_ && index < size();
 }
 
 bool Playback::go(int index) {
@@ -179,7 +284,7 @@ bool Playback::returnToEnd() {
 
 void Playback::setPlaying(bool playing) {
     playing_ = playing && running();
-    if (playing_) {
+    if (playing_ && !asking()) {
         playTimer_.start(stepMs_);
     } else {
         playTimer_.stop();

@@ -15,6 +15,12 @@
 // left, so the algorithm is always exactly one step ahead of what a student
 // has seen decided, and "Ende" finishes from where the screen stands.
 //
+// In the mode "Vorhersagen" a step (or the end) that comes with questions is
+// held back until the student has answered them, one after the other; each
+// answer is checked at once against the question's correct one, which is what
+// the held-back step shows. While a question waits, "Weiter", "Zurück" and
+// play do not go on (play goes on once it is answered); "Ende" skips it.
+//
 // The screen and the two timers are lent. The window's timers are Qt timers
 // that call phaseElapsed and playElapsed; tests call these themselves.
 #pragma once
@@ -22,6 +28,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +107,33 @@ public:
     // After the end: the final state again; false when it was shown.
     bool returnToEnd();
 
+    // The mode "Vorhersagen"; switched off while a question waits, the held
+    // step is shown at once.
+    void setPredicting(bool predicting);
+    bool predicting() const { return predicting_; }
+    // A question waits for its answer.
+    bool asking() const { return waiting_.has_value(); }
+    // The question that waits, or null.
+    const Question* question() const;
+    // Answers the question that waits with the answer at index; false when
+    // none waits or index is no answer.
+    bool answer(int index);
+    // The check of the last answer, until the next demonstration starts.
+    struct Verdict {
+        bool right = false;
+        std::string text;  // "Richtig" or "Leider falsch: richtig ist …"
+        std::string why;
+    };
+    const std::optional<Verdict>& verdict() const { return verdict_; }
+    // Questions answered, and answered right, in this demonstration.
+    int asked() const { return asked_; }
+    int answeredRight() const { return right_; }
+    // The answers given to the questions of the step at index (those of the
+    // end for the last index after the end), in order; empty when none.
+    const std::vector<int>& answersOf(int index) const;
+    // A question before the step at index was answered wrongly.
+    bool wrongAt(int index) const;
+
     void setPlaying(bool playing);
     bool playing() const { return playing_; }
     // Clamped to kMinStepMs..kMaxStepMs.
@@ -118,7 +152,10 @@ public:
 
 private:
     void advance();
-    void finished();
+    // Shows a step taken from the demonstration as the current one.
+    void push(Step next);
+    void ask(Step held, bool isEnd);
+    void finished(Step end);
     void showCurrent();
     void keepBudget();
     void changed() {
@@ -142,6 +179,17 @@ private:
     int stepMs_ = kDefaultStepMs;
     int firstKept_ = 0;
     std::size_t bytes_ = 0;
+
+    bool predicting_ = false;
+    std::optional<Step> waiting_;  // held back for its questions
+    bool waitingIsEnd_ = false;
+    std::size_t questionIndex_ = 0;
+    std::vector<int> waitingGiven_;
+    std::vector<std::vector<int>> given_;  // per step
+    std::vector<int> endGiven_;
+    std::optional<Verdict> verdict_;
+    int asked_ = 0;
+    int right_ = 0;
 };
 
 // StepTimers: makes the timers of the players: the window's make Qt timers,

@@ -1,5 +1,6 @@
 #include "demo/sorts.h"
 
+#include <algorithm>
 #include <cassert>
 #include <limits>
 #include <memory>
@@ -111,6 +112,43 @@ std::string text(const TBase* element) {
     return element ? TListDemo::elementText(*element) : std::string();
 }
 
+// The text of the element at i; the cursor stays where it was.
+std::string textAt(TListe& list, int i) {
+    const int keep = list.position();
+    std::string t = text(list.elemAt(i));
+    list.moveTo(keep);
+    return t;
+}
+
+std::string place(int i) { return "Platz " + std::to_string(i + 1); }
+
+// A question whose answers are the elements at up to five places of
+// first..last around correct, as "text (Platz k)".
+std::optional<Question> placeQuestion(TListe& list, std::string question, std::string why,
+                                      int first, int last, int correct) {
+    QuestionBuilder q(std::move(question), std::move(why));
+    const int from = std::max(first, std::min(correct - 2, last - 4));
+    for (int k = from; k <= std::min(last, from + 4); ++k)
+        q.add(textAt(list, k) + " (" + place(k) + ")", k == correct);
+    return q.build();
+}
+
+// Bubble sort: the pair at j is exchanged next; the pairs around it up to
+// the end of the pass, and none, are the other answers.
+std::optional<Question> pairQuestion(TListe& list, int j, int lastPair, const std::string& a,
+                                     const std::string& b) {
+    QuestionBuilder q(
+        "Welche Nachbarn werden als nächste vertauscht?",
+        a + " ist größer als " + b + ": sie stehen falsch herum, die Paare davor stehen richtig");
+    const int from = std::max(0, std::min(j - 1, lastPair - 3));
+    for (int k = from; k <= std::min(lastPair, from + 3); ++k)
+        q.add(textAt(list, k) + " und " + textAt(list, k + 1) + " (" + place(k) + " und " +
+                  std::to_string(k + 2) + ")",
+              k == j);
+    q.add("keine mehr in diesem Durchlauf");
+    return q.build();
+}
+
 // Length of the list's leading ascending run: the longest prefix in which no
 // element compares greater than its successor (0 for an empty list). Leaves
 // the cursor at the end of the run.
@@ -171,6 +209,7 @@ Generator<Step> bubbleSort(TListe& list, SortScreen& screen) {
             const TBase* a = list.elemAt(j);
             const TBase* b = list.elemAt(j + 1);
             if (a->compare(*b) != kGreater) continue;
+            if (!screen.ending()) screen.ask(pairQuestion(list, j, n - i - 2, text(a), text(b)));
             screen.show(0, list);
             list.swap(static_cast<std::uint16_t>(j), static_cast<std::uint16_t>(j + 1));
             trace.mark(Line::buExchange);
@@ -211,7 +250,23 @@ Generator<Step> insertionSort(TListe& list, SortScreen& screen) {
         list.reset();
         trace.mark(Line::eiSearch);
         while (list.position() < i && list.elem()->compare(*e) == kLess) list.advance();
-        if (!screen.ending()) screen.show(0, list);  // the arrow marks the place
+        if (!screen.ending()) {
+            const int p = list.position();
+            QuestionBuilder q(
+                "Wohin kommt " + t + " im sortierten Teil?",
+                p < i
+                    ? t + " kommt vor das erste Element, das nicht kleiner ist: " + textAt(list, p)
+                    : "Alle Elemente davor sind kleiner: " + t +
+                          " kommt ans Ende des sortierten Teils");
+            const int from = std::max(0, std::min(p - 2, i - 4));
+            for (int k = from; k <= std::min(i, from + 4); ++k)
+                q.add(k < i ? "vor " + textAt(list, k) + " (" + place(k) + ")"
+                            : "ans Ende des sortierten Teils (" + place(k) + ")",
+                      k == p);
+            screen.ask(q.build());
+            list.moveTo(p);
+            screen.show(0, list);  // the arrow marks the place
+        }
         list.insert(std::move(e));
         trace.mark(Line::eiInsert);
         if (screen.step(fill(sorttext::inserted, t), {.source = &list, .showBefore = false}))
@@ -250,6 +305,10 @@ Generator<Step> selectionSort(TListe& list, SortScreen& screen) {
             list.advance();
         }
         if (!screen.ending()) {
+            screen.ask(placeQuestion(list, "Welches Element ist das kleinste ab " + place(i) + "?",
+                                     text(min) + " ist das kleinste Element ab " + place(i) +
+                                         " (das erste, wenn es mehrere gleiche gibt)",
+                                     i, n - 1, minPos));
             // Unless ending, the arrow marks the minimum's place before the
             // exchange, and the cursor stays there.
             list.moveTo(minPos);
@@ -294,6 +353,14 @@ Generator<Step> quickSort1(TListe& list, SortScreen& screen) {
             const std::string pv = text(pivot);
             const SortStepView framed{.source = &list, .first = L, .last = R};
             trace.mark(Line::q1Pivot);
+            if (!screen.ending())
+                screen.ask(
+                    placeQuestion(list,
+                                  "Welches Element wird das Vergleichselement für " + place(L) +
+                                      " bis " + std::to_string(R + 1) + "?",
+                                  "Quicksort 1 nimmt das Element in der Mitte des Bereichs: " +
+                                      place((L + R) / 2),
+                                  L, R, (L + R) / 2));
             if (screen.step(fill(sorttext::middlePivot, pv), framed)) co_yield screen.snapshot();
             trace.mark(Line::q1Start);
             int i = L;
@@ -308,6 +375,11 @@ Generator<Step> quickSort1(TListe& list, SortScreen& screen) {
                 list.moveTo(i);
                 while (list.position() < R && list.elem()->compare(*pivot) == kLess) list.advance();
                 const std::string a = text(list.elem());
+                if (!screen.ending())
+                    screen.ask(placeQuestion(
+                        list, "Wo bleibt die Suche von links ab " + place(i) + " stehen?",
+                        "Beim ersten Element, das nicht kleiner als " + pv + " ist: " + a, i, R,
+                        list.position()));
                 trace.mark(Line::q1Forward);
                 if (screen.step(fill(sorttext::forward, i, pv, a), framed))
                     co_yield screen.snapshot();
@@ -316,6 +388,11 @@ Generator<Step> quickSort1(TListe& list, SortScreen& screen) {
                 while (list.position() > L && list.elem()->compare(*pivot) == kGreater)
                     list.stepBack();
                 const std::string b = text(list.elem());
+                if (!screen.ending())
+                    screen.ask(placeQuestion(
+                        list, "Wo bleibt die Suche von rechts ab " + place(j) + " stehen?",
+                        "Beim ersten Element von rechts, das nicht größer als " + pv + " ist: " + b,
+                        L, j, list.position()));
                 trace.mark(Line::q1Backward);
                 if (screen.step(fill(sorttext::backward, j, pv, b), framed))
                     co_yield screen.snapshot();
@@ -440,6 +517,10 @@ Generator<Step> quickSort2(TListe& list, SortScreen& screen) {
             level.b = std::make_unique<TListDemo>();
             TListe& a = *level.a;
             TListe& b = *level.b;
+            if (!screen.ending())
+                screen.ask(placeQuestion(p, "Welches Element wird das Vergleichselement?",
+                                         "Quicksort 2 nimmt das erste Element der Liste", 0,
+                                         p.count() - 1, 0));
             p.reset();  // never empty: the sorted list is not, a part only with two elements
             std::unique_ptr<TBase> pivot = p.elem()->copy();
             p.deleteElem();
@@ -460,6 +541,12 @@ Generator<Step> quickSort2(TListe& list, SortScreen& screen) {
                 p.deleteElem();
                 trace.mark(smaller ? Line::q2ToFirst : Line::q2ToSecond);
                 if (screen.ending()) continue;
+                screen.ask(QuestionBuilder(
+                               "In welche Teilliste kommt " + t + "?",
+                               t + (smaller ? " ist kleiner als " : " ist nicht kleiner als ") + pv)
+                               .add("in die erste (kleiner als " + pv + ")", smaller)
+                               .add("in die zweite (nicht kleiner als " + pv + ")", !smaller)
+                               .build());
                 if (screen.step(
                         fill(smaller ? sorttext::toFirstPart : sorttext::toSecondPart, t, pv),
                         {.source = &p,

@@ -26,6 +26,8 @@ void SortScreen::showLists(const SortStepView& view) {
 }
 
 bool SortScreen::step(std::string_view message, const SortStepView& view) {
+    asked_ = std::move(questions_);
+    questions_.clear();
     if (ending_ && !view.always) return false;
     if (view.level >= 0) {
         level_ = view.level;
@@ -51,4 +53,8 @@ void SortScreen::afterWait() {
     showLists(view);
 }
 
-Step SortScreen::snapshot() const { return Step{info_, trace_.marks(), {}, {}, memos_}; }
+void SortScreen::ask(std::optional<Question> question) {
+    if (question && !ending_) questions_.push_back(std::move(*question));
+}
+
+Step SortScreen::snapshot() const { return Step{info_, trace_.marks(), {}, {}, memos_, asked_}; }

@@ -51,6 +51,9 @@ public:
     bool step(std::string_view message, const SortStepView& view = {});
     // The lists of the last waiting step that come after its wait.
     void afterWait();
+    // A question for the mode "Vorhersagen", asked before the next step that
+    // waits (left out once "Ende" is set, and with nothing).
+    void ask(std::optional<Question> question);
     // What the window shows now.
     Step snapshot() const;
 
@@ -73,5 +76,7 @@ private:
     int level_ = 3;
     bool ending_ = false;
     std::optional<SortStepView> after_;
+    std::vector<Question> questions_;  // for the next step
+    std::vector<Question> asked_;      // before the last step
     MarkTrace trace_;
 };

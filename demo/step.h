@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "demo/pseudocode.h"
+#include "demo/question.h"
 #include "elements/drawingrecord.h"
 #include "linear/listdisplay.h"
 
@@ -78,6 +79,8 @@ struct Step {
     // The sort window: MemoQuelle, MemoZwischen1, MemoZwischen2; null shows
     // an empty memo.
     std::array<std::shared_ptr<const ListView>, 3> lists;
+    // Asked in the mode "Vorhersagen" before the step is shown, in order.
+    std::vector<Question> questions;
 
     // The memory this step holds beyond what it shares with the step before
     // it (null for none).

@@ -143,11 +143,18 @@ void StepRecorder::step(std::string_view text, const std::function<void(Color)>&
     picture_.nextPhase();
     drawFigure(second);
     const int shown = first == clBlack ? 0 : 1;
-    steps_.push_back({info_.text(), trace_.marks(), picture_.endFigure(shown), fields(), {}});
+    steps_.push_back({info_.text(),
+                      trace_.marks(),
+                      picture_.endFigure(shown),
+                      fields(),
+                      {},
+                      std::move(questions_)});
+    questions_.clear();
 }
 
 std::unique_ptr<RecordedSteps> StepRecorder::finish() {
-    Step end{info_.text(), trace_.marks(), picture_.still(), fields(), {}};
+    Step end{info_.text(), trace_.marks(), picture_.still(), fields(), {}, std::move(questions_)};
+    questions_.clear();
     return std::make_unique<RecordedSteps>(std::move(steps_), std::move(end));
 }
 

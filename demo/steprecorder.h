@@ -129,6 +129,10 @@ public:
     void step(std::string_view text, const std::function<void(Color)>& drawFigure, Color first,
               Color second);
 
+    // A question asked before the next step (or, when no step follows, before
+    // the end is shown).
+    void ask(Question question) { questions_.push_back(std::move(question)); }
+
     int stepCount() const { return static_cast<int>(steps_.size()); }
     // The steps, and as their end what the page shows now.
     std::unique_ptr<RecordedSteps> finish();
@@ -141,6 +145,7 @@ private:
     bool withBalanced_;
     MarkTrace trace_;
     std::vector<Step> steps_;
+    std::vector<Question> questions_;
 };
 
 // The step form of the search and AVL tree demonstrations. Shows text in the

@@ -80,6 +80,44 @@ Branch branchOf(Rotation kind, bool deleting) {
     return {};
 }
 
+const TBinTreeNode* nodeAt(const TBinTreeNode* root, const TreePath& path) {
+    const TBinTreeNode* node = root;
+    for (Side side : path) {
+        if (node == nullptr) return nullptr;
+        node = side == Side::left ? node->getLeft() : node->getRight();
+    }
+    return node;
+}
+
+const TBinTreeNode* childOf(const TBinTreeNode& node, Side side) {
+    return side == Side::left ? node.getLeft() : node.getRight();
+}
+
+TreePath extended(TreePath path, Side side) {
+    path.push_back(side);
+    return path;
+}
+
+// The middle of a number written at a place: the click target of an answer.
+Question::Place centre(const TreePlace& at, int answer = 0) { return {at.x + 7, at.y + 6, answer}; }
+
+std::string side(Side s) { return s == Side::left ? "links" : "rechts"; }
+
+// The free links of the tree in key order, each as the path to it; the node
+// at skip counts as free (the number just linked in).
+void freeLinks(const TBinTreeNode* node, TreePath& path, const TreePath& skip,
+               std::vector<TreePath>& out) {
+    if (node == nullptr || (!skip.empty() && path == skip)) {
+        out.push_back(path);
+        return;
+    }
+    for (Side s : {Side::left, Side::right}) {
+        path.push_back(s);
+        freeLinks(childOf(*node, s), path, skip, out);
+        path.pop_back();
+    }
+}
+
 // The AVL page's kind (TAvlTreeDemo::kPageKind).
 constexpr int kAvlKind = 2;
 
@@ -180,6 +218,8 @@ std::unique_ptr<RecordedSteps> TreeAnimation::insertAnimated(std::unique_ptr<TBa
     const Lent<TraceFrames> lent(frames_, frames);
     deleting_ = false;
     rotations_ = 0;
+    inserted_ = false;
+    insertPath_.clear();
     if (kind_ == kAvlKind) {
         frames.enter(Procedure::avlInsert);
         frames.mark(Line::aeInsert);
@@ -194,6 +234,7 @@ std::unique_ptr<RecordedSteps> TreeAnimation::insertAnimated(std::unique_ptr<TBa
         userMessages().information(kTooDeep);
     } else {
         tree_.insertObserved(std::move(element), this);
+        if (kind_ == kAvlKind && inserted_ && rotations_ == 0) askViolation(insertPath_, nullptr);
     }
     inSearchPart_ = false;
     rec.infoField().setText("");
@@ -295,6 +336,9 @@ Line TreeAnimation::rotationLine(Rotation kind, int index) {
 // --- Insertion and deletion steps -------------------------------------------------
 
 void TreeAnimation::inserted(const TreePath& path, const TBinTreeNode& node) {
+    insertPath_ = path;
+    inserted_ = true;
+    askSearch(path, valueOf(node), true);
     note(Line::seAttach);
     number(kPlaceFound, valueOf(node), place(path), true);
     endSearchPart();
@@ -305,6 +349,7 @@ void TreeAnimation::found(const TreePath& path, const TBinTreeNode& node) {
     foundHadRight_ = node.getRight() != nullptr;
     freePending_ = true;
     const bool leaf = node.getLeft() == nullptr && node.getRight() == nullptr;
+    askSearch(path, valueOf(node), false);
     note(Line::slSearch);
     if (leaf) {
         note(Line::slIfLeaf);
@@ -335,6 +380,11 @@ void TreeAnimation::bypassed(const TreePath& /*path*/, const TBinTreeNode* child
 void TreeAnimation::predecessorFound(const TreePath& predecessorPath,
                                      const TBinTreeNode& predecessor) {
     replacement_ = valueOf(predecessor);
+    // The found node is where the predecessor's path turns left last.
+    TreePath foundPath = predecessorPath;
+    while (!foundPath.empty() && foundPath.back() == Side::right) foundPath.pop_back();
+    if (!foundPath.empty()) foundPath.pop_back();
+    askReplacement(foundPath, predecessorPath);
     const TreePlace r = place(predecessorPath);
     note(Line::slElseTwo);
     note(Line::slPredecessor);
@@ -380,6 +430,130 @@ void TreeAnimation::releasing(const TBinTreeNode& node) {
     }
 }
 
+// --- Questions --------------------------------------------------------------------
+
+void TreeAnimation::askSearch(const TreePath& path, std::int32_t key, bool inserting) {
+    const std::string k = std::to_string(key);
+    const TBinTreeNode* root = tree_.root.get();
+    TreePath at;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const TBinTreeNode* node = nodeAt(root, at);
+        if (node == nullptr) return;
+        const std::string v = std::to_string(valueOf(*node));
+        const Side s = path[i];
+        const std::string reason = k +
+                                   (s == Side::left ? " ist kleiner als " : " ist größer als ") +
+                                   v + ": der Weg geht " + side(s) + " weiter";
+        if (inserting && i + 1 == path.size()) break;
+        QuestionBuilder q((inserting ? "Einfügen von " : "Suche nach ") + k + ": Bei " + v +
+                              " links oder rechts weiter?",
+                          reason);
+        const TreePlace p = place(at);
+        for (Side option : {Side::left, Side::right})
+            q.add(side(option), option == s, centre(p.child(option)));
+        if (auto built = q.build()) rec_->ask(std::move(*built));
+        at.push_back(s);
+    }
+    if (!inserting || path.empty()) return;
+    // Where the number is linked in: among the free links in key order.
+    std::vector<TreePath> links;
+    TreePath walk;
+    freeLinks(root, walk, path, links);
+    const TBinTreeNode* parent = nodeAt(root, at);
+    if (parent == nullptr) return;
+    const Side s = path.back();
+    QuestionBuilder q("Wo wird " + k + " eingehängt?",
+                      k + (s == Side::left ? " ist kleiner als " : " ist größer als ") +
+                          std::to_string(valueOf(*parent)) + ", und dort ist " + side(s) +
+                          " noch frei: " + k + " wird " + side(s) + " unter " +
+                          std::to_string(valueOf(*parent)) + " eingehängt");
+    for (const TreePath& link : links) {
+        TreePath above = link;
+        above.pop_back();
+        const TBinTreeNode* owner = nodeAt(root, above);
+        if (owner == nullptr) continue;
+        q.add(side(link.back()) + " unter " + std::to_string(valueOf(*owner)), link == path,
+              centre(place(link)));
+    }
+    if (auto built = q.build()) rec_->ask(std::move(*built));
+}
+
+void TreeAnimation::askReplacement(const TreePath& foundPath, const TreePath& predecessorPath) {
+    const TBinTreeNode* root = tree_.root.get();
+    const TBinTreeNode* found = nodeAt(root, foundPath);
+    if (found == nullptr || found->getLeft() == nullptr || found->getRight() == nullptr) return;
+    const std::string f = std::to_string(valueOf(*found));
+    TreePath successorPath = extended(foundPath, Side::right);
+    while (const TBinTreeNode* n = nodeAt(root, successorPath)) {
+        if (n->getLeft() == nullptr) break;
+        successorPath.push_back(Side::left);
+    }
+    struct Option {
+        TreePath path;
+        bool correct;
+    };
+    const Option options[] = {{extended(foundPath, Side::left), false},
+                              {predecessorPath, true},
+                              {successorPath, false},
+                              {extended(foundPath, Side::right), false}};
+    const std::string r = std::to_string(replacement_);
+    QuestionBuilder q("Welche Zahl ersetzt " + f + "?",
+                      f +
+                          " hat zwei Teilbäume: die nächst kleinere Zahl, die größte im linken "
+                          "Teilbaum, ersetzt " +
+                          f + ": " + r);
+    for (const Option& option : options) {
+        const TBinTreeNode* n = nodeAt(root, option.path);
+        if (n == nullptr) continue;
+        q.add(std::to_string(valueOf(*n)), option.correct, centre(place(option.path)));
+    }
+    if (auto built = q.build()) rec_->ask(std::move(*built));
+}
+
+void TreeAnimation::askViolation(const TreePath& along, const TreePath* violated) {
+    const TBinTreeNode* root = tree_.root.get();
+    const std::string what = deleting_ ? "nach dem Löschen" : "nach dem Einfügen";
+    std::string why = "Auf dem Weg haben alle Knoten die Balance -1, 0 oder 1";
+    if (violated != nullptr) {
+        if (const TBinTreeNode* a = nodeAt(root, *violated))
+            why = "Bei " + std::to_string(valueOf(*a)) +
+                  " unterscheiden sich die Höhen der Teilbäume um 2";
+    }
+    QuestionBuilder q("Ist " + what + " die AVL-Eigenschaft verletzt? Wo?", why);
+    // From the nodes nearest to the change up to the root.
+    TreePath path = along;
+    for (bool more = true; more; more = !path.empty() && (path.pop_back(), true)) {
+        const TBinTreeNode* n = nodeAt(root, path);
+        if (n == nullptr) continue;
+        // The number just linked in is a leaf and balanced.
+        if (!deleting_ && inserted_ && path == insertPath_) continue;
+        q.add("bei " + std::to_string(valueOf(*n)), violated != nullptr && path == *violated,
+              centre(place(path)));
+    }
+    q.add("nirgends", violated == nullptr);
+    if (auto built = q.build()) rec_->ask(std::move(*built));
+}
+
+void TreeAnimation::askRotation(Rotation kind, std::int32_t aValue, const TreePath& /*pathOfA*/) {
+    const std::string a = std::to_string(aValue);
+    const bool left = kind == Rotation::LL || kind == Rotation::LR;
+    const bool single = kind == Rotation::LL || kind == Rotation::RR;
+    const std::string heavy = left ? "linke" : "rechte";
+    const std::string outer = left ? "linker" : "rechter";
+    const std::string inner = left ? "rechter" : "linker";
+    const std::string why = "Bei " + a + " ist der " + heavy +
+                            " Teilbaum zu hoch, und in ihm ist der " +
+                            (single ? outer + " Teilbaum nicht niedriger: eine einfache Rotation"
+                                    : inner + " Teilbaum höher: eine Doppelrotation");
+    QuestionBuilder q("Welche Rotation folgt bei " + a + "?", why);
+    for (Rotation r : {Rotation::LL, Rotation::LR, Rotation::RR, Rotation::RL}) {
+        std::string name = rotationText(r);
+        name = name.substr(0, name.find(' '));
+        q.add(name, r == kind);
+    }
+    if (auto built = q.build()) rec_->ask(std::move(*built));
+}
+
 // --- Rotations --------------------------------------------------------------------
 
 void TreeAnimation::redrawBeforeRotation() {
@@ -419,9 +593,17 @@ void TreeAnimation::rotationPhase(Rotation kind, int phase, const TreePath& path
         endSearchPart();
         if (deleting_ && rotations_ > 0) note(Line::alUp);
         note(deleting_ ? Line::alViolated : Line::aeViolated);
+        if (deleting_) {
+            const Side heavy =
+                kind == Rotation::LL || kind == Rotation::LR ? Side::left : Side::right;
+            askViolation(extended(pathOfA, heavy), &pathOfA);
+        } else {
+            askViolation(insertPath_, &pathOfA);
+        }
         blink("Bei " + std::to_string(valueOf(*nodes.a)) + " ist die AVL-Eigenschaft verletzt",
               valueOf(*nodes.a), a.x, a.y, a.x, a.y, false, true);
         const Branch branch = branchOf(kind, deleting_);
+        askRotation(kind, valueOf(*nodes.a), pathOfA);
         note(branch.side);
         note(branch.rotation);
         if (frames_ != nullptr) frames_->enter(rotationProcedure(kind));

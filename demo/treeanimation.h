@@ -99,6 +99,16 @@ private:
     void endSearchPart();
     // The lines of the rotation sub-procedures, by their position.
     static Line rotationLine(Rotation kind, int index);
+    // Questions for the mode "Vorhersagen", asked before the next step.
+    // The search for key passes the nodes on path: left or right at each,
+    // and, inserting, at its last node where key is linked in.
+    void askSearch(const TreePath& path, std::int32_t key, bool inserting);
+    // Which key takes the place of the found key with two children.
+    void askReplacement(const TreePath& foundPath, const TreePath& predecessorPath);
+    // Where the AVL property is violated, among the nodes on along (root
+    // first): at the node at violated, or nowhere.
+    void askViolation(const TreePath& along, const TreePath* violated);
+    void askRotation(Rotation kind, std::int32_t aValue, const TreePath& pathOfA);
     // Reads the entry; empty when it is empty or no number 1..99 (the
     // message is shown).
     std::optional<std::int32_t> readEntry();
@@ -118,4 +128,8 @@ private:
     bool foundHadRight_ = false;
     TreePlace foundPlace_;
     std::int32_t replacement_ = 0;
+    // Where the running insertion linked in its number (none yet: empty
+    // with inserted_ false).
+    TreePath insertPath_;
+    bool inserted_ = false;
 };

@@ -626,3 +626,126 @@ TEST(PlaybackOfAnAvlRotation, PlaysEveryStepOneCycleAndShowsThemAgainAfterTheEnd
 }
 
 }  // namespace
+
+// --- Vorhersagen ----------------------------------------------------------------
+
+namespace {
+
+Question choice(const std::string& text, int correct) {
+    Question q;
+    q.text = text;
+    q.answers = {"links", "rechts", "gar nicht"};
+    q.correct = correct;
+    q.why = "weil " + text;
+    return q;
+}
+
+Step asking(const std::string& text, std::vector<Question> questions) {
+    Step s = blinking(text);
+    s.questions = std::move(questions);
+    return s;
+}
+
+}  // namespace
+
+TEST_F(PlaybackTest, PredictingHoldsEachStepUntilItsQuestionsAreAnsweredAndScoresThem) {
+    playback.setPredicting(true);
+    std::vector<Step> steps{blinking("a"), asking("b", {choice("q1", 1), choice("q2", 0)}),
+                            blinking("c")};
+    start(std::move(steps), [] {
+        Step end = still("Ende");
+        end.questions = {choice("q3", 2)};
+        return end;
+    }());
+    screen.take();
+    playback.weiter();
+    phases(2);
+    // "b" waits behind its first question; "a" goes on blinking.
+    ASSERT_TRUE(playback.asking());
+    EXPECT_EQ(playback.question()->text, "q1");
+    EXPECT_EQ(playback.size(), 1);
+    EXPECT_EQ(screen.take(), (Shown{"a 1"}));
+    EXPECT_EQ(phaseTimer.log.back(), "start 300");
+    phases(2);
+    EXPECT_EQ(screen.take(), (Shown{"a 0", "a 1"}));
+    // Neither Weiter nor going back nor play pass a question.
+    playback.weiter();
+    phases(2);
+    EXPECT_TRUE(playback.asking());
+    EXPECT_FALSE(playback.canBack());
+    EXPECT_FALSE(playback.answer(3));
+    EXPECT_FALSE(playback.answer(-1));
+
+    ASSERT_TRUE(playback.answer(0));  // wrong
+    EXPECT_EQ(playback.verdict()->text, "Leider falsch: richtig ist rechts");
+    EXPECT_EQ(playback.verdict()->why, "weil q1");
+    EXPECT_EQ(playback.question()->text, "q2");
+    screen.take();
+    ASSERT_TRUE(playback.answer(0));  // right: "b" is shown at once
+    EXPECT_EQ(playback.verdict()->text, "Richtig");
+    EXPECT_FALSE(playback.asking());
+    EXPECT_EQ(screen.take(), (Shown{"b 0"}));
+    EXPECT_EQ(playback.asked(), 2);
+    EXPECT_EQ(playback.answeredRight(), 1);
+    EXPECT_EQ(playback.answersOf(1), (std::vector<int>{0, 0}));
+    EXPECT_TRUE(playback.wrongAt(1));
+    EXPECT_FALSE(playback.wrongAt(0));
+
+    playback.weiter();
+    phases(2);  // "c" has no question
+    EXPECT_EQ(playback.current(), 2);
+    playback.weiter();
+    phases(2);
+    // The end asks too before it is shown.
+    ASSERT_TRUE(playback.asking());
+    EXPECT_TRUE(playback.running());
+    ASSERT_TRUE(playback.answer(2));
+    EXPECT_TRUE(playback.ended());
+    EXPECT_EQ(playback.asked(), 3);
+    EXPECT_EQ(playback.answeredRight(), 2);
+    EXPECT_EQ(playback.answersOf(2), (std::vector<int>{2}));
+    EXPECT_FALSE(playback.wrongAt(2));
+    EXPECT_EQ(predicttext::score(2, 3), "2 von 3 richtig");
+}
+
+TEST_F(PlaybackTest, WithoutPredictingQuestionsAreNotAskedAndSwitchingOffShowsTheHeldStep) {
+    start({blinking("a"), asking("b", {choice("q", 0)})});
+    playback.weiter();
+    phases(2);
+    EXPECT_FALSE(playback.asking());
+    EXPECT_EQ(playback.current(), 1);
+
+    playback.setPredicting(true);
+    start({blinking("a"), asking("b", {choice("q", 0)})});
+    playback.setPlaying(true);
+    playback.playElapsed();
+    phases(2);
+    ASSERT_TRUE(playback.asking());
+    EXPECT_FALSE(playTimer.running);
+    playback.playElapsed();  // a late timer does not pass the question
+    EXPECT_TRUE(playback.asking());
+    screen.take();
+    playback.setPredicting(false);
+    EXPECT_FALSE(playback.asking());
+    EXPECT_EQ(screen.take(), (Shown{"b 0"}));
+    EXPECT_TRUE(playTimer.running);  // play goes on
+    EXPECT_EQ(playback.asked(), 0);
+}
+
+TEST_F(PlaybackTest, EndeSkipsAWaitingQuestionAndANewStartForgetsTheScore) {
+    playback.setPredicting(true);
+    start({asking("a", {choice("q", 1)})});
+    ASSERT_TRUE(playback.asking());
+    EXPECT_EQ(playback.current(), -1);
+    playback.phaseElapsed();  // no step shown yet: nothing to blink
+    ASSERT_TRUE(playback.answer(0));
+    EXPECT_EQ(playback.asked(), 1);
+    playback.ende();
+    EXPECT_TRUE(playback.ended());
+    start({asking("a", {choice("q", 1)})});
+    EXPECT_EQ(playback.asked(), 0);
+    EXPECT_FALSE(playback.verdict());
+    playback.ende();
+    EXPECT_FALSE(playback.asking());
+    EXPECT_FALSE(playback.running());
+}
