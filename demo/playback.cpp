@@ -54,6 +54,7 @@ void Playback::ask(Step held, bool isEnd) {
     waitingIsEnd_ = isEnd;
     questionIndex_ = 0;
     waitingGiven_.clear();
+    verdict_.reset();
     weiterPending_ = false;
     playTimer_.stop();
     // The step shown goes on blinking while the question waits.
@@ -76,7 +77,7 @@ bool Playback::answer(int index) {
         Verdict{right,
                 right ? std::string(predicttext::right)
                       : predicttext::wrong + q->answers[static_cast<std::size_t>(q->correct)],
-                q->why};
+                q->why, size()};
     waitingGiven_.push_back(index);
     if (++questionIndex_ < waiting_->questions.size()) {
         changed();

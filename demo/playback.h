@@ -118,11 +118,13 @@ public:
     // Answers the question that waits with the answer at index; false when
     // none waits or index is no answer.
     bool answer(int index);
-    // The check of the last answer, until the next demonstration starts.
+    // The check of the last answer, until the next question of another step
+    // is asked or the next demonstration starts.
     struct Verdict {
         bool right = false;
         std::string text;  // "Richtig" or "Leider falsch: richtig ist …"
         std::string why;
+        int step = 0;  // the step the question was asked before
     };
     const std::optional<Verdict>& verdict() const { return verdict_; }
     // Questions answered, and answered right, in this demonstration.

@@ -396,7 +396,8 @@ protected:
             ++running;
             const auto now = identity(p->playback());
             const auto before = seen_.find(p);
-            if (before != seen_.end() && before->second != now)
+            // A first step still held behind its questions is not known yet.
+            if (before != seen_.end() && before->second && before->second != now)
                 problem += " " + nameOf(qobject_cast<QWidget*>(p->parent())) + " started anew";
             seen_[p] = now;
         }

@@ -35,8 +35,9 @@ using Names = std::set<std::string>;
 
 namespace {
 
-const Names kWindowButtons = {"BitBtnBubble", "BitBtnInsertion", "BitBtnAuswaehlen", "BitBtnQuick1",
-                              "BitBtnMerge",  "BitBtnQuick2",    "BitBtnSchliessen"};
+const Names kWindowButtons = {"BitBtnBubble",     "BitBtnInsertion",    "BitBtnAuswaehlen",
+                              "BitBtnQuick1",     "BitBtnMerge",        "BitBtnQuick2",
+                              "BitBtnSchliessen", "CheckBoxVorhersagen"};
 
 // kWindowButtons and more.
 Names with(Names names, std::initializer_list<const char*> more) {

@@ -1,6 +1,7 @@
 #include "ui/pages/demotreepage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,6 +14,7 @@
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/imageview.h"
 #include "ui/widgets/lessoncontrols.h"
+#include "ui/widgets/predictioncontrols.h"
 #include "ui/widgets/stepscreens.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -22,6 +24,7 @@ DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), h
 
 DemoTreePage::~DemoTreePage() {
     // The controls and the player use the screen: they go first.
+    delete prediction_;
     delete lesson_;
     delete player_;
 }
@@ -31,6 +34,7 @@ void DemoTreePage::setDemonstrationRunning(bool running) {
     // A handout takes the number of the entry, which the page does not read
     // while it demonstrates.
     for (QAction* entry : handoutEntries_) entry->setEnabled(!running);
+    if (prediction_) prediction_->modeBox()->setEnabled(!running);
     if (running && lesson_) lesson_->begin();
 }
 
@@ -69,6 +73,17 @@ void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit
                             names[4].c_str(), names[5].c_str(), names[6].c_str()},
                            {strip, stripWidth, list}, *player_, weiter_);
     lesson_->addPicture(image);
+    // Over the picture: the mode in its upper right corner, the questions in
+    // its lower part, below the deepest level of a tree.
+    const std::string mode = "CheckBox" + l + "Vorhersagen";
+    const std::string score = "Label" + l + "Score";
+    const std::string panel = "Panel" + l + "Frage";
+    const QRect picture = image->geometry();
+    prediction_ = new PredictionControls(
+        this, {mode.c_str(), score.c_str(), panel.c_str()},
+        QPoint(picture.right() - 302, picture.top() + 2),
+        QRect(picture.left() + 2, picture.bottom() - 96, picture.width() - 4, 95), *player_, image,
+        lesson_->stepList());
 }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {

@@ -27,6 +27,7 @@ class AlgorithmPanel;
 class QAction;
 class ImageView;
 class LessonControls;
+class PredictionControls;
 class QLineEdit;
 class QPushButton;
 class StepPlayer;
@@ -61,6 +62,8 @@ public:
     StepPlayer& player() { return *player_; }
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
+    // The mode "Vorhersagen" and its questions.
+    PredictionControls& prediction() { return *prediction_; }
 
 protected:
     // host is lent: the main window with the clock and the shared routines.
@@ -142,6 +145,7 @@ private:
     int kind_ = 0;
     std::vector<QAction*> handoutEntries_;  // children of the picture
     std::unique_ptr<TreeStepScreen> stepScreen_;
-    StepPlayer* player_ = nullptr;      // a child of the page
-    LessonControls* lesson_ = nullptr;  // a child of the page
+    StepPlayer* player_ = nullptr;              // a child of the page
+    LessonControls* lesson_ = nullptr;          // a child of the page
+    PredictionControls* prediction_ = nullptr;  // a child of the page
 };

@@ -1,6 +1,7 @@
 #include "ui/pages/tformdemo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -28,6 +29,7 @@
 #include "ui/widgets/algorithmpanel.h"
 #include "ui/widgets/lessoncontrols.h"
 #include "ui/widgets/memoview.h"
+#include "ui/widgets/predictioncontrols.h"
 #include "ui/widgets/stepscreens.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
@@ -152,6 +154,10 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
                                   "LabelSeconds", "LabelSteps", "ListBoxSteps"},
                                  {{176, 456}, 345, {536, 384, 273, 170}}, *player_, weiter_);
     for (QWidget* memo : {memoQuelle_, memoZwischen1_, memoZwischen2_}) lesson_->addPicture(memo);
+    // Below the lesson strip the mode, over the lower part of the lists the questions.
+    prediction_ = new PredictionControls(this, {"CheckBoxVorhersagen", "LabelScore", "PanelFrage"},
+                                         {176, 492}, {8, 218, 801, 95}, *player_, nullptr,
+                                         lesson_->stepList());
     auto* panel = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
     stepScreen_->setPanel(panel);
     weiter_->setEnabled(false);
@@ -169,6 +175,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
 
 TFormDemo::~TFormDemo() {
     // A sort still running finishes, with the list, before the window goes.
+    delete prediction_;
     delete lesson_;
     delete player_;
 }
@@ -177,6 +184,7 @@ void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
     handout_->setEnabled(enable);
     schliessen_->setEnabled(enable);
+    if (prediction_) prediction_->modeBox()->setEnabled(enable);
     weiter_->setEnabled(!enable);
     ende_->setEnabled(!enable);
     editSortInfo_->clear();

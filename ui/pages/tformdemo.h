@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class LessonControls;
+class PredictionControls;
 class SortStepScreen;
 class StepPlayer;
 
@@ -68,6 +69,7 @@ public:
     bool sorting() const { return sorting_; }
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
+    PredictionControls& prediction() { return *prediction_; }
 
 public slots:
     void BitBtnBubbleClick();
@@ -131,6 +133,7 @@ private:
     QAction* handout_;  // the context menu's "Schritte als PDF"
 
     std::unique_ptr<SortStepScreen> stepScreen_;
-    StepPlayer* player_ = nullptr;      // a child of the window, deleted first
-    LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
+    StepPlayer* player_ = nullptr;              // a child of the window, deleted first
+    LessonControls* lesson_ = nullptr;          // a child of the window, deleted first
+    PredictionControls* prediction_ = nullptr;  // a child of the window
 };
