@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include "demo/stepsource.h"
 #include "elements/messages.h"
+#include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
@@ -159,14 +161,42 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
         action->setStatusTip(utf8(entry.hint));
         const bool insert = entry.insert;
         connect(action, &QAction::triggered, this,
-                [this, insert, page] { writeHandout(insert, page); });
+                [this, insert, page] { writeHandout(insert, page, handout::Kind::pdf); });
         picture->addAction(action);
         handoutEntries_.push_back(action);
+    }
+    // Beside the handouts: the same steps as an animation.
+    const struct {
+        const char* caption;
+        const char* hint;
+        const char* name;
+        const char* prefix;
+        handout::Kind kind;
+    } menus[] = {{animation::text::caption, animation::text::treeHint, "Animation", "Gif",
+                  handout::Kind::animation}};
+    for (const auto& entry : menus) {
+        auto* menu = new QMenu(utf8(entry.caption), picture);
+        menu->setObjectName(picture->objectName() + QLatin1String(entry.name));
+        menu->setToolTipsVisible(true);
+        menu->menuAction()->setToolTip(utf8(entry.hint));
+        menu->menuAction()->setStatusTip(utf8(entry.hint));
+        const handout::Kind kind = entry.kind;
+        for (const bool insert : {true, false}) {
+            QAction* action =
+                menu->addAction(utf8(insert ? treetext::exportInsert : treetext::exportDelete));
+            action->setObjectName(picture->objectName() + QLatin1String(entry.prefix) +
+                                  QLatin1String(insert ? "Einfuegen" : "Loeschen"));
+            action->setToolTip(utf8(entry.hint));
+            connect(action, &QAction::triggered, this,
+                    [this, insert, page, kind] { writeHandout(insert, page, kind); });
+        }
+        picture->addAction(menu->menuAction());
+        handoutEntries_.push_back(menu->menuAction());
     }
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
+void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::Kind kind) {
     handle([&] {
         if (!insert && emptyTree()) return;
         std::vector<handout::Step> steps = handoutSteps(insert);
@@ -175,6 +205,16 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
             pageName + QStringLiteral(": ") +
             (insert ? QStringLiteral("Einfügen von ") : QStringLiteral("Löschen von ")) +
             editEingabe_->text().trimmed();
+        if (kind == handout::Kind::animation) {
+            const std::string name = host_.saveWithDialog(animation::extension, animation::filter);
+            if (name.empty()) return;
+            const handout::Written written =
+                animation::writeGif(steps, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(animation::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
         const std::string name = host_.saveWithDialog(handout::extension, handout::filter);
         if (name.empty()) return;
         const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};

@@ -21,7 +21,8 @@
 
 namespace handout {
 struct Step;
-}
+enum class Kind;
+}  // namespace handout
 
 class AlgorithmPanel;
 class QAction;
@@ -44,6 +45,9 @@ inline constexpr const char* handoutInsertHint =
     "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
 inline constexpr const char* handoutDeleteHint =
     "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
+// The entries of the menus beside the handouts.
+inline constexpr const char* exportInsert = "&Einfügen…";
+inline constexpr const char* exportDelete = "&Löschen…";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {
@@ -118,7 +122,9 @@ protected:
     virtual bool treeEmpty() const = 0;
     // The entries "Einfügen als PDF…" and "Löschen als PDF…" of the picture's
     // context menu (named after the picture: <name>PdfEinfuegen,
-    // <name>PdfLoeschen); pageName heads the handout's title.
+    // <name>PdfLoeschen), then the menu "Als Animation speichern…"
+    // (<name>Animation) with "Einfügen…" and "Löschen…" (<name>GifEinfuegen,
+    // <name>GifLoeschen); pageName heads the handout's title.
     void addHandoutEntries(QWidget* picture, const char* pageName);
     // The steps of inserting (deleting) the entry's number, run on a copy of
     // the page's tree; empty, with the page's message shown, when the entry
@@ -130,8 +136,9 @@ protected:
     // object name. The page lends it to its demonstrations as their trace.
     AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
 
-    // Records the steps on a copy, asks for the file and writes the handout.
-    void writeHandout(bool insert, const QString& pageName);
+    // Records the steps on a copy, asks for the file and writes the handout
+    // (or the animation).
+    void writeHandout(bool insert, const QString& pageName, handout::Kind kind);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;

@@ -21,6 +21,7 @@
 
 #include "elements/messages.h"
 #include "linear/listdemo.h"
+#include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
@@ -138,6 +139,18 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     }
     handout_ = handoutMenu->menuAction();
     addAction(handout_);
+    auto* animationMenu = new QMenu(utf8(animation::text::caption), this);
+    animationMenu->setObjectName("MenuAnimation");
+    animationMenu->setToolTipsVisible(true);
+    for (int k = 0; k < 6; ++k) {
+        QAction* action = animationMenu->addAction(utf8(kHandoutSorts[k].caption) + "…");
+        action->setObjectName(QStringLiteral("ActionAnimation%1").arg(k));
+        action->setToolTip(utf8(animation::text::sortHint));
+        connect(action, &QAction::triggered, this,
+                [this, k] { writeHandout(k, handout::Kind::animation); });
+    }
+    animation_ = animationMenu->menuAction();
+    addAction(animation_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
@@ -176,6 +189,7 @@ TFormDemo::~TFormDemo() {
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
     handout_->setEnabled(enable);
+    animation_->setEnabled(enable);
     schliessen_->setEnabled(enable);
     weiter_->setEnabled(!enable);
     ende_->setEnabled(!enable);
@@ -290,7 +304,7 @@ void TFormDemo::BitBtnQuick2Click() { runSort(SortKind::quick2, kQuick2Titles); 
 
 void TFormDemo::BitBtnMergeClick() { runSort(SortKind::merge, kMergeTitles); }
 
-void TFormDemo::writeHandout(int sortIndex) {
+void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
     if (!list_ || sorting_ || list_->isEmpty() || sortIndex < 0 || sortIndex > 5) return;
     const HandoutSort& chosen = kHandoutSorts[sortIndex];
     // The window is busy like in a sort, and the file and progress dialogs
@@ -300,8 +314,11 @@ void TFormDemo::writeHandout(int sortIndex) {
     guard(host_.dialogs(), [&] {
         // The name first, in front of this window; then the steps, with a
         // progress dialog that can stop them.
+        const bool pdf = kind == handout::Kind::pdf;
+        const char* cancelled = pdf ? handout::text::cancelled : animation::text::cancelled;
         const std::string name =
-            host_.dialogs().getSaveFileName(handout::extension, handout::filter);
+            pdf ? host_.dialogs().getSaveFileName(handout::extension, handout::filter)
+                : host_.dialogs().getSaveFileName(animation::extension, animation::filter);
         if (name.empty()) return;
         QProgressDialog progress(this);
         progress.setWindowTitle(utf8(sortwindowtext::caption));
@@ -333,7 +350,7 @@ void TFormDemo::writeHandout(int sortIndex) {
                 show(sortwindowtext::handoutCounting, recording.taken());
         }
         if (progress.wasCanceled()) {
-            host_.dialogs().information(handout::text::cancelled);
+            host_.dialogs().information(cancelled);
             return;
         }
         const int steps = recording.taken();
@@ -342,10 +359,14 @@ void TFormDemo::writeHandout(int sortIndex) {
             const bool all = recording.done();
             const int pages = handout::pagesFor(steps + 1);
             const std::string question =
-                fill(all ? sortwindowtext::handoutTooLong : sortwindowtext::handoutTooLongAtLeast,
-                     {all ? pages : pages - 1, steps, most, handout::kMostPages});
+                pdf ? fill(all ? sortwindowtext::handoutTooLong
+                               : sortwindowtext::handoutTooLongAtLeast,
+                           {all ? pages : pages - 1, steps, most, handout::kMostPages})
+                    : fill(all ? sortwindowtext::exportTooLong
+                               : sortwindowtext::exportTooLongAtLeast,
+                           {steps, most});
             if (!host_.dialogs().question(question)) {
-                host_.dialogs().information(handout::text::cancelled);
+                host_.dialogs().information(cancelled);
                 return;
             }
             progress.show();
@@ -353,6 +374,24 @@ void TFormDemo::writeHandout(int sortIndex) {
         const QString title =
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
+        if (!pdf) {
+            const std::vector<handout::Step> recorded = recording.finish();
+            progress.setLabelText(utf8(animation::text::writing));
+            progress.setRange(0, animation::frameCount(recorded));
+            const handout::Written written =
+                animation::writeGif(recorded, player_->playback().stepMs(), name, [&](int done) {
+                    progress.setValue(done);
+                    return !progress.wasCanceled();
+                });
+            progress.hide();
+            if (written.cancelled) {
+                host_.dialogs().information(cancelled);
+            } else if (!written.ok) {
+                host_.dialogs().errorBox(std::string(animation::text::notWritten) + "\n" +
+                                         written.why);
+            }
+            return;
+        }
         handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
                                    steps > most ? steps : 0};
         progress.setLabelText(utf8(sortwindowtext::handoutWriting));
@@ -363,7 +402,7 @@ void TFormDemo::writeHandout(int sortIndex) {
         });
         progress.hide();
         if (written.cancelled) {
-            host_.dialogs().information(handout::text::cancelled);
+            host_.dialogs().information(cancelled);
         } else if (!written.ok) {
             host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);
         }
