@@ -207,7 +207,7 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             auto* image = w->findChild<ImageView*>();
             ASSERT_TRUE(image);
             const QList<QAction*> menu = image->actions();
-            ASSERT_EQ(menu.size(), 7);
+            ASSERT_EQ(menu.size(), 8);
             EXPECT_EQ(menu[0], w->actions()[0]);
             EXPECT_EQ(menu[1], w->actions()[1]);
             EXPECT_TRUE(menu[2]->isSeparator());
@@ -215,7 +215,9 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             EXPECT_TRUE(menu[4]->objectName().endsWith("PdfLoeschen"));
             ASSERT_TRUE(menu[5]->menu());
             EXPECT_TRUE(menu[5]->menu()->objectName().endsWith("Animation"));
-            EXPECT_EQ(menu[6], w->actions()[2]);  // "Algorithmus zeigen"
+            ASSERT_TRUE(menu[6]->menu());
+            EXPECT_TRUE(menu[6]->menu()->objectName().endsWith("Webseite"));
+            EXPECT_EQ(menu[7], w->actions()[2]);  // "Algorithmus zeigen"
         }
     }
     // The keys work from the page's entry field.

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSlider>
 #include <cstdlib>
@@ -28,6 +29,7 @@
 #include "ui/pages/handout.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/pages/webexport.h"
 #include "ui/platform/picturefile.h"
 #include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -750,4 +752,34 @@ TEST_F(SortWindowTest, AnAnimationOfTooManyStepsAsksAndKeepsTheFirstOnes) {
     ASSERT_TRUE(delays);
     EXPECT_EQ(*delays, std::vector<int>(static_cast<std::size_t>(std::stoi(most) + 1),
                                         playback().stepMs() / 10));
+}
+
+TEST_F(SortWindowTest, TheMergesortWebPageHoldsTheTextsOfTheWeiterRunAndTheSortedList) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    const std::string file = path("merge.html");
+    dialogs.answers.push_back(file);
+    QAction* entry = window()->findChild<QAction*>("ActionWebseite5");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "Mergesort…");
+    EXPECT_EQ(window()->findChild<QMenu*>("MenuWebseite")->title(), "Als &Webseite speichern…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save html Webseiten (*.html)|*.html"}));
+    EXPECT_EQ(playback().size(), 0);
+
+    pressInWindow("BitBtnMerge");
+    ASSERT_GT(infos.size(), 5u);
+    const QString html = QString::fromStdString(readFile(file));
+    static const QRegularExpression text(R"re(<p class="text">(.*?)</p>)re");
+    Lines texts;
+    for (auto match = text.globalMatch(html); match.hasNext();)
+        texts.push_back(match.next().captured(1).toStdString());
+    Lines expected = infos;
+    expected.push_back("");  // the result
+    EXPECT_EQ(texts, expected);
+    // The sorted list stands in the result's picture, one value per text.
+    const qsizetype result = html.indexOf("data-heading=\"Ergebnis\"");
+    ASSERT_GT(result, 0);
+    for (const char* value : {">[1]</text>", ">[3]</text>", ">[5]</text>", ">[8]</text>"})
+        EXPECT_GT(html.indexOf(value, result), result) << value;
 }

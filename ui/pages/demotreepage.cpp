@@ -10,6 +10,7 @@
 #include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/pagepicture.h"
+#include "ui/pages/webexport.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -173,7 +174,9 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
         const char* prefix;
         handout::Kind kind;
     } menus[] = {{animation::text::caption, animation::text::treeHint, "Animation", "Gif",
-                  handout::Kind::animation}};
+                  handout::Kind::animation},
+                 {webexport::text::caption, webexport::text::treeHint, "Webseite", "Html",
+                  handout::Kind::webpage}};
     for (const auto& entry : menus) {
         auto* menu = new QMenu(utf8(entry.caption), picture);
         menu->setObjectName(picture->objectName() + QLatin1String(entry.name));
@@ -212,6 +215,17 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::K
                 animation::writeGif(steps, player_->playback().stepMs(), name);
             if (!written.ok)
                 host_.dialogs().errorBox(std::string(animation::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
+        if (kind == handout::Kind::webpage) {
+            const std::string name = host_.saveWithDialog(webexport::extension, webexport::filter);
+            if (name.empty()) return;
+            const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            const handout::Written written =
+                webexport::writeHtml(document, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(webexport::text::notWritten) + "\n" +
                                          written.why);
             return;
         }

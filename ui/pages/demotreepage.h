@@ -124,7 +124,9 @@ protected:
     // context menu (named after the picture: <name>PdfEinfuegen,
     // <name>PdfLoeschen), then the menu "Als Animation speichern…"
     // (<name>Animation) with "Einfügen…" and "Löschen…" (<name>GifEinfuegen,
-    // <name>GifLoeschen); pageName heads the handout's title.
+    // <name>GifLoeschen) and the menu "Als Webseite speichern…"
+    // (<name>Webseite: <name>HtmlEinfuegen, <name>HtmlLoeschen); pageName
+    // heads the handout's title.
     void addHandoutEntries(QWidget* picture, const char* pageName);
     // The steps of inserting (deleting) the entry's number, run on a copy of
     // the page's tree; empty, with the page's message shown, when the entry

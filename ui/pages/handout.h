@@ -82,8 +82,8 @@ struct Document {
 };
 
 // What a demonstration is written as: the PDF handout, the animated GIF
-// (ui/pages/animation.h).
-enum class Kind { pdf, animation };
+// (ui/pages/animation.h), the web page (ui/pages/webexport.h).
+enum class Kind { pdf, animation, webpage };
 
 // The file dialog's extension and filter of handouts.
 inline constexpr const char* extension = "pdf";

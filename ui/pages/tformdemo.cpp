@@ -23,6 +23,7 @@
 #include "linear/listdemo.h"
 #include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/webexport.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/platform/stepplayer.h"
@@ -139,18 +140,34 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     }
     handout_ = handoutMenu->menuAction();
     addAction(handout_);
-    auto* animationMenu = new QMenu(utf8(animation::text::caption), this);
-    animationMenu->setObjectName("MenuAnimation");
-    animationMenu->setToolTipsVisible(true);
-    for (int k = 0; k < 6; ++k) {
-        QAction* action = animationMenu->addAction(utf8(kHandoutSorts[k].caption) + "…");
-        action->setObjectName(QStringLiteral("ActionAnimation%1").arg(k));
-        action->setToolTip(utf8(animation::text::sortHint));
-        connect(action, &QAction::triggered, this,
-                [this, k] { writeHandout(k, handout::Kind::animation); });
+    // Beside it the same steps as an animation and as a web page.
+    const struct {
+        const char* caption;
+        const char* hint;
+        const char* name;
+        handout::Kind kind;
+        QAction** menu;
+    } exports[] = {
+        {animation::text::caption, animation::text::sortHint, "Animation", handout::Kind::animation,
+         &animation_},
+        {webexport::text::caption, webexport::text::sortHint, "Webseite", handout::Kind::webpage,
+         &webpage_},
+    };
+    for (const auto& entry : exports) {
+        auto* menu = new QMenu(utf8(entry.caption), this);
+        menu->setObjectName(QStringLiteral("Menu") + QLatin1String(entry.name));
+        menu->setToolTipsVisible(true);
+        for (int k = 0; k < 6; ++k) {
+            QAction* action = menu->addAction(utf8(kHandoutSorts[k].caption) + "…");
+            action->setObjectName(QStringLiteral("Action") + QLatin1String(entry.name) +
+                                  QString::number(k));
+            action->setToolTip(utf8(entry.hint));
+            const handout::Kind kind = entry.kind;
+            connect(action, &QAction::triggered, this, [this, k, kind] { writeHandout(k, kind); });
+        }
+        *entry.menu = menu->menuAction();
+        addAction(*entry.menu);
     }
-    animation_ = animationMenu->menuAction();
-    addAction(animation_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
@@ -190,6 +207,7 @@ void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
     handout_->setEnabled(enable);
     animation_->setEnabled(enable);
+    webpage_->setEnabled(enable);
     schliessen_->setEnabled(enable);
     weiter_->setEnabled(!enable);
     ende_->setEnabled(!enable);
@@ -315,10 +333,14 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
         // The name first, in front of this window; then the steps, with a
         // progress dialog that can stop them.
         const bool pdf = kind == handout::Kind::pdf;
-        const char* cancelled = pdf ? handout::text::cancelled : animation::text::cancelled;
+        const bool gif = kind == handout::Kind::animation;
+        const char* cancelled = pdf   ? handout::text::cancelled
+                                : gif ? animation::text::cancelled
+                                      : webexport::text::cancelled;
         const std::string name =
-            pdf ? host_.dialogs().getSaveFileName(handout::extension, handout::filter)
-                : host_.dialogs().getSaveFileName(animation::extension, animation::filter);
+            pdf   ? host_.dialogs().getSaveFileName(handout::extension, handout::filter)
+            : gif ? host_.dialogs().getSaveFileName(animation::extension, animation::filter)
+                  : host_.dialogs().getSaveFileName(webexport::extension, webexport::filter);
         if (name.empty()) return;
         QProgressDialog progress(this);
         progress.setWindowTitle(utf8(sortwindowtext::caption));
@@ -374,7 +396,18 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
         const QString title =
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
-        if (!pdf) {
+        if (kind == handout::Kind::webpage) {
+            const handout::Document document{title, QDateTime::currentDateTime(),
+                                             recording.finish(), steps > most ? steps : 0};
+            progress.hide();
+            const handout::Written written =
+                webexport::writeHtml(document, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(webexport::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
+        if (gif) {
             const std::vector<handout::Step> recorded = recording.finish();
             progress.setLabelText(utf8(animation::text::writing));
             progress.setRange(0, animation::frameCount(recorded));

@@ -87,8 +87,9 @@ public slots:
     // of kHandoutSorts in tformdemo.cpp: Bubblesort, Direktes Einfügen,
     // Direktes Auswählen, Quicksort 1, Quicksort 2, Mergesort).
     // With kind animation: "Als Animation speichern…" (ActionAnimation0..5),
-    // the same steps as an animated GIF, a step standing as long as "Tempo"
-    // says.
+    // the same steps as an animated GIF; with kind webpage: "Als Webseite
+    // speichern…" (ActionWebseite0..5), as a web page; a step stands as long
+    // as "Tempo" says.
     void writeHandout(int sortIndex, handout::Kind kind = handout::Kind::pdf);
     void BitBtnWeiterClick();
     void BitBtnEndeClick();
@@ -140,6 +141,7 @@ private:
     QPushButton* sortButtons_[6];
     QAction* handout_;    // the context menu's "Schritte als PDF"
     QAction* animation_;  // the context menu's "Als Animation speichern…"
+    QAction* webpage_;    // the context menu's "Als Webseite speichern…"
 
     std::unique_ptr<SortStepScreen> stepScreen_;
     StepPlayer* player_ = nullptr;      // a child of the window, deleted first
