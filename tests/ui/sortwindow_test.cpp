@@ -686,6 +686,9 @@ TEST_F(SortWindowTest, TheMergesortAnimationShowsTheListsOfEveryStepForTheTempo)
         memos.push_back(
             {windowMemo("MemoQuelle"), windowMemo("MemoZwischen1"), windowMemo("MemoZwischen2")});
         captions.push_back(labels());
+        // While the sort runs, neither can be written.
+        for (const char* menu : {"MenuHandout", "MenuAnimation", "MenuWebseite"})
+            EXPECT_FALSE(window()->findChild<QMenu*>(menu)->menuAction()->isEnabled()) << menu;
     };
     pressInWindow("BitBtnMerge");
     ASSERT_GT(infos.size(), 5u);

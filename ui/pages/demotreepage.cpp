@@ -34,6 +34,8 @@ void DemoTreePage::setDemonstrationRunning(bool running) {
     // A handout takes the number of the entry, which the page does not read
     // while it demonstrates.
     for (QAction* entry : handoutEntries_) entry->setEnabled(!running);
+    // A menu's action follows the menu's own enabled state.
+    for (QMenu* menu : handoutMenus_) menu->setEnabled(!running);
     if (running && lesson_) lesson_->begin();
 }
 
@@ -194,7 +196,7 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
                     [this, insert, page, kind] { writeHandout(insert, page, kind); });
         }
         picture->addAction(menu->menuAction());
-        handoutEntries_.push_back(menu->menuAction());
+        handoutMenus_.push_back(menu);
     }
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -26,6 +26,7 @@ enum class Kind;
 
 class AlgorithmPanel;
 class QAction;
+class QMenu;
 class ImageView;
 class LessonControls;
 class QLineEdit;
@@ -150,6 +151,7 @@ protected:
 private:
     int kind_ = 0;
     std::vector<QAction*> handoutEntries_;  // children of the picture
+    std::vector<QMenu*> handoutMenus_;      // children of the picture
     std::unique_ptr<TreeStepScreen> stepScreen_;
     StepPlayer* player_ = nullptr;      // a child of the page
     LessonControls* lesson_ = nullptr;  // a child of the page
