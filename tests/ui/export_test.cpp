@@ -273,42 +273,58 @@ TEST_F(AvlExportTest, WebPageOfAnLRRotationShowsEveryStepOfTheWeiterRunInABrowse
     }
 }
 
-TEST_F(AvlExportTest, WebPageStepsWithTheArrowKeysAndPlaysWithSpace) {
-    insert({3, 1});
-    type("EditAEingabe", "2");
-    const std::string file = path("keys.html");
-    dialogs.answers.push_back(file);
-    // "Tempo": 2 s per step.
-    find<QSlider>("TrackBarASpeed")->setValue(20);
-    find<QAction>("ImageABaumHtmlEinfuegen")->trigger();
-    ASSERT_EQ(dialogs.take().size(), 1u);
-    EXPECT_NE(readFile(file).find("data-step-ms=\"2000\""), std::string::npos);
-    if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed";
-    const struct {
-        const char* fragment;
-        int virtualMs;
-        int section;
-        bool playing;
-    } cases[] = {
+// The web page of inserting 2 into 3, 1 at "Tempo" 2 s, in a browser driven
+// by the keys that the address names; each case: the fragment, the virtual
+// time the page's timers may run, then the section shown and whether it
+// plays.
+struct KeyCase {
+    const char* fragment;
+    int virtualMs;
+    int section;
+    bool playing;
+};
+
+class AvlWebKeysTest : public AvlExportTest {
+protected:
+    void check(std::initializer_list<KeyCase> cases) {
+        insert({3, 1});
+        type("EditAEingabe", "2");
+        const std::string file = path("keys.html");
+        dialogs.answers.push_back(file);
+        find<QSlider>("TrackBarASpeed")->setValue(20);
+        find<QAction>("ImageABaumHtmlEinfuegen")->trigger();
+        ASSERT_EQ(dialogs.take().size(), 1u);
+        EXPECT_NE(readFile(file).find("data-step-ms=\"2000\""), std::string::npos);
+        if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed";
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(c.fragment + std::string(" ") + std::to_string(c.virtualMs));
+            const auto shown = showInBrowser(file, c.fragment, c.virtualMs);
+            ASSERT_TRUE(shown);
+            EXPECT_EQ(shown->section, c.section);
+            EXPECT_EQ(shown->playing, c.playing);
+        }
+    }
+};
+
+TEST_F(AvlWebKeysTest, TheArrowKeysStepBackAndForthWithinTheSteps) {
+    check({
         {"#keys=RRR", 0, 4, false},
         {"#keys=RRRL", 0, 3, false},
         {"#keys=LLR", 0, 2, false},        // not before the first step
         {"#step=7&keys=RR", 0, 7, false},  // nor after the result
         {"#step=5&keys=LLLLLLLLR", 0, 2, false},
+    });
+}
+
+TEST_F(AvlWebKeysTest, SpacePlaysAtTheTempoAndPauses) {
+    check({
         {"#keys=S", 0, 1, true},               // plays: the first step stands 2 s
         {"#keys=S", 3000, 2, true},            // one step on after 2 s
         {"#keys=S", 60000, 7, false},          // to the result, and stops
         {"#step=3&keys=SS", 60000, 3, false},  // Space again pauses
         {"#step=7&keys=S", 3000, 2, true},     // from the result: again from the start
         {"#keys=SR", 60000, 2, false},         // an arrow ends play
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fragment + std::string(" ") + std::to_string(c.virtualMs));
-        const auto shown = showInBrowser(file, c.fragment, c.virtualMs);
-        ASSERT_TRUE(shown);
-        EXPECT_EQ(shown->section, c.section);
-        EXPECT_EQ(shown->playing, c.playing);
-    }
+    });
 }
 
 TEST_F(AvlExportTest, WebPageOnAFullDiskKeepsTheOldFileAndSaysWhy) {
