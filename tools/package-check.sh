@@ -26,7 +26,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version) statt $version"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture"
 [ "$(field Section)" = education ] || fail "Section: $(field Section)"
-for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libgif7; do
   field Depends | tr ',' '\n' | grep -q "^ *$dependency " || fail "Depends ohne $dependency"
 done
 [ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends: $(field Recommends)"

@@ -11,14 +11,15 @@ packages=(
   fonts-dejavu-core desktop-file-utils appstream poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev file lintian
   xvfb openbox xdotool
+  libgif-dev imagemagick chromium
 )
 if [ "${1:-}" = "--runtime" ]; then
   packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-svg-dev
-    fonts-dejavu-core)
+    libgif-dev fonts-dejavu-core)
 elif [ "${1:-}" = "--package" ]; then
   # Building the Debian package: the program's build, then dpkg-buildflags
   # and dpkg-shlibdeps (dpkg-dev) and file, with which CPack finds the programs.
-  packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev dpkg-dev file)
+  packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev libgif-dev dpkg-dev file)
 fi
 
 missing=()

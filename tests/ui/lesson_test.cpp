@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -450,6 +451,9 @@ TEST_F(LessonTest, AltZTempoKeysAndPictureKeysDuringAndAfterADemonstration) {
     click("ButtonAInsert");
     ASSERT_TRUE(shown.running());
     EXPECT_FALSE(find<QAction>("ImageABaumPdfEinfuegen")->isEnabled());
+    // So are the animation and the web page.
+    EXPECT_FALSE(find<QMenu>("ImageABaumAnimation")->menuAction()->isEnabled());
+    EXPECT_FALSE(find<QMenu>("ImageABaumWebseite")->menuAction()->isEnabled());
     // Ctrl+Shift+S and Ctrl+P during the step: the dialogs are asked.
     QTest::keyClick(entry, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(entry, Qt::Key_P, Qt::ControlModifier);
@@ -482,6 +486,8 @@ TEST_F(LessonTest, AltZTempoKeysAndPictureKeysDuringAndAfterADemonstration) {
     driver.drive(page.player(), timers);
     ASSERT_FALSE(shown.running());
     EXPECT_TRUE(find<QAction>("ImageABaumPdfEinfuegen")->isEnabled());
+    EXPECT_TRUE(find<QMenu>("ImageABaumAnimation")->menuAction()->isEnabled());
+    EXPECT_TRUE(find<QMenu>("ImageABaumWebseite")->menuAction()->isEnabled());
     ASSERT_EQ(shown.size(), 6);
     // Alt+Z: one step further back with every press.
     for (int expected : {4, 3, 2}) {

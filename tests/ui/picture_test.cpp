@@ -5,6 +5,7 @@
 // through the print dialog's printer.
 #include <QAction>
 #include <QImage>
+#include <QMenu>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <functional>
@@ -206,13 +207,17 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             auto* image = w->findChild<ImageView*>();
             ASSERT_TRUE(image);
             const QList<QAction*> menu = image->actions();
-            ASSERT_EQ(menu.size(), 6);
+            ASSERT_EQ(menu.size(), 8);
             EXPECT_EQ(menu[0], w->actions()[0]);
             EXPECT_EQ(menu[1], w->actions()[1]);
             EXPECT_TRUE(menu[2]->isSeparator());
             EXPECT_TRUE(menu[3]->objectName().endsWith("PdfEinfuegen"));
             EXPECT_TRUE(menu[4]->objectName().endsWith("PdfLoeschen"));
-            EXPECT_EQ(menu[5], w->actions()[2]);  // "Algorithmus zeigen"
+            ASSERT_TRUE(menu[5]->menu());
+            EXPECT_TRUE(menu[5]->menu()->objectName().endsWith("Animation"));
+            ASSERT_TRUE(menu[6]->menu());
+            EXPECT_TRUE(menu[6]->menu()->objectName().endsWith("Webseite"));
+            EXPECT_EQ(menu[7], w->actions()[2]);  // "Algorithmus zeigen"
         }
     }
     // The keys work from the page's entry field.

@@ -9,23 +9,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QSlider>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 
 #include "elements/values.h"
 #include "linear/listdemo.h"
+#include "tests/ui/gifdecoder.h"
 #include "tests/ui/pagefixture.h"
 #include "tests/ui/sortwindowsupport.h"
 #include "tests/ui/treepagesupport.h"
+#include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/listpage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/pages/webexport.h"
+#include "ui/platform/picturefile.h"
 #include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
+#include "workbench/structurepicture.h"
 
 using sortwindowtest::values;
 using treepagetest::enabledButtons;
@@ -645,4 +653,137 @@ TEST_F(SortWindowTest, TheMergesortHandoutHoldsTheStepsOfTheWeiterRunAndLeavesTh
     // The result: the sorted list.
     ASSERT_TRUE(recorded.back().result);
     EXPECT_EQ(recorded.back().columns[0].lines.join('\n').toStdString(), windowMemo("MemoQuelle"));
+}
+
+TEST_F(SortWindowTest, TheMergesortAnimationShowsTheListsOfEveryStepForTheTempo) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    auto* speed = inWindow<QSlider>("TrackBarSpeed");
+    speed->setValue(12);
+    ASSERT_EQ(playback().stepMs(), 1200);
+    handout::SortRecording recording(form->listPage().list(), SortKind::merge, nullptr, 1000);
+    while (recording.next()) {
+    }
+    const std::vector<handout::Step> recorded = recording.finish();
+
+    const std::string file = path("merge.gif");
+    dialogs.answers.push_back(file);
+    QAction* entry = window()->findChild<QAction*>("ActionAnimation5");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "Mergesort…");
+    ASSERT_TRUE(
+        window()->actions().contains(window()->findChild<QMenu*>("MenuAnimation")->menuAction()));
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save gif GIF-Animation (*.gif)|*.gif"}));
+    EXPECT_FALSE(window()->player().running());
+    EXPECT_EQ(playback().size(), 0);
+
+    // The same sort with "Weiter": a frame per step (a sort step does not
+    // blink) and the result, each 1.2 s, showing the three lists under
+    // their captions.
+    std::vector<Lines> memos;
+    std::vector<Lines> captions;
+    onStep = [&](int) {
+        memos.push_back(
+            {windowMemo("MemoQuelle"), windowMemo("MemoZwischen1"), windowMemo("MemoZwischen2")});
+        captions.push_back(labels());
+        // While the sort runs, neither can be written.
+        for (const char* menu : {"MenuHandout", "MenuAnimation", "MenuWebseite"})
+            EXPECT_FALSE(window()->findChild<QMenu*>(menu)->menuAction()->isEnabled()) << menu;
+    };
+    pressInWindow("BitBtnMerge");
+    ASSERT_GT(infos.size(), 5u);
+    ASSERT_EQ(recorded.size(), infos.size() + 1);
+    const auto frames = giftest::frames(file);
+    ASSERT_TRUE(frames) << "identify (imagemagick) is needed";
+    EXPECT_EQ(*frames, std::vector<giftest::FrameInfo>(
+                           recorded.size(), {handout::kListsWidth, handout::kListsHeight, 120}));
+    for (std::size_t k = 0; k < recorded.size(); ++k) {
+        // The lists drawn are the memos of the step.
+        std::vector<handout::Column> columns;
+        if (k == memos.size()) {
+            // The result: the sorted list, under the sort's captions.
+            columns = recorded[k].columns;
+            for (std::size_t c = 0; c < 3; ++c)
+                columns[c].title = QString::fromStdString(captions.back()[c]);
+            EXPECT_EQ(columns[0].lines.join('\n').toStdString(), windowMemo("MemoQuelle"));
+        }
+        for (std::size_t c = 0; c < 3 && k < memos.size(); ++c) {
+            const std::string& text = memos[k][c];
+            columns.push_back(
+                {QString::fromStdString(captions[k][c]),
+                 text.empty() ? QStringList() : QString::fromStdString(text).split('\n'), 0});
+        }
+        const QImage expected = picturefile::render(structurepicture::imagePicture(
+                                                        handout::kListsWidth, handout::kListsHeight,
+                                                        handout::listsDrawing(columns)),
+                                                    1)
+                                    .convertToFormat(QImage::Format_RGB888);
+        EXPECT_EQ(
+            giftest::frame(file, static_cast<int>(k), handout::kListsWidth, handout::kListsHeight),
+            expected)
+            << k;
+    }
+}
+
+TEST_F(SortWindowTest, AnAnimationOfTooManyStepsAsksAndKeepsTheFirstOnes) {
+    fillList(40, [](int k) { return std::make_unique<TInteger>(40 - k); });
+    open();
+    handout::SortRecording counted(form->listPage().list(), SortKind::bubble, nullptr, 0);
+    while (counted.next()) {
+    }
+    const std::string file = path("bubble.gif");
+    // "Nein": nothing is written.
+    dialogs.answers.push_back(file);
+    window()->findChild<QAction*>("ActionAnimation0")->trigger();
+    const Lines asked = dialogs.take();
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[0], "save gif GIF-Animation (*.gif)|*.gif");
+    const std::string most = std::to_string(handout::stepsOn(handout::kMostPages) - 1);
+    ASSERT_GT(counted.taken(), std::stoi(most));
+    EXPECT_EQ(asked[1], "question: Die Demonstration hätte " + std::to_string(counted.taken()) +
+                            " Schritte. Sollen nur die ersten " + most +
+                            " Schritte gespeichert werden?");
+    EXPECT_EQ(asked[2], "information: Die Animation wurde abgebrochen und nicht gespeichert.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    // "Ja": the first steps and the result.
+    dialogs.answers.push_back(file);
+    dialogs.replies.push_back(true);
+    window()->findChild<QAction*>("ActionAnimation0")->trigger();
+    EXPECT_EQ(dialogs.take().size(), 2u);
+    const auto delays = giftest::delaysOfBlocks(readFile(file));
+    ASSERT_TRUE(delays);
+    EXPECT_EQ(*delays, std::vector<int>(static_cast<std::size_t>(std::stoi(most) + 1),
+                                        playback().stepMs() / 10));
+}
+
+TEST_F(SortWindowTest, TheMergesortWebPageHoldsTheTextsOfTheWeiterRunAndTheSortedList) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    const std::string file = path("merge.html");
+    dialogs.answers.push_back(file);
+    QAction* entry = window()->findChild<QAction*>("ActionWebseite5");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "Mergesort…");
+    EXPECT_EQ(window()->findChild<QMenu*>("MenuWebseite")->title(), "Als &Webseite speichern…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save html Webseiten (*.html)|*.html"}));
+    EXPECT_EQ(playback().size(), 0);
+
+    pressInWindow("BitBtnMerge");
+    ASSERT_GT(infos.size(), 5u);
+    const QString html = QString::fromStdString(readFile(file));
+    static const QRegularExpression text(R"re(<p class="text">(.*?)</p>)re");
+    Lines texts;
+    for (auto match = text.globalMatch(html); match.hasNext();)
+        texts.push_back(match.next().captured(1).toStdString());
+    Lines expected = infos;
+    expected.push_back("");  // the result
+    EXPECT_EQ(texts, expected);
+    // The sorted list stands in the result's picture, one value per text.
+    const qsizetype result = html.indexOf("data-heading=\"Ergebnis\"");
+    ASSERT_GT(result, 0);
+    for (const char* value : {">[1]</text>", ">[3]</text>", ">[5]</text>", ">[8]</text>"})
+        EXPECT_GT(html.indexOf(value, result), result) << value;
 }

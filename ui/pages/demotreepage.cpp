@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include "demo/stepsource.h"
 #include "elements/messages.h"
+#include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/pagepicture.h"
+#include "ui/pages/webexport.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
@@ -34,6 +37,8 @@ void DemoTreePage::setDemonstrationRunning(bool running) {
     // A handout takes the number of the entry, which the page does not read
     // while it demonstrates.
     for (QAction* entry : handoutEntries_) entry->setEnabled(!running);
+    // A menu's action follows the menu's own enabled state.
+    for (QMenu* menu : handoutMenus_) menu->setEnabled(!running);
     if (prediction_) prediction_->modeBox()->setEnabled(!running);
     if (running && lesson_) lesson_->begin();
 }
@@ -174,14 +179,44 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
         action->setStatusTip(utf8(entry.hint));
         const bool insert = entry.insert;
         connect(action, &QAction::triggered, this,
-                [this, insert, page] { writeHandout(insert, page); });
+                [this, insert, page] { writeHandout(insert, page, handout::Kind::pdf); });
         picture->addAction(action);
         handoutEntries_.push_back(action);
+    }
+    // Beside the handouts: the same steps as an animation.
+    const struct {
+        const char* caption;
+        const char* hint;
+        const char* name;
+        const char* prefix;
+        handout::Kind kind;
+    } menus[] = {{animation::text::caption, animation::text::treeHint, "Animation", "Gif",
+                  handout::Kind::animation},
+                 {webexport::text::caption, webexport::text::treeHint, "Webseite", "Html",
+                  handout::Kind::webpage}};
+    for (const auto& entry : menus) {
+        auto* menu = new QMenu(utf8(entry.caption), picture);
+        menu->setObjectName(picture->objectName() + QLatin1String(entry.name));
+        menu->setToolTipsVisible(true);
+        menu->menuAction()->setToolTip(utf8(entry.hint));
+        menu->menuAction()->setStatusTip(utf8(entry.hint));
+        const handout::Kind kind = entry.kind;
+        for (const bool insert : {true, false}) {
+            QAction* action =
+                menu->addAction(utf8(insert ? treetext::exportInsert : treetext::exportDelete));
+            action->setObjectName(picture->objectName() + QLatin1String(entry.prefix) +
+                                  QLatin1String(insert ? "Einfuegen" : "Loeschen"));
+            action->setToolTip(utf8(entry.hint));
+            connect(action, &QAction::triggered, this,
+                    [this, insert, page, kind] { writeHandout(insert, page, kind); });
+        }
+        picture->addAction(menu->menuAction());
+        handoutMenus_.push_back(menu);
     }
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
+void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::Kind kind) {
     handle([&] {
         if (!insert && emptyTree()) return;
         std::vector<handout::Step> steps = handoutSteps(insert);
@@ -190,6 +225,27 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName) {
             pageName + QStringLiteral(": ") +
             (insert ? QStringLiteral("Einfügen von ") : QStringLiteral("Löschen von ")) +
             editEingabe_->text().trimmed();
+        if (kind == handout::Kind::animation) {
+            const std::string name = host_.saveWithDialog(animation::extension, animation::filter);
+            if (name.empty()) return;
+            const handout::Written written =
+                animation::writeGif(steps, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(animation::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
+        if (kind == handout::Kind::webpage) {
+            const std::string name = host_.saveWithDialog(webexport::extension, webexport::filter);
+            if (name.empty()) return;
+            const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            const handout::Written written =
+                webexport::writeHtml(document, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(webexport::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
         const std::string name = host_.saveWithDialog(handout::extension, handout::filter);
         if (name.empty()) return;
         const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};

@@ -21,10 +21,12 @@
 
 namespace handout {
 struct Step;
-}
+enum class Kind;
+}  // namespace handout
 
 class AlgorithmPanel;
 class QAction;
+class QMenu;
 class ImageView;
 class LessonControls;
 class PredictionControls;
@@ -45,6 +47,9 @@ inline constexpr const char* handoutInsertHint =
     "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
 inline constexpr const char* handoutDeleteHint =
     "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
+// The entries of the menus beside the handouts.
+inline constexpr const char* exportInsert = "&Einfügen…";
+inline constexpr const char* exportDelete = "&Löschen…";
 }  // namespace treetext
 
 class DemoTreePage : public QWidget {
@@ -121,7 +126,11 @@ protected:
     virtual bool treeEmpty() const = 0;
     // The entries "Einfügen als PDF…" and "Löschen als PDF…" of the picture's
     // context menu (named after the picture: <name>PdfEinfuegen,
-    // <name>PdfLoeschen); pageName heads the handout's title.
+    // <name>PdfLoeschen), then the menu "Als Animation speichern…"
+    // (<name>Animation) with "Einfügen…" and "Löschen…" (<name>GifEinfuegen,
+    // <name>GifLoeschen) and the menu "Als Webseite speichern…"
+    // (<name>Webseite: <name>HtmlEinfuegen, <name>HtmlLoeschen); pageName
+    // heads the handout's title.
     void addHandoutEntries(QWidget* picture, const char* pageName);
     // The steps of inserting (deleting) the entry's number, run on a copy of
     // the page's tree; empty, with the page's message shown, when the entry
@@ -133,8 +142,9 @@ protected:
     // object name. The page lends it to its demonstrations as their trace.
     AlgorithmPanel& makeAlgorithmPanel(QWidget* picture, const char* name);
 
-    // Records the steps on a copy, asks for the file and writes the handout.
-    void writeHandout(bool insert, const QString& pageName);
+    // Records the steps on a copy, asks for the file and writes the handout
+    // (or the animation).
+    void writeHandout(bool insert, const QString& pageName, handout::Kind kind);
 
     PageHost& host_;
     QLineEdit* editEingabe_ = nullptr;
@@ -144,6 +154,7 @@ protected:
 private:
     int kind_ = 0;
     std::vector<QAction*> handoutEntries_;  // children of the picture
+    std::vector<QMenu*> handoutMenus_;      // children of the picture
     std::unique_ptr<TreeStepScreen> stepScreen_;
     StepPlayer* player_ = nullptr;              // a child of the page
     LessonControls* lesson_ = nullptr;          // a child of the page

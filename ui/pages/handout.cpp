@@ -241,12 +241,51 @@ Written writePdf(const Document& document, const std::string& fileName,
     return {true, false, {}};
 }
 
+namespace {
+
+Step treeStep(const ::Step& shown, bool result) {
+    Step step;
+    step.text = result ? QString() : fromUtf8(shown.text);
+    step.drawing = onPaper(shown.picture.still());
+    step.result = result;
+    step.phases.push_back(shown.picture.record(0));
+    if (shown.picture.blinks()) step.phases.push_back(shown.picture.record(1));
+    step.width = shown.picture.width;
+    step.height = shown.picture.height;
+    if (!result) step.marks = shown.marks;
+    return step;
+}
+
+}  // namespace
+
 std::vector<Step> treeSteps(RecordedSteps& steps) {
     std::vector<Step> out;
-    while (const std::optional<::Step> step = steps.next())
-        out.push_back({fromUtf8(step->text), onPaper(step->picture.still()), {}, false});
-    out.push_back({{}, onPaper(steps.end().picture.still()), {}, true});
+    while (const std::optional<::Step> step = steps.next()) out.push_back(treeStep(*step, false));
+    out.push_back(treeStep(steps.end(), true));
     return out;
+}
+
+DrawingRecord listsDrawing(const std::vector<Column>& columns) {
+    DrawingRecorder image(kListsWidth, kListsHeight);
+    image.setBrushColor(clBtnFace);
+    image.fillRect(0, 0, kListsWidth, kListsHeight);
+    const int columnWidth = kListsWidth / 3;
+    const int lineHeight = 14;
+    for (std::size_t c = 0; c < columns.size() && c < 3; ++c) {
+        const Column& column = columns[c];
+        const int x = 8 + static_cast<int>(c) * columnWidth;
+        image.setFontBold(true);
+        image.textOut(x, 4, column.title.toStdString());
+        image.setFontBold(false);
+        int y = 24;
+        for (const QString& line : column.lines) {
+            image.textOut(x, y, line.toStdString());
+            y += lineHeight;
+        }
+        if (column.more > 0)
+            image.textOut(x, y, QStringLiteral("… (%1 weitere)").arg(column.more).toStdString());
+    }
+    return image.takeRecord();
 }
 
 CopyPage::CopyPage(QSize imageSize, const std::string& entry)
@@ -312,7 +351,9 @@ std::vector<Step> SortRecording::finish() {
 }
 
 Step SortRecording::stepOf(const ::Step& shown, bool result) const {
-    Step step{result ? QString() : fromUtf8(shown.text), {}, {}, result};
+    Step step;
+    step.text = result ? QString() : fromUtf8(shown.text);
+    step.result = result;
     for (int c = 0; c < 3; ++c) {
         QStringList lines;
         if (const auto& view = shown.lists[static_cast<std::size_t>(c)])
@@ -324,6 +365,10 @@ Step SortRecording::stepOf(const ::Step& shown, bool result) const {
         if (more > 0) lines = lines.mid(0, kListLines);
         step.columns.push_back({names_[c], std::move(lines), more});
     }
+    step.phases.push_back(listsDrawing(step.columns));
+    step.width = kListsWidth;
+    step.height = kListsHeight;
+    if (!result) step.marks = shown.marks;
     return step;
 }
 

@@ -54,7 +54,23 @@ struct Step {
     DrawingRecord drawing;
     std::vector<Column> columns;
     bool result = false;
+    // What the window shows of the step, for the animation and the web page:
+    // the picture in each blink phase (one record when it stands still) of
+    // width x height pixels, in the screen's colours: the tree page's image,
+    // or the sort window's lists drawn as text (listsDrawing); and the marked
+    // lines of the "Algorithmus" panel.
+    std::vector<DrawingRecord> phases;
+    int width = 0;
+    int height = 0;
+    CodeMarks marks;
 };
+
+// The size of the sort window's three lists drawn as one picture, and that
+// picture: each list under its caption, up to kListLines lines, then how
+// many more there are.
+inline constexpr int kListsWidth = 840;
+inline constexpr int kListsHeight = 440;
+DrawingRecord listsDrawing(const std::vector<Column>& columns);
 
 struct Document {
     QString title;   // operation and value, e.g. "AVL-Baum: Einfügen von 2"
@@ -64,6 +80,10 @@ struct Document {
     // of them (0: all are shown).
     int stepsInAll = 0;
 };
+
+// What a demonstration is written as: the PDF handout, the animated GIF
+// (ui/pages/animation.h), the web page (ui/pages/webexport.h).
+enum class Kind { pdf, animation, webpage };
 
 // The file dialog's extension and filter of handouts.
 inline constexpr const char* extension = "pdf";

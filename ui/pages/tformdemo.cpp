@@ -22,7 +22,9 @@
 
 #include "elements/messages.h"
 #include "linear/listdemo.h"
+#include "ui/pages/animation.h"
 #include "ui/pages/handout.h"
+#include "ui/pages/webexport.h"
 #include "ui/platform/dialogservice.h"
 #include "ui/platform/guard.h"
 #include "ui/platform/stepplayer.h"
@@ -140,6 +142,34 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     }
     handout_ = handoutMenu->menuAction();
     addAction(handout_);
+    // Beside it the same steps as an animation and as a web page.
+    const struct {
+        const char* caption;
+        const char* hint;
+        const char* name;
+        handout::Kind kind;
+        QAction** menu;
+    } exports[] = {
+        {animation::text::caption, animation::text::sortHint, "Animation", handout::Kind::animation,
+         &animation_},
+        {webexport::text::caption, webexport::text::sortHint, "Webseite", handout::Kind::webpage,
+         &webpage_},
+    };
+    for (const auto& entry : exports) {
+        auto* menu = new QMenu(utf8(entry.caption), this);
+        menu->setObjectName(QStringLiteral("Menu") + QLatin1String(entry.name));
+        menu->setToolTipsVisible(true);
+        for (int k = 0; k < 6; ++k) {
+            QAction* action = menu->addAction(utf8(kHandoutSorts[k].caption) + "…");
+            action->setObjectName(QStringLiteral("Action") + QLatin1String(entry.name) +
+                                  QString::number(k));
+            action->setToolTip(utf8(entry.hint));
+            const handout::Kind kind = entry.kind;
+            connect(action, &QAction::triggered, this, [this, k, kind] { writeHandout(k, kind); });
+        }
+        *entry.menu = menu->menuAction();
+        addAction(*entry.menu);
+    }
     setContextMenuPolicy(Qt::ActionsContextMenu);
     sortButtons_[3]->setToolTip(utf8("Algorithmus wie bei Feldern"));
     sortButtons_[5]->setToolTip(utf8("Algorithmus an die Listenstruktur angepasst"));
@@ -183,6 +213,8 @@ TFormDemo::~TFormDemo() {
 void TFormDemo::enableSortButtons(bool enable) {
     for (QPushButton* b : sortButtons_) b->setEnabled(enable);
     handout_->setEnabled(enable);
+    animation_->setEnabled(enable);
+    webpage_->setEnabled(enable);
     schliessen_->setEnabled(enable);
     if (prediction_) prediction_->modeBox()->setEnabled(enable);
     weiter_->setEnabled(!enable);
@@ -298,7 +330,7 @@ void TFormDemo::BitBtnQuick2Click() { runSort(SortKind::quick2, kQuick2Titles); 
 
 void TFormDemo::BitBtnMergeClick() { runSort(SortKind::merge, kMergeTitles); }
 
-void TFormDemo::writeHandout(int sortIndex) {
+void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
     if (!list_ || sorting_ || list_->isEmpty() || sortIndex < 0 || sortIndex > 5) return;
     const HandoutSort& chosen = kHandoutSorts[sortIndex];
     // The window is busy like in a sort, and the file and progress dialogs
@@ -308,8 +340,15 @@ void TFormDemo::writeHandout(int sortIndex) {
     guard(host_.dialogs(), [&] {
         // The name first, in front of this window; then the steps, with a
         // progress dialog that can stop them.
+        const bool pdf = kind == handout::Kind::pdf;
+        const bool gif = kind == handout::Kind::animation;
+        const char* cancelled = pdf   ? handout::text::cancelled
+                                : gif ? animation::text::cancelled
+                                      : webexport::text::cancelled;
         const std::string name =
-            host_.dialogs().getSaveFileName(handout::extension, handout::filter);
+            pdf   ? host_.dialogs().getSaveFileName(handout::extension, handout::filter)
+            : gif ? host_.dialogs().getSaveFileName(animation::extension, animation::filter)
+                  : host_.dialogs().getSaveFileName(webexport::extension, webexport::filter);
         if (name.empty()) return;
         QProgressDialog progress(this);
         progress.setWindowTitle(utf8(sortwindowtext::caption));
@@ -341,7 +380,7 @@ void TFormDemo::writeHandout(int sortIndex) {
                 show(sortwindowtext::handoutCounting, recording.taken());
         }
         if (progress.wasCanceled()) {
-            host_.dialogs().information(handout::text::cancelled);
+            host_.dialogs().information(cancelled);
             return;
         }
         const int steps = recording.taken();
@@ -350,10 +389,14 @@ void TFormDemo::writeHandout(int sortIndex) {
             const bool all = recording.done();
             const int pages = handout::pagesFor(steps + 1);
             const std::string question =
-                fill(all ? sortwindowtext::handoutTooLong : sortwindowtext::handoutTooLongAtLeast,
-                     {all ? pages : pages - 1, steps, most, handout::kMostPages});
+                pdf ? fill(all ? sortwindowtext::handoutTooLong
+                               : sortwindowtext::handoutTooLongAtLeast,
+                           {all ? pages : pages - 1, steps, most, handout::kMostPages})
+                    : fill(all ? sortwindowtext::exportTooLong
+                               : sortwindowtext::exportTooLongAtLeast,
+                           {steps, most});
             if (!host_.dialogs().question(question)) {
-                host_.dialogs().information(handout::text::cancelled);
+                host_.dialogs().information(cancelled);
                 return;
             }
             progress.show();
@@ -361,6 +404,35 @@ void TFormDemo::writeHandout(int sortIndex) {
         const QString title =
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
+        if (kind == handout::Kind::webpage) {
+            const handout::Document document{title, QDateTime::currentDateTime(),
+                                             recording.finish(), steps > most ? steps : 0};
+            progress.hide();
+            const handout::Written written =
+                webexport::writeHtml(document, player_->playback().stepMs(), name);
+            if (!written.ok)
+                host_.dialogs().errorBox(std::string(webexport::text::notWritten) + "\n" +
+                                         written.why);
+            return;
+        }
+        if (gif) {
+            const std::vector<handout::Step> recorded = recording.finish();
+            progress.setLabelText(utf8(animation::text::writing));
+            progress.setRange(0, animation::frameCount(recorded));
+            const handout::Written written =
+                animation::writeGif(recorded, player_->playback().stepMs(), name, [&](int done) {
+                    progress.setValue(done);
+                    return !progress.wasCanceled();
+                });
+            progress.hide();
+            if (written.cancelled) {
+                host_.dialogs().information(cancelled);
+            } else if (!written.ok) {
+                host_.dialogs().errorBox(std::string(animation::text::notWritten) + "\n" +
+                                         written.why);
+            }
+            return;
+        }
         handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
                                    steps > most ? steps : 0};
         progress.setLabelText(utf8(sortwindowtext::handoutWriting));
@@ -371,7 +443,7 @@ void TFormDemo::writeHandout(int sortIndex) {
         });
         progress.hide();
         if (written.cancelled) {
-            host_.dialogs().information(handout::text::cancelled);
+            host_.dialogs().information(cancelled);
         } else if (!written.ok) {
             host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);
         }

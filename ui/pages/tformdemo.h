@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "demo/sorts.h"
+#include "ui/pages/handout.h"
 #include "ui/pages/sortdemowindow.h"
 
 class TListDemo;
@@ -47,6 +48,12 @@ inline constexpr const char* handoutTooLong =
 inline constexpr const char* handoutTooLongAtLeast =
     "Das Handout hätte mehr als {} Seiten (mehr als {} Schritte). Sollen nur die ersten {} "
     "Schritte auf {} Seiten geschrieben werden?";
+// The same question before an animation or a web page of more steps.
+inline constexpr const char* exportTooLong =
+    "Die Demonstration hätte {} Schritte. Sollen nur die ersten {} Schritte gespeichert werden?";
+inline constexpr const char* exportTooLongAtLeast =
+    "Die Demonstration hätte mehr als {} Schritte. Sollen nur die ersten {} Schritte "
+    "gespeichert werden?";
 inline constexpr const char* stepwiseQuestion =
     "Die Liste hat {} Elemente. Eine schrittweise Sortierung dauert sehr lange. Trotzdem "
     "schrittweise sortieren? Mit Nein wird die Liste sofort ganz sortiert.";
@@ -81,7 +88,11 @@ public slots:
     // "Schritte als PDF…" for the sort with the given index (0..5 in the order
     // of kHandoutSorts in tformdemo.cpp: Bubblesort, Direktes Einfügen,
     // Direktes Auswählen, Quicksort 1, Quicksort 2, Mergesort).
-    void writeHandout(int sortIndex);
+    // With kind animation: "Als Animation speichern…" (ActionAnimation0..5),
+    // the same steps as an animated GIF; with kind webpage: "Als Webseite
+    // speichern…" (ActionWebseite0..5), as a web page; a step stands as long
+    // as "Tempo" says.
+    void writeHandout(int sortIndex, handout::Kind kind = handout::Kind::pdf);
     void BitBtnWeiterClick();
     void BitBtnEndeClick();
     void BitBtnSchliessenClick();
@@ -130,7 +141,9 @@ private:
     QPushButton* ende_;
     QPushButton* schliessen_;
     QPushButton* sortButtons_[6];
-    QAction* handout_;  // the context menu's "Schritte als PDF"
+    QAction* handout_;    // the context menu's "Schritte als PDF"
+    QAction* animation_;  // the context menu's "Als Animation speichern…"
+    QAction* webpage_;    // the context menu's "Als Webseite speichern…"
 
     std::unique_ptr<SortStepScreen> stepScreen_;
     StepPlayer* player_ = nullptr;              // a child of the window, deleted first
