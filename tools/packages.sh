@@ -10,7 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-dejavu-core desktop-file-utils appstream poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev file lintian
-  xvfb openbox xdotool
+  xvfb openbox xdotool x11-utils
 )
 if [ "${1:-}" = "--runtime" ]; then
   packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-svg-dev
