@@ -186,7 +186,7 @@ TEST_F(PictureTest, EveryPageSavesItsPictureAsSvgAndPng) {
 }
 
 TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
-    // The demonstrating pages add "Algorithmus zeigen" after the two.
+    // The demonstrating pages add "Schritte und Algorithmus zeigen" after the two.
     const std::pair<const char*, int> pages[] = {{"TabSheetListe", 2},    {"TabSheetKeller", 2},
                                                  {"TabSheetSchlange", 2}, {"TabSheetSuchbaum", 3},
                                                  {"TabSheetAVLBaum", 3},  {"TabSheetBayerBaum", 3},
@@ -212,7 +212,7 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             EXPECT_TRUE(menu[2]->isSeparator());
             EXPECT_TRUE(menu[3]->objectName().endsWith("PdfEinfuegen"));
             EXPECT_TRUE(menu[4]->objectName().endsWith("PdfLoeschen"));
-            EXPECT_EQ(menu[5], w->actions()[2]);  // "Algorithmus zeigen"
+            EXPECT_EQ(menu[5], w->actions()[2]);  // "Schritte und Algorithmus zeigen"
         }
     }
     // The keys work from the page's entry field.

@@ -21,7 +21,9 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class AlgorithmPanel;
 class LessonControls;
+class ScreenFit;
 class SortStepScreen;
 class StepPlayer;
 
@@ -69,6 +71,12 @@ public:
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
 
+    // The projector view's zoom (percent). The window keeps its designed
+    // proportions while they fit its screen; otherwise its content scrolls
+    // in a window as large as the screen offers (ScreenFit).
+    void setZoom(int percent);
+    ScreenFit& screenFit() { return *fit_; }
+
 public slots:
     void BitBtnBubbleClick();
     void BitBtnInsertionClick();
@@ -88,6 +96,8 @@ public slots:
 protected:
     // Losing the activation is FormDeactivate.
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     // The title bar's close acts as leaving the window.
     void closeEvent(QCloseEvent* event) override;
 
@@ -109,6 +119,9 @@ private:
     // Hides the window and unlocks the main window; during a sort the unlock
     // waits until the sort has finished.
     void leave();
+    // Sizes the window for its screen: the content's size, or what the
+    // screen offers.
+    void fitToScreen();
 
     SortWindowHost& host_;
     TListDemo* list_ = nullptr;
@@ -133,4 +146,8 @@ private:
     std::unique_ptr<SortStepScreen> stepScreen_;
     StepPlayer* player_ = nullptr;      // a child of the window, deleted first
     LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
+    AlgorithmPanel* panel_ = nullptr;
+    ScreenFit* fit_ = nullptr;
+    int zoom_ = 100;
+    bool fitting_ = false;
 };
