@@ -84,6 +84,32 @@ TEST_F(LessonColumnTest, TheButtonPutsTheStepsOnTopOfTheColumnAndBack) {
     EXPECT_TRUE(list->isVisible());
 }
 
+// Alt+M is the switch's key on each tree page (the other pages' switches are
+// hidden and take no key).
+TEST_F(LessonColumnTest, AltMSwitchesTheColumnOfThePageInFront) {
+    const struct {
+        const char* page;
+        const char* panel;
+    } pages[] = {{"TabSheetSuchbaum", "AlgorithmusTBaum"},
+                 {"TabSheetAVLBaum", "AlgorithmusABaum"},
+                 {"TabSheetBayerBaum", "AlgorithmusBBaum"}};
+    for (const auto& p : pages) {
+        showPage(p.page);
+        auto* panel = find<AlgorithmPanel>(p.panel);
+        // A mnemonic clicks its button a moment later (animateClick).
+        QTest::keyClick(form->windowHandle(), Qt::Key_M, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return panel->shown(); })) << p.page;
+        EXPECT_TRUE(panel->isVisible()) << p.page;
+        for (const auto& other : pages) {
+            if (other.panel != p.panel) {
+                EXPECT_FALSE(find<AlgorithmPanel>(other.panel)->shown()) << p.page;
+            }
+        }
+        QTest::keyClick(form->windowHandle(), Qt::Key_M, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->shown(); })) << p.page;
+    }
+}
+
 // A procedure longer than the column scrolls: at every step the marked line
 // is in the part of the pseudo-code in view.
 TEST_F(LessonColumnTest, ThePseudoCodeScrollsToTheMarkedLine) {

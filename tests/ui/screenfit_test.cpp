@@ -22,7 +22,9 @@
 #include "tests/ui/sortwindowsupport.h"
 #include "ui/pages/demotreepage.h"
 #include "ui/pages/listpage.h"
+#include "ui/pages/searchtreepage.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/platform/stepplayer.h"
 #include "ui/widgets/algorithmpanel.h"
 
 namespace {
@@ -166,6 +168,28 @@ TEST_F(ScreenFitTest, AWindowThatFitsAgainIsAsDesigned) {
     EXPECT_EQ(form->size(), QSize(819, 565));
     EXPECT_EQ(form->pageControl().geometry(), QRect(8, 40, 777, 489));
     EXPECT_FALSE(form->screenFit().area()->horizontalScrollBar()->isVisible());
+}
+
+// A demonstration started while the page scrolls elsewhere brings its
+// picture into view.
+TEST_F(ScreenFitTest, ADemonstrationStartScrollsThePictureIntoView) {
+    showPage("TabSheetSuchbaum");
+    ScreenFit::setScreenForTests(QSize(1024, 768));
+    form->setZoom(300);
+    ASSERT_TRUE(form->overflowing());
+    auto* picture = find<QWidget>("ImageTbaum");
+    // Scrolled to the end of the page, below the picture.
+    QScrollArea* area = form->screenFit().area();
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const auto cornerShown = [&] {
+        return visiblePart(picture).contains(picture->mapTo(form.get(), QPoint(0, 0)));
+    };
+    ASSERT_FALSE(cornerShown());
+    type("EditTEingabe", "5");
+    QTest::mouseClick(find<QWidget>("ButtonTinsert"), Qt::LeftButton);
+    EXPECT_TRUE(form->searchTreePage().player().running());
+    EXPECT_TRUE(cornerShown());
+    form->searchTreePage().player().ende();
 }
 
 TEST_F(ScreenFitTest, TheSortWindowFitsEveryScreenAndItsControlsCanBeReached) {
