@@ -396,23 +396,25 @@ void TForm1::fitToScreen() {
     const QSize natural(design.width() + room, design.height());
     fittedFrame_ = frameGeometry().size() - geometry().size();
     overflow_ = !fit_->fits(natural);
-    // In full screen the window keeps the screen's size: any other size
-    // would leave full screen.
     fit_->setScrolling(overflow_);
+    // In full screen (or maximized) the window keeps the screen's size: any
+    // other size would leave that state.
+    const bool keepSize = isFullScreen() || isMaximized();
     if (!overflow_) {
         fit_->sheet()->resize(natural);
-        if (!isFullScreen()) resize(natural);
+        if (!keepSize) resize(natural);
     } else {
         if (page) dock(page);
         fit_->sheet()->resize(design);
         const QSize available = fit_->available();
         const int extent = fit_->scrollBarExtent();
-        if (!isFullScreen())
+        if (!keepSize) {
             // One pixel narrower than the room: a window whose frame fills
             // the screen exactly keeps its size in full screen under openbox.
             resize(std::min(available.width() - 1,
                             design.width() + extent + columnWidth(available.width())),
                    std::min(available.height(), design.height() + extent + fit_->barHeight()));
+        }
     }
     fit_->layoutParts(columnWidth(width()));
     fit_->keepOnScreen();
