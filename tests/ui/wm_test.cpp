@@ -25,6 +25,7 @@
 #include "ui/pages/listpage.h"
 #include "ui/pages/tform1.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/widgets/screenfit.h"
 
 namespace {
 
@@ -161,6 +162,30 @@ TEST_F(WindowManagerTest, AZoomChosenInFullScreenStaysInFullScreen) {
     QTest::keyClick(form.get(), Qt::Key_F11);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !form->isFullScreen() && !managerSaysFullScreen(form.get()); }, kWaitMs));
+}
+
+// The sort window at 300 % fits the screen with its frame; its controls can
+// be scrolled into view.
+TEST_F(WindowManagerTest, AtThreeHundredPercentTheSortWindowFitsTheScreen) {
+    showMain();
+    form->setZoom(300);
+    form->pageControl().setCurrentWidget(form->findChild<QWidget*>("TabSheetListe"));
+    sortwindowtest::fill(form->listPage().list(), 6,
+                         [](int k) { return std::make_unique<TInteger>(6 - k); });
+    auto* open = form->findChild<QPushButton*>("BitBtnLSortdemo");
+    ASSERT_TRUE(open);
+    form->screenFit().showOnSheet(open);
+    clickOnScreen(open);
+    auto* window = form->findChild<TFormDemo*>("TFormDemo");
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(window); }, kWaitMs))
+        << window->frameGeometry().width() << "x" << window->frameGeometry().height();
+    auto* weiter = window->findChild<QWidget*>("BitBtnWeiter");
+    window->screenFit().showOnSheet(weiter);
+    EXPECT_TRUE(wholeInView(weiter));
+    window->findChild<QPushButton*>("BitBtnSchliessen")->click();
+    form->setZoom(100);
 }
 
 TEST_F(WindowManagerTest, AfterTheStartTheFocusIsInTheSearchTreeEntry) {

@@ -196,6 +196,7 @@ void TFormDemo::setZoom(int percent) {
 void TFormDemo::fitToScreen() {
     if (fitting_) return;
     fitting_ = true;
+    fittedFrame_ = frameGeometry().size() - geometry().size();
     // The sheet has the zoomed design's size, widened by the shown panel.
     const QSize natural = fit_->sheet()->size();
     QSize size = natural;
@@ -221,6 +222,11 @@ void TFormDemo::resizeEvent(QResizeEvent* event) {
 bool TFormDemo::event(QEvent* event) {
     const bool taken = QWidget::event(event);
     if (event->type() == QEvent::Show && fit_) fitToScreen();
+    // The window manager's frame comes after the first placing and takes
+    // from the room.
+    if (event->type() == QEvent::Move && fit_ &&
+        frameGeometry().size() - geometry().size() != fittedFrame_)
+        fitToScreen();
     return taken;
 }
 

@@ -9,6 +9,7 @@
 // step by step at all; "Nein" sorts at once to the end.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <memory>
 
@@ -150,4 +151,5 @@ private:
     ScreenFit* fit_ = nullptr;
     int zoom_ = 100;
     bool fitting_ = false;
+    QSize fittedFrame_;  // the frame's size at the last fit
 };
