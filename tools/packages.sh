@@ -10,7 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-dejavu-core desktop-file-utils appstream poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev file lintian
-  xvfb openbox xdotool
+  xvfb openbox xdotool x11-utils
   libgif-dev imagemagick chromium
 )
 if [ "${1:-}" = "--runtime" ]; then

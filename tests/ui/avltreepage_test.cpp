@@ -193,8 +193,9 @@ TEST_F(AvlTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) {
         pages = usablePages(form->pageControl());
     };
     insert({50});
-    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
-    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnAweiter", "ButtonAPlay"}));
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits;
+    // the column's switch stays usable.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnAweiter", "ButtonAPlay", "ButtonASpalte"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetAVLBaum"});
     const auto after = enabledButtons(*form);
     EXPECT_FALSE(after.count("BitBtnAweiter"));
@@ -374,7 +375,7 @@ TEST_F(AvlTreePageTest, AlgorithmPanelShowsTheLinesOfAnLRInsertion) {
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(page->contextMenuPolicy(), Qt::ActionsContextMenu);
     ASSERT_TRUE(page->actions().contains(panel->showAction()));
-    EXPECT_EQ(panel->showAction()->text(), "&Algorithmus zeigen");
+    EXPECT_EQ(panel->showAction()->text(), "&Schritte und Algorithmus zeigen");
     EXPECT_TRUE(panel->showAction()->isCheckable());
 
     const QSize windowSize = form->size();

@@ -293,8 +293,9 @@ TEST_F(BayerTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable) 
         pages = usablePages(form->pageControl());
     };
     enter("ButtonBInsert", "30");
-    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
-    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnBweiter", "ButtonBPlay"}));
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits;
+    // the column's switch stays usable.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnBweiter", "ButtonBPlay", "ButtonBSpalte"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetBayerBaum"});
 
     const auto after = enabledButtons(*form);

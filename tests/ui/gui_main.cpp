@@ -1,6 +1,7 @@
 // main of the widget tests: the offscreen platform unless another one is set,
 // settings in the test location, one QApplication for all tests with the
 // toolkit's German texts, as the program has them, then GoogleTest.
+// Offscreen, the screen is taken to be large enough for every zoom.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 
 #include "ui/platform/appsetup.h"
+#include "ui/widgets/screenfit.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -17,6 +19,10 @@ int main(int argc, char** argv) {
     QSettings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro")).clear();
     QApplication app(argc, argv);
     if (!installGermanQtTranslation(app)) return 2;
+    // The offscreen platform's one screen (800 x 600) is no real one: tests
+    // see a screen on which every zoom fits, unless they choose one.
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+        ScreenFit::setScreenForTests(QSize(8000, 8000));
     installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

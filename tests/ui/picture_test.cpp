@@ -187,7 +187,7 @@ TEST_F(PictureTest, EveryPageSavesItsPictureAsSvgAndPng) {
 }
 
 TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
-    // The demonstrating pages add "Algorithmus zeigen" after the two.
+    // The demonstrating pages add "Schritte und Algorithmus zeigen" after the two.
     const std::pair<const char*, int> pages[] = {{"TabSheetListe", 2},    {"TabSheetKeller", 2},
                                                  {"TabSheetSchlange", 2}, {"TabSheetSuchbaum", 3},
                                                  {"TabSheetAVLBaum", 3},  {"TabSheetBayerBaum", 3},
@@ -217,7 +217,7 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             EXPECT_TRUE(menu[5]->menu()->objectName().endsWith("Animation"));
             ASSERT_TRUE(menu[6]->menu());
             EXPECT_TRUE(menu[6]->menu()->objectName().endsWith("Webseite"));
-            EXPECT_EQ(menu[7], w->actions()[2]);  // "Algorithmus zeigen"
+            EXPECT_EQ(menu[7], w->actions()[2]);  // "Schritte und Algorithmus zeigen"
         }
     }
     // The keys work from the page's entry field.

@@ -329,8 +329,9 @@ TEST_F(SearchTreePageTest, DuringADemonstrationOnlyThePageAndItsWeiterAreUsable)
         enteredFocus = form->pageControl().currentWidget()->objectName() == "TabSheetSuchbaum";
     };
     enter("ButtonTinsert", "30");
-    // "Weiter", and "Abspielen" of the lesson controls while a step waits.
-    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnTWeiter", "ButtonTPlay"}));
+    // "Weiter", and "Abspielen" of the lesson controls while a step waits;
+    // the column's switch stays usable.
+    EXPECT_EQ(buttons, (std::set<std::string>{"BitBtnTWeiter", "ButtonTPlay", "ButtonTSpalte"}));
     EXPECT_EQ(pages, std::set<std::string>{"TabSheetSuchbaum"});
     EXPECT_TRUE(enteredFocus);
 

@@ -100,7 +100,8 @@ protected:
 TEST_F(RealTimersTest, AStepBlinksWithTheWindowLockedUntilWeiterEndsIt) {
     insert();
     EXPECT_EQ(field("EditTinfo"), "Einfügestelle gefunden");
-    EXPECT_EQ(enabledButtons(*form), (std::set<std::string>{"BitBtnTWeiter", "ButtonTPlay"}));
+    EXPECT_EQ(enabledButtons(*form),
+              (std::set<std::string>{"BitBtnTWeiter", "ButtonTPlay", "ButtonTSpalte"}));
     EXPECT_EQ(usablePages(form->pageControl()), std::set<std::string>{"TabSheetSuchbaum"});
     // Without "Weiter" the step blinks on: both phases come and go.
     const Playback& playback = player().playback();

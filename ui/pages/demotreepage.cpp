@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
@@ -22,6 +24,10 @@
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
+
+namespace {
+constexpr int kColumnButtonWidth = 81;
+}  // namespace
 
 DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
 
@@ -57,6 +63,8 @@ void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit
                               QLineEdit* depth, QLineEdit* count, QLineEdit* balanced, QPoint strip,
                               int stripWidth, QRect list) {
     kind_ = kind;
+    letter_ = letter;
+    picture_ = image;
     stepScreen_ = std::make_unique<TreeStepScreen>(
         TreeStepScreen::Widgets{image, info, depth, count, balanced});
     stepScreen_->setPanel(algorithm_);
@@ -76,7 +84,9 @@ void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit
         new LessonControls(this,
                            {names[0].c_str(), names[1].c_str(), names[2].c_str(), names[3].c_str(),
                             names[4].c_str(), names[5].c_str(), names[6].c_str()},
-                           {strip, stripWidth, list}, *player_, weiter_);
+                           {strip, stripWidth - kColumnButtonWidth - 6, list}, *player_, weiter_);
+    columnButtonPlace_ =
+        QRect(strip.x() + stripWidth - kColumnButtonWidth, strip.y(), kColumnButtonWidth, 25);
     lesson_->addPicture(image);
     // Over the picture: the mode in its upper right corner, the questions in
     // its lower part, below the deepest level of a tree.
@@ -89,6 +99,13 @@ void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit
         QPoint(picture.right() - 302, picture.top() + 2),
         QRect(picture.left() + 2, picture.bottom() - 96, picture.width() - 4, 95), *player_, image,
         lesson_->stepList());
+}
+
+std::vector<QWidget*> DemoTreePage::lessonStrip() const {
+    std::vector<QWidget*> strip{weiter_};
+    for (QWidget* w : lesson_->strip()) strip.push_back(w);
+    if (columnButton_) strip.push_back(columnButton_);
+    return strip;
 }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {
@@ -126,6 +143,21 @@ AlgorithmPanel& DemoTreePage::makeAlgorithmPanel(QWidget* picture, const char* n
     algorithm_ = new AlgorithmPanel(this, picture, name);
     if (stepScreen_) stepScreen_->setPanel(algorithm_);
     picture->addAction(algorithm_->showAction());
+    if (lesson_) {
+        algorithm_->adoptSteps(lesson_->stepListCaption(), lesson_->stepList());
+        const QRect r = columnButtonPlace_;
+        const std::string buttonName = std::string("Button") + letter_ + "Spalte";
+        columnButton_ = widgets::button(this, buttonName.c_str(), utf8(treetext::columnCaption),
+                                        r.x(), r.y(), r.width(), r.height());
+        columnButton_->setCheckable(true);
+        columnButton_->setToolTip(utf8(treetext::columnHint));
+        // Usable while a demonstration runs, like the lesson controls.
+        columnButton_->setProperty("lessonControl", true);
+        QAction* show = algorithm_->showAction();
+        columnButton_->setChecked(show->isChecked());
+        connect(columnButton_, &QPushButton::toggled, show, &QAction::setChecked);
+        connect(show, &QAction::toggled, columnButton_, &QPushButton::setChecked);
+    }
     return *algorithm_;
 }
 

@@ -45,6 +45,9 @@ inline constexpr const char* handoutInsert = "&Einfügen als PDF…";
 inline constexpr const char* handoutDelete = "&Löschen als PDF…";
 inline constexpr const char* handoutInsertHint =
     "Schreibt alle Schritte des Einfügens der eingegebenen Zahl als PDF zum Ausdrucken";
+inline constexpr const char* columnCaption = "Algorith&mus";
+inline constexpr const char* columnHint =
+    "Zeigt oder verbirgt rechts die Liste der Schritte und den Algorithmus (Alt+M)";
 inline constexpr const char* handoutDeleteHint =
     "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
 // The entries of the menus beside the handouts.
@@ -63,12 +66,19 @@ public:
     // The "Algorithmus" panel beside the picture (hidden unless asked for).
     AlgorithmPanel& algorithmPanel() { return *algorithm_; }
 
+    // The keyboard focus into the number entry.
+    void focusEntryField();
     // The player of the page's demonstrations.
     StepPlayer& player() { return *player_; }
     // "Zurück", "Abspielen", "Tempo" and the list of steps.
     LessonControls& lesson() { return *lesson_; }
     // The mode "Vorhersagen" and its questions.
     PredictionControls& prediction() { return *prediction_; }
+    // The picture of the demonstrations.
+    QWidget* picture() const { return picture_; }
+    // What a window too small for the page shows in its bar, left to right:
+    // "Weiter", the row of lesson controls and the column's button.
+    std::vector<QWidget*> lessonStrip() const;
 
 protected:
     // host is lent: the main window with the clock and the shared routines.
@@ -105,7 +115,6 @@ protected:
     // sequence): the steps of the last demonstration show a tree that is no
     // more, "Zurück" and the list forget them.
     void forgetSteps();
-    void focusEntryField();
     // Shows the final state of the last demonstration again when "Zurück"
     // shows one of its steps: every action of the page starts from there.
     void leavePast();
@@ -153,6 +162,12 @@ protected:
 
 private:
     int kind_ = 0;
+    char letter_ = ' ';
+    QWidget* picture_ = nullptr;
+    // The checkable button of the column, at the right end of the lesson
+    // strip (its place kept free by makeLesson).
+    QPushButton* columnButton_ = nullptr;
+    QRect columnButtonPlace_;
     std::vector<QAction*> handoutEntries_;  // children of the picture
     std::vector<QMenu*> handoutMenus_;      // children of the picture
     std::unique_ptr<TreeStepScreen> stepScreen_;

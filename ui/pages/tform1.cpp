@@ -1,18 +1,23 @@
 #include "ui/pages/tform1.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
 #include <QKeySequence>
+#include <QLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QSlider>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -38,6 +43,9 @@
 #include "ui/platform/qtdialogservice.h"
 #include "ui/platform/servicemessages.h"
 #include "ui/platform/stepplayer.h"
+#include "ui/widgets/algorithmpanel.h"
+#include "ui/widgets/lessoncontrols.h"
+#include "ui/widgets/screenfit.h"
 #include "ui/widgets/widgetfactory.h"
 #include "ui/widgets/zoom.h"
 #include "workbench/allclasses.h"
@@ -59,6 +67,10 @@ constexpr PageTab kPageTabs[] = {
 };
 enum PageIndex { kListe, kKeller, kSchlange, kSuchbaum, kAvlBaum, kBayerBaum, kNBaum };
 constexpr int kFrontPage = kSuchbaum;
+// The window's designed size: the menu panel and the tab widget with their
+// margins.
+constexpr int kDesignWidth = 819;
+constexpr int kDesignHeight = 565;
 
 // The buttons that locking disables: push and tool buttons of this window
 // (not of the sort or about window), but not the tab bar's scroll buttons nor
@@ -90,11 +102,14 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building, StepT
     setWindowIcon(
         QIcon(QPixmap::fromImage(widgets::readPng(QStringLiteral(":/icons/tessaro.png")))));
     move(106, 123);
-    resize(819, 565);
+    resize(kDesignWidth, kDesignHeight);
     QFont windowFont(QStringLiteral("System"));
     windowFont.setPixelSize(13);
     setFont(windowFont);
 
+    fit_ = new ScreenFit(this);
+    fit_->sheet()->resize(kDesignWidth, kDesignHeight);
+    fit_->layoutParts(0);
     buildMenuPanel();
     buildPages(building);
     installViewKeys(this);
@@ -105,6 +120,8 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building, StepT
 }
 
 TForm1::~TForm1() {
+    // The strip and column go back to their page, which owns them.
+    undock();
     // A sort still running finishes with the list page's list before that
     // goes.
     delete dynamic_cast<TFormDemo*>(sortWindow_);
@@ -114,7 +131,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::buildMenuPanel() {
-    panelMenue_ = new QFrame(this);
+    panelMenue_ = new QFrame(fit_->sheet());
     panelMenue_->setObjectName("PanelMenue");
     panelMenue_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panelMenue_->setGeometry(0, 0, 73, 33);
@@ -137,7 +154,7 @@ void TForm1::buildMenuPanel() {
 }
 
 void TForm1::buildPages(Building building) {
-    pageControl_ = new QTabWidget(this);
+    pageControl_ = new QTabWidget(fit_->sheet());
     pageControl_->setObjectName("PageControl");
     pageControl_->setGeometry(8, 40, 777, 489);
     pageControl_->setFocusPolicy(Qt::NoFocus);
@@ -162,10 +179,22 @@ void TForm1::buildPages(Building building) {
     // Choosing a tab makes its page before it is drawn.
     connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && !swappingPage_) ensurePage(index);
+        if (!swappingPage_) fitToScreen();
     });
 }
 
 QWidget* TForm1::makePage(int index) {
+    QWidget* page = makePageOnly(index);
+    if (auto* demo = qobject_cast<DemoTreePage*>(page)) {
+        // Showing, hiding and widening the column changes what the window needs.
+        AlgorithmPanel& panel = demo->algorithmPanel();
+        connect(panel.showAction(), &QAction::toggled, this, &TForm1::fitToScreen);
+        connect(&panel, &AlgorithmPanel::roomChanged, this, &TForm1::fitToScreen);
+    }
+    return page;
+}
+
+QWidget* TForm1::makePageOnly(int index) {
     switch (index) {
         case kListe:
             return listPage_ = new ListPage(*this);
@@ -201,7 +230,10 @@ void TForm1::ensurePage(int index) {
     swappingPage_ = false;
     delete standIn;
     // A page made later joins the projector view.
-    if (zoom_ != 100) zoom::apply(this, zoom_);
+    if (zoom_ != 100) {
+        zoom::apply(this, zoom_, zoom::WindowSize::keep);
+        if (auto* demo = qobject_cast<DemoTreePage*>(page)) demo->algorithmPanel().zoomed();
+    }
     if (!controlsEnabled_) {
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
             if (lockableButton(b, this, pageControl_->tabBar())) b->setEnabled(false);
@@ -258,7 +290,7 @@ QSettings programSettings() {
 TFormDemo* TForm1::makeSortWindow() {
     auto* window = new TFormDemo(*this, this);
     installViewKeys(window);
-    if (zoom_ != 100) zoom::apply(window, zoom_);
+    if (zoom_ != 100) window->setZoom(zoom_);
     return window;
 }
 
@@ -300,8 +332,122 @@ void TForm1::setZoom(int percent) {
     percent = zoom::step(percent, 0);
     if (percent == zoom_) return;
     zoom_ = percent;
-    zoom::apply(this, zoom_);
-    if (auto* window = dynamic_cast<TFormDemo*>(sortWindow_)) zoom::apply(window, zoom_);
+    // The strip and column come back to the pages first, so that they are
+    // zoomed with them.
+    undock();
+    zoom::apply(this, zoom_, zoom::WindowSize::keep);
+    fit_->sheet()->resize(zoom::scaled(kDesignWidth, zoom_), zoom::scaled(kDesignHeight, zoom_));
+    for (DemoTreePage* page : findChildren<DemoTreePage*>()) page->algorithmPanel().zoomed();
+    fitToScreen();
+    if (auto* window = dynamic_cast<TFormDemo*>(sortWindow_)) window->setZoom(zoom_);
+}
+
+DemoTreePage* TForm1::currentDemoPage() const {
+    return qobject_cast<DemoTreePage*>(pageControl_->currentWidget());
+}
+
+int TForm1::columnWidth(int windowWidth) const {
+    if (!docked_ || !docked_->algorithmPanel().shown()) return 0;
+    const QMargins m = fit_->columnLayout()->contentsMargins();
+    // At most two fifths of the window: the picture keeps the larger part.
+    return std::min(docked_->algorithmPanel().zoomedWidth() + m.left() + m.right(),
+                    windowWidth * 2 / 5);
+}
+
+void TForm1::dock(DemoTreePage* page) {
+    docked_ = page;
+    for (QWidget* w : page->lessonStrip()) {
+        zoom::remember(w);
+        fit_->barLayout()->addWidget(w);
+        w->show();
+    }
+    page->lesson().speedSlider()->setMinimumWidth(zoom::scaled(120, zoom_));
+    fit_->bar()->show();
+    AlgorithmPanel& panel = page->algorithmPanel();
+    panel.dockIn(fit_->columnLayout());
+    fit_->column()->setVisible(panel.shown());
+}
+
+void TForm1::undock() {
+    if (!docked_) return;
+    DemoTreePage* page = docked_;
+    docked_ = nullptr;
+    for (QWidget* w : page->lessonStrip()) {
+        w->setParent(page);
+        w->setGeometry(zoom::designed(w, zoom_));
+        w->show();
+    }
+    page->lesson().speedSlider()->setMinimumWidth(0);
+    while (QLayoutItem* item = fit_->barLayout()->takeAt(0)) delete item;
+    page->algorithmPanel().dockIn(nullptr);
+    fit_->bar()->hide();
+    fit_->column()->hide();
+}
+
+void TForm1::fitToScreen() {
+    if (fitting_ || !fit_) return;
+    fitting_ = true;
+    const QSize design(zoom::scaled(kDesignWidth, zoom_), zoom::scaled(kDesignHeight, zoom_));
+    DemoTreePage* page = currentDemoPage();
+    // The design first: everything on its page, the column beside the
+    // picture widening the pages.
+    undock();
+    const int room = page ? page->algorithmPanel().roomNeeded() : 0;
+    const QSize natural(design.width() + room, design.height());
+    fittedFrame_ = frameGeometry().size() - geometry().size();
+    overflow_ = !fit_->fits(natural);
+    fit_->setScrolling(overflow_);
+    // In full screen (or maximized) the window keeps the screen's size: any
+    // other size would leave that state.
+    const bool keepSize = isFullScreen() || isMaximized();
+    if (!overflow_) {
+        fit_->sheet()->resize(natural);
+        if (!keepSize) resize(natural);
+    } else {
+        if (page) dock(page);
+        fit_->sheet()->resize(design);
+        const QSize available = fit_->available();
+        const int extent = fit_->scrollBarExtent();
+        if (!keepSize) {
+            // One pixel narrower than the room: a window whose frame fills
+            // the screen exactly keeps its size in full screen under openbox.
+            resize(std::min(available.width() - 1,
+                            design.width() + extent + columnWidth(available.width())),
+                   std::min(available.height(), design.height() + extent + fit_->barHeight()));
+        }
+    }
+    fit_->layoutParts(columnWidth(width()));
+    fit_->keepOnScreen();
+    if (overflow_ && page) fit_->showOnSheet(page->picture());
+    fitting_ = false;
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fit_) fit_->layoutParts(columnWidth(width()));
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) fitToScreen();
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool taken = QWidget::event(event);
+    // Shown, the window knows its screen; the frame that the window manager
+    // puts around it comes later and takes from the room.
+    if (event->type() == QEvent::Show) {
+        fitToScreen();
+        // At the start the typing goes into the front page's entry field.
+        if (!shownBefore_) {
+            shownBefore_ = true;
+            if (DemoTreePage* page = currentDemoPage()) page->focusEntryField();
+        }
+    }
+    if (event->type() == QEvent::Move && fit_ &&
+        frameGeometry().size() - geometry().size() != fittedFrame_)
+        fitToScreen();
+    return taken;
 }
 
 void TForm1::restoreZoom() {
@@ -405,6 +551,8 @@ void TForm1::lockControls(bool enabled, int kind) {
         DemoTreePage* running = treePages[kind - kSearchTree];
         running->setDemonstrationRunning(!enabled);
         setPageEnabled(running, true);
+        // The demonstration is watched on the picture.
+        if (!enabled && overflow_) fit_->showOnSheet(running->picture());
     }
 }
 

@@ -42,6 +42,8 @@ class BayerTreePage;
 class NtreePage;
 class ScopedUserMessages;
 class StepTimers;
+class DemoTreePage;
+class ScreenFit;
 
 namespace formtext {
 inline constexpr const char* caption = "Tessaro";
@@ -92,8 +94,19 @@ public:
     // The projector view: the zoom of the pages and the sort window in
     // percent (zoom::kSteps). setZoom applies it; the keys Ctrl+Plus,
     // Ctrl+Minus and Ctrl+0 also keep it in the settings, which restoreZoom
-    // reads at the start. F11 switches the window to full screen and back.
+    // reads at the start. F11 switches the window to full screen and back;
+    // a zoom chosen in full screen keeps it.
+    //
+    // The window fits its screen (ScreenFit): while the zoomed pages (with
+    // the shown "Algorithmus" column) fit, the window has their size, as
+    // without the fit. Otherwise the pages scroll in the window, and on a
+    // demonstrating page "Weiter" and the lesson controls stand in a bar at
+    // the bottom and the shown column at the right, all in view; the picture
+    // is scrolled into view at a zoom and at the start of a demonstration.
     int zoom() const { return zoom_; }
+    // True while the pages do not fit and scroll.
+    bool overflowing() const { return overflow_; }
+    ScreenFit& screenFit() { return *fit_; }
     void setZoom(int percent);
     void restoreZoom();
     // The files named on the command line, in their order: each is loaded
@@ -108,6 +121,9 @@ public:
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     // Closing the window ends the program, also while a demonstration step
     // waits: the demonstration finishes without stops, then quit.
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +143,7 @@ private:
     // Makes the page of tab index (in the order of the tabs) without a parent,
     // as the tab widget adopts it, and keeps it in its typed member.
     QWidget* makePage(int index);
+    QWidget* makePageOnly(int index);
     // Puts the page of tab index in place of its stand-in, keeping the tab's
     // caption, enabled state and the choice of the current tab; a page made
     // while the controls are locked gets its buttons locked too.
@@ -139,6 +156,16 @@ private:
     // One zoom step up or down, or back to 100 % (0); kept in the settings.
     void zoomKey(int direction);
     void setPageEnabled(QWidget* page, bool enabled);
+    // Sizes the window for its screen, see zoom().
+    void fitToScreen();
+    // The made demonstrating page in front, or null.
+    DemoTreePage* currentDemoPage() const;
+    // Puts the page's lesson strip into the bar and its panel into the
+    // column, or (undock) back onto the page at the zoomed design.
+    void dock(DemoTreePage* page);
+    void undock();
+    // The width of the column in a window of windowWidth (0 when hidden).
+    int columnWidth(int windowWidth) const;
     // Finishes a running demonstration without stops, then runs the quit
     // handler.
     void endProgram();
@@ -173,4 +200,11 @@ private:
     bool swappingPage_ = false;
     bool controlsEnabled_ = true;  // as the last lockControls left them
     int zoom_ = 100;
+
+    ScreenFit* fit_ = nullptr;        // a child of the window
+    DemoTreePage* docked_ = nullptr;  // whose strip and panel are in bar and column
+    bool overflow_ = false;
+    bool fitting_ = false;
+    bool shownBefore_ = false;
+    QSize fittedFrame_;  // the frame's size at the last fit
 };

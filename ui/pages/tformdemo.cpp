@@ -32,11 +32,17 @@
 #include "ui/widgets/lessoncontrols.h"
 #include "ui/widgets/memoview.h"
 #include "ui/widgets/predictioncontrols.h"
+#include "ui/widgets/screenfit.h"
 #include "ui/widgets/stepscreens.h"
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
+#include "ui/widgets/zoom.h"
 
 namespace {
+
+// The window's designed size.
+constexpr int kDesignWidth = 839;
+constexpr int kDesignHeight = 565;
 
 struct SortButton {
     const char* name;
@@ -102,7 +108,7 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host) {
     setObjectName("TFormDemo");
     setWindowTitle(utf8(sortwindowtext::caption));
-    setFixedSize(839, 565);
+    setFixedSize(kDesignWidth, kDesignHeight);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -188,8 +194,8 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     prediction_ = new PredictionControls(this, {"CheckBoxVorhersagen", "LabelScore", "PanelFrage"},
                                          {176, 492}, {8, 218, 801, 95}, *player_, nullptr,
                                          lesson_->stepList());
-    auto* panel = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
-    stepScreen_->setPanel(panel);
+    panel_ = new AlgorithmPanel(this, memoZwischen2_, "AlgorithmusSort");
+    stepScreen_->setPanel(panel_);
     weiter_->setEnabled(false);
     ende_->setEnabled(false);
 
@@ -201,6 +207,63 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
     connect(escape, &QShortcut::activated, this, [this] {
         if (ende_->isEnabled()) ende_->click();
     });
+
+    // Everything on the sheet, which scrolls when the window does not fit.
+    const QList<QWidget*> content = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    fit_ = new ScreenFit(this);
+    for (QWidget* w : content) {
+        if (!w->isWindow()) w->setParent(fit_->sheet());
+    }
+    fit_->sheet()->resize(kDesignWidth, kDesignHeight);
+    fit_->layoutParts(0);
+    connect(panel_->showAction(), &QAction::toggled, this, &TFormDemo::fitToScreen);
+    connect(panel_, &AlgorithmPanel::roomChanged, this, &TFormDemo::fitToScreen);
+}
+
+void TFormDemo::setZoom(int percent) {
+    zoom_ = zoom::step(percent, 0);
+    zoom::apply(this, zoom_, zoom::WindowSize::keep);
+    fit_->sheet()->resize(zoom::scaled(kDesignWidth, zoom_), zoom::scaled(kDesignHeight, zoom_));
+    // The shown panel widens the sheet again.
+    panel_->zoomed();
+    fitToScreen();
+}
+
+void TFormDemo::fitToScreen() {
+    if (fitting_) return;
+    fitting_ = true;
+    fittedFrame_ = frameGeometry().size() - geometry().size();
+    // The sheet has the zoomed design's size, widened by the shown panel.
+    const QSize natural = fit_->sheet()->size();
+    QSize size = natural;
+    const bool fits = fit_->fits(natural);
+    fit_->setScrolling(!fits);
+    if (!fits) {
+        const QSize available = fit_->available();
+        const int extent = fit_->scrollBarExtent();
+        size = QSize(std::min(available.width(), natural.width() + extent),
+                     std::min(available.height(), natural.height() + extent));
+    }
+    setFixedSize(size);
+    fit_->layoutParts(0);
+    if (isVisible()) fit_->keepOnScreen();
+    fitting_ = false;
+}
+
+void TFormDemo::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fit_) fit_->layoutParts(0);
+}
+
+bool TFormDemo::event(QEvent* event) {
+    const bool taken = QWidget::event(event);
+    if (event->type() == QEvent::Show && fit_) fitToScreen();
+    // The window manager's frame comes after the first placing and takes
+    // from the room.
+    if (event->type() == QEvent::Move && fit_ &&
+        frameGeometry().size() - geometry().size() != fittedFrame_)
+        fitToScreen();
+    return taken;
 }
 
 TFormDemo::~TFormDemo() {

@@ -9,6 +9,7 @@
 // step by step at all; "Nein" sorts at once to the end.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <memory>
 
@@ -22,8 +23,10 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class AlgorithmPanel;
 class LessonControls;
 class PredictionControls;
+class ScreenFit;
 class SortStepScreen;
 class StepPlayer;
 
@@ -78,6 +81,12 @@ public:
     LessonControls& lesson() { return *lesson_; }
     PredictionControls& prediction() { return *prediction_; }
 
+    // The projector view's zoom (percent). The window keeps its designed
+    // proportions while they fit its screen; otherwise its content scrolls
+    // in a window as large as the screen offers (ScreenFit).
+    void setZoom(int percent);
+    ScreenFit& screenFit() { return *fit_; }
+
 public slots:
     void BitBtnBubbleClick();
     void BitBtnInsertionClick();
@@ -101,6 +110,8 @@ public slots:
 protected:
     // Losing the activation is FormDeactivate.
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     // The title bar's close acts as leaving the window.
     void closeEvent(QCloseEvent* event) override;
 
@@ -122,6 +133,9 @@ private:
     // Hides the window and unlocks the main window; during a sort the unlock
     // waits until the sort has finished.
     void leave();
+    // Sizes the window for its screen: the content's size, or what the
+    // screen offers.
+    void fitToScreen();
 
     SortWindowHost& host_;
     TListDemo* list_ = nullptr;
@@ -146,7 +160,12 @@ private:
     QAction* webpage_;    // the context menu's "Als Webseite speichern…"
 
     std::unique_ptr<SortStepScreen> stepScreen_;
-    StepPlayer* player_ = nullptr;              // a child of the window, deleted first
-    LessonControls* lesson_ = nullptr;          // a child of the window, deleted first
+    StepPlayer* player_ = nullptr;      // a child of the window, deleted first
+    LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
     PredictionControls* prediction_ = nullptr;  // a child of the window
+    AlgorithmPanel* panel_ = nullptr;
+    ScreenFit* fit_ = nullptr;
+    int zoom_ = 100;
+    bool fitting_ = false;
+    QSize fittedFrame_;  // the frame's size at the last fit
 };

@@ -1,16 +1,24 @@
 #include "ui/widgets/algorithmpanel.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QLayout>
+#include <QListWidget>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QSettings>
+#include <algorithm>
+
+#include "ui/widgets/zoom.h"
 
 namespace {
 
-constexpr const char* kShowCaption = "&Algorithmus zeigen";
+constexpr const char* kShowCaption = "&Schritte und Algorithmus zeigen";
 constexpr const char* kShowHint =
-    "Zeigt neben dem Bild den Algorithmus mit der Zeile des aktuellen Schritts";
+    "Zeigt neben dem Bild die Liste der Schritte und den Algorithmus mit der Zeile des "
+    "aktuellen Schritts";
 constexpr const char* kHeading = "Algorithmus";
 constexpr const char* kCalledFrom = "aufgerufen in";
 
@@ -25,7 +33,122 @@ QString lineText(Procedure procedure, int index) {
 
 QSettings settings() { return QSettings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro")); }
 
+// The sheet of a ScreenFit: the widget of a scroll area.
+bool isSheet(const QWidget* w) {
+    const QWidget* viewport = w->parentWidget();
+    const auto* area =
+        viewport ? qobject_cast<const QScrollArea*>(viewport->parentWidget()) : nullptr;
+    return area && area->widget() == w;
+}
+
+// One entry of the pseudo-code's picture: text, indentation, marking, font.
+struct Row {
+    QString text;
+    int indent;
+    QColor background;
+    bool heading;
+};
+
+constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+// The rows for marks; markedRow gets the row of the marked line (-1: none).
+std::vector<Row> rowsOf(const CodeMarks& marks, int& markedRow) {
+    std::vector<Row> rows;
+    markedRow = -1;
+    rows.push_back({QString::fromUtf8(kHeading), 0, QColor(), true});
+    if (marks.size() >= 2) {
+        const CodeFrame& caller = marks[marks.size() - 2];
+        rows.push_back({QString::fromUtf8(kCalledFrom) + QLatin1Char(' ') +
+                            QString::fromUtf8(pseudocode::procedure(caller.procedure).title) +
+                            QLatin1Char(':'),
+                        0, QColor(), false});
+        if (caller.marked >= 0) {
+            rows.push_back({QString::number(caller.marked + 1) + QStringLiteral("  ") +
+                                lineText(caller.procedure, caller.marked),
+                            1, kCaller, false});
+        }
+    }
+    if (!marks.empty()) {
+        const CodeFrame& top = marks.back();
+        rows.push_back(
+            {QString::fromUtf8(pseudocode::procedure(top.procedure).title), 0, QColor(), true});
+        int number = 0;
+        for (const PseudoLine& l : pseudocode::lines(top.procedure)) {
+            const bool marked = number == top.marked;
+            if (marked) markedRow = static_cast<int>(rows.size());
+            ++number;
+            rows.push_back(
+                {QString::number(number) + QStringLiteral("  ") + QString::fromUtf8(l.text),
+                 l.indent, marked ? kCurrent : QColor(), false});
+        }
+    }
+    return rows;
+}
+
 }  // namespace
+
+// The pseudo-code, as tall as its rows at its width; the panel's scroll area
+// shows it.
+class AlgorithmPanel::CodeView final : public QWidget {
+public:
+    explicit CodeView(const AlgorithmPanel& panel) : panel_(panel) {}
+
+    // Lays the rows out anew (marks, width or font changed).
+    void refresh() {
+        rows_ = rowsOf(panel_.marks(), markedRow_);
+        QFont bold = font();
+        bold.setBold(true);
+        const QFontMetrics plainMetrics(font()), boldMetrics(bold);
+        const QRect area = rect().adjusted(4, 2, -4, -2);
+        const int unit = plainMetrics.averageCharWidth() * 2;
+        boxes_.clear();
+        int y = area.top();
+        for (const Row& row : rows_) {
+            const QFontMetrics& metrics = row.heading ? boldMetrics : plainMetrics;
+            const int indent = unit * row.indent;
+            const QRect free(area.left() + indent, y, std::max(1, area.width() - indent), 100000);
+            const int height = metrics.boundingRect(free, kTextFlags, row.text).height();
+            boxes_.push_back(QRect(free.left(), y, free.width(), height));
+            y += height + (row.heading ? 3 : 1);
+        }
+        const int needed = y + 2;
+        if (minimumHeight() != needed) setMinimumHeight(needed);
+        update();
+    }
+    // The marked line's box (invalid: none).
+    QRect markedBox() const {
+        return markedRow_ >= 0 ? boxes_[static_cast<std::size_t>(markedRow_)] : QRect();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        refresh();
+    }
+    void changeEvent(QEvent* event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::FontChange) refresh();
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QFont bold = font();
+        bold.setBold(true);
+        for (std::size_t i = 0; i < rows_.size() && i < boxes_.size(); ++i) {
+            const QRect& box = boxes_[i];
+            if (rows_[i].background.isValid())
+                painter.fillRect(box.adjusted(-2, 0, 2, 0), rows_[i].background);
+            painter.setFont(rows_[i].heading ? bold : font());
+            painter.setPen(Qt::black);
+            painter.drawText(box, kTextFlags, rows_[i].text);
+        }
+    }
+
+private:
+    const AlgorithmPanel& panel_;
+    std::vector<Row> rows_;
+    std::vector<QRect> boxes_;
+    int markedRow_ = -1;
+};
 
 AlgorithmPanel::AlgorithmPanel(QWidget* host, QWidget* picture, const char* name)
     : QFrame(host),
@@ -43,6 +166,22 @@ AlgorithmPanel::AlgorithmPanel(QWidget* host, QWidget* picture, const char* name
     setGeometry(r.right() + 7, r.top(), kWidth, r.height());
     QFrame::hide();
 
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(2, 2, 2, 2);
+    layout_->setSpacing(2);
+    codeArea_ = new QScrollArea(this);
+    codeArea_->setObjectName(QString::fromUtf8(name) + QStringLiteral("Code"));
+    codeArea_->setFrameShape(QFrame::NoFrame);
+    codeArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    codeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    codeArea_->setWidgetResizable(true);
+    codeArea_->setFocusPolicy(Qt::NoFocus);
+    code_ = new CodeView(*this);
+    code_->setAutoFillBackground(true);
+    code_->setPalette(p);
+    codeArea_->setWidget(code_);
+    layout_->addWidget(codeArea_, 1);
+
     showAction_->setObjectName(QString::fromUtf8(name) + QStringLiteral("Zeigen"));
     showAction_->setCheckable(true);
     showAction_->setToolTip(QString::fromUtf8(kShowHint));
@@ -59,12 +198,54 @@ AlgorithmPanel::AlgorithmPanel(QWidget* host, QWidget* picture, const char* name
 
 AlgorithmPanel::~AlgorithmPanel() = default;
 
+QScrollArea* AlgorithmPanel::codeArea() const { return codeArea_; }
+
 void AlgorithmPanel::setShown(bool shown) { showAction_->setChecked(shown); }
 
+bool AlgorithmPanel::shown() const { return showAction_->isChecked(); }
+
+int AlgorithmPanel::zoomedWidth() const { return zoom::scaled(kWidth, zoom::percentOf(window())); }
+
+void AlgorithmPanel::placeBesidePicture() {
+    const QRect r = picture_->geometry();
+    setGeometry(r.right() + 7, r.top(), zoomedWidth(), r.height());
+}
+
+int AlgorithmPanel::roomNeeded() const {
+    if (!shown()) return 0;
+    const int right = picture_->geometry().right() + 7 + zoomedWidth() - 1;
+    const QWidget* beside = docked_ ? host_ : parentWidget();
+    return std::max(0, right + 8 - (beside->width() - grown_));
+}
+
+void AlgorithmPanel::dockIn(QBoxLayout* column) {
+    if ((column != nullptr) == docked_) return;
+    if (column) {
+        giveRoomBack();
+        docked_ = true;
+        zoom::remember(this);
+        column->addWidget(this);
+        setVisible(shown());
+    } else {
+        docked_ = false;
+        setParent(host_);
+        apply(shown());
+    }
+}
+
+void AlgorithmPanel::zoomed() {
+    grown_ = 0;
+    if (!docked_ && shown()) apply(true);
+}
+
 void AlgorithmPanel::apply(bool shown) {
+    holdSteps(shown);
+    if (docked_) {
+        setVisible(shown);
+        return;
+    }
     if (shown) {
-        const QRect r = picture_->geometry();
-        setGeometry(r.right() + 7, r.top(), kWidth, r.height());
+        placeBesidePicture();
         if (host_->isVisible()) makeRoom();
         QFrame::show();
     } else {
@@ -75,29 +256,23 @@ void AlgorithmPanel::apply(bool shown) {
 
 void AlgorithmPanel::makeRoom() {
     if (grown_ > 0) return;
-    const int need = geometry().right() + 8 - host_->width();
+    const int need = geometry().right() + 8 - parentWidget()->width();
     if (need <= 0) return;
-    widen(need);
+    // Known before the widening tells the window, which asks roomNeeded.
     grown_ = need;
+    widen(need);
 }
 
 void AlgorithmPanel::giveRoomBack() {
-    if (grown_ > 0) widen(-grown_);
+    const int grown = grown_;
     grown_ = 0;
-}
-
-bool AlgorithmPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == host_ && showAction_->isChecked()) {
-        if (event->type() == QEvent::Show) makeRoom();
-        if (event->type() == QEvent::Hide) giveRoomBack();
-    }
-    return QFrame::eventFilter(watched, event);
+    if (grown > 0) widen(-grown);
 }
 
 void AlgorithmPanel::widen(int delta) {
     // A widget that a layout manages follows its parent; any other one (the
     // tab widget of the main window, the window itself) is widened here.
-    for (QWidget* w = host_; w; w = w->parentWidget()) {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
         QWidget* parent = w->parentWidget();
         const bool managed = parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
         if (managed) continue;
@@ -106,14 +281,15 @@ void AlgorithmPanel::widen(int delta) {
         } else {
             w->resize(w->width() + delta, w->height());
         }
-        if (w->isWindow()) break;
+        if (w->isWindow() || isSheet(w)) break;
     }
+    emit roomChanged();
 }
 
 void AlgorithmPanel::setMarks(const CodeMarks& marks) {
     if (marks == marks_) return;
     marks_ = marks;
-    update();
+    refreshCode();
 }
 
 QString AlgorithmPanel::procedureTitle() const {
@@ -132,77 +308,60 @@ QString AlgorithmPanel::callerLine() const {
     return lineText(caller.procedure, caller.marked);
 }
 
-void AlgorithmPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect area = contentsRect().adjusted(4, 2, -4, -2);
-    const int width = area.width();
-    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-    QFont plain = font();
-    QFont bold = plain;
-    bold.setBold(true);
+void AlgorithmPanel::refreshCode() {
+    code_->refresh();
+    // Grown at once, so that the scroll range reaches the marked line.
+    if (code_->height() < code_->minimumHeight())
+        code_->resize(code_->width(), code_->minimumHeight());
+    // The marked line in view, with a line of room around it.
+    const QRect box = code_->markedBox();
+    if (box.isValid()) {
+        codeArea_->ensureVisible(box.center().x(), box.center().y(), 0,
+                                 box.height() / 2 + fontMetrics().height());
+    }
+}
 
-    // One entry per row of the picture: text, indentation, marking, font.
-    struct Row {
-        QString text;
-        int indent;
-        QColor background;
-        bool heading;
-    };
-    std::vector<Row> rows;
-    rows.push_back({QString::fromUtf8(kHeading), 0, QColor(), true});
-    const CodeMarks& shown = marks_;
-    if (shown.size() >= 2) {
-        const CodeFrame& caller = shown[shown.size() - 2];
-        rows.push_back({QString::fromUtf8(kCalledFrom) + QLatin1Char(' ') +
-                            QString::fromUtf8(pseudocode::procedure(caller.procedure).title) +
-                            QLatin1Char(':'),
-                        0, QColor(), false});
-        if (caller.marked >= 0) {
-            rows.push_back({QString::number(caller.marked + 1) + QStringLiteral("  ") +
-                                lineText(caller.procedure, caller.marked),
-                            1, kCaller, false});
-        }
-    }
-    int markedRow = -1;
-    if (!shown.empty()) {
-        const CodeFrame& top = shown.back();
-        rows.push_back(
-            {QString::fromUtf8(pseudocode::procedure(top.procedure).title), 0, QColor(), true});
-        int number = 0;
-        for (const PseudoLine& l : pseudocode::lines(top.procedure)) {
-            const bool marked = number == top.marked;
-            if (marked) markedRow = static_cast<int>(rows.size());
-            ++number;
-            rows.push_back(
-                {QString::number(number) + QStringLiteral("  ") + QString::fromUtf8(l.text),
-                 l.indent, marked ? kCurrent : QColor(), false});
-        }
-    }
+void AlgorithmPanel::adoptSteps(QWidget* caption, QListWidget* list) {
+    stepsCaption_ = caption;
+    stepsList_ = list;
+    list->installEventFilter(this);
+    holdSteps(shown());
+}
 
-    // Heights first, so that a marked line below the panel's end is scrolled
-    // into view.
-    std::vector<QRect> boxes;
-    int y = area.top();
-    for (const Row& row : rows) {
-        painter.setFont(row.heading ? bold : plain);
-        const int indent = 14 * row.indent;
-        const QRect box = painter.boundingRect(
-            QRect(area.left() + indent, y, width - indent, 10000), flags, row.text);
-        boxes.push_back(QRect(area.left() + indent, y, width - indent, box.height()));
-        y += box.height() + (row.heading ? 3 : 1);
-    }
-    int shift = 0;
-    if (markedRow >= 0 && boxes[static_cast<std::size_t>(markedRow)].bottom() > area.bottom())
-        shift = boxes[static_cast<std::size_t>(markedRow)].bottom() - area.bottom();
-    painter.setClipRect(area);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QRect box = boxes[i].translated(0, -shift);
-        if (rows[i].background.isValid()) {
-            painter.fillRect(box.adjusted(-2, 0, 2, 0), rows[i].background);
+void AlgorithmPanel::holdSteps(bool hold) {
+    if (!stepsList_ || hold == holdingSteps_) return;
+    holdingSteps_ = hold;
+    QWidget* const parts[] = {stepsCaption_, stepsList_};
+    if (hold) {
+        int at = 0;
+        for (QWidget* w : parts) {
+            zoom::remember(w);
+            layout_->insertWidget(at++, w);
+            w->show();
         }
-        painter.setFont(rows[i].heading ? bold : plain);
-        painter.setPen(Qt::black);
-        painter.drawText(box, flags, rows[i].text);
+        fitListRows();
+    } else {
+        stepsList_->setMinimumHeight(0);
+        for (QWidget* w : parts) {
+            w->setParent(host_);
+            w->setGeometry(zoom::designed(w, zoom::percentOf(host_->window())));
+            w->show();
+        }
     }
+}
+
+void AlgorithmPanel::fitListRows() {
+    if (!holdingSteps_) return;
+    const int row =
+        std::max(stepsList_->sizeHintForRow(0), QFontMetrics(stepsList_->font()).height() + 2);
+    stepsList_->setMinimumHeight(kListRows * row + 2 * stepsList_->frameWidth());
+}
+
+bool AlgorithmPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == stepsList_ && event->type() == QEvent::FontChange) fitListRows();
+    if (watched == host_ && showAction_->isChecked() && !docked_) {
+        if (event->type() == QEvent::Show) makeRoom();
+        if (event->type() == QEvent::Hide) giveRoomBack();
+    }
+    return QFrame::eventFilter(watched, event);
 }

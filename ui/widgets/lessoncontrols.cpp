@@ -75,9 +75,13 @@ LessonControls::LessonControls(QWidget* page, const Names& names, const Layout& 
     list_->setGeometry(layout.list);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setUniformItemSizes(true);
-    // A long text ends in "…" and is read in full in the entry's tooltip.
+    // A long text is shortened in its middle ("…") and read in full in the
+    // entry's tooltip.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->setTextElideMode(Qt::ElideRight);
+    list_->setTextElideMode(Qt::ElideMiddle);
+    // The entries follow the list's font (the zoom): the current one is
+    // made bold anew when it changes.
+    list_->installEventFilter(this);
     list_->setToolTip(utf8(lessontext::stepsHint));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEnabled(false);
@@ -94,6 +98,10 @@ LessonControls::LessonControls(QWidget* page, const Names& names, const Layout& 
 }
 
 LessonControls::~LessonControls() { watchEvents(false); }
+
+std::vector<QWidget*> LessonControls::strip() const {
+    return {back_, play_, speedLabel_, speed_, speedValue_};
+}
 
 Playback& LessonControls::playback() const { return player_.playback(); }
 
@@ -176,17 +184,11 @@ void LessonControls::refresh() {
     list_->setEnabled(n > 0);
     const int current = history.current();
     if (marked_ != current) {
-        if (marked_ >= 0 && marked_ < list_->count()) {
-            QFont plain = list_->font();
-            list_->item(marked_)->setFont(plain);
-        }
+        // An entry without a font of its own has the list's.
+        if (marked_ >= 0 && marked_ < list_->count())
+            list_->item(marked_)->setData(Qt::FontRole, QVariant());
         marked_ = current;
-        if (current >= 0) {
-            QListWidgetItem* item = list_->item(current);
-            QFont bold = list_->font();
-            bold.setBold(true);
-            item->setFont(bold);
-        }
+        markCurrentBold();
     }
     if (current >= 0) {
         list_->setCurrentRow(current);
@@ -196,7 +198,18 @@ void LessonControls::refresh() {
     }
 }
 
+void LessonControls::markCurrentBold() {
+    if (marked_ < 0 || marked_ >= list_->count()) return;
+    QFont bold = list_->font();
+    bold.setBold(true);
+    list_->item(marked_)->setFont(bold);
+}
+
 bool LessonControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FontChange) {
+        markCurrentBold();
+        return false;
+    }
     if (!playback().running()) return afterEndEvent(watched, event);
     if (event->type() != QEvent::KeyPress || !page_->isVisible()) return false;
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -96,6 +96,10 @@ public:
     QPushButton* playButton() const { return play_; }
     QSlider* speedSlider() const { return speed_; }
     QListWidget* stepList() const { return list_; }
+    QLabel* stepListCaption() const { return listLabel_; }
+    // The row of controls under the picture: "Zurück", "Abspielen", the
+    // "Tempo" caption, slider and value, left to right.
+    std::vector<QWidget*> strip() const;
 
     // The time per step as stored in the settings (default 1.5 s).
     static int storedStepMs();
@@ -121,6 +125,8 @@ private:
     // Brings the buttons and the list up to the player.
     void refresh();
     void showSpeed();
+    // The current entry in the list's font, bold.
+    void markCurrentBold();
     // Watches the window's keys and clicks while a demonstration runs or its
     // steps can be shown again.
     void watchEvents(bool on);

@@ -1,5 +1,6 @@
 #include "ui/widgets/zoom.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QLayout>
 #include <QRect>
@@ -16,8 +17,10 @@ namespace {
 constexpr const char* kDesignGeometry = "tessaroDesignGeometry";
 constexpr const char* kDesignFont = "tessaroDesignFont";
 constexpr const char* kDesignSize = "tessaroDesignSize";
+constexpr const char* kDesignIconSize = "tessaroDesignIconSize";
+constexpr const char* kPercent = "tessaroZoom";
 
-int scaled(int value, int percent) { return (value * percent + 50) / 100; }
+using zoom::scaled;
 
 QRect scaled(const QRect& r, int percent) {
     const int left = scaled(r.left(), percent);
@@ -59,6 +62,14 @@ bool placedByDesign(const QWidget* w) {
            !w->objectName().startsWith(QLatin1String("qt_"));
 }
 
+void zoomIcon(QWidget* w, int percent) {
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (!button || button->icon().isNull()) return;
+    QSize size;
+    if (design(w, kDesignIconSize, percent, size, [button] { return button->iconSize(); }))
+        button->setIconSize(QSize(scaled(size.width(), percent), scaled(size.height(), percent)));
+}
+
 void zoomFont(QWidget* w, int percent) {
     if (!w->testAttribute(Qt::WA_SetFont) && !w->property(kDesignFont).isValid()) return;
     QFont font;
@@ -69,6 +80,8 @@ void zoomFont(QWidget* w, int percent) {
 }  // namespace
 
 namespace zoom {
+
+int scaled(int value, int percent) { return (value * percent + 50) / 100; }
 
 int step(int percent, int direction) {
     const int* const begin = std::begin(kSteps);
@@ -83,10 +96,12 @@ int step(int percent, int direction) {
     return at == end ? end[-1] : *at;
 }
 
-void apply(QWidget* window, int percent) {
+void apply(QWidget* window, int percent, WindowSize windowSize) {
     percent = std::clamp(percent, kSteps[0], std::end(kSteps)[-1]);
+    window->setProperty(kPercent, percent);
     QSize size;
-    if (design(window, kDesignSize, percent, size, [window] { return window->size(); })) {
+    if (windowSize == WindowSize::zoom &&
+        design(window, kDesignSize, percent, size, [window] { return window->size(); })) {
         const QSize target(scaled(size.width(), percent), scaled(size.height(), percent));
         if (window->minimumSize() == window->maximumSize()) {
             window->setFixedSize(target);
@@ -98,16 +113,37 @@ void apply(QWidget* window, int percent) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window) continue;
         zoomFont(w, percent);
+        zoomIcon(w, percent);
         if (!placedByDesign(w)) continue;
         QRect geometry;
         if (!design(w, kDesignGeometry, percent, geometry, [w] { return w->geometry(); })) continue;
         if (auto* view = qobject_cast<ImageView*>(w)) {
             view->setZoom(percent);
-            view->move(scaled(geometry, percent).topLeft());
+            view->move(::scaled(geometry, percent).topLeft());
         } else {
-            w->setGeometry(scaled(geometry, percent));
+            w->setGeometry(::scaled(geometry, percent));
         }
     }
+}
+
+}  // namespace zoom
+
+namespace zoom {
+
+int percentOf(const QWidget* window) {
+    const QVariant stored = window->property(kPercent);
+    return stored.isValid() ? stored.toInt() : 100;
+}
+
+void remember(QWidget* w) {
+    if (w->property(kDesignGeometry).isValid()) return;
+    // Never zoomed yet: the geometry is the design.
+    w->setProperty(kDesignGeometry, w->geometry());
+}
+
+QRect designed(const QWidget* w, int percent) {
+    const QVariant stored = w->property(kDesignGeometry);
+    return stored.isValid() ? ::scaled(stored.toRect(), percent) : w->geometry();
 }
 
 }  // namespace zoom
