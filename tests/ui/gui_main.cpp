@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cstdlib>
@@ -14,8 +15,14 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Settings go to a test location, never the user's, and start empty.
+    // Settings go to a test location, never the user's, and start empty:
+    // one of this process's own, so that tests running side by side never
+    // see each other's settings.
     QStandardPaths::setTestModeEnabled(true);
+    const QString settings = QDir::tempPath() + QStringLiteral("/tessaro-test-settings-") +
+                             QString::number(QCoreApplication::applicationPid());
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, settings);
     QSettings(QStringLiteral("Tessaro"), QStringLiteral("Tessaro")).clear();
     QApplication app(argc, argv);
     if (!installGermanQtTranslation(app)) return 2;
@@ -25,5 +32,7 @@ int main(int argc, char** argv) {
         ScreenFit::setScreenForTests(QSize(8000, 8000));
     installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    QDir(settings).removeRecursively();
+    return result;
 }
