@@ -35,14 +35,14 @@ void Playback::advance() {
     std::optional<Step> next = source_->next();
     if (!next) {
         Step end = source_->end();
-        if (predicting_ && !end.questions.empty()) {
+        if ((predicting_ || exercise_) && !end.questions.empty()) {
             ask(std::move(end), true);
         } else {
             finished(std::move(end));
         }
         return;
     }
-    if (predicting_ && !next->questions.empty()) {
+    if ((predicting_ || exercise_) && !next->questions.empty()) {
         ask(std::move(*next), false);
         return;
     }
@@ -55,6 +55,7 @@ void Playback::ask(Step held, bool isEnd) {
     questionIndex_ = 0;
     waitingGiven_.clear();
     verdict_.reset();
+    tries_ = 0;
     weiterPending_ = false;
     playTimer_.stop();
     // The step shown goes on blinking while the question waits.
@@ -71,14 +72,24 @@ bool Playback::answer(int index) {
     const Question* q = question();
     if (q == nullptr || index < 0 || index >= static_cast<int>(q->answers.size())) return false;
     const bool right = index == q->correct;
-    ++asked_;
-    if (right) ++right_;
+    if (tries_ == 0) {
+        // Only the first try counts.
+        ++asked_;
+        if (right) ++right_;
+        waitingGiven_.push_back(index);
+    }
+    if (exercise_ && !right) {
+        ++tries_;
+        verdict_ = Verdict{false, predicttext::notRight, q->why, size()};
+        changed();
+        return true;
+    }
+    tries_ = 0;
     verdict_ =
         Verdict{right,
                 right ? std::string(predicttext::right)
                       : predicttext::wrong + q->answers[static_cast<std::size_t>(q->correct)],
                 q->why, size()};
-    waitingGiven_.push_back(index);
     if (++questionIndex_ < waiting_->questions.size()) {
         changed();
         return true;
@@ -94,9 +105,15 @@ bool Playback::answer(int index) {
     return true;
 }
 
+void Playback::setExercise(bool exercise) {
+    exercise_ = exercise;
+    tries_ = 0;
+    setPredicting(predicting_);
+}
+
 void Playback::setPredicting(bool predicting) {
     predicting_ = predicting;
-    if (predicting || !waiting_) return;
+    if (predicting || exercise_ || !waiting_) return;
     Step held = std::move(*waiting_);
     waiting_.reset();
     if (waitingIsEnd_) {

@@ -111,6 +111,16 @@ public:
     // step is shown at once.
     void setPredicting(bool predicting);
     bool predicting() const { return predicting_; }
+    // An exercise: the questions are asked as in "Vorhersagen", but a wrong
+    // answer is refused (the question waits on, with the reason); only the
+    // first try of each question counts. Switched off, the demonstration goes
+    // on by itself as far as "Vorhersagen" lets it ("Lösung zeigen").
+    void setExercise(bool exercise);
+    bool exercise() const { return exercise_; }
+    // Wrong tries at the question that waits.
+    int tries() const { return tries_; }
+    // After two wrong tries the right answer is shown.
+    bool hint() const { return exercise_ && tries_ >= 2; }
     // A question waits for its answer.
     bool asking() const { return waiting_.has_value(); }
     // The question that waits, or null.
@@ -127,7 +137,8 @@ public:
         int step = 0;  // the step the question was asked before
     };
     const std::optional<Verdict>& verdict() const { return verdict_; }
-    // Questions answered, and answered right, in this demonstration.
+    // Questions answered, and answered right (in an exercise: at the first
+    // try), in this demonstration.
     int asked() const { return asked_; }
     int answeredRight() const { return right_; }
     // The answers given to the questions of the step at index (those of the
@@ -183,6 +194,8 @@ private:
     std::size_t bytes_ = 0;
 
     bool predicting_ = false;
+    bool exercise_ = false;
+    int tries_ = 0;
     std::optional<Step> waiting_;  // held back for its questions
     bool waitingIsEnd_ = false;
     std::size_t questionIndex_ = 0;

@@ -65,6 +65,7 @@ private:
 namespace predicttext {
 inline constexpr const char* right = "Richtig";
 inline constexpr const char* wrong = "Leider falsch: richtig ist ";
+inline constexpr const char* notRight = "Nicht richtig";
 // "3 von 4 richtig"
 std::string score(int right, int asked);
 // The summary once a demonstration with questions has ended.
