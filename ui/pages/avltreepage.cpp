@@ -69,14 +69,33 @@ std::vector<handout::Step> AvlTreePage::handoutSteps(bool insert) {
                                     editEingabe_->text().toStdString(), insert);
 }
 
+PageState AvlTreePage::structureState() const {
+    PageState state;
+    if (!tree_->empty())
+        state.structure = pagestate::record([this](TWriter& w) { tree_->save(w); });
+    return state;
+}
+
+void AvlTreePage::restoreStructure(const PageState& state) {
+    forgetSteps();
+    replaceTree();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [this](TReader& r) { tree_->load(r); });
+    tree_->zeichne();
+}
+
 void AvlTreePage::replaceTree() { tree_ = std::make_unique<TAvlTreeDemo>(*treePage_); }
 
 void AvlTreePage::ButtonAInsertClick() {
-    handle([&] { play(tree_->insdel(true)); });
+    handle([&] {
+        Change change(*this);
+        play(tree_->insdel(true));
+    });
 }
 
 void AvlTreePage::ButtonADeleteClick() {
     handle([&] {
+        Change change(*this);
         if (emptyTree()) return;
         play(tree_->insdel(false));
     });
@@ -84,6 +103,7 @@ void AvlTreePage::ButtonADeleteClick() {
 
 void AvlTreePage::ButtonAClearClick() {
     handle([&] {
+        Change change(*this);
         if (!emptyTree()) {
             forgetSteps();
             replaceTree();
@@ -122,6 +142,7 @@ void AvlTreePage::loadFile(const std::string& name) {
 }
 
 void AvlTreePage::loadTree(const std::string& name) {
+    Change change(*this);
     forgetSteps();
     loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { tree_->zeichne(); });
     tree_->zeichne();
@@ -129,6 +150,7 @@ void AvlTreePage::loadTree(const std::string& name) {
 
 void AvlTreePage::ButtonAFolgeClick() {
     handle([&] {
+        Change change(*this);
         TAvlTreeDemo& tree = *tree_;
         insertSequence([&](int n) { return tree.lookUp(TTreeInteger(n)) != nullptr; },
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },

@@ -18,7 +18,8 @@
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
 
-DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
+DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent)
+    : QWidget(parent), UndoablePage(static_cast<QWidget&>(*this)), host_(host) {}
 
 DemoTreePage::~DemoTreePage() {
     // The controls and the player use the screen: they go first.

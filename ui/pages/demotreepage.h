@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/pages/pagehost.h"
+#include "ui/pages/undoablepage.h"
 #include "ui/platform/guard.h"
 #include "ui/widgets/weiterkeys.h"
 
@@ -46,7 +47,7 @@ inline constexpr const char* handoutDeleteHint =
     "Schreibt alle Schritte des Löschens der eingegebenen Zahl als PDF zum Ausdrucken";
 }  // namespace treetext
 
-class DemoTreePage : public QWidget {
+class DemoTreePage : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     ~DemoTreePage() override;
@@ -101,6 +102,7 @@ protected:
     // Shows the final state of the last demonstration again when "Zurück"
     // shows one of its steps: every action of the page starts from there.
     void leavePast();
+    void beforeUndo() override { leavePast(); }
     // The "Folge einfügen…" button at (x, y) below the button panel, wider
     // than the panel so that its caption fits; the page connects it.
     QPushButton* makeSequenceButton(const char* name, int x, int y);

@@ -69,7 +69,10 @@ private:
 }  // namespace
 
 ListPage::ListPage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
+    : QWidget(parent),
+      UndoablePage(static_cast<QWidget&>(*this)),
+      host_(host),
+      list_(std::make_unique<TListDemo>()) {
     setObjectName("TabSheetListe");
     using namespace widgets;
 
@@ -150,6 +153,23 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
 
 ListPage::~ListPage() = default;
 
+PageState ListPage::structureState() const {
+    const TListe& list = *list_;
+    PageState state;
+    if (!list.isEmpty()) state.structure = pagestate::record([&](TWriter& w) { list.save(w); });
+    state.position = {list.position()};
+    return state;
+}
+
+void ListPage::restoreStructure(const PageState& state) {
+    TListe& list = *list_;
+    list.clear();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [&](TReader& r) { list.load(r); });
+    list.moveTo(state.position.empty() ? 0 : state.position.front());
+    showList();
+}
+
 template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
     if (host_.controlsLocked()) return;  // a late mnemonic click
@@ -224,6 +244,7 @@ void ListPage::ButtonLAdvanceClick() {
 
 void ListPage::ButtonLInsertClick() {
     handle([&] {
+        Change change(*this);
         std::unique_ptr<TBase> element;
         if (!parseEntry(editEingabe_->text(), element)) return;
         list_->insert(std::move(element));  // a full list says so and drops it
@@ -245,6 +266,7 @@ void ListPage::ButtonLFindElemClick() {
 
 void ListPage::ButtonLUpdateClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
@@ -266,6 +288,7 @@ void ListPage::ButtonLElemClick() {
 
 void ListPage::ButtonLDeleteClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
@@ -276,6 +299,7 @@ void ListPage::ButtonLDeleteClick() {
 
 void ListPage::ButtonLClearClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.clear();
@@ -304,6 +328,7 @@ void ListPage::loadFile(const std::string& name) {
 }
 
 void ListPage::loadList(const std::string& name) {
+    Change change(*this);
     TListe& list = *list_;
     list.clear();
     try {
@@ -319,6 +344,7 @@ void ListPage::loadList(const std::string& name) {
 
 void ListPage::ButtonLSortClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.sortAscii();
@@ -343,6 +369,7 @@ void ListPage::BitBtnLSortdemoClick() {
 void ListPage::BitBtnZufaelligClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillRandom(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
@@ -353,6 +380,7 @@ void ListPage::BitBtnZufaelligClick() {
 void ListPage::BitBtnAufsteigendClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillAscending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
@@ -363,6 +391,7 @@ void ListPage::BitBtnAufsteigendClick() {
 void ListPage::BitBtnAbsteigendClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillDescending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/pages/undoablepage.h"
 #include "workbench/structurefiles.h"
 
 class PageHost;
@@ -29,7 +30,7 @@ inline constexpr const char* extension = structurefiles::type(structurefiles::Ki
 inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::list).filter;
 }  // namespace listtext
 
-class ListPage final : public QWidget {
+class ListPage final : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     // host is lent: the main window with the shared routines.
@@ -70,6 +71,10 @@ public slots:
     void BitBtnAbsteigendClick();
 
 private:
+    // The list's record and its cursor position.
+    PageState structureState() const override;
+    void restoreStructure(const PageState& state) override;
+
     // The entry as a new element (owned by the caller), by the radio buttons'
     // choice; false after showing the message of the refusal.
     bool parseEntry(const QString& text, std::unique_ptr<TBase>& element);
