@@ -56,6 +56,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     treePage_ = std::make_unique<QtTreePage>(
         QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
     makeAlgorithmPanel(image_, "AlgorithmusABaum");
+    makeExamples("ButtonABeispiele", QRect(112, 32, 89, 25), examples::Page::avlTree, editInfo);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -81,6 +82,12 @@ void AvlTreePage::restoreStructure(const PageState& state) {
     replaceTree();
     if (!state.structure.empty())
         pagestate::readBack(state.structure, [this](TReader& r) { tree_->load(r); });
+    tree_->zeichne();
+}
+
+void AvlTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
     tree_->zeichne();
 }
 

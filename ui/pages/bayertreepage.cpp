@@ -54,6 +54,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent) : DemoTreePage(hos
     installImagePicture(image_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     makeAlgorithmPanel(image_, "AlgorithmusBBaum");
+    makeExamples("ButtonBBeispiele", QRect(128, 48, 81, 25), examples::Page::bayerTree, editInfo_);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -95,6 +96,12 @@ void BayerTreePage::restoreStructure(const PageState& state) {
     replaceTree();
     if (!state.structure.empty())
         pagestate::readBack(state.structure, [this](TReader& r) { tree_->loadFrom(r); });
+    tree_->zeichne(image_->surface(), *count_);
+}
+
+void BayerTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
     tree_->zeichne(image_->surface(), *count_);
 }
 

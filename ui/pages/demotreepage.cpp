@@ -6,6 +6,7 @@
 
 #include "demo/stepsource.h"
 #include "elements/messages.h"
+#include "ui/pages/examplesmenu.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
@@ -70,6 +71,20 @@ void DemoTreePage::makeLesson(char letter, int kind, ImageView* image, QLineEdit
                             names[4].c_str(), names[5].c_str(), names[6].c_str()},
                            {strip, stripWidth, list}, *player_, weiter_);
     lesson_->addPicture(image);
+}
+
+void DemoTreePage::makeExamples(const char* name, const QRect& geometry, examples::Page kind,
+                                QLineEdit* info) {
+    makeExamplesButton(this, name, geometry, kind, [this, info](const examples::Example& e) {
+        handle([&] {
+            Change change(*this);
+            forgetSteps();
+            buildExample(e);
+            editEingabe_->setText(QString::number(e.key));
+            info->setText(utf8(e.note));
+            info->setCursorPosition(0);
+        });
+    });
 }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {

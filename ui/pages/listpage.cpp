@@ -15,6 +15,7 @@
 #include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 #include "linear/liste.h"
+#include "ui/pages/examplesmenu.h"
 #include "ui/pages/pagehost.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
@@ -24,6 +25,7 @@
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
+#include "workbench/examples.h"
 #include "workbench/listgeneration.h"
 
 namespace {
@@ -149,6 +151,13 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
     connect(zufaellig, &QPushButton::clicked, this, &ListPage::BitBtnZufaelligClick);
     connect(aufsteigend, &QPushButton::clicked, this, &ListPage::BitBtnAufsteigendClick);
     connect(absteigend, &QPushButton::clicked, this, &ListPage::BitBtnAbsteigendClick);
+
+    // Below the position and count fields, left of the memo.
+    makeExamplesButton(this, "ButtonLBeispiele", QRect(144, 216, 81, 25), examples::Page::list,
+                       [this](const examples::Example& e) { showExample(e); });
+    exampleNote_ = label(this, "LabelLBeispiel", QString(), 144, 248, 145, 97);
+    exampleNote_->setWordWrap(true);
+    exampleNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 ListPage::~ListPage() = default;
@@ -397,4 +406,16 @@ void ListPage::BitBtnAbsteigendClick() {
             showList();
         },
         false);
+}
+
+void ListPage::showExample(const examples::Example& example) {
+    handle([&] {
+        Change change(*this);
+        TListe& list = *list_;
+        list.clear();
+        for (const int key : example.keys) list.append(std::make_unique<TInteger>(key));
+        list.reset();
+        showList();
+        exampleNote_->setText(utf8(example.note));
+    });
 }

@@ -20,6 +20,10 @@ class MemoView;
 class QRadioButton;
 class QSpinBox;
 class QPushButton;
+class QLabel;
+namespace examples {
+struct Example;
+}
 
 namespace listtext {
 inline constexpr const char* empty = "Die Liste ist leer";
@@ -69,6 +73,9 @@ public slots:
     void BitBtnZufaelligClick();
     void BitBtnAufsteigendClick();
     void BitBtnAbsteigendClick();
+    // "Beispiele": the example's numbers in place of the list, the cursor at
+    // the start, its note under the button.
+    void showExample(const examples::Example& example);
 
 private:
     // The list's record and its cursor position.
@@ -100,4 +107,5 @@ private:
     QSpinBox* spinAnzahl_;
     QRadioButton* radioDoppelt_;
     QRadioButton* radioKeineDoppelt_;
+    QLabel* exampleNote_;
 };

@@ -67,6 +67,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     treePage_ = std::make_unique<QtTreePage>(QtTreePage::Fields{
         image_, editInfo, editEingabe_, editTiefe_, editAnz_, editAusgeglichen_});
     makeAlgorithmPanel(image_, "AlgorithmusTBaum");
+    makeExamples("ButtonTBeispiele", QRect(16, 14, 97, 25), examples::Page::searchTree, editInfo);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -97,6 +98,12 @@ void SearchTreePage::restoreStructure(const PageState& state) {
     replaceTree();
     if (!state.structure.empty())
         pagestate::readBack(state.structure, [this](TReader& r) { tree_->load(r); });
+    tree_->zeichne();
+}
+
+void SearchTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
     tree_->zeichne();
 }
 
