@@ -228,6 +228,41 @@ void TNtree::write(TextOutput& out) const {
     if (root) root->write(out);
 }
 
+std::optional<std::vector<std::uint16_t>> TNtree::pathTo(const TNtreeNode* node) const {
+    if (!root || !node) return std::nullopt;
+    // Depth first with the way down kept beside each pending node.
+    struct Pending {
+        const TNtreeNode* node;
+        std::size_t depth;  // the length of its path
+        std::uint16_t number;
+    };
+    std::vector<std::uint16_t> path;
+    std::vector<Pending> pending{{root.get(), 0, 0}};
+    while (!pending.empty()) {
+        const Pending p = pending.back();
+        pending.pop_back();
+        if (p.depth > 0) {
+            path.resize(p.depth - 1);
+            path.push_back(p.number);
+        }
+        if (p.node == node) return path;
+        const std::vector<TNtreeNode*> children = p.node->children();
+        for (std::size_t i = children.size(); i-- > 0;)
+            pending.push_back({children[i], p.depth + 1, static_cast<std::uint16_t>(i)});
+    }
+    return std::nullopt;
+}
+
+TNtreeNode* TNtree::nodeAt(const std::vector<std::uint16_t>& path) const {
+    TNtreeNode* node = root.get();
+    for (const std::uint16_t number : path) {
+        if (!node) return nullptr;
+        const std::vector<TNtreeNode*> children = node->children();
+        node = number < children.size() ? children[number] : nullptr;
+    }
+    return node;
+}
+
 bool TNtree::verify() const {
     std::vector<const TNtreeNode*> pending;
     if (root) pending.push_back(root.get());

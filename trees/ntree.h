@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,14 @@ public:
     // children list keeps its own invariants and holds only nodes. Cursors
     // end where they were.
     bool verify() const;
+
+    // The child numbers from the root down to node (empty for the root);
+    // nothing when node is not a node of this tree. Cursors end where they
+    // were; iterative.
+    std::optional<std::vector<std::uint16_t>> pathTo(const TNtreeNode* node) const;
+    // The node that path leads to from the root (lent), or null when the tree
+    // is empty or a number names no child. Cursors end where they were.
+    TNtreeNode* nodeAt(const std::vector<std::uint16_t>& path) const;
 
     // Writes the ".ndt" file (replaced only when complete). A tree of more than
     // kMaxFileNodes nodes is refused before any file is touched.

@@ -350,3 +350,53 @@ TEST_F(NtreeTest, RandomChildOperationsMatchAReferenceTree) {
 }
 
 }  // namespace
+
+namespace {
+
+class NtreePathTest : public NtreeTest {};
+
+TEST_F(NtreePathTest, PathToAndNodeAtFindEachOtherForEveryNode) {
+    TNtree tree;
+    exampleTree(tree);                                    // A(B, C)
+    tree.root->getChildN(1)->insertChildN(0, leaf("D"));  // A(B, C(D, E))
+    tree.root->getChildN(1)->insertChildN(1, leaf("E"));
+    tree.root->getChildN(0);
+    const std::string before = shape(tree, true);
+    const struct {
+        std::vector<std::uint16_t> path;
+        const char* text;
+    } table[] = {{{}, "A"}, {{0}, "B"}, {{1}, "C"}, {{1, 0}, "D"}, {{1, 1}, "E"}};
+    for (const auto& row : table) {
+        TNtreeNode* node = tree.nodeAt(row.path);
+        ASSERT_NE(node, nullptr) << row.text;
+        EXPECT_EQ(node->getElem()->getValue(), row.text);
+        const auto path = tree.pathTo(node);
+        ASSERT_TRUE(path.has_value()) << row.text;
+        EXPECT_EQ(*path, row.path) << row.text;
+    }
+    EXPECT_EQ(shape(tree, true), before);  // no cursor moved
+}
+
+TEST_F(NtreePathTest, NoNodeForAWrongPathOrAForeignNode) {
+    TNtree tree;
+    EXPECT_EQ(tree.nodeAt({}), nullptr);
+    EXPECT_FALSE(tree.pathTo(nullptr).has_value());
+    exampleTree(tree);
+    EXPECT_EQ(tree.nodeAt({2}), nullptr);
+    EXPECT_EQ(tree.nodeAt({0, 0}), nullptr);
+    const auto stranger = leaf("B");
+    EXPECT_FALSE(tree.pathTo(stranger.get()).has_value());
+}
+
+TEST_F(NtreePathTest, PathToTheEndOfALongChainIsFoundWithoutRecursion) {
+    TNtree tree;
+    tree.root = chain(20000);
+    TNtreeNode* node = tree.root.get();
+    while (!node->leaf()) node = node->getChildN(0);
+    const auto path = tree.pathTo(node);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(path->size(), 19999u);
+    EXPECT_EQ(tree.nodeAt(*path), node);
+}
+
+}  // namespace

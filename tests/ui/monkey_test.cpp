@@ -21,10 +21,12 @@
 // TESSARO_MONKEY_SEED and TESSARO_MONKEY_EVENTS replay another run;
 // TESSARO_MONKEY_TRACE=1 prints every action and every dialog.
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -300,6 +302,17 @@ protected:
             for (QAbstractButton* b : usable<QAbstractButton>())
                 if ((qobject_cast<QToolButton*>(b) != nullptr) == toolButtons) buttons.push_back(b);
             if (auto* b = pickOf(buttons)) {
+                // A button with a menu opens it: the monkey chooses an entry
+                // as the user would (the open menu would wait for one).
+                auto* menu = qobject_cast<QPushButton*>(b) ? b->findChild<QMenu*>() : nullptr;
+                if (menu && chance(50)) {
+                    const QList<QAction*> entries = menu->actions();
+                    if (entries.isEmpty()) return;
+                    QAction* entry = entries[pick(0, static_cast<int>(entries.size()) - 1)];
+                    note("choose \"" + entry->text().toStdString() + "\" of " + nameOf(b));
+                    entry->trigger();
+                    return;
+                }
                 note("click " + nameOf(b));
                 QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
                 return;

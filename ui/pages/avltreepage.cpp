@@ -56,6 +56,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
     treePage_ = std::make_unique<QtTreePage>(
         QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
     makeAlgorithmPanel(image_, "AlgorithmusABaum");
+    makeExamples("ButtonABeispiele", QRect(112, 32, 89, 25), examples::Page::avlTree, editInfo);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -69,14 +70,39 @@ std::vector<handout::Step> AvlTreePage::handoutSteps(bool insert) {
                                     editEingabe_->text().toStdString(), insert);
 }
 
+PageState AvlTreePage::structureState() const {
+    PageState state;
+    if (!tree_->empty())
+        state.structure = pagestate::record([this](TWriter& w) { tree_->save(w); });
+    return state;
+}
+
+void AvlTreePage::restoreStructure(const PageState& state) {
+    forgetSteps();
+    replaceTree();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [this](TReader& r) { tree_->load(r); });
+    tree_->zeichne();
+}
+
+void AvlTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
+    tree_->zeichne();
+}
+
 void AvlTreePage::replaceTree() { tree_ = std::make_unique<TAvlTreeDemo>(*treePage_); }
 
 void AvlTreePage::ButtonAInsertClick() {
-    handle([&] { play(tree_->insdel(true)); });
+    handle([&] {
+        Change change(*this);
+        play(tree_->insdel(true));
+    });
 }
 
 void AvlTreePage::ButtonADeleteClick() {
     handle([&] {
+        Change change(*this);
         if (emptyTree()) return;
         play(tree_->insdel(false));
     });
@@ -84,6 +110,7 @@ void AvlTreePage::ButtonADeleteClick() {
 
 void AvlTreePage::ButtonAClearClick() {
     handle([&] {
+        Change change(*this);
         if (!emptyTree()) {
             forgetSteps();
             replaceTree();
@@ -122,6 +149,7 @@ void AvlTreePage::loadFile(const std::string& name) {
 }
 
 void AvlTreePage::loadTree(const std::string& name) {
+    Change change(*this);
     forgetSteps();
     loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { tree_->zeichne(); });
     tree_->zeichne();
@@ -129,6 +157,7 @@ void AvlTreePage::loadTree(const std::string& name) {
 
 void AvlTreePage::ButtonAFolgeClick() {
     handle([&] {
+        Change change(*this);
         TAvlTreeDemo& tree = *tree_;
         insertSequence([&](int n) { return tree.lookUp(TTreeInteger(n)) != nullptr; },
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },

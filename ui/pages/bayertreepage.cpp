@@ -54,6 +54,7 @@ BayerTreePage::BayerTreePage(PageHost& host, QWidget* parent) : DemoTreePage(hos
     installImagePicture(image_);
     count_ = std::make_unique<LineEditOutput>(editAnz_);
     makeAlgorithmPanel(image_, "AlgorithmusBBaum");
+    makeExamples("ButtonBBeispiele", QRect(128, 48, 81, 25), examples::Page::bayerTree, editInfo_);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -83,6 +84,27 @@ std::vector<handout::Step> BayerTreePage::handoutSteps(bool insert) {
     return handout::recordBayerSteps(*tree_, image_->image().size(), value, insert);
 }
 
+PageState BayerTreePage::structureState() const {
+    PageState state;
+    if (!tree_->empty())
+        state.structure = pagestate::record([this](TWriter& w) { tree_->saveTo(w); });
+    return state;
+}
+
+void BayerTreePage::restoreStructure(const PageState& state) {
+    forgetSteps();
+    replaceTree();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [this](TReader& r) { tree_->loadFrom(r); });
+    tree_->zeichne(image_->surface(), *count_);
+}
+
+void BayerTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
+    tree_->zeichne(image_->surface(), *count_);
+}
+
 void BayerTreePage::replaceTree() { tree_ = std::make_unique<TBayerTreeDemo>(); }
 
 StepRecorder BayerTreePage::recorder() const {
@@ -92,6 +114,7 @@ StepRecorder BayerTreePage::recorder() const {
 
 void BayerTreePage::ButtonBInsertClick() {
     handle([&] {
+        Change change(*this);
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
             host_.dialogs().information(message::noEntry);
@@ -111,6 +134,7 @@ void BayerTreePage::ButtonBInsertClick() {
 
 void BayerTreePage::ButtonBDeleteClick() {
     handle([&] {
+        Change change(*this);
         const QString entry = editEingabe_->text();
         if (entry.isEmpty()) {
             host_.dialogs().information(message::noEntry);
@@ -130,6 +154,7 @@ void BayerTreePage::ButtonBDeleteClick() {
 
 void BayerTreePage::ButtonBClearClick() {
     handle([&] {
+        Change change(*this);
         if (!emptyTree()) {
             forgetSteps();
             replaceTree();
@@ -168,6 +193,7 @@ void BayerTreePage::loadFile(const std::string& name) {
 }
 
 void BayerTreePage::loadTree(const std::string& name) {
+    Change change(*this);
     forgetSteps();
     const auto show = [&] { tree_->zeichne(image_->surface(), *count_); };
     loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, show);
@@ -176,6 +202,7 @@ void BayerTreePage::loadTree(const std::string& name) {
 
 void BayerTreePage::ButtonBFolgeClick() {
     handle([&] {
+        Change change(*this);
         TBayerTreeDemo& tree = *tree_;
         insertSequence([&](int n) { return tree.lookUp(TInteger(n)) != nullptr; },
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },

@@ -11,6 +11,7 @@
 #include "demo/stepsource.h"
 #include "elements/messages.h"
 #include "ui/pages/animation.h"
+#include "ui/pages/examplesmenu.h"
 #include "ui/pages/handout.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/pages/webexport.h"
@@ -29,7 +30,8 @@ namespace {
 constexpr int kColumnButtonWidth = 81;
 }  // namespace
 
-DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {}
+DemoTreePage::DemoTreePage(PageHost& host, QWidget* parent)
+    : QWidget(parent), UndoablePage(static_cast<QWidget&>(*this)), host_(host) {}
 
 DemoTreePage::~DemoTreePage() {
     // The controls and the player use the screen: they go first.
@@ -106,6 +108,20 @@ std::vector<QWidget*> DemoTreePage::lessonStrip() const {
     for (QWidget* w : lesson_->strip()) strip.push_back(w);
     if (columnButton_) strip.push_back(columnButton_);
     return strip;
+}
+
+void DemoTreePage::makeExamples(const char* name, const QRect& geometry, examples::Page kind,
+                                QLineEdit* info) {
+    makeExamplesButton(this, name, geometry, kind, [this, info](const examples::Example& e) {
+        handle([&] {
+            Change change(*this);
+            forgetSteps();
+            buildExample(e);
+            editEingabe_->setText(QString::number(e.key));
+            info->setText(utf8(e.note));
+            info->setCursorPosition(0);
+        });
+    });
 }
 
 void DemoTreePage::makeWeiter(const char* name, int x, int y, const char* first) {

@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "ui/pages/pagehost.h"
+#include "ui/pages/undoablepage.h"
 #include "ui/platform/guard.h"
 #include "ui/widgets/weiterkeys.h"
+#include "workbench/examples.h"
 
 namespace handout {
 struct Step;
@@ -55,7 +57,7 @@ inline constexpr const char* exportInsert = "&Einfügen…";
 inline constexpr const char* exportDelete = "&Löschen…";
 }  // namespace treetext
 
-class DemoTreePage : public QWidget {
+class DemoTreePage : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     ~DemoTreePage() override;
@@ -118,6 +120,14 @@ protected:
     // Shows the final state of the last demonstration again when "Zurück"
     // shows one of its steps: every action of the page starts from there.
     void leavePast();
+    void beforeUndo() override { leavePast(); }
+    // The "Beispiele" button at geometry with the examples of kind: each
+    // builds its tree (buildExample), puts its key into the entry field and
+    // its note into info; a change that "Rückgängig" takes back.
+    void makeExamples(const char* name, const QRect& geometry, examples::Page kind,
+                      QLineEdit* info);
+    // A new tree of the example's keys in place of the page's tree, drawn.
+    virtual void buildExample(const examples::Example& example) = 0;
     // The "Folge einfügen…" button at (x, y) below the button panel, wider
     // than the panel so that its caption fits; the page connects it.
     QPushButton* makeSequenceButton(const char* name, int x, int y);

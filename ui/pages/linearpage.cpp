@@ -19,6 +19,7 @@
 
 LinearPage::LinearPage(PageHost& host, const Design& design, QWidget* parent)
     : QWidget(parent),
+      UndoablePage(static_cast<QWidget&>(*this)),
       host_(host),
       empty_(design.empty),
       extension_(design.extension),
@@ -83,8 +84,21 @@ void LinearPage::refresh() {
     editAnz_->setText(QString::number(structureCount()));
 }
 
+PageState LinearPage::structureState() const {
+    PageState state;
+    if (!structureEmpty()) state.structure = structureRecord();
+    return state;
+}
+
+void LinearPage::restoreStructure(const PageState& state) {
+    clearStructure();
+    if (!state.structure.empty()) readStructure(state.structure);
+    refresh();
+}
+
 void LinearPage::putClick() {
     handle([&] {
+        Change change(*this);
         const QString text = editEingabe_->text();
         if (text.isEmpty()) {
             host_.dialogs().information(message::noEntry);
@@ -97,6 +111,7 @@ void LinearPage::putClick() {
 
 void LinearPage::takeClick() {
     handle([&] {
+        Change change(*this);
         if (refusedWhenEmpty()) return;
         takeElement();
         refresh();
@@ -112,6 +127,7 @@ void LinearPage::firstClick() {
 
 void LinearPage::clearClick() {
     handle([&] {
+        Change change(*this);
         if (refusedWhenEmpty()) return;
         clearStructure();
         memo_->clear();
@@ -139,6 +155,7 @@ void LinearPage::loadFile(const std::string& name) {
 }
 
 void LinearPage::loadEmptied(const std::string& name) {
+    Change change(*this);
     clearStructure();
     try {
         loadStructure(name);

@@ -8,7 +8,9 @@
 
 #include <QWidget>
 #include <string>
+#include <string_view>
 
+#include "ui/pages/undoablepage.h"
 #include "workbench/structurepicture.h"
 
 class PageHost;
@@ -22,7 +24,7 @@ inline constexpr const char* entryCaption = "Eingabe (String)";
 inline constexpr const char* countCaption = "Anzahl Elemente";
 }  // namespace lineartext
 
-class LinearPage : public QWidget {
+class LinearPage : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     // A control's object name and its position (x, y, width, height).
@@ -71,10 +73,17 @@ protected:
     virtual void clearStructure() = 0;
     virtual void saveStructure(const std::string& name) const = 0;
     virtual void loadStructure(const std::string& name) = 0;
+    // The structure's record (not empty), and the structure read back from
+    // one into an empty structure.
+    virtual std::string structureRecord() const = 0;
+    virtual void readStructure(std::string_view record) = 0;
     // How the page's picture lays out the elements.
     virtual structurepicture::Row pictureRow() const = 0;
 
 private:
+    PageState structureState() const override;
+    void restoreStructure(const PageState& state) override;
+
     void putClick();
     void takeClick();
     void firstClick();

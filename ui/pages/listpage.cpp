@@ -15,6 +15,7 @@
 #include "linear/listdemo.h"
 #include "linear/listdisplay.h"
 #include "linear/liste.h"
+#include "ui/pages/examplesmenu.h"
 #include "ui/pages/pagehost.h"
 #include "ui/pages/pagepicture.h"
 #include "ui/platform/dialogservice.h"
@@ -24,6 +25,7 @@
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/entrysyntax.h"
+#include "workbench/examples.h"
 #include "workbench/listgeneration.h"
 
 namespace {
@@ -69,7 +71,10 @@ private:
 }  // namespace
 
 ListPage::ListPage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), list_(std::make_unique<TListDemo>()) {
+    : QWidget(parent),
+      UndoablePage(static_cast<QWidget&>(*this)),
+      host_(host),
+      list_(std::make_unique<TListDemo>()) {
     setObjectName("TabSheetListe");
     using namespace widgets;
 
@@ -146,9 +151,33 @@ ListPage::ListPage(PageHost& host, QWidget* parent)
     connect(zufaellig, &QPushButton::clicked, this, &ListPage::BitBtnZufaelligClick);
     connect(aufsteigend, &QPushButton::clicked, this, &ListPage::BitBtnAufsteigendClick);
     connect(absteigend, &QPushButton::clicked, this, &ListPage::BitBtnAbsteigendClick);
+
+    // Below the position and count fields, left of the memo.
+    makeExamplesButton(this, "ButtonLBeispiele", QRect(144, 216, 81, 25), examples::Page::list,
+                       [this](const examples::Example& e) { showExample(e); });
+    exampleNote_ = label(this, "LabelLBeispiel", QString(), 144, 248, 145, 97);
+    exampleNote_->setWordWrap(true);
+    exampleNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 ListPage::~ListPage() = default;
+
+PageState ListPage::structureState() const {
+    const TListe& list = *list_;
+    PageState state;
+    if (!list.isEmpty()) state.structure = pagestate::record([&](TWriter& w) { list.save(w); });
+    state.position = {list.position()};
+    return state;
+}
+
+void ListPage::restoreStructure(const PageState& state) {
+    TListe& list = *list_;
+    list.clear();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [&](TReader& r) { list.load(r); });
+    list.moveTo(state.position.empty() ? 0 : state.position.front());
+    showList();
+}
 
 template <typename Body>
 void ListPage::handle(Body&& body, bool focusEntry) {
@@ -224,6 +253,7 @@ void ListPage::ButtonLAdvanceClick() {
 
 void ListPage::ButtonLInsertClick() {
     handle([&] {
+        Change change(*this);
         std::unique_ptr<TBase> element;
         if (!parseEntry(editEingabe_->text(), element)) return;
         list_->insert(std::move(element));  // a full list says so and drops it
@@ -245,6 +275,7 @@ void ListPage::ButtonLFindElemClick() {
 
 void ListPage::ButtonLUpdateClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
@@ -266,6 +297,7 @@ void ListPage::ButtonLElemClick() {
 
 void ListPage::ButtonLDeleteClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         if (refusedAtEnd(list)) return;
@@ -276,6 +308,7 @@ void ListPage::ButtonLDeleteClick() {
 
 void ListPage::ButtonLClearClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.clear();
@@ -304,6 +337,7 @@ void ListPage::loadFile(const std::string& name) {
 }
 
 void ListPage::loadList(const std::string& name) {
+    Change change(*this);
     TListe& list = *list_;
     list.clear();
     try {
@@ -319,6 +353,7 @@ void ListPage::loadList(const std::string& name) {
 
 void ListPage::ButtonLSortClick() {
     handle([&] {
+        Change change(*this);
         TListe& list = *list_;
         if (refusedWhenEmpty(list)) return;
         list.sortAscii();
@@ -343,6 +378,7 @@ void ListPage::BitBtnLSortdemoClick() {
 void ListPage::BitBtnZufaelligClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillRandom(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
@@ -353,6 +389,7 @@ void ListPage::BitBtnZufaelligClick() {
 void ListPage::BitBtnAufsteigendClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillAscending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
@@ -363,9 +400,22 @@ void ListPage::BitBtnAufsteigendClick() {
 void ListPage::BitBtnAbsteigendClick() {
     handle(
         [&] {
+            Change change(*this);
             const int n = generationCount();
             listgeneration::fillDescending(*list_, n, radioDoppelt_->isChecked(), host_.random());
             showList();
         },
         false);
+}
+
+void ListPage::showExample(const examples::Example& example) {
+    handle([&] {
+        Change change(*this);
+        TListe& list = *list_;
+        list.clear();
+        for (const int key : example.keys) list.append(std::make_unique<TInteger>(key));
+        list.reset();
+        showList();
+        exampleNote_->setText(utf8(example.note));
+    });
 }

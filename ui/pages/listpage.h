@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/pages/undoablepage.h"
 #include "workbench/structurefiles.h"
 
 class PageHost;
@@ -19,6 +20,10 @@ class MemoView;
 class QRadioButton;
 class QSpinBox;
 class QPushButton;
+class QLabel;
+namespace examples {
+struct Example;
+}
 
 namespace listtext {
 inline constexpr const char* empty = "Die Liste ist leer";
@@ -29,7 +34,7 @@ inline constexpr const char* extension = structurefiles::type(structurefiles::Ki
 inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::list).filter;
 }  // namespace listtext
 
-class ListPage final : public QWidget {
+class ListPage final : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     // host is lent: the main window with the shared routines.
@@ -68,8 +73,15 @@ public slots:
     void BitBtnZufaelligClick();
     void BitBtnAufsteigendClick();
     void BitBtnAbsteigendClick();
+    // "Beispiele": the example's numbers in place of the list, the cursor at
+    // the start, its note under the button.
+    void showExample(const examples::Example& example);
 
 private:
+    // The list's record and its cursor position.
+    PageState structureState() const override;
+    void restoreStructure(const PageState& state) override;
+
     // The entry as a new element (owned by the caller), by the radio buttons'
     // choice; false after showing the message of the refusal.
     bool parseEntry(const QString& text, std::unique_ptr<TBase>& element);
@@ -95,4 +107,5 @@ private:
     QSpinBox* spinAnzahl_;
     QRadioButton* radioDoppelt_;
     QRadioButton* radioKeineDoppelt_;
+    QLabel* exampleNote_;
 };

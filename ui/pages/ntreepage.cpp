@@ -21,7 +21,8 @@
 #include "workbench/ntreedemo.h"
 #include "workbench/ntreeoutline.h"
 
-NtreePage::NtreePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+NtreePage::NtreePage(PageHost& host, QWidget* parent)
+    : QWidget(parent), UndoablePage(static_cast<QWidget&>(*this)), host_(host) {
     setObjectName("TabSheetNBaum");
     using namespace widgets;
     installPictureActions(*this, host_, [this] {
@@ -133,6 +134,37 @@ std::string NtreePage::entryText() const {
     return cp1252::fromUtf8(editEingabe_->text().toStdString());
 }
 
+PageState NtreePage::structureState() const {
+    const TNtreeDemo& t = *tree_;
+    PageState state;
+    if (t.empty()) return state;
+    if (t.root->nodeCount() > TNtree::kMaxFileNodes) {
+        state.copy = t.copy();
+    } else {
+        state.structure = pagestate::record([&](TWriter& w) { t.save(w); });
+    }
+    if (auto path = t.pathTo(t.currentNode)) state.position = std::move(*path);
+    return state;
+}
+
+void NtreePage::restoreStructure(const PageState& state) {
+    replaceTree();
+    TNtreeDemo& t = *tree_;
+    if (state.copy) {
+        t.root = static_cast<const TNtree&>(*state.copy).root->copyNode();
+    } else if (!state.structure.empty()) {
+        pagestate::readBack(state.structure, [&](TReader& r) { t.load(r); });
+    }
+    if (t.empty()) return;
+    t.currentNode = t.nodeAt(state.position);
+    t.currentLevel = static_cast<std::uint16_t>(state.position.size() + 1);
+    if (!t.currentNode) {
+        t.currentNode = t.root.get();
+        t.currentLevel = 1;
+    }
+    t.showTree();
+}
+
 void NtreePage::replaceTree() {
     display_->clearView();
     tree_ = std::make_unique<TNtreeDemo>(*display_);
@@ -161,6 +193,7 @@ void NtreePage::showEmptyFields() {
 
 void NtreePage::ButtonNCreateRootClick() {
     handle(false, [&] {
+        Change change(*this);
         if (!tree().empty()) {
             host_.dialogs().information(ntreetext::rootExists);
             return;
@@ -188,6 +221,7 @@ void NtreePage::ButtonNGetClick() {
 
 void NtreePage::ButtonNInsertClick() {
     handle(true, [&] {
+        Change change(*this);
         TNtreeDemo& t = tree();
         if (t.empty()) {
             host_.dialogs().information(ntreetext::noRoot);
@@ -212,6 +246,7 @@ void NtreePage::ButtonNInsertClick() {
 
 void NtreePage::ButtonNDeleteClick() {
     handle(true, [&] {
+        Change change(*this);
         const std::optional<int> n = existingChildNumber();
         if (!n) return;
         tree().deleteChild(*n);
@@ -229,6 +264,7 @@ void NtreePage::ButtonNResetClick() {
 
 void NtreePage::ButtonNClearClick() {
     handle(true, [&] {
+        Change change(*this);
         replaceTree();
         showEmptyFields();
         editNummer_->clear();
@@ -268,6 +304,7 @@ void NtreePage::loadFile(const std::string& name) {
 }
 
 void NtreePage::loadTree(const std::string& name) {
+    Change change(*this);
     editNummer_->setText(QStringLiteral("0"));
     loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { showEmptyFields(); });
     if (tree().empty()) {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/pages/undoablepage.h"
 #include "workbench/structurefiles.h"
 
 class PageHost;
@@ -34,7 +35,7 @@ inline constexpr const char* extension =
 inline constexpr const char* filter = structurefiles::type(structurefiles::Kind::ntree).filter;
 }  // namespace ntreetext
 
-class NtreePage final : public QWidget {
+class NtreePage final : public QWidget, public UndoablePage {
     Q_OBJECT
 public:
     // host is lent: the main window with the shared routines.
@@ -63,6 +64,10 @@ public slots:
     void ButtonNLoadClick();
 
 private:
+    // The tree's record (a copy for a tree too large for its file) and the
+    // path to the current node.
+    PageState structureState() const override;
+    void restoreStructure(const PageState& state) override;
     // Load after the dialog; throws what the file's load throws.
     void loadTree(const std::string& name);
     // Runs body through the guard, then gives the focus to EditNEingabe when

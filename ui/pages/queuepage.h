@@ -36,6 +36,12 @@ private:
     void clearStructure() override { queue_->clear(); }
     void saveStructure(const std::string& name) const override { queue_->save(name); }
     void loadStructure(const std::string& name) override { queue_->load(name); }
+    std::string structureRecord() const override {
+        return pagestate::record([this](TWriter& w) { queue_->save(w); });
+    }
+    void readStructure(std::string_view record) override {
+        pagestate::readBack(record, [this](TReader& r) { queue_->load(r); });
+    }
     structurepicture::Row pictureRow() const override { return structurepicture::Row::queue; }
 
     const std::unique_ptr<TFifo> queue_;

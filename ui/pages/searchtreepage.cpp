@@ -67,6 +67,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
     treePage_ = std::make_unique<QtTreePage>(QtTreePage::Fields{
         image_, editInfo, editEingabe_, editTiefe_, editAnz_, editAusgeglichen_});
     makeAlgorithmPanel(image_, "AlgorithmusTBaum");
+    makeExamples("ButtonTBeispiele", QRect(16, 14, 97, 25), examples::Page::searchTree, editInfo);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -85,14 +86,39 @@ std::vector<handout::Step> SearchTreePage::handoutSteps(bool insert) {
                                     editEingabe_->text().toStdString(), insert);
 }
 
+PageState SearchTreePage::structureState() const {
+    PageState state;
+    if (!tree_->empty())
+        state.structure = pagestate::record([this](TWriter& w) { tree_->save(w); });
+    return state;
+}
+
+void SearchTreePage::restoreStructure(const PageState& state) {
+    forgetSteps();
+    replaceTree();
+    if (!state.structure.empty())
+        pagestate::readBack(state.structure, [this](TReader& r) { tree_->load(r); });
+    tree_->zeichne();
+}
+
+void SearchTreePage::buildExample(const examples::Example& example) {
+    replaceTree();
+    for (const int key : example.keys) tree_->insertQuietly(std::to_string(key));
+    tree_->zeichne();
+}
+
 void SearchTreePage::replaceTree() { tree_ = std::make_unique<TSearchTreeDemo>(*treePage_); }
 
 void SearchTreePage::ButtonTInsertClick() {
-    handle([&] { play(tree_->insdel(true)); });
+    handle([&] {
+        Change change(*this);
+        play(tree_->insdel(true));
+    });
 }
 
 void SearchTreePage::ButtonTdeleteClick() {
     handle([&] {
+        Change change(*this);
         if (emptyTree()) return;
         play(tree_->insdel(false));
     });
@@ -100,6 +126,7 @@ void SearchTreePage::ButtonTdeleteClick() {
 
 void SearchTreePage::ButtonTClearClick() {
     handle([&] {
+        Change change(*this);
         if (!emptyTree()) {
             forgetSteps();
             replaceTree();
@@ -141,6 +168,7 @@ void SearchTreePage::loadFile(const std::string& name) {
 }
 
 void SearchTreePage::loadTree(const std::string& name) {
+    Change change(*this);
     forgetSteps();
     loadIntoNewTree([&] { replaceTree(); }, [&] { tree_->load(name); }, [&] { tree_->zeichne(); });
     tree_->zeichne();
@@ -149,6 +177,7 @@ void SearchTreePage::loadTree(const std::string& name) {
 void SearchTreePage::ButtonTBalanceClick() {
     handle(
         [&] {
+            Change change(*this);
             if (emptyTree()) return;
             TSearchTreeDemo& tree = *tree_;
             if (tree.balanced()) {
@@ -177,6 +206,7 @@ void SearchTreePage::BitBtnEbeneClick() {
 
 void SearchTreePage::ButtonTFolgeClick() {
     handle([&] {
+        Change change(*this);
         TSearchTreeDemo& tree = *tree_;
         insertSequence([&](int n) { return tree.lookUp(TTreeInteger(n)) != nullptr; },
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },

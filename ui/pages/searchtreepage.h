@@ -50,6 +50,10 @@ public slots:
     void ButtonTFolgeClick();
 
 private:
+    // The tree's record; restoring puts a new tree in its place.
+    PageState structureState() const override;
+    void restoreStructure(const PageState& state) override;
+    void buildExample(const examples::Example& example) override;
     bool treeEmpty() const override;
     std::vector<handout::Step> handoutSteps(bool insert) override;
     // A new empty tree in place of the old one.

@@ -36,6 +36,12 @@ private:
     void clearStructure() override { stack_ = std::make_unique<TLifo>(); }
     void saveStructure(const std::string& name) const override { stack_->save(name); }
     void loadStructure(const std::string& name) override { stack_->load(name); }
+    std::string structureRecord() const override {
+        return pagestate::record([this](TWriter& w) { stack_->save(w); });
+    }
+    void readStructure(std::string_view record) override {
+        pagestate::readBack(record, [this](TReader& r) { stack_->load(r); });
+    }
     structurepicture::Row pictureRow() const override { return structurepicture::Row::stack; }
 
     std::unique_ptr<TLifo> stack_;

@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
@@ -39,7 +41,9 @@
 #include "ui/pages/stackpage.h"
 #include "ui/pages/taboutbox.h"
 #include "ui/pages/tformdemo.h"
+#include "ui/pages/undoablepage.h"
 #include "ui/platform/dialogservice.h"
+#include "ui/platform/guard.h"
 #include "ui/platform/qtdialogservice.h"
 #include "ui/platform/servicemessages.h"
 #include "ui/platform/stepplayer.h"
@@ -74,10 +78,12 @@ constexpr int kDesignHeight = 565;
 
 // The buttons that locking disables: push and tool buttons of this window
 // (not of the sort or about window), but not the tab bar's scroll buttons nor
-// the lesson controls, which follow their page's demonstration themselves.
+// the lesson controls, which follow their page's demonstration themselves,
+// nor the buttons of an action, which follow the action.
 bool lockableButton(const QAbstractButton* b, const QWidget* window, const QWidget* tabBar) {
-    const bool pushButton =
-        qobject_cast<const QPushButton*>(b) || qobject_cast<const QToolButton*>(b);
+    const auto* toolButton = qobject_cast<const QToolButton*>(b);
+    if (toolButton && toolButton->defaultAction()) return false;
+    const bool pushButton = qobject_cast<const QPushButton*>(b) || toolButton;
     return pushButton && b->window() == window && b->parentWidget() != tabBar &&
            !b->property("lessonControl").toBool();
 }
@@ -111,6 +117,7 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building, StepT
     fit_->sheet()->resize(kDesignWidth, kDesignHeight);
     fit_->layoutParts(0);
     buildMenuPanel();
+    buildEditPanel();
     buildPages(building);
     installViewKeys(this);
     if (building == Building::everything) {
@@ -153,6 +160,87 @@ void TForm1::buildMenuPanel() {
     connect(speedButtonEnde_, &QToolButton::clicked, this, &TForm1::SpeedButtonEndeClick);
 }
 
+void TForm1::buildEditPanel() {
+    panelBearbeiten_ = new QFrame(this);
+    panelBearbeiten_->setObjectName("PanelBearbeiten");
+    panelBearbeiten_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panelBearbeiten_->setGeometry(80, 0, 233, 33);
+
+    const auto entry = [this](const char* name, const char* caption, const char* hint,
+                              QList<QKeySequence> keys, QStyle::StandardPixmap glyph, int x) {
+        auto* action = new QAction(widgets::standardIcon(glyph), utf8(caption), this);
+        action->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+        action->setToolTip(utf8(hint));
+        action->setStatusTip(utf8(hint));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        addAction(action);
+        auto* b = new QToolButton(panelBearbeiten_);
+        b->setObjectName(name);
+        b->setDefaultAction(action);
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(x, 4, 110, 25);
+        return action;
+    };
+    undoAction_ = entry("SpeedButtonRueckgaengig", formtext::undoCaption, formtext::undoHint,
+                        {QKeySequence(Qt::CTRL | Qt::Key_Z)}, QStyle::SP_ArrowBack, 4);
+    redoAction_ =
+        entry("SpeedButtonWiederholen", formtext::redoCaption, formtext::redoHint,
+              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+              QStyle::SP_ArrowForward, 118);
+    connect(undoAction_, &QAction::triggered, this, &TForm1::undoClick);
+    connect(redoAction_, &QAction::triggered, this, &TForm1::redoClick);
+}
+
+UndoablePage* TForm1::frontUndoablePage() const {
+    return dynamic_cast<UndoablePage*>(pageControl_->currentWidget());
+}
+
+void TForm1::undoClick() {
+    UndoablePage* page = frontUndoablePage();
+    if (!controlsEnabled_ || !page) return;
+    guard(*dialogs_, [&] { page->undo(); });
+    updateUndoActions();
+}
+
+void TForm1::redoClick() {
+    UndoablePage* page = frontUndoablePage();
+    if (!controlsEnabled_ || !page) return;
+    guard(*dialogs_, [&] { page->redo(); });
+    updateUndoActions();
+}
+
+void TForm1::updateUndoActions() {
+    if (!pageControl_) return;
+    const UndoablePage* page = frontUndoablePage();
+    undoAction_->setEnabled(controlsEnabled_ && page && page->canUndo());
+    redoAction_->setEnabled(controlsEnabled_ && page && page->canRedo());
+}
+
+void TForm1::adoptPage(QWidget* page) {
+    if (auto* undoable = dynamic_cast<UndoablePage*>(page))
+        undoable->setUndoListener([this] { updateUndoActions(); });
+    for (QLineEdit* field : page->findChildren<QLineEdit*>()) field->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : {undoAction_, redoAction_}) {
+            if (action->shortcuts().contains(pressed)) {
+                // Not taken by the field: the window's shortcut gets the key.
+                key->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TForm1::buildPages(Building building) {
     pageControl_ = new QTabWidget(fit_->sheet());
     pageControl_->setObjectName("PageControl");
@@ -180,11 +268,13 @@ void TForm1::buildPages(Building building) {
     connect(pageControl_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && !swappingPage_) ensurePage(index);
         if (!swappingPage_) fitToScreen();
+        updateUndoActions();
     });
 }
 
 QWidget* TForm1::makePage(int index) {
     QWidget* page = makePageOnly(index);
+    adoptPage(page);
     if (auto* demo = qobject_cast<DemoTreePage*>(page)) {
         // Showing, hiding and widening the column changes what the window needs.
         AlgorithmPanel& panel = demo->algorithmPanel();
@@ -542,6 +632,7 @@ void TForm1::lockControls(bool enabled, int kind) {
         setPageEnabled(pageControl_->widget(i), enabled);
     speedButtonEnde_->setEnabled(enabled);
     speedButtonInfo_->setEnabled(enabled);
+    updateUndoActions();
 
     if (kind == kSortWindow) {
         if (sortWindow_) sortWindow_->enableSortButtons(true);

@@ -28,7 +28,9 @@
 
 class DialogService;
 class ServiceMessages;
+class QAction;
 class QTabWidget;
+class UndoablePage;
 class QToolButton;
 class QFrame;
 class TAboutBox;
@@ -49,6 +51,13 @@ namespace formtext {
 inline constexpr const char* caption = "Tessaro";
 // A name given to the program that no page loads; the quoted name goes first.
 inline constexpr const char* isFolder = "ist ein Ordner und keine Strukturdatei";
+// "Rückgängig" and "Wiederholen": the entries beside the menu panel.
+inline constexpr const char* undoCaption = "Rückgängig";
+inline constexpr const char* undoHint =
+    "Nimmt die letzte Änderung der Struktur dieser Seite zurück (Strg+Z)";
+inline constexpr const char* redoCaption = "Wiederholen";
+inline constexpr const char* redoHint =
+    "Stellt die zuletzt zurückgenommene Änderung dieser Seite wieder her (Strg+Y)";
 inline constexpr const char* unknownExtension =
     "hat keine bekannte Dateiendung (.ldt, .kdt, .sdt, .tdt, .adt, .bdt oder .ndt)";
 }  // namespace formtext
@@ -120,10 +129,18 @@ public:
     // has finished without stops; by default the application quits.
     void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
 
+    // "Rückgängig" (Ctrl+Z) and "Wiederholen" (Ctrl+Y) on the page in front;
+    // disabled while the window is locked and when the page has no level.
+    QAction& undoAction() { return *undoAction_; }
+    QAction& redoAction() { return *redoAction_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    // Ctrl+Z and Ctrl+Y in a page's entry field go to the page, not to the
+    // field's own undo of its typing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the window ends the program, also while a demonstration step
     // waits: the demonstration finishes without stops, then quit.
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +156,17 @@ private:
     void focusListEntry() override;
 
     void buildMenuPanel();
+    // "Rückgängig" and "Wiederholen": actions of the window, shown as two
+    // buttons in PanelBearbeiten beside the menu panel.
+    void buildEditPanel();
+    // The page in front when it has undo levels (not a stand-in).
+    UndoablePage* frontUndoablePage() const;
+    void undoClick();
+    void redoClick();
+    // Enables the two actions after the window's and the front page's state.
+    void updateUndoActions();
+    // Connects a page just made to the undo actions.
+    void adoptPage(QWidget* page);
     void buildPages(Building building);
     // Makes the page of tab index (in the order of the tabs) without a parent,
     // as the tab widget adopts it, and keeps it in its typed member.
@@ -186,6 +214,9 @@ private:
     QToolButton* speedButtonInfo_ = nullptr;
     QToolButton* speedButtonEnde_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
+    QFrame* panelBearbeiten_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     ListPage* listPage_ = nullptr;
     StackPage* stackPage_ = nullptr;
     QueuePage* queuePage_ = nullptr;
