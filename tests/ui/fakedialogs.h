@@ -68,6 +68,23 @@ public:
         return true;
     }
 
+    // "Übung…": logged as "exercise", answered with `exerciseChoice` when set,
+    // else cancelled; the name asked for a result from `names` (empty queue =
+    // cancelled).
+    std::optional<ExerciseChoice> askExercise(std::uint32_t) override {
+        log.push_back("exercise");
+        return exerciseChoice;
+    }
+    std::optional<std::string> askText(std::string_view prompt) override {
+        log.push_back("text: " + s(prompt));
+        if (names.empty()) return std::nullopt;
+        std::string name = names.front();
+        names.pop_front();
+        return name;
+    }
+    std::optional<ExerciseChoice> exerciseChoice;
+    std::deque<std::string> names;
+
     // Returns and forgets what was logged.
     std::vector<std::string> take() {
         std::vector<std::string> taken;

@@ -57,6 +57,7 @@ AvlTreePage::AvlTreePage(PageHost& host, QWidget* parent) : DemoTreePage(host, p
         QtTreePage::Fields{image_, editInfo, editEingabe_, editTiefe_, editAnz_, nullptr});
     makeAlgorithmPanel(image_, "AlgorithmusABaum");
     makeExamples("ButtonABeispiele", QRect(112, 32, 89, 25), examples::Page::avlTree, editInfo);
+    makeExerciseButton(exercise::Board::avlTree);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -163,4 +164,12 @@ void AvlTreePage::ButtonAFolgeClick() {
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },
                        [&] { tree.zeichne(); });
     });
+}
+
+void AvlTreePage::runOperation(bool insert) {
+    if (insert) {
+        ButtonAInsertClick();
+    } else {
+        ButtonADeleteClick();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +11,7 @@
 
 #include "demo/stepsource.h"
 #include "elements/messages.h"
+#include "elements/stream.h"
 #include "ui/pages/animation.h"
 #include "ui/pages/examplesmenu.h"
 #include "ui/pages/handout.h"
@@ -25,6 +27,7 @@
 #include "ui/widgets/weiterkeys.h"
 #include "ui/widgets/widgetfactory.h"
 #include "workbench/numbersequence.h"
+#include "workbench/randomsource.h"
 
 namespace {
 constexpr int kColumnButtonWidth = 81;
@@ -301,4 +304,55 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::K
         if (!written.ok)
             host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);
     });
+}
+
+void DemoTreePage::makeExerciseButton(exercise::Board board) {
+    const QRect picture = picture_->geometry();
+    auto* b = widgets::button(this, ("Button" + std::string(1, letter_) + "Uebung").c_str(),
+                              utf8(treetext::exerciseCaption), picture.right() - 386,
+                              picture.top() + 2, 80, 21);
+    b->setToolTip(utf8(treetext::exerciseHint));
+    connect(b, &QPushButton::clicked, this, [this, board] {
+        if (host_.controlsLocked()) return;
+        const auto choice = host_.dialogs().askExercise(
+            exercise::drawNumber(static_cast<std::uint64_t>(host_.random().uniform(1, 1 << 30))));
+        if (!choice) return;
+        runExercise(exercise::makeTask(board, choice->number, choice->anyCase));
+    });
+}
+
+void DemoTreePage::runExercise(const exercise::Task& task) {
+    if (player_->running()) {
+        // "Neu beginnen": the running attempt is given up.
+        player_->abandon();
+        host_.lockControls(true, kind_);
+    }
+    bool built = false;
+    handle([&] {
+        Change change(*this);
+        forgetSteps();
+        buildExample(examples::Example{
+            "", "", task.values, task.key,
+            task.insert ? examples::Operation::insert : examples::Operation::remove});
+        editEingabe_->setText(QString::number(task.key));
+        built = true;
+    });
+    if (!built) return;
+    prediction_->beginExercise(
+        task, {[this, task] { runExercise(task); },
+               [this, task](int right, int steps, int seconds) {
+                   const auto name = host_.dialogs().askText(treetext::studentName);
+                   if (!name) return;
+                   const std::string file = host_.saveWithDialog(exercise::text::resultExtension,
+                                                                 exercise::text::resultFilter);
+                   if (file.empty()) return;
+                   const std::string date = QDateTime::currentDateTime()
+                                                .toString(QStringLiteral("dd.MM.yyyy hh:mm"))
+                                                .toStdString();
+                   guard(host_.dialogs(), [&] {
+                       writeWholeFile(
+                           file, exercise::resultFile(task, *name, right, steps, seconds, date));
+                   });
+               }});
+    runOperation(task.insert);
 }

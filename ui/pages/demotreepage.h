@@ -20,6 +20,7 @@
 #include "ui/platform/guard.h"
 #include "ui/widgets/weiterkeys.h"
 #include "workbench/examples.h"
+#include "workbench/exercise.h"
 
 namespace handout {
 struct Step;
@@ -39,6 +40,11 @@ class StepSource;
 class TreeStepScreen;
 
 namespace treetext {
+inline constexpr const char* exerciseCaption = "Übun&g…";
+inline constexpr const char* exerciseHint =
+    "Eine Aufgabe aus ihrer Nummer: du führst Einfügen oder Löschen selbst Schritt für Schritt "
+    "aus, das Programm prüft jeden Schritt";
+inline constexpr const char* studentName = "Dein Name für das Ergebnis:";
 inline constexpr const char* entryCaption = "Eingabe (Integer)";
 inline constexpr const char* sequenceCaption = "&Folge einfügen…";
 inline constexpr const char* sequenceHint =
@@ -128,6 +134,13 @@ protected:
                       QLineEdit* info);
     // A new tree of the example's keys in place of the page's tree, drawn.
     virtual void buildExample(const examples::Example& example) = 0;
+    // The "Übung…" button over the picture for exercises on board.
+    void makeExerciseButton(exercise::Board board);
+    // Builds the task's tree (undoable), puts its key into the entry and
+    // runs its operation as an exercise.
+    void runExercise(const exercise::Task& task);
+    // The page's Insert (true) or Delete button (pages with exercises).
+    virtual void runOperation(bool /*insert*/) {}
     // The "Folge einfügen…" button at (x, y) below the button panel, wider
     // than the panel so that its caption fits; the page connects it.
     QPushButton* makeSequenceButton(const char* name, int x, int y);

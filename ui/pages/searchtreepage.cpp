@@ -68,6 +68,7 @@ SearchTreePage::SearchTreePage(PageHost& host, QWidget* parent) : DemoTreePage(h
         image_, editInfo, editEingabe_, editTiefe_, editAnz_, editAusgeglichen_});
     makeAlgorithmPanel(image_, "AlgorithmusTBaum");
     makeExamples("ButtonTBeispiele", QRect(16, 14, 97, 25), examples::Page::searchTree, editInfo);
+    makeExerciseButton(exercise::Board::searchTree);
     replaceTree();
     clearImage(image_->surface());
 }
@@ -212,4 +213,12 @@ void SearchTreePage::ButtonTFolgeClick() {
                        [&](std::string_view entry) { return tree.insertQuietly(entry); },
                        [&] { tree.zeichne(); });
     });
+}
+
+void SearchTreePage::runOperation(bool insert) {
+    if (insert) {
+        ButtonTInsertClick();
+    } else {
+        ButtonTdeleteClick();
+    }
 }

@@ -54,6 +54,7 @@ private:
     PageState structureState() const override;
     void restoreStructure(const PageState& state) override;
     void buildExample(const examples::Example& example) override;
+    void runOperation(bool insert) override;
     bool treeEmpty() const override;
     std::vector<handout::Step> handoutSteps(bool insert) override;
     // A new empty tree in place of the old one.

@@ -3,6 +3,7 @@
 // fake that records the messages and answers the dialogs.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ struct NumberSequenceRequest {
 
 // The answer of the pictures' save dialog: the file name (UTF-8) and the
 // entry of the filter list that was chosen (0 for the first).
+// The choice of "Übung…": the task number and whether the interesting
+// case is left to chance.
+struct ExerciseChoice {
+    std::uint32_t number = 1;
+    bool anyCase = false;
+};
+
 struct PictureFileChoice {
     std::string fileName;
     int filterIndex = 0;
@@ -61,6 +69,18 @@ public:
         (void)filter;
         return std::nullopt;
     }
+    // "Übung…": the task number (suggested first, "Neue Aufgabe" draws
+    // another) and "Zufall"; nothing when cancelled. Without the dialog the
+    // suggested task is taken.
+    virtual std::optional<ExerciseChoice> askExercise(std::uint32_t suggested) {
+        return ExerciseChoice{suggested, false};
+    }
+    // A line of text (the student's name for a result); nothing when
+    // cancelled. Without the dialog: an empty name.
+    virtual std::optional<std::string> askText(std::string_view prompt) {
+        (void)prompt;
+        return std::string();
+    }
     // The print dialog for printer (lent): true when the user chose to
     // print; printer then holds the choices. False when cancelled (so answers
     // a service without the dialog).
@@ -73,6 +93,14 @@ public:
 namespace dialogtext {
 inline constexpr const char* informationCaption = "Informationen";
 inline constexpr const char* errorCaption = "Fehler";
+inline constexpr const char* exerciseCaption = "Übung";
+inline constexpr const char* exerciseNumber = "&Aufgabe Nr.";
+inline constexpr const char* exerciseNumberHint =
+    "Dieselbe Nummer gibt auf jedem Rechner dieselbe Aufgabe";
+inline constexpr const char* exerciseNew = "&Neue Aufgabe";
+inline constexpr const char* exerciseAny = "&Zufall";
+inline constexpr const char* exerciseAnyHint =
+    "Auch Aufgaben ohne besonderen Fall (ohne Rotation, ohne zwei Teilbäume)";
 inline constexpr const char* generalErrorCaption = "Tessaro";
 inline constexpr const char* questionCaption = "Bestätigen";
 }  // namespace dialogtext

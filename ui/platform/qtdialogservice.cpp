@@ -1,12 +1,21 @@
 #include "ui/platform/qtdialogservice.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 #include "ui/platform/sequencedialog.h"
 #include "workbench/dialogfilter.h"
@@ -127,4 +136,48 @@ std::string QtDialogService::runFileDialog(bool save, std::string_view defaultEx
         *filterIndex = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     directory_ = QFileInfo(files.front()).absolutePath();
     return files.front().toStdString();
+}
+
+std::optional<ExerciseChoice> QtDialogService::askExercise(std::uint32_t suggested) {
+    QDialog dialog(owner());
+    dialog.setObjectName("ExerciseDialog");
+    dialog.setWindowTitle(QString::fromUtf8(dialogtext::exerciseCaption));
+    auto* form = new QFormLayout(&dialog);
+    auto* number = new QSpinBox(&dialog);
+    number->setObjectName("SpinAufgabe");
+    number->setRange(1, 99999);
+    number->setValue(static_cast<int>(suggested));
+    number->setToolTip(QString::fromUtf8(dialogtext::exerciseNumberHint));
+    auto* numberLabel = new QLabel(QString::fromUtf8(dialogtext::exerciseNumber), &dialog);
+    numberLabel->setBuddy(number);
+    form->addRow(numberLabel, number);
+    auto* fresh = new QPushButton(QString::fromUtf8(dialogtext::exerciseNew), &dialog);
+    fresh->setObjectName("ButtonNeueAufgabe");
+    fresh->setAutoDefault(false);
+    QObject::connect(fresh, &QPushButton::clicked, &dialog, [number] {
+        number->setValue(1 + static_cast<int>(QRandomGenerator::global()->bounded(99999)));
+    });
+    form->addRow(QString(), fresh);
+    auto* any = new QCheckBox(QString::fromUtf8(dialogtext::exerciseAny), &dialog);
+    any->setObjectName("CheckBoxZufall");
+    any->setToolTip(QString::fromUtf8(dialogtext::exerciseAnyHint));
+    form->addRow(QString(), any);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    number->setFocus();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return ExerciseChoice{static_cast<std::uint32_t>(number->value()), any->isChecked()};
+}
+
+std::optional<std::string> QtDialogService::askText(std::string_view prompt) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner(), QString::fromUtf8(dialogtext::exerciseCaption),
+                              fromUtf8(prompt), QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return text.trimmed().toStdString();
 }

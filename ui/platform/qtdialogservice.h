@@ -27,6 +27,8 @@ public:
     bool question(std::string_view utf8) override;
     std::optional<PictureFileChoice> getPictureFileName(std::string_view filter) override;
     bool choosePrinter(QPrinter& printer) override;
+    std::optional<ExerciseChoice> askExercise(std::uint32_t suggested) override;
+    std::optional<std::string> askText(std::string_view prompt) override;
 
     // The folder the next file dialog opens in (the last one used).
     const QString& directory() const { return directory_; }

@@ -59,6 +59,10 @@ PredictionControls::PredictionControls(QWidget* page, const Names& names, QPoint
     auto* column = new QVBoxLayout(panel_);
     column->setContentsMargins(6, 4, 6, 4);
     column->setSpacing(3);
+    title_ = new QLabel(panel_);
+    title_->setStyleSheet(QStringLiteral("color: #c05a00; font-weight: bold"));
+    title_->hide();
+    column->addWidget(title_);
     question_ = new QLabel(panel_);
     question_->setWordWrap(true);
     QFont bold = question_->font();
@@ -82,6 +86,51 @@ PredictionControls::PredictionControls(QWidget* page, const Names& names, QPoint
     verdict_ = new QLabel(panel_);
     verdict_->setWordWrap(true);
     column->addWidget(verdict_);
+    auto* tools = new QHBoxLayout;
+    tools->setSpacing(4);
+    const struct {
+        QPushButton** button;
+        const char* caption;
+        const char* hint;
+    } toolButtons[] = {{&solution_, predicttext::solution, predicttext::solutionHint},
+                       {&restart_, predicttext::restart, predicttext::restartHint},
+                       {&save_, predicttext::save, predicttext::saveHint}};
+    for (const auto& t : toolButtons) {
+        auto* b = new QPushButton(utf8(t.caption), panel_);
+        b->setToolTip(utf8(t.hint));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setProperty("lessonControl", true);
+        b->hide();
+        b->setEnabled(false);
+        tools->addWidget(b);
+        *t.button = b;
+    }
+    tools->addStretch();
+    column->addLayout(tools);
+    connect(solution_, &QPushButton::clicked, this, [this] {
+        if (!exercising_) return;
+        playback().setExercise(false);
+        playback().setPredicting(false);
+        refresh();
+    });
+    connect(restart_, &QPushButton::clicked, this, [this] {
+        if (exercising_ && hooks_.restart) hooks_.restart();
+    });
+    connect(save_, &QPushButton::clicked, this, [this] {
+        if (hooks_.save) hooks_.save(playback().answeredRight(), playback().asked(), seconds_);
+    });
+    // Round the picture while an exercise runs; clicks go through.
+    frame_ = new QFrame(page);
+    frame_->setObjectName(QString::fromLatin1(names.panel) + QStringLiteral("Rahmen"));
+    const QRect framed = picture ? picture->geometry() : panelArea;
+    frame_->setGeometry(framed.adjusted(-3, -3, 3, 3));
+    frame_->setStyleSheet(QStringLiteral("border: 3px solid #e07000; background: transparent"));
+    frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame_->hide();
+    hintMark_ = new QFrame(page);
+    hintMark_->setStyleSheet(QStringLiteral("border: 3px solid #e07000; border-radius: 13px"));
+    hintMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hintMark_->hide();
     column->addStretch();
     panel_->hide();
 
@@ -91,6 +140,7 @@ PredictionControls::PredictionControls(QWidget* page, const Names& names, QPoint
     connect(&player_, &StepPlayer::changed, this, &PredictionControls::refresh);
     connect(&player_, &StepPlayer::ended, this, [this] {
         ended_ = true;
+        endExercise();
         refresh();
     });
     qApp->installEventFilter(this);
@@ -105,6 +155,47 @@ void PredictionControls::modeChanged(bool on) {
     refresh();
 }
 
+void PredictionControls::beginExercise(const exercise::Task& task, ExerciseHooks hooks) {
+    task_ = task;
+    hooks_ = std::move(hooks);
+    exercising_ = true;
+    finished_ = false;
+    seconds_ = 0;
+    clock_.start();
+    playback().setExercise(true);
+    frame_->show();
+    frame_->raise();
+    refresh();
+}
+
+void PredictionControls::endExercise() {
+    if (!exercising_) return;
+    seconds_ = static_cast<int>(clock_.elapsed() / 1000);
+    finished_ = true;
+    playback().setExercise(false);
+    playback().setPredicting(mode_->isChecked());
+}
+
+void PredictionControls::showExercise() {
+    title_->setVisible(exercising_);
+    if (!exercising_) return;
+    title_->setText(utf8(exercise::text::title) + QStringLiteral(" - ") +
+                    QString::fromStdString(task_.title()));
+    const bool running = playback().running();
+    for (QPushButton* b : {solution_, restart_}) {
+        b->setVisible(running);
+        b->setEnabled(running);
+    }
+    save_->setVisible(finished_);
+    save_->setEnabled(finished_);
+    if (finished_) {
+        question_->setText(QString::fromStdString(exercise::result(
+            task_.number, playback().answeredRight(), playback().asked(), seconds_)));
+    }
+    panel_->show();
+    panel_->raise();
+}
+
 void PredictionControls::answer(int index) {
     if (!playback().asking()) return;
     ended_ = false;
@@ -115,6 +206,13 @@ void PredictionControls::answer(int index) {
 void PredictionControls::refresh() {
     const Playback& p = playback();
     if (p.running()) ended_ = false;
+    // A new demonstration that is not the exercise's ends the exercise.
+    if (exercising_ && finished_ && p.running()) {
+        exercising_ = false;
+        finished_ = false;
+        frame_->hide();
+    }
+    hintMark_->hide();
     const bool on = mode_->isChecked();
     score_->setText(on && (p.asked() > 0 || p.running() || p.ended())
                         ? text(predicttext::score(p.answeredRight(), p.asked()))
@@ -126,6 +224,7 @@ void PredictionControls::refresh() {
     for (QPushButton* b : answers_) {
         b->hide();
         b->setEnabled(false);
+        b->setStyleSheet(QString());
     }
     question_->setStyleSheet(QString());
     verdict_->clear();
@@ -137,10 +236,32 @@ void PredictionControls::refresh() {
             answers_[i]->setEnabled(true);
             answers_[i]->show();
         }
-        // The answer to the question before, about the same step.
-        if (verdict) verdict_->setText(text(verdict->text));
+        // The answer to the question before, about the same step; in an
+        // exercise the refusal of the last try with its reason.
+        if (verdict && !verdict->right && p.exercise()) {
+            verdict_->setText(text(verdict->text) + QStringLiteral(": ") + text(verdict->why));
+            verdict_->setStyleSheet(QStringLiteral("color: #b00000"));
+        } else if (verdict) {
+            verdict_->setText(text(verdict->text));
+        }
+        if (p.hint() && q->correct < static_cast<int>(answers_.size())) {
+            answers_[static_cast<std::size_t>(q->correct)]->setStyleSheet(
+                QStringLiteral("font-weight: bold; border: 2px solid #e07000"));
+            verdict_->setText(verdict_->text() + QLatin1Char('\n') + utf8(exercise::text::hint));
+            for (const Question::Place& place : q->places) {
+                if (place.answer != q->correct || picture_ == nullptr) continue;
+                const int zoom = picture_->zoom();
+                const QPoint centre =
+                    picture_->geometry().topLeft() + QPoint(place.x, place.y) * zoom / 100;
+                const int r = 13 * zoom / 100;
+                hintMark_->setGeometry(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+                hintMark_->show();
+                hintMark_->raise();
+            }
+        }
         panel_->show();
         panel_->raise();
+        showExercise();
         return;
     }
     // Going back to a step whose question was answered: the question with
@@ -167,22 +288,32 @@ void PredictionControls::refresh() {
         panel_->raise();
         return;
     }
+    if (exercising_ && finished_) {
+        showExercise();
+        return;
+    }
     if (ended_ && p.ended() && p.asked() > 0) {
         question_->setText(text(predicttext::summary(p.answeredRight(), p.asked())));
         panel_->show();
         panel_->raise();
         return;
     }
-    if (on && p.running() && verdict && current == verdict->step) {
+    if ((on || exercising_) && p.running() && verdict && current == verdict->step) {
         question_->setText(text(verdict->text));
         verdict_->setText(text(verdict->why));
         question_->setStyleSheet(verdict->right ? QStringLiteral("color: #006400")
                                                 : QStringLiteral("color: #b00000"));
         panel_->show();
         panel_->raise();
+        showExercise();
         return;
     }
     question_->setStyleSheet(QString());
+    if (exercising_) {
+        question_->clear();
+        showExercise();
+        return;
+    }
     panel_->hide();
 }
 

@@ -10,10 +10,15 @@
 // going back to such a step shows the question with both answers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <functional>
+#include <string>
 #include <vector>
+
+#include "workbench/exercise.h"
 
 class Playback;
 class StepPlayer;
@@ -33,6 +38,13 @@ inline constexpr const char* modeHint =
 inline constexpr const char* answerHint = "Antwort (Taste %1)";
 inline constexpr const char* given = "Deine Antwort: ";
 inline constexpr const char* wrongEntry = "Vorhersage falsch";
+inline constexpr const char* solution = "Lös&ung zeigen";
+inline constexpr const char* solutionHint = "Spielt die übrigen Schritte als Demonstration ab";
+inline constexpr const char* restart = "Neu begi&nnen";
+inline constexpr const char* restartHint = "Beginnt dieselbe Aufgabe von vorn";
+inline constexpr const char* save = "Ergebnis speic&hern…";
+inline constexpr const char* saveHint =
+    "Schreibt Aufgabe, Name, Ergebnis, Zeit und Datum in eine kleine Textdatei";
 }  // namespace predicttext
 
 // The settings key of the mode.
@@ -64,6 +76,26 @@ public:
 
     static bool storedMode();
 
+    // An exercise runs on the page (its demonstration is the task's
+    // operation): the panel stays, headed "Übung - Aufgabe …", a coloured
+    // frame marks the picture, a wrong answer is refused with its reason,
+    // after two tries the right one is marked; "Lösung zeigen" lets the
+    // rest run as a demonstration, "Neu beginnen" calls restart; at the end
+    // the result, and "Ergebnis speichern…" calls save with the text of the
+    // result file's task, score and time (the page asks for the name).
+    struct ExerciseHooks {
+        std::function<void()> restart;
+        std::function<void(int rightFirst, int steps, int seconds)> save;
+    };
+    void beginExercise(const exercise::Task& task, ExerciseHooks hooks);
+    bool inExercise() const { return exercising_; }
+    QLabel* exerciseTitle() const { return title_; }
+    QPushButton* solutionButton() const { return solution_; }
+    QPushButton* restartButton() const { return restart_; }
+    QPushButton* saveButton() const { return save_; }
+    QFrame* exerciseFrame() const { return frame_; }
+    QFrame* hintMark() const { return hintMark_; }
+
 protected:
     // Number keys while a question waits; clicks in the picture.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +106,8 @@ private:
     void answer(int index);
     void refresh();
     void markList();
+    void showExercise();
+    void endExercise();
 
     QWidget* page_;
     StepPlayer& player_;
@@ -86,4 +120,17 @@ private:
     QLabel* verdict_;
     std::vector<QPushButton*> answers_;
     bool ended_ = false;
+
+    QLabel* title_;
+    QPushButton* solution_;
+    QPushButton* restart_;
+    QPushButton* save_;
+    QFrame* frame_;
+    QFrame* hintMark_;
+    bool exercising_ = false;
+    bool finished_ = false;  // the exercise's demonstration has ended
+    exercise::Task task_;
+    ExerciseHooks hooks_;
+    QElapsedTimer clock_;
+    int seconds_ = 0;
 };
