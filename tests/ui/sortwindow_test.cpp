@@ -688,7 +688,8 @@ TEST_F(SortWindowTest, TheMergesortAnimationShowsTheListsOfEveryStepForTheTempo)
             {windowMemo("MemoQuelle"), windowMemo("MemoZwischen1"), windowMemo("MemoZwischen2")});
         captions.push_back(labels());
         // While the sort runs, neither can be written.
-        for (const char* menu : {"MenuHandout", "MenuAnimation", "MenuWebseite"})
+        for (const char* menu :
+             {"MenuHandout", "MenuAnimation", "MenuWebseite", "MenuArbeitsblatt"})
             EXPECT_FALSE(window()->findChild<QMenu*>(menu)->menuAction()->isEnabled()) << menu;
     };
     pressInWindow("BitBtnMerge");
