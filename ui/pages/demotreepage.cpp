@@ -272,7 +272,9 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::K
         if (kind == handout::Kind::webpage) {
             const std::string name = host_.saveWithDialog(webexport::extension, webexport::filter);
             if (name.empty()) return;
-            const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            // In the mode "Vorhersagen" the page asks the questions too.
+            document.withQuestions = prediction_->modeBox()->isChecked();
             const handout::Written written =
                 webexport::writeHtml(document, player_->playback().stepMs(), name);
             if (!written.ok)

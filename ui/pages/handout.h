@@ -98,6 +98,7 @@ struct Document {
     // A worksheet: before each step its questions with their answers to
     // choose from and a line for the answer, one step to a row across the
     // page; the solutions (question, correct answer, why) on the last pages.
+    // The web page asks them before their steps.
     bool withQuestions = false;
 };
 

@@ -471,8 +471,10 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
         if (kind == handout::Kind::webpage) {
-            const handout::Document document{title, QDateTime::currentDateTime(),
-                                             recording.finish(), steps > most ? steps : 0};
+            handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
+                                       steps > most ? steps : 0};
+            // In the mode "Vorhersagen" the page asks the questions too.
+            document.withQuestions = prediction_->modeBox()->isChecked();
             progress.hide();
             const handout::Written written =
                 webexport::writeHtml(document, player_->playback().stepMs(), name);
