@@ -239,20 +239,27 @@ bool layOutWorksheet(const Document& document, QPainter& painter, QSize pageSize
         int asked = 0;
         for (int k = 0; k < count; ++k) {
             const Step& step = document.steps[static_cast<std::size_t>(k)];
+            const QString line = QString::fromUtf8(text::answerLine);
+            // The height of question i's block, measured where it would stand.
+            const auto height = [&](const Question& q, int i) {
+                const QString head = questionText(q, i, k + 1, step.result);
+                const int keep = y;
+                int h = block(head, pdfFont(9, true), true);
+                y += h;
+                h += block(answersText(q), pdfFont(9), true);
+                y = keep;
+                return h + 3 * block(line, pdfFont(9), true) / 2 + 2 * gap;
+            };
+            // The questions stand on the page of their step when they fit.
+            int together = stepHeight;
+            for (std::size_t i = 0; i < step.questions.size(); ++i)
+                together += height(step.questions[i], asked + 1 + static_cast<int>(i));
+            if (!room(together)) return false;
             for (const Question& q : step.questions) {
                 ++asked;
                 const QString head = questionText(q, asked, k + 1, step.result);
                 const QString answers = answersText(q);
-                const QString line = QString::fromUtf8(text::answerLine);
-                const auto height = [&] {
-                    const int keep = y;
-                    int h = block(head, pdfFont(9, true), true);
-                    y += h;
-                    h += block(answers, pdfFont(9), true);
-                    y = keep;
-                    return h + 3 * block(line, pdfFont(9), true) / 2 + 2 * gap;
-                }();
-                if (!room(height)) return false;
+                if (!room(height(q, asked))) return false;
                 y += block(head, pdfFont(9, true), false);
                 y += block(answers, pdfFont(9), false) + gap / 2;
                 y += block(line, pdfFont(9), false) + gap;
