@@ -153,9 +153,7 @@ const char* const kScript = R"js(
   }
   // Questions: a click on an answer tells right or wrong and why; the step
   // appears once each of its questions is answered.
-  var answers = document.querySelectorAll("button.answer");
-  for (var a = 0; a < answers.length; ++a) answers[a].addEventListener("click", function (e) {
-    var button = e.currentTarget;
+  function answer(button) {
     var question = button.closest(".question");
     if (question.hasAttribute("data-done")) return;
     question.setAttribute("data-done", "true");
@@ -169,7 +167,19 @@ const char* const kScript = R"js(
     if (step.querySelector(".question:not([data-done])")) return;
     var after = step.querySelectorAll(".after");
     for (var k = 0; k < after.length; ++k) after[k].hidden = false;
-  });
+  }
+  var answers = document.querySelectorAll("button.answer");
+  for (var a = 0; a < answers.length; ++a)
+    answers[a].addEventListener("click", function (e) { answer(e.currentTarget); });
+  // The keys 1 to 5 answer the step's first open question.
+  function answerKey(n) {
+    var open = steps[current].querySelector(".question:not([data-done])");
+    if (!open) return false;
+    var buttons = open.querySelectorAll("button.answer");
+    if (n > buttons.length) return false;
+    answer(buttons[n - 1]);
+    return true;
+  }
   back.addEventListener("click", goBack);
   forward.addEventListener("click", goForward);
   play.addEventListener("click", togglePlay);
@@ -177,7 +187,7 @@ const char* const kScript = R"js(
     if (e.key === "ArrowRight") goForward();
     else if (e.key === "ArrowLeft") goBack();
     else if (e.key === " " || e.key === "Spacebar") togglePlay();
-    else return;
+    else if (!(/^[1-5]$/.test(e.key) && answerKey(Number(e.key)))) return;
     e.preventDefault();
   });
   setInterval(function () { phase = 1 - phase; showPhase(); }, 300);
@@ -191,8 +201,9 @@ const char* const kScript = R"js(
   setPlaying(false);
   var names = { R: "ArrowRight", L: "ArrowLeft", S: " " };
   for (var k = 0; k < keys.length; ++k)
-    if (names[keys[k]])
-      document.dispatchEvent(new KeyboardEvent("keydown", { key: names[keys[k]], bubbles: true }));
+    if (names[keys[k]] || /^[1-5]$/.test(keys[k]))
+      document.dispatchEvent(
+        new KeyboardEvent("keydown", { key: names[keys[k]] || keys[k], bubbles: true }));
 })();
 )js";
 

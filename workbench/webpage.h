@@ -10,7 +10,8 @@
 // With the questions ("Vorhersagen"): a step with questions shows them first,
 // each with its answers as buttons; a click tells "Richtig" or "Leider
 // falsch: richtig ist …" and why, and once every question of the step is
-// answered the step's text and picture appear.
+// answered the step's text and picture appear. The keys 1 to 5 (also in
+// "#keys=") answer the shown step's first open question.
 #pragma once
 
 #include <string>

@@ -8,6 +8,7 @@
 #include <errno.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -28,6 +29,7 @@
 #include "ui/pages/webexport.h"
 #include "ui/platform/picturefile.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/predictioncontrols.h"
 #include "workbench/structurepicture.h"
 
 using Lines = std::vector<std::string>;
@@ -425,4 +427,63 @@ TEST_F(AvlExportTest, WorksheetAsksEachStepsQuestionsAndEndsWithTheSolutions) {
     ASSERT_FALSE(plainText.empty());
     EXPECT_EQ(plainText.find("Frage 1"), std::string::npos);
     EXPECT_EQ(plainText.find(handout::text::solutions), std::string::npos);
+}
+
+TEST_F(AvlExportTest, WebPageInTheModeVorhersagenAsksBeforeTheStepAndTellsRightOrWrong) {
+    insert({3, 1});
+    form->avlTreePage().prediction().modeBox()->setChecked(true);
+    const std::vector<handout::Step> recorded =
+        handout::recordTreeSteps(tree(), image("ImageABaum").size(), "2", true);
+    type("EditAEingabe", "2");
+    const std::string file = path("fragen.html");
+    dialogs.answers.push_back(file);
+    find<QAction>("ImageABaumHtmlEinfuegen")->trigger();
+    // The mode is remembered: the other tests begin without it.
+    form->avlTreePage().prediction().modeBox()->setChecked(false);
+    ASSERT_EQ(dialogs.take().size(), 1u);
+    // Step 1 asks the way at 3 ("links") and where 2 is linked in.
+    ASSERT_EQ(recorded[0].questions.size(), 2u);
+    const Question& way = recorded[0].questions[0];
+    const Question& link = recorded[0].questions[1];
+    ASSERT_EQ(way.answers[static_cast<std::size_t>(way.correct)], "links");
+    const std::string html = readFile(file);
+    for (const Question& q : {way, link})
+        EXPECT_NE(html.find(">" + webpage::escape(q.text) + "</p>"), std::string::npos) << q.text;
+
+    if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    static const QRegularExpression verdict(R"re(<p class="verdict"( hidden="")?>(.*?)</p>)re");
+    const auto verdicts = [](const QString& dom) {
+        Lines out;
+        for (auto m = verdict.globalMatch(dom); m.hasNext();) {
+            const QRegularExpressionMatch v = m.next();
+            out.push_back(v.captured(1).isEmpty() ? unescaped(v.captured(2)) : "-");
+        }
+        return out;
+    };
+    const auto dom = [&](const std::string& fragment) {
+        QTemporaryDir profile;
+        const auto out = giftest::run(
+            chromium(), {"--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                         "--user-data-dir=" + profile.path(), "--dump-dom",
+                         QString::fromStdString("file://" + file + fragment)});
+        return out ? QString::fromUtf8(*out) : QString();
+    };
+    // The first answer right, the step still waits for the second question.
+    const QString first = dom("#keys=" + std::to_string(way.correct + 1));
+    ASSERT_FALSE(first.isEmpty());
+    Lines got = verdicts(first);
+    ASSERT_GE(got.size(), 2u);
+    EXPECT_EQ(got[0], "Richtig");
+    EXPECT_EQ(got[1], "-");
+    EXPECT_TRUE(first.contains(R"(<p class="text after" hidden="">)"));
+    // A wrong second answer names the right one; then the step shows.
+    const int wrong = link.correct == 0 ? 2 : 1;
+    const QString both = dom("#keys=" + std::to_string(way.correct + 1) + std::to_string(wrong));
+    got = verdicts(both);
+    ASSERT_GE(got.size(), 2u);
+    EXPECT_EQ(got[1],
+              "Leider falsch: richtig ist " + link.answers[static_cast<std::size_t>(link.correct)]);
+    EXPECT_TRUE(both.contains(QString::fromStdString(
+        "<p class=\"text after\">" + webpage::escape(recorded[0].text.toStdString()) + "</p>")))
+        << both.toStdString().substr(0, 3000);
 }
