@@ -1,5 +1,9 @@
 #include "demo/bayerdisplay.h"
 
+#include <string>
+#include <utility>
+
+#include "demo/question.h"
 #include "demo/steprecorder.h"
 #include "trees/bayertree.h"
 
@@ -32,6 +36,18 @@ constexpr const char* mergeLeftParent =
 constexpr const char* mergeLeftKeys =
     "Mit linkem Nachbarn verschmelzen - Elemente vom Nachbarn übertragen";
 }  // namespace text
+
+namespace ask {
+constexpr const char* overflow = "Läuft die Seite über?";
+constexpr const char* yes = "ja";
+constexpr const char* no = "nein";
+constexpr const char* middle = "Welcher Schlüssel wird eine Ebene höher gesetzt?";
+constexpr const char* repair = "Die Seite hat zu wenige Schlüssel. Wie geht es weiter?";
+constexpr const char* borrowLeft = "vom linken Nachbarn leihen";
+constexpr const char* borrowRight = "vom rechten Nachbarn leihen";
+constexpr const char* merge = "mit einem Nachbarn verschmelzen";
+constexpr const char* rootShrinks = "Schrumpft die Wurzel?";
+}  // namespace ask
 }  // namespace
 
 BayerDisplay::BayerDisplay(StepRecorder& recorder, bool& redrawNeeded, TraceFrames* frames)
@@ -65,6 +81,89 @@ void BayerDisplay::drawPage(Surface& image, const TBayerTreeNode& page, Point p,
         }
         image.lineTo(p.x + 8, p.y);
     }
+}
+
+BayerDisplay::Point BayerDisplay::keyCentre(Point p, const TBase& key) {
+    const int length = static_cast<int>(TBayerTree::keyText(key).size());
+    return {p.x + 7 * length / 2, p.y + 6};
+}
+
+// --- questions ---------------------------------------------------------------
+
+void BayerDisplay::askOverflow(bool overflows, int keysBefore) {
+    const std::string why =
+        overflows ? "Die Seite hat schon 4 Schlüssel; ein fünfter passt nicht hinein, also wird "
+                    "sie aufgeteilt."
+                  : "Die Seite hat erst " + std::to_string(keysBefore) +
+                        " Schlüssel; bis zu 4 passen hinein, der neue Schlüssel findet dort Platz.";
+    if (auto q = QuestionBuilder(ask::overflow, why)
+                     .add(ask::yes, overflows)
+                     .add(ask::no, !overflows)
+                     .build())
+        rec_.ask(std::move(*q));
+}
+
+void BayerDisplay::askMiddle(const std::array<const TBase*, 5>& keys, Point p) {
+    QuestionBuilder q(ask::middle,
+                      "Von den fünf Schlüsseln bleiben die beiden kleinsten in der Seite, die "
+                      "beiden größten kommen in eine neue Seite, und der mittlere, " +
+                          TBayerTree::keyText(*keys[2]) + ", wird eine Ebene höher gesetzt.");
+    // The page still shows its four old keys in their slots, the arriving
+    // key below it.
+    int slotNumber = 0;
+    for (int i = 0; i < 5; ++i) {
+        const TBase& key = *keys[static_cast<std::size_t>(i)];
+        const Point at = &key == arriving_ ? newItem(p) : slot(p, ++slotNumber);
+        const Point c = keyCentre(at, key);
+        q.add(TBayerTree::keyText(key), i == 2, Question::Place{c.x, c.y, 0});
+    }
+    if (auto built = q.build()) rec_.ask(std::move(*built));
+}
+
+void BayerDisplay::askRepair(const BayerRepair& r) {
+    using Kind = BayerRepair::Kind;
+    std::string why;
+    switch (r.kind) {
+        case Kind::BorrowRight:
+            why = "Der rechte Nachbar hat " + std::to_string(r.neighbourCountBefore) +
+                  " Schlüssel, also mehr als 2: er kann einen abgeben.";
+            break;
+        case Kind::MergeRight:
+            why =
+                "Der rechte Nachbar hat nur 2 Schlüssel und kann keinen abgeben: die beiden "
+                "Seiten werden mit dem Element darüber zu einer Seite verschmolzen.";
+            break;
+        case Kind::BorrowLeft:
+            why = "Die Seite hat keinen rechten Nachbarn; der linke Nachbar hat " +
+                  std::to_string(r.neighbourCountBefore) +
+                  " Schlüssel, also mehr als 2: er kann einen abgeben.";
+            break;
+        case Kind::MergeLeft:
+            why =
+                "Die Seite hat keinen rechten Nachbarn, und der linke Nachbar hat nur 2 "
+                "Schlüssel: die beiden Seiten werden mit dem Element darüber verschmolzen.";
+            break;
+    }
+    if (auto q = QuestionBuilder(ask::repair, why)
+                     .add(ask::borrowLeft, r.kind == Kind::BorrowLeft)
+                     .add(ask::borrowRight, r.kind == Kind::BorrowRight)
+                     .add(ask::merge, r.merge())
+                     .build())
+        rec_.ask(std::move(*q));
+}
+
+void BayerDisplay::askRootShrinks(const BayerRepair& r) {
+    const bool shrinks = r.parent.count() == 0;
+    const std::string why =
+        shrinks ? "Die Wurzel hatte nur einen Schlüssel; er ist in die verschmolzene Seite "
+                  "gewandert. Die leere Wurzel fällt weg, der Baum verliert eine Ebene."
+                : "Die Wurzel behält " + std::to_string(r.parent.count()) +
+                      " Schlüssel und bleibt stehen; der Baum behält seine Höhe.";
+    if (auto q = QuestionBuilder(ask::rootShrinks, why)
+                     .add(ask::yes, shrinks)
+                     .add(ask::no, !shrinks)
+                     .build())
+        rec_.ask(std::move(*q));
 }
 
 template <typename Phase>
@@ -138,12 +237,14 @@ void BayerDisplay::keyPlaced(const TBayerTreeNode& page, const BayerPath& at, in
     blinkNumber(text::insertNumber, newItem(p), key);
     write(newItem(p), key, clBtnFace);
     note(Line::bePlace);
+    askOverflow(false, page.count() - 1);
     blinkPage(text::insertNumber, page, p);
 }
 
 void BayerDisplay::fullPageReached(const TBayerTreeNode&, const BayerPath& at, const TBase& key) {
     if (split_) note(Line::beUp);
     note(Line::beWhileFull);
+    arriving_ = &key;
     blinkNumber(text::insertNumber, newItem(pagePosition(at, image_.width())), key);
 }
 
@@ -156,7 +257,10 @@ void BayerDisplay::pageSplit(const BayerPath& at, const std::array<const TBase*,
     note(Line::btOrder);
     note(Line::btHalves);
     note(Line::btMiddleUp);
-    blinkSplit(text::split, keys, pagePosition(at, image_.width()));
+    const Point p = pagePosition(at, image_.width());
+    askOverflow(true, TBayerTreeNode::kMaxKeys);
+    askMiddle(keys, p);
+    blinkSplit(text::split, keys, p);
     if (frames_) frames_->leave();
 }
 
@@ -229,6 +333,7 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
                        : r.kind == Kind::BorrowLeft ? Procedure::bayerBorrowLeft
                                                     : Procedure::bayerMergeLeft);
     }
+    askRepair(r);
     const int w = image_.width();
     const int bigG = (w - 100) / 5;
     const Point c = pagePosition(r.parentAt, w);
@@ -323,4 +428,7 @@ void BayerDisplay::underflowRepaired(const BayerRepair& r) {
     }
     if (frames_) frames_->leave();
     if (r.merge()) note(Line::blUp);
+    // A merge below the root is the last repair; the end shows whether the
+    // root went.
+    if (r.merge() && r.parentAt.length == 0) askRootShrinks(r);
 }

@@ -7,8 +7,14 @@
 // child i of a page at (x, y) at (x - 4g + g*i, y + 100), g = (W - 100) div 5
 // below the root and 16 below the second level. A page box is (x, y) to
 // (x + 16, y + 54); key slot k is written at (x + 1, y + 13(k - 1) + 1).
+//
+// In the mode "Vorhersagen" the display also asks, before the step that shows
+// the answer: whether the page runs over, which key moves up on a split, how
+// an underflow is repaired, and whether the root shrinks after a merge below
+// it.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "demo/algorithmtrace.h"
@@ -34,6 +40,9 @@ public:
     static Point slot(Point p, int k) { return {p.x + 1, p.y + 13 * (k - 1) + 1}; }
     // Where a key that reaches the page at p is shown first.
     static Point newItem(Point p) { return {p.x + 1, p.y + 66}; }
+    // The centre of a key's text written at p (7 pixels per character, 13
+    // high), where a click answers with that key.
+    static Point keyCentre(Point p, const TBase& key);
     // Draws one page as the full redraw does: box and keys in black, and the
     // connector from its parent at `parent` (unless it is the root) as child i.
     static void drawPage(Surface& image, const TBayerTreeNode& page, Point p, const Point* parent,
@@ -70,6 +79,11 @@ private:
     void note(Line line) {
         if (frames_) frames_->mark(line);
     }
+    // The questions, each queued for the recorder's next step.
+    void askOverflow(bool overflows, int keysBefore);
+    void askMiddle(const std::array<const TBase*, 5>& keys, Point p);
+    void askRepair(const BayerRepair& repair);
+    void askRootShrinks(const BayerRepair& repair);
 
     StepRecorder& rec_;
     Surface& image_;
@@ -79,4 +93,6 @@ private:
     // A page has been split in this insertion: the next page reached is the
     // one above it.
     bool split_ = false;
+    // The key that reached a full page, shown below it until the split.
+    const TBase* arriving_ = nullptr;
 };

@@ -609,6 +609,23 @@ Generator<Step> quickSort2(TListe& list, SortScreen& screen) {
 // empty finds the list sorted. Where compare is an order the number of runs
 // at least halves with every pass; a pass that does not reduce it shows that
 // compare is none, and the sort stops after that pass.
+// Mergesort: how many ascending runs the distribution finds; the counts up
+// to the list's length around it are the other answers.
+std::optional<Question> runsQuestion(int runs, const TListe& list, const TListe& z1,
+                                     const TListe& z2) {
+    const int n = list.count() + z1.count() + z2.count();
+    auto answer = [](int k) { return std::to_string(k) + (k == 1 ? " Teilfolge" : " Teilfolgen"); };
+    QuestionBuilder q("In wie viele sortierte Teilfolgen zerfällt die Quelle?",
+                      runs == 1 ? "Kein Element ist kleiner als sein Vorgänger: die Quelle ist "
+                                  "eine einzige sortierte Teilfolge."
+                                : "Eine neue Teilfolge beginnt, wo ein Element kleiner ist als "
+                                  "sein Vorgänger; das ist " +
+                                      std::to_string(runs - 1) + "-mal der Fall.");
+    for (int k = std::max(1, runs - 2); k <= std::min(n, runs + 2); ++k)
+        q.add(answer(k), k == runs);
+    return q.build();
+}
+
 Generator<Step> mergeSort(TListe& list, SortScreen& screen) {
     std::unique_ptr<TListe> z1 = std::make_unique<TListDemo>();
     std::unique_ptr<TListe> z2 = std::make_unique<TListDemo>();
@@ -639,6 +656,7 @@ Generator<Step> mergeSort(TListe& list, SortScreen& screen) {
             }
         }
         trace.mark(Line::msDistribute);
+        if (!screen.ending()) screen.ask(runsQuestion(runs, list, *z1, *z2));
         if (screen.step(sorttext::distributed,
                         {.aux1 = z1.get(), .aux2 = z2.get(), .markRuns = true}))
             co_yield screen.snapshot();

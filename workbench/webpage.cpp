@@ -95,6 +95,12 @@ nav button { font-size: 1em; margin-right: 0.4em; padding: 0.2em 0.8em; }
 .code .procedure { margin: 0.4em 0 0 0; font-weight: bold; }
 .line.marked { background: #ffe680; font-weight: bold; }
 .keys { color: #444; font-size: 0.9em; }
+[hidden] { display: none !important; }
+.question { border: 1px solid #888; padding: 0.4em 0.8em; margin: 0.6em 0; max-width: 50em; }
+.question .ask { font-weight: bold; margin: 0.2em 0; }
+.question button { font-size: 1em; margin: 0.2em 0.4em 0.2em 0; }
+.question button.chosen { font-weight: bold; }
+.question .verdict { font-weight: bold; }
 )css";
 
 // The player. Steps are the sections; one is shown (the others hidden),
@@ -145,6 +151,35 @@ const char* const kScript = R"js(
     if (current === steps.length - 1) show(0);
     setPlaying(true);
   }
+  // Questions: a click on an answer tells right or wrong and why; the step
+  // appears once each of its questions is answered.
+  function answer(button) {
+    var question = button.closest(".question");
+    if (question.hasAttribute("data-done")) return;
+    question.setAttribute("data-done", "true");
+    button.className += " chosen";
+    var right = button.getAttribute("data-answer") === question.getAttribute("data-correct");
+    var verdict = question.querySelector(".verdict");
+    verdict.textContent = question.getAttribute(right ? "data-right" : "data-wrong");
+    verdict.hidden = false;
+    question.querySelector(".why").hidden = false;
+    var step = question.closest("section.step");
+    if (step.querySelector(".question:not([data-done])")) return;
+    var after = step.querySelectorAll(".after");
+    for (var k = 0; k < after.length; ++k) after[k].hidden = false;
+  }
+  var answers = document.querySelectorAll("button.answer");
+  for (var a = 0; a < answers.length; ++a)
+    answers[a].addEventListener("click", function (e) { answer(e.currentTarget); });
+  // The keys 1 to 5 answer the step's first open question.
+  function answerKey(n) {
+    var open = steps[current].querySelector(".question:not([data-done])");
+    if (!open) return false;
+    var buttons = open.querySelectorAll("button.answer");
+    if (n > buttons.length) return false;
+    answer(buttons[n - 1]);
+    return true;
+  }
   back.addEventListener("click", goBack);
   forward.addEventListener("click", goForward);
   play.addEventListener("click", togglePlay);
@@ -152,7 +187,7 @@ const char* const kScript = R"js(
     if (e.key === "ArrowRight") goForward();
     else if (e.key === "ArrowLeft") goBack();
     else if (e.key === " " || e.key === "Spacebar") togglePlay();
-    else return;
+    else if (!(/^[1-5]$/.test(e.key) && answerKey(Number(e.key)))) return;
     e.preventDefault();
   });
   setInterval(function () { phase = 1 - phase; showPhase(); }, 300);
@@ -166,10 +201,28 @@ const char* const kScript = R"js(
   setPlaying(false);
   var names = { R: "ArrowRight", L: "ArrowLeft", S: " " };
   for (var k = 0; k < keys.length; ++k)
-    if (names[keys[k]])
-      document.dispatchEvent(new KeyboardEvent("keydown", { key: names[keys[k]], bubbles: true }));
+    if (names[keys[k]] || /^[1-5]$/.test(keys[k]))
+      document.dispatchEvent(
+        new KeyboardEvent("keydown", { key: names[keys[k]] || keys[k], bubbles: true }));
 })();
 )js";
+
+// The questions of a step, each with its answers as buttons and, hidden
+// until one is clicked, the verdict and why.
+void appendQuestions(std::string& out, const std::vector<Question>& questions) {
+    for (const Question& q : questions) {
+        const std::string& correct = q.answers[static_cast<std::size_t>(q.correct)];
+        out += "<div class=\"question\" data-correct=\"" + number(q.correct) + "\" data-right=\"" +
+               escape(predicttext::right) + "\" data-wrong=\"" +
+               escape(predicttext::wrong + correct) + "\">\n<p class=\"ask\">" + escape(q.text) +
+               "</p>\n<p class=\"answers\">";
+        for (std::size_t i = 0; i < q.answers.size(); ++i)
+            out += "<button type=\"button\" class=\"answer\" data-answer=\"" +
+                   number(static_cast<int>(i)) + "\">" + escape(q.answers[i]) + "</button>";
+        out += "</p>\n<p class=\"verdict\" hidden></p>\n<p class=\"why\" hidden>" + escape(q.why) +
+               "</p>\n</div>\n";
+    }
+}
 
 }  // namespace
 
@@ -254,8 +307,12 @@ std::string page(const Document& document) {
         const Step& step = document.steps[k];
         out += "<section class=\"step\" id=\"step-" + number(static_cast<int>(k) + 1) +
                "\" data-heading=\"" + escape(step.heading) + "\"" + (k == 0 ? "" : " hidden") +
-               ">\n<h2>" + escape(step.heading) + "</h2>\n<p class=\"text\">" + escape(step.text) +
-               "</p>\n<div class=\"content\"><div class=\"picture\">";
+               ">\n<h2>" + escape(step.heading) + "</h2>\n";
+        const bool asks = document.predict && !step.questions.empty();
+        if (asks) appendQuestions(out, step.questions);
+        const std::string after = asks ? " after\" hidden" : "\"";
+        out += "<p class=\"text" + after + ">" + escape(step.text) + "</p>\n<div class=\"content" +
+               after + "><div class=\"picture\">";
         out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(step.width) +
                "\" height=\"" + number(step.height) + "\" viewBox=\"0 0 " + number(step.width) +
                " " + number(step.height) + "\" shape-rendering=\"crispEdges\">";

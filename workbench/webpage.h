@@ -6,6 +6,12 @@
 // The address may name a step to begin with ("#step=3"); "#keys=RRLS" plays
 // keys at once after loading (R right, L left, S Space), which lets a browser
 // without a keyboard step through the page. Qt-free.
+//
+// With the questions ("Vorhersagen"): a step with questions shows them first,
+// each with its answers as buttons; a click tells "Richtig" or "Leider
+// falsch: richtig ist …" and why, and once every question of the step is
+// answered the step's text and picture appear. The keys 1 to 5 (also in
+// "#keys=") answer the shown step's first open question.
 #pragma once
 
 #include <string>
@@ -35,6 +41,8 @@ struct Step {
     // The picture in each blink phase (one record when it stands still).
     std::vector<DrawingRecord> phases;
     CodeMarks marks;
+    // Asked before the step when the document asks questions.
+    std::vector<Question> questions;
 };
 
 struct Document {
@@ -43,6 +51,8 @@ struct Document {
     std::vector<Step> steps;
     // How long a step stands while "Abspielen" plays, in milliseconds.
     int stepMs = 1500;
+    // The questions are asked before their steps.
+    bool predict = false;
 };
 
 // The text with &, <, >, " and ' written as character references, fit for

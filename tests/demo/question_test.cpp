@@ -4,7 +4,9 @@
 // distinct: the search path and the place where a number is linked in, the
 // key that replaces a deleted key with two children, where the AVL property
 // breaks and which rotation follows, and the sorts' next exchange, place,
-// minimum, pivot, stop of a scan and part list.
+// minimum, pivot, stop of a scan and part list; the B-tree's overflow, the
+// key that moves up, the underflow repair and the shrinking root; the runs
+// of the natural mergesort.
 #include "demo/question.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +19,10 @@
 #include <vector>
 
 #include "demo/avltreedemo.h"
+#include "demo/bayertreedemo.h"
 #include "demo/searchtreedemo.h"
 #include "demo/sorts.h"
+#include "demo/steprecorder.h"
 #include "tests/demo/demosupport.h"
 #include "tests/demo/sortdemosupport.h"
 #include "trees/treeinteger.h"
@@ -242,6 +246,149 @@ TEST(TreeQuestionTest, AvlQuestionsNameTheViolatedNodeAndTheRotationTheNextSteps
     EXPECT_GT(nowhere, 50);
 }
 
+// --- B-tree -------------------------------------------------------------------
+
+class BayerQuestions {
+public:
+    BayerQuestions() {
+        registerElementClasses();
+        registerBayerTreeClasses();
+    }
+    // The operation's steps; the page shows the end afterwards.
+    Played run(int value, bool doInsert) {
+        StepRecorder page(497, 305, shown, fields, false);
+        const std::unique_ptr<RecordedSteps> steps =
+            doInsert ? tree.insert(page, std::make_unique<TInteger>(value))
+                     : tree.remove(page, std::make_unique<TInteger>(value));
+        Played played = drain(*steps);
+        shown = played.end.picture.record(0);
+        fields = played.end.fields;
+        return played;
+    }
+    // The keys of the leaf the search for value reaches.
+    std::vector<int> leafKeys(int value) const {
+        const TInteger x(value);
+        const TBayerTreeNode* page = tree.root();
+        while (page && page->child(0)) page = page->child(TBayerTree::searchPage(*page, x).pos);
+        std::vector<int> keys;
+        for (int k = 1; page && k <= page->count(); ++k)
+            keys.push_back(static_cast<const TInteger&>(page->key(k)).getValue());
+        return keys;
+    }
+    RecordingMessages messages;
+    DrawingRecord shown;
+    PageFields fields;
+    TBayerTreeDemo tree;
+};
+
+// The key the picture shows, in black, at the place of a key answer.
+std::string keyShownAt(const std::vector<DrawingOp>& ops, const Question::Place& place,
+                       const std::string& answer) {
+    const int x = place.x - 7 * static_cast<int>(answer.size()) / 2;
+    const int y = place.y - 6;
+    std::string shownText;
+    for (const DrawingOp& op : ops) {
+        if (op.kind == DrawingOp::Kind::text && op.x1 == x && op.y1 == y)
+            shownText = op.fontColor == clBlack ? op.text : "";
+    }
+    return shownText;
+}
+
+TEST(BayerQuestionTest, QuestionsNameTheOverflowTheMiddleKeyTheRepairAndTheShrinkingRoot) {
+    BayerQuestions t;
+    std::mt19937 random(1234);
+    std::map<std::string, int> seen;
+    const std::string splitText =
+        "Aufteilen der Seite und mittleres Element eine Ebene höher setzen";
+    for (int round = 0; round < 3000; ++round) {
+        // The tree grows and shrinks by turns, so that the root splits and
+        // shrinks again and again.
+        const bool growing = round / 200 % 2 == 0;
+        const int value = 1 + static_cast<int>(random() % 80);
+        const bool present = t.tree.lookUp(TInteger(value)) != nullptr;
+        const bool doInsert = !present && random() % 8 < (growing ? 7u : 1u);
+        if (!doInsert && !present) continue;
+        const std::vector<int> leaf = t.leafKeys(value);
+        const int depthBefore = t.tree.depth();
+        const Played played = t.run(value, doInsert);
+        ASSERT_TRUE(t.tree.verify()) << round;
+        bool firstOverflow = true;
+        bool firstMiddle = true;
+        auto check = [&](const Question& q, const std::string& nextText,
+                         const std::vector<DrawingOp>& picture) {
+            expectWellFormed(q);
+            const std::string& answer = correctOf(q);
+            if (q.text == "Läuft die Seite über?") {
+                EXPECT_EQ(q.answers, (std::vector<std::string>{"ja", "nein"}));
+                EXPECT_EQ(nextText, answer == "ja" ? splitText : "Zahl wird eingefügt") << round;
+                if (firstOverflow) {
+                    EXPECT_EQ(answer == "ja", leaf.size() == 4) << round;
+                }
+                firstOverflow = false;
+                ++seen[q.text + " " + answer];
+            } else if (q.text == "Welcher Schlüssel wird eine Ebene höher gesetzt?") {
+                ASSERT_EQ(q.answers.size(), 5u);
+                EXPECT_EQ(q.correct, 2);
+                std::vector<int> keys;
+                for (const std::string& a : q.answers) keys.push_back(std::stoi(a));
+                EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+                if (firstMiddle) {
+                    std::vector<int> five = leaf;
+                    five.push_back(value);
+                    std::sort(five.begin(), five.end());
+                    EXPECT_EQ(keys, five) << round;
+                }
+                firstMiddle = false;
+                EXPECT_EQ(nextText, splitText);
+                ASSERT_EQ(q.places.size(), 5u);
+                for (const Question::Place& p : q.places) {
+                    const std::string& a = q.answers[static_cast<std::size_t>(p.answer)];
+                    EXPECT_EQ(keyShownAt(picture, p, a), a) << round;
+                }
+                ++seen[q.text];
+            } else if (q.text == "Die Seite hat zu wenige Schlüssel. Wie geht es weiter?") {
+                EXPECT_EQ(q.answers, (std::vector<std::string>{"vom linken Nachbarn leihen",
+                                                               "vom rechten Nachbarn leihen",
+                                                               "mit einem Nachbarn verschmelzen"}));
+                const char* want = q.correct == 0   ? "Mit linkem Nachbar ausgleichen"
+                                   : q.correct == 1 ? "Mit rechtem Nachbar ausgleichen"
+                                                    : nullptr;
+                if (want) {
+                    EXPECT_EQ(nextText.rfind(want, 0), 0u) << nextText;
+                } else {
+                    EXPECT_NE(nextText.find("verschmelzen - Element vom Vorgänger"),
+                              std::string::npos)
+                        << nextText;
+                }
+                ++seen[answer];
+            } else if (q.text == "Schrumpft die Wurzel?") {
+                EXPECT_EQ(answer == "ja", t.tree.depth() < depthBefore) << round;
+                ++seen[q.text + " " + answer];
+            } else {
+                ADD_FAILURE() << q.text;
+            }
+        };
+        std::vector<DrawingOp> picture = demotest::flat(played.end.picture);
+        for (std::size_t i = 0; i < played.steps.size(); ++i) {
+            const std::vector<DrawingOp> before =
+                i == 0 ? std::vector<DrawingOp>{} : demotest::shownAfter(played.steps[i - 1]);
+            for (const Question& q : played.steps[i].questions)
+                check(q, played.steps[i].text, before);
+        }
+        for (const Question& q : played.end.questions) {
+            // Only the root's fate is asked before the end.
+            EXPECT_EQ(q.text, "Schrumpft die Wurzel?");
+            check(q, played.end.text, picture);
+        }
+    }
+    for (const char* kind :
+         {"Läuft die Seite über? ja", "Läuft die Seite über? nein",
+          "Welcher Schlüssel wird eine Ebene höher gesetzt?", "vom linken Nachbarn leihen",
+          "vom rechten Nachbarn leihen", "mit einem Nachbarn verschmelzen",
+          "Schrumpft die Wurzel? ja", "Schrumpft die Wurzel? nein"})
+        EXPECT_GT(seen[kind], 10) << kind;
+}
+
 // --- Sorts --------------------------------------------------------------------
 
 struct SortQuestion {
@@ -375,6 +522,74 @@ TEST(SortQuestionTest, QuicksortQuestionsNameThePivotTheScansAndThePartsTheSteps
     }
     for (const char* kind : {"Vergleichselement", "Suche", "erste", "zweite"})
         EXPECT_GT(seen[kind], 100) << kind;
+}
+
+// Natural mergesort on the numbers: the number of ascending runs at the
+// start of each pass, as the answer names it.
+std::vector<std::string> mergeAnswers(std::vector<int> u) {
+    std::vector<std::string> want;
+    auto ascendingPrefix = [](const std::vector<int>& v, std::size_t from) {
+        std::size_t end = from + 1;
+        while (end < v.size() && v[end] >= v[end - 1]) ++end;
+        return end;
+    };
+    while (u.size() > 1) {
+        std::vector<int> z[2];
+        int runs = 1;
+        int target = 0;
+        for (std::size_t i = 0; i < u.size(); ++i) {
+            if (i > 0 && u[i] < u[i - 1]) {
+                ++runs;
+                target = 1 - target;
+            }
+            z[target].push_back(u[i]);
+        }
+        want.push_back(std::to_string(runs) + (runs == 1 ? " Teilfolge" : " Teilfolgen"));
+        if (runs == 1) break;
+        u.clear();
+        std::size_t at[2] = {0, 0};
+        while (at[0] < z[0].size() || at[1] < z[1].size()) {
+            std::vector<int> merged;
+            for (int k = 0; k < 2; ++k) {
+                if (at[k] >= z[k].size()) continue;
+                const std::size_t end = ascendingPrefix(z[k], at[k]);
+                merged.insert(merged.end(), z[k].begin() + static_cast<std::ptrdiff_t>(at[k]),
+                              z[k].begin() + static_cast<std::ptrdiff_t>(end));
+                at[k] = end;
+            }
+            std::sort(merged.begin(), merged.end());
+            u.insert(u.end(), merged.begin(), merged.end());
+        }
+    }
+    return want;
+}
+
+TEST(SortQuestionTest, MergesortAsksForTheRunsEachDistributionShows) {
+    std::mt19937 random(23);
+    std::size_t asked = 0;
+    std::set<int> counts;
+    for (int round = 0; round < 150; ++round) {
+        std::vector<int> v(2 + random() % 12);
+        for (int& x : v) x = static_cast<int>(random() % 20);
+        const auto got = sortQuestions(SortKind::merge, v);
+        const auto want = mergeAnswers(v);
+        ASSERT_EQ(got.size(), want.size()) << round;
+        for (std::size_t q = 0; q < got.size(); ++q) {
+            expectWellFormed(got[q].question);
+            EXPECT_EQ(got[q].question.text,
+                      "In wie viele sortierte Teilfolgen zerfällt die Quelle?");
+            EXPECT_EQ(correctOf(got[q].question), want[q]) << round << " " << q;
+            EXPECT_NE(got[q].nextText.find("Sortierte Teilfolgen der Quelle werden wechselweise"),
+                      std::string::npos)
+                << got[q].nextText;
+            counts.insert(std::stoi(want[q]));
+        }
+        asked += got.size();
+    }
+    EXPECT_GT(asked, 300u);
+    // Sorted input (one run) and many runs are both asked.
+    EXPECT_TRUE(counts.count(1));
+    EXPECT_GT(*counts.rbegin(), 5);
 }
 
 TEST(SortQuestionTest, EndeAsksNothingMore) {

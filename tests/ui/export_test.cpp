@@ -8,7 +8,9 @@
 #include <errno.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -27,6 +29,7 @@
 #include "ui/pages/webexport.h"
 #include "ui/platform/picturefile.h"
 #include "ui/widgets/imageview.h"
+#include "ui/widgets/predictioncontrols.h"
 #include "workbench/structurepicture.h"
 
 using Lines = std::vector<std::string>;
@@ -345,3 +348,142 @@ TEST_F(AvlExportTest, WebPageOnAFullDiskKeepsTheOldFileAndSaysWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+// The text of a PDF as a reader takes it (pdftotext of poppler-utils), all
+// white space as single blanks.
+std::string pdfText(const std::string& file) {
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                               QString::fromStdString(file), QStringLiteral("-")});
+    if (!toText.waitForFinished(20000)) return {};
+    return QString::fromUtf8(toText.readAllStandardOutput()).simplified().toStdString();
+}
+
+std::string simplified(const QString& text) { return text.simplified().toStdString(); }
+
+}  // namespace
+
+TEST_F(AvlExportTest, WorksheetAsksEachStepsQuestionsAndEndsWithTheSolutions) {
+    insert({3, 1});
+    const std::vector<handout::Step> recorded =
+        handout::recordTreeSteps(tree(), image("ImageABaum").size(), "2", true);
+    type("EditAEingabe", "2");
+    const std::string file = path("fragen.pdf");
+    dialogs.answers.push_back(file);
+    QAction* entry = find<QAction>("ImageABaumFragenEinfuegen");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "&Einfügen…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
+
+    // In the order of the sheet: each question before its step, with its
+    // answers and the answer line, then "Lösungen" with every question again
+    // and its correct answer and why.
+    std::vector<std::string> questions, solutions;
+    std::vector<std::string> wanted;
+    int n = 0;
+    for (std::size_t k = 0; k < recorded.size(); ++k) {
+        for (const Question& q : recorded[k].questions) {
+            ++n;
+            const std::string head = simplified(
+                handout::questionText(q, n, static_cast<int>(k) + 1, recorded[k].result));
+            wanted.push_back(head);
+            wanted.push_back(simplified(handout::answersText(q)));
+            wanted.push_back(handout::text::answerLine);
+            solutions.push_back(head);
+            solutions.push_back(simplified(handout::solutionText(q)));
+        }
+        if (!recorded[k].result) wanted.push_back(simplified(recorded[k].text));
+    }
+    // Inserting 2 below 1 under 3: the way at 3 and at 1, where the AVL
+    // property breaks and the rotation.
+    ASSERT_GE(n, 3);
+    wanted.push_back(handout::text::solutions);
+    wanted.insert(wanted.end(), solutions.begin(), solutions.end());
+    const std::string text = pdfText(file);
+    ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed";
+    std::size_t at = 0;
+    for (const std::string& part : wanted) {
+        const std::size_t found = text.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part << "\nafter: " << text.substr(at);
+        at = found + part.size();
+    }
+    EXPECT_EQ(text.find(handout::text::answerLine, at), std::string::npos);
+    // The first question, as the steps ask it.
+    EXPECT_NE(text.find("Frage 1 (vor Schritt 1): Einfügen von 2: Bei 3 links oder rechts "
+                        "weiter? 1) links 2) rechts"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Richtig: 1) links"), std::string::npos);
+
+    // The plain handout asks nothing.
+    const std::string plain = path("ohne.pdf");
+    dialogs.answers.push_back(plain);
+    find<QAction>("ImageABaumPdfEinfuegen")->trigger();
+    dialogs.take();
+    const std::string plainText = pdfText(plain);
+    ASSERT_FALSE(plainText.empty());
+    EXPECT_EQ(plainText.find("Frage 1"), std::string::npos);
+    EXPECT_EQ(plainText.find(handout::text::solutions), std::string::npos);
+}
+
+TEST_F(AvlExportTest, WebPageInTheModeVorhersagenAsksBeforeTheStepAndTellsRightOrWrong) {
+    insert({3, 1});
+    form->avlTreePage().prediction().modeBox()->setChecked(true);
+    const std::vector<handout::Step> recorded =
+        handout::recordTreeSteps(tree(), image("ImageABaum").size(), "2", true);
+    type("EditAEingabe", "2");
+    const std::string file = path("fragen.html");
+    dialogs.answers.push_back(file);
+    find<QAction>("ImageABaumHtmlEinfuegen")->trigger();
+    // The mode is remembered: the other tests begin without it.
+    form->avlTreePage().prediction().modeBox()->setChecked(false);
+    ASSERT_EQ(dialogs.take().size(), 1u);
+    // Step 1 asks the way at 3 ("links") and where 2 is linked in.
+    ASSERT_EQ(recorded[0].questions.size(), 2u);
+    const Question& way = recorded[0].questions[0];
+    const Question& link = recorded[0].questions[1];
+    ASSERT_EQ(way.answers[static_cast<std::size_t>(way.correct)], "links");
+    const std::string html = readFile(file);
+    for (const Question& q : {way, link})
+        EXPECT_NE(html.find(">" + webpage::escape(q.text) + "</p>"), std::string::npos) << q.text;
+
+    if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    static const QRegularExpression verdict(R"re(<p class="verdict"( hidden="")?>(.*?)</p>)re");
+    const auto verdicts = [](const QString& dom) {
+        Lines out;
+        for (auto m = verdict.globalMatch(dom); m.hasNext();) {
+            const QRegularExpressionMatch v = m.next();
+            out.push_back(v.captured(1).isEmpty() ? unescaped(v.captured(2)) : "-");
+        }
+        return out;
+    };
+    const auto dom = [&](const std::string& fragment) {
+        QTemporaryDir profile;
+        const auto out = giftest::run(
+            chromium(), {"--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                         "--user-data-dir=" + profile.path(), "--dump-dom",
+                         QString::fromStdString("file://" + file + fragment)});
+        return out ? QString::fromUtf8(*out) : QString();
+    };
+    // The first answer right, the step still waits for the second question.
+    const QString first = dom("#keys=" + std::to_string(way.correct + 1));
+    ASSERT_FALSE(first.isEmpty());
+    Lines got = verdicts(first);
+    ASSERT_GE(got.size(), 2u);
+    EXPECT_EQ(got[0], "Richtig");
+    EXPECT_EQ(got[1], "-");
+    EXPECT_TRUE(first.contains(R"(<p class="text after" hidden="">)"));
+    // A wrong second answer names the right one; then the step shows.
+    const int wrong = link.correct == 0 ? 2 : 1;
+    const QString both = dom("#keys=" + std::to_string(way.correct + 1) + std::to_string(wrong));
+    got = verdicts(both);
+    ASSERT_GE(got.size(), 2u);
+    EXPECT_EQ(got[1],
+              "Leider falsch: richtig ist " + link.answers[static_cast<std::size_t>(link.correct)]);
+    EXPECT_TRUE(both.contains(QString::fromStdString(
+        "<p class=\"text after\">" + webpage::escape(recorded[0].text.toStdString()) + "</p>")))
+        << both.toStdString().substr(0, 3000);
+}

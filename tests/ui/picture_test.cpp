@@ -207,7 +207,7 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             auto* image = w->findChild<ImageView*>();
             ASSERT_TRUE(image);
             const QList<QAction*> menu = image->actions();
-            ASSERT_EQ(menu.size(), 8);
+            ASSERT_EQ(menu.size(), 9);
             EXPECT_EQ(menu[0], w->actions()[0]);
             EXPECT_EQ(menu[1], w->actions()[1]);
             EXPECT_TRUE(menu[2]->isSeparator());
@@ -217,7 +217,11 @@ TEST_F(PictureTest, ActionsSitInTheContextMenuWithTheirShortcuts) {
             EXPECT_TRUE(menu[5]->menu()->objectName().endsWith("Animation"));
             ASSERT_TRUE(menu[6]->menu());
             EXPECT_TRUE(menu[6]->menu()->objectName().endsWith("Webseite"));
-            EXPECT_EQ(menu[7], w->actions()[2]);  // "Schritte und Algorithmus zeigen"
+            ASSERT_TRUE(menu[7]->menu());
+            EXPECT_TRUE(menu[7]->menu()->objectName().endsWith("Arbeitsblatt"));
+            EXPECT_EQ(menu[7]->text(),
+                      QString::fromUtf8("Als Arbeitsblatt mit &Fragen speichern…"));
+            EXPECT_EQ(menu[8], w->actions()[2]);  // "Schritte und Algorithmus zeigen"
         }
     }
     // The keys work from the page's entry field.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -688,7 +689,8 @@ TEST_F(SortWindowTest, TheMergesortAnimationShowsTheListsOfEveryStepForTheTempo)
             {windowMemo("MemoQuelle"), windowMemo("MemoZwischen1"), windowMemo("MemoZwischen2")});
         captions.push_back(labels());
         // While the sort runs, neither can be written.
-        for (const char* menu : {"MenuHandout", "MenuAnimation", "MenuWebseite"})
+        for (const char* menu :
+             {"MenuHandout", "MenuAnimation", "MenuWebseite", "MenuArbeitsblatt"})
             EXPECT_FALSE(window()->findChild<QMenu*>(menu)->menuAction()->isEnabled()) << menu;
     };
     pressInWindow("BitBtnMerge");
@@ -786,4 +788,38 @@ TEST_F(SortWindowTest, TheMergesortWebPageHoldsTheTextsOfTheWeiterRunAndTheSorte
     ASSERT_GT(result, 0);
     for (const char* value : {">[1]</text>", ">[3]</text>", ">[5]</text>", ">[8]</text>"})
         EXPECT_GT(html.indexOf(value, result), result) << value;
+}
+
+TEST_F(SortWindowTest, TheMergesortWorksheetAsksForTheRunsOfEachPassAndSolvesAtTheEnd) {
+    insertIntegers({1, 8, 3, 5});  // 5, 3, 8, 1
+    open();
+    const std::string file = path("merge.pdf");
+    dialogs.answers.push_back(file);
+    QAction* entry = window()->findChild<QAction*>("ActionArbeitsblatt5");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(), "Mergesort…");
+    EXPECT_EQ(window()->findChild<QMenu*>("MenuArbeitsblatt")->title(),
+              "Als Arbeitsblatt mit &Fragen speichern…");
+    entry->trigger();
+    EXPECT_EQ(dialogs.take(), (Lines{"save pdf PDF-Dokumente (*.pdf)|*.pdf"}));
+
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                               QString::fromStdString(file), QStringLiteral("-")});
+    ASSERT_TRUE(toText.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+    const std::string text =
+        QString::fromUtf8(toText.readAllStandardOutput()).simplified().toStdString();
+    // 5 3 8 1 falls into three runs (5 | 3 8 | 1), after the first pass
+    // 1 3 5 8 into one.
+    const std::string question = "In wie viele sortierte Teilfolgen zerfällt die Quelle?";
+    const std::size_t first = text.find("Frage 1 (vor Schritt 1): " + question);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find("1) 1 Teilfolge 2) 2 Teilfolgen 3) 3 Teilfolgen 4) 4 Teilfolgen", first),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Frage 2 (vor Schritt 3): " + question), std::string::npos) << text;
+    const std::size_t solutions = text.find("Lösungen");
+    ASSERT_NE(solutions, std::string::npos);
+    EXPECT_NE(text.find("Richtig: 3) 3 Teilfolgen", solutions), std::string::npos) << text;
+    EXPECT_NE(text.find("Richtig: 1) 1 Teilfolge", solutions), std::string::npos) << text;
 }

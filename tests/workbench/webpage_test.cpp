@@ -9,6 +9,7 @@
 #include <string>
 
 #include "demo/pseudocode.h"
+#include "demo/question.h"
 
 namespace {
 
@@ -83,8 +84,9 @@ TEST(WebPageDocument, OneSectionPerStepTheFirstShownTextsEscapedAndTheLineMarked
     phase1.textOut(1, 1, "1");
     webpage::Step blinking{
         "Schritt 1", "Bei 3 ist die \"AVL-Eigenschaft\" verletzt", 40,
-        20,          {phase0.record(), phase1.record()},           {{Procedure::avlInsert, 2}}};
-    webpage::Step result{"Ergebnis", "", 40, 20, {phase0.record()}, {}};
+        20,          {phase0.record(), phase1.record()},           {{Procedure::avlInsert, 2}},
+        {}};
+    webpage::Step result{"Ergebnis", "", 40, 20, {phase0.record()}, {}, {}};
     document.steps = {blinking, result};
     const std::string html = webpage::page(document);
 
@@ -116,6 +118,50 @@ TEST(WebPageDocument, OneSectionPerStepTheFirstShownTextsEscapedAndTheLineMarked
     EXPECT_EQ(count(html, "<div class=\"code\">"), 1u);
     for (const char* button : {"Zurück", "Weiter", "Abspielen"})
         EXPECT_NE(html.find(std::string(">") + button + "</button>"), std::string::npos);
+}
+
+TEST(WebPageDocument, WithQuestionsAStepAsksFirstAndShowsItselfOnceAnswered) {
+    webpage::Document document;
+    document.title = "Bayer-Baum: Einfügen von 5";
+    DrawingRecorder picture(40, 20);
+    picture.textOut(1, 1, "5");
+    Question overflow{"Läuft die Seite über?", {"ja", "nein"}, 0, "Die Seite hat 4 Schlüssel.", {}};
+    Question middle{"Welcher Schlüssel <oben>?", {"1", "3", "5"}, 1, "der \"mittlere\"", {}};
+    webpage::Step split{"Schritt 1", "Aufteilen",       40, 20, {picture.record()},
+                        {},          {overflow, middle}};
+    webpage::Step plain{"Schritt 2", "Neue Wurzel", 40, 20, {picture.record()}, {}, {}};
+    document.steps = {split, plain};
+
+    // Without the mode the questions stay out.
+    const std::string without = webpage::page(document);
+    EXPECT_EQ(count(without, "class=\"question\""), 0u);
+    EXPECT_EQ(count(without, "<p class=\"text\">Aufteilen</p>"), 1u);
+
+    document.predict = true;
+    const std::string html = webpage::page(document);
+    EXPECT_EQ(count(html, "<div class=\"question\""), 2u);
+    EXPECT_EQ(count(html,
+                    "<div class=\"question\" data-correct=\"0\" data-right=\"Richtig\" "
+                    "data-wrong=\"Leider falsch: richtig ist ja\">\n<p class=\"ask\">Läuft die "
+                    "Seite über?</p>\n<p class=\"answers\"><button type=\"button\" "
+                    "class=\"answer\" data-answer=\"0\">ja</button><button type=\"button\" "
+                    "class=\"answer\" data-answer=\"1\">nein</button></p>\n<p "
+                    "class=\"verdict\" hidden></p>\n<p class=\"why\" hidden>Die Seite hat 4 "
+                    "Schlüssel.</p>"),
+              1u);
+    EXPECT_EQ(count(html,
+                    "data-correct=\"1\" data-right=\"Richtig\" data-wrong=\"Leider falsch: "
+                    "richtig ist 3\">\n<p class=\"ask\">Welcher Schlüssel &lt;oben&gt;?</p>"),
+              1u);
+    EXPECT_EQ(count(html, "<p class=\"why\" hidden>der &quot;mittlere&quot;</p>"), 1u);
+    EXPECT_EQ(count(html, "class=\"answer\""), 5u);
+    // The asking step's text and picture wait for the answers; the other
+    // step shows at once.
+    EXPECT_EQ(count(html, "<p class=\"text after\" hidden>Aufteilen</p>"), 1u);
+    EXPECT_EQ(count(html, "<div class=\"content after\" hidden>"), 1u);
+    EXPECT_EQ(count(html, "<p class=\"text\">Neue Wurzel</p>"), 1u);
+    // The questions come before the step's text.
+    EXPECT_LT(html.find("Läuft die Seite über?"), html.find(">Aufteilen</p>"));
 }
 
 }  // namespace

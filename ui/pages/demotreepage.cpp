@@ -244,7 +244,9 @@ void DemoTreePage::addHandoutEntries(QWidget* picture, const char* pageName) {
     } menus[] = {{animation::text::caption, animation::text::treeHint, "Animation", "Gif",
                   handout::Kind::animation},
                  {webexport::text::caption, webexport::text::treeHint, "Webseite", "Html",
-                  handout::Kind::webpage}};
+                  handout::Kind::webpage},
+                 {handout::text::worksheetCaption, handout::text::worksheetTreeHint, "Arbeitsblatt",
+                  "Fragen", handout::Kind::worksheet}};
     for (const auto& entry : menus) {
         auto* menu = new QMenu(utf8(entry.caption), picture);
         menu->setObjectName(picture->objectName() + QLatin1String(entry.name));
@@ -289,7 +291,9 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::K
         if (kind == handout::Kind::webpage) {
             const std::string name = host_.saveWithDialog(webexport::extension, webexport::filter);
             if (name.empty()) return;
-            const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+            // In the mode "Vorhersagen" the page asks the questions too.
+            document.withQuestions = prediction_->modeBox()->isChecked();
             const handout::Written written =
                 webexport::writeHtml(document, player_->playback().stepMs(), name);
             if (!written.ok)
@@ -299,7 +303,8 @@ void DemoTreePage::writeHandout(bool insert, const QString& pageName, handout::K
         }
         const std::string name = host_.saveWithDialog(handout::extension, handout::filter);
         if (name.empty()) return;
-        const handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+        handout::Document document{title, QDateTime::currentDateTime(), std::move(steps)};
+        document.withQuestions = kind == handout::Kind::worksheet;
         const handout::Written written = handout::writePdf(document, name);
         if (!written.ok)
             host_.dialogs().errorBox(std::string(handout::text::notWritten) + "\n" + written.why);

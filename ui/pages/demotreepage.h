@@ -161,8 +161,10 @@ protected:
     // <name>PdfLoeschen), then the menu "Als Animation speichern…"
     // (<name>Animation) with "Einfügen…" and "Löschen…" (<name>GifEinfuegen,
     // <name>GifLoeschen) and the menu "Als Webseite speichern…"
-    // (<name>Webseite: <name>HtmlEinfuegen, <name>HtmlLoeschen); pageName
-    // heads the handout's title.
+    // (<name>Webseite: <name>HtmlEinfuegen, <name>HtmlLoeschen) and the menu
+    // "Als Arbeitsblatt mit Fragen speichern…" (<name>Arbeitsblatt:
+    // <name>FragenEinfuegen, <name>FragenLoeschen); pageName heads the
+    // handout's title.
     void addHandoutEntries(QWidget* picture, const char* pageName);
     // The steps of inserting (deleting) the entry's number, run on a copy of
     // the page's tree; empty, with the page's message shown, when the entry

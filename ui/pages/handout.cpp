@@ -158,8 +158,151 @@ QString madeLine(const QDateTime& made) {
         .arg(made.toString(QStringLiteral("dd.MM.yyyy")), made.toString(QStringLiteral("HH:mm")));
 }
 
+QString questionText(const Question& question, int questionNumber, int stepNumber, bool result) {
+    const QString text = fromUtf8(question.text);
+    return result ? QString::fromUtf8(text::questionBeforeResult).arg(questionNumber).arg(text)
+                  : QString::fromUtf8(text::question).arg(questionNumber).arg(stepNumber).arg(text);
+}
+
+QString answersText(const Question& question) {
+    QStringList answers;
+    for (std::size_t i = 0; i < question.answers.size(); ++i)
+        answers << QStringLiteral("%1) %2").arg(i + 1).arg(fromUtf8(question.answers[i]));
+    return answers.join(QStringLiteral("     "));
+}
+
+QString solutionText(const Question& question) {
+    return QString::fromUtf8(text::solution)
+        .arg(question.correct + 1)
+        .arg(fromUtf8(question.answers[static_cast<std::size_t>(question.correct)]),
+             fromUtf8(question.why));
+}
+
+namespace {
+
+// The worksheet: the title, then each step's questions and the step across
+// the page's width, a step to a quarter of the page, then the solutions on
+// pages of their own. Laid out twice: first only measured, for the number
+// of pages, then drawn.
+bool layOutWorksheet(const Document& document, QPainter& painter, QSize pageSize,
+                     const std::function<bool()>& newPage,
+                     const std::function<bool(int)>& progress) {
+    const QFont footerFont = pdfFont(8);
+    const int footer = QFontMetrics(footerFont, painter.device()).height() * 2;
+    const int bodyBottom = pageSize.height() - footer;
+    const int stepHeight = bodyBottom / kRows;
+    const int gap = stepHeight / 20;
+    const int count = static_cast<int>(document.steps.size());
+    const int shownSteps = count - (count > 0 && document.steps.back().result ? 1 : 0);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+    int pages = 1;
+    const auto pass = [&](bool draw) {
+        int page = 0;
+        int y = 0;
+        const auto pageNumber = [&] {
+            if (!draw) return;
+            painter.setPen(Qt::black);
+            painter.setFont(footerFont);
+            painter.drawText(QRect(0, bodyBottom, pageSize.width(), footer),
+                             Qt::AlignHCenter | Qt::AlignBottom,
+                             QString::fromUtf8(text::page).arg(page + 1).arg(pages));
+        };
+        const auto nextPage = [&] {
+            pageNumber();
+            ++page;
+            y = 0;
+            return !draw || newPage();
+        };
+        // A text block at y, wrapped to the page's width; its height.
+        const auto block = [&](const QString& text, const QFont& font, bool measureOnly) {
+            painter.setFont(font);
+            const QRect area(0, y, pageSize.width(), bodyBottom - y);
+            if (measureOnly || !draw) return painter.boundingRect(area, flags, text).height();
+            QRect used;
+            painter.setPen(Qt::black);
+            painter.drawText(area, flags, text, &used);
+            return used.height();
+        };
+        // Starts a new page unless height fits below y.
+        const auto room = [&](int height) {
+            return y + height <= bodyBottom || y == 0 || nextPage();
+        };
+
+        y = block(document.title, pdfFont(16, true), false) + gap;
+        y += block(madeLine(document.made) + QStringLiteral(" – %1 Schritte").arg(shownSteps),
+                   pdfFont(10), false) +
+             gap;
+        if (draw) painter.drawLine(0, y, pageSize.width(), y);
+        y += gap;
+
+        int asked = 0;
+        for (int k = 0; k < count; ++k) {
+            const Step& step = document.steps[static_cast<std::size_t>(k)];
+            const QString line = QString::fromUtf8(text::answerLine);
+            // The height of question i's block, measured where it would stand.
+            const auto height = [&](const Question& q, int i) {
+                const QString head = questionText(q, i, k + 1, step.result);
+                const int keep = y;
+                int h = block(head, pdfFont(9, true), true);
+                y += h;
+                h += block(answersText(q), pdfFont(9), true);
+                y = keep;
+                return h + 3 * block(line, pdfFont(9), true) / 2 + 2 * gap;
+            };
+            // The questions stand on the page of their step when they fit.
+            int together = stepHeight;
+            for (std::size_t i = 0; i < step.questions.size(); ++i)
+                together += height(step.questions[i], asked + 1 + static_cast<int>(i));
+            if (!room(together)) return false;
+            for (const Question& q : step.questions) {
+                ++asked;
+                const QString head = questionText(q, asked, k + 1, step.result);
+                const QString answers = answersText(q);
+                if (!room(height(q, asked))) return false;
+                y += block(head, pdfFont(9, true), false);
+                y += block(answers, pdfFont(9), false) + gap / 2;
+                y += block(line, pdfFont(9), false) + gap;
+            }
+            if (!room(stepHeight)) return false;
+            if (draw) drawStep(painter, QRect(0, y, pageSize.width(), stepHeight), k + 1, step);
+            y += stepHeight;
+            if (draw && progress && !progress(k + 1)) return false;
+        }
+        // The solutions.
+        if (asked > 0) {
+            if (!nextPage()) return false;
+            y += block(QString::fromUtf8(text::solutions), pdfFont(14, true), false) + gap;
+            int n = 0;
+            for (int k = 0; k < count; ++k) {
+                const Step& step = document.steps[static_cast<std::size_t>(k)];
+                for (const Question& q : step.questions) {
+                    const QString head = questionText(q, ++n, k + 1, step.result);
+                    const QString answer = solutionText(q);
+                    const int keep = y;
+                    int height = block(head, pdfFont(9, true), true);
+                    y += height;
+                    height += block(answer, pdfFont(9), true) + gap;
+                    y = keep;
+                    if (!room(height)) return false;
+                    y += block(head, pdfFont(9, true), false);
+                    y += block(answer, pdfFont(9), false) + gap;
+                }
+            }
+        }
+        pageNumber();
+        pages = page + 1;
+        return true;
+    };
+    return pass(false) && pass(true);
+}
+
+}  // namespace
+
 bool layOut(const Document& document, QPainter& painter, QSize pageSize,
             const std::function<bool()>& newPage, const std::function<bool(int)>& progress) {
+    if (document.withQuestions)
+        return layOutWorksheet(document, painter, pageSize, newPage, progress);
     const int count = static_cast<int>(document.steps.size());
     const int pages = pagesFor(count);
     const QFont footerFont = pdfFont(8);
@@ -253,6 +396,7 @@ Step treeStep(const ::Step& shown, bool result) {
     step.width = shown.picture.width;
     step.height = shown.picture.height;
     if (!result) step.marks = shown.marks;
+    step.questions = shown.questions;
     return step;
 }
 
@@ -369,6 +513,7 @@ Step SortRecording::stepOf(const ::Step& shown, bool result) const {
     step.width = kListsWidth;
     step.height = kListsHeight;
     if (!result) step.marks = shown.marks;
+    step.questions = shown.questions;
     return step;
 }
 

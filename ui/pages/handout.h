@@ -38,6 +38,20 @@ inline constexpr const char* page = "Seite %1 von %2";
 inline constexpr const char* emptyTree = "(leerer Baum)";
 inline constexpr const char* notWritten = "Das Handout konnte nicht geschrieben werden.";
 inline constexpr const char* cancelled = "Das Handout wurde abgebrochen und nicht geschrieben.";
+// The worksheet: the questions before each step, the solutions at the end.
+inline constexpr const char* question = "Frage %1 (vor Schritt %2): %3";
+inline constexpr const char* questionBeforeResult = "Frage %1 (vor dem Ergebnis): %2";
+inline constexpr const char* answerLine = "Antwort: ______________________________";
+inline constexpr const char* solutions = "Lösungen";
+inline constexpr const char* solution = "Richtig: %1) %2 – %3";
+// The menus beside the handouts.
+inline constexpr const char* worksheetCaption = "Als Arbeitsblatt mit &Fragen speichern…";
+inline constexpr const char* worksheetTreeHint =
+    "Schreibt alle Schritte mit den Fragen der Vorhersagen als PDF-Arbeitsblatt, die Lösungen "
+    "am Ende";
+inline constexpr const char* worksheetSortHint =
+    "Schreibt alle Schritte eines Sortierverfahrens mit den Fragen der Vorhersagen als "
+    "PDF-Arbeitsblatt, die Lösungen am Ende";
 }  // namespace text
 
 // One list of the sort window at a step: its caption and its lines.
@@ -63,6 +77,8 @@ struct Step {
     int width = 0;
     int height = 0;
     CodeMarks marks;
+    // The questions the mode "Vorhersagen" asks before the step.
+    std::vector<Question> questions;
 };
 
 // The size of the sort window's three lists drawn as one picture, and that
@@ -79,11 +95,17 @@ struct Document {
     // The steps the demonstration had when the handout shows only the first
     // of them (0: all are shown).
     int stepsInAll = 0;
+    // A worksheet: before each step its questions with their answers to
+    // choose from and a line for the answer, one step to a row across the
+    // page; the solutions (question, correct answer, why) on the last pages.
+    // The web page asks them before their steps.
+    bool withQuestions = false;
 };
 
 // What a demonstration is written as: the PDF handout, the animated GIF
 // (ui/pages/animation.h), the web page (ui/pages/webexport.h).
-enum class Kind { pdf, animation, webpage };
+// The worksheet is the PDF handout with the questions (Document::withQuestions).
+enum class Kind { pdf, animation, webpage, worksheet };
 
 // The file dialog's extension and filter of handouts.
 inline constexpr const char* extension = "pdf";
@@ -110,6 +132,12 @@ struct Written {
 // and may answer false to stop (nothing is written then).
 Written writePdf(const Document& document, const std::string& fileName,
                  const std::function<bool(int)>& progress = {});
+// The text of a question block of the worksheet: the question (before step
+// `number`, or before the result), the answers as "1) …   2) …", the
+// answer line; and the solution's line.
+QString questionText(const Question& question, int questionNumber, int stepNumber, bool result);
+QString answersText(const Question& question);
+QString solutionText(const Question& question);
 // The layout of writePdf on any paint device: pages of pageSize device
 // pixels, newPage starting the next one (false: stop).
 bool layOut(const Document& document, QPainter& painter, QSize pageSize,

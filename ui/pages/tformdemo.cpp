@@ -160,6 +160,8 @@ TFormDemo::TFormDemo(SortWindowHost& host, QWidget* parent)
          &animation_},
         {webexport::text::caption, webexport::text::sortHint, "Webseite", handout::Kind::webpage,
          &webpage_},
+        {handout::text::worksheetCaption, handout::text::worksheetSortHint, "Arbeitsblatt",
+         handout::Kind::worksheet, &worksheet_},
     };
     for (const auto& entry : exports) {
         auto* menu = new QMenu(utf8(entry.caption), this);
@@ -278,6 +280,7 @@ void TFormDemo::enableSortButtons(bool enable) {
     handout_->setEnabled(enable);
     animation_->setEnabled(enable);
     webpage_->setEnabled(enable);
+    worksheet_->setEnabled(enable);
     schliessen_->setEnabled(enable);
     if (prediction_) prediction_->modeBox()->setEnabled(enable);
     weiter_->setEnabled(!enable);
@@ -403,7 +406,7 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
     guard(host_.dialogs(), [&] {
         // The name first, in front of this window; then the steps, with a
         // progress dialog that can stop them.
-        const bool pdf = kind == handout::Kind::pdf;
+        const bool pdf = kind == handout::Kind::pdf || kind == handout::Kind::worksheet;
         const bool gif = kind == handout::Kind::animation;
         const char* cancelled = pdf   ? handout::text::cancelled
                                 : gif ? animation::text::cancelled
@@ -468,8 +471,10 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
             utf8(chosen.caption) +
             QStringLiteral(": Sortieren einer Liste mit %1 Elementen").arg(list_->count());
         if (kind == handout::Kind::webpage) {
-            const handout::Document document{title, QDateTime::currentDateTime(),
-                                             recording.finish(), steps > most ? steps : 0};
+            handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
+                                       steps > most ? steps : 0};
+            // In the mode "Vorhersagen" the page asks the questions too.
+            document.withQuestions = prediction_->modeBox()->isChecked();
             progress.hide();
             const handout::Written written =
                 webexport::writeHtml(document, player_->playback().stepMs(), name);
@@ -498,6 +503,7 @@ void TFormDemo::writeHandout(int sortIndex, handout::Kind kind) {
         }
         handout::Document document{title, QDateTime::currentDateTime(), recording.finish(),
                                    steps > most ? steps : 0};
+        document.withQuestions = kind == handout::Kind::worksheet;
         progress.setLabelText(utf8(sortwindowtext::handoutWriting));
         progress.setRange(0, static_cast<int>(document.steps.size()));
         const handout::Written written = handout::writePdf(document, name, [&](int done) {

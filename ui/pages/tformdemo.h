@@ -100,7 +100,8 @@ public slots:
     // With kind animation: "Als Animation speichern…" (ActionAnimation0..5),
     // the same steps as an animated GIF; with kind webpage: "Als Webseite
     // speichern…" (ActionWebseite0..5), as a web page; a step stands as long
-    // as "Tempo" says.
+    // as "Tempo" says; with kind worksheet: "Als Arbeitsblatt mit Fragen
+    // speichern…" (ActionArbeitsblatt0..5), the PDF with the questions.
     void writeHandout(int sortIndex, handout::Kind kind = handout::Kind::pdf);
     void BitBtnWeiterClick();
     void BitBtnEndeClick();
@@ -158,10 +159,11 @@ private:
     QAction* handout_;    // the context menu's "Schritte als PDF"
     QAction* animation_;  // the context menu's "Als Animation speichern…"
     QAction* webpage_;    // the context menu's "Als Webseite speichern…"
+    QAction* worksheet_;  // the context menu's "Als Arbeitsblatt mit Fragen speichern…"
 
     std::unique_ptr<SortStepScreen> stepScreen_;
-    StepPlayer* player_ = nullptr;      // a child of the window, deleted first
-    LessonControls* lesson_ = nullptr;  // a child of the window, deleted first
+    StepPlayer* player_ = nullptr;              // a child of the window, deleted first
+    LessonControls* lesson_ = nullptr;          // a child of the window, deleted first
     PredictionControls* prediction_ = nullptr;  // a child of the window
     AlgorithmPanel* panel_ = nullptr;
     ScreenFit* fit_ = nullptr;

@@ -10,6 +10,7 @@ webpage::Document documentOf(const handout::Document& document, int stepMs) {
     page.title = document.title.toStdString();
     page.made = handout::madeLine(document.made).toStdString();
     page.stepMs = stepMs;
+    page.predict = document.withQuestions;
     int number = 0;
     for (const handout::Step& step : document.steps) {
         webpage::Step out;
@@ -21,6 +22,7 @@ webpage::Document documentOf(const handout::Document& document, int stepMs) {
         out.height = step.height;
         out.phases = step.phases;
         out.marks = step.marks;
+        out.questions = step.questions;
         page.steps.push_back(std::move(out));
     }
     return page;
