@@ -186,4 +186,31 @@ TEST_F(PredictionTest, LeftOffNothingIsAskedAndTheSortWindowAsksBeforeAnExchange
     window->player().ende();
 }
 
+TEST_F(PredictionTest, TheQuestionGrowsWithTheProjectorZoomAndStaysOverThePicture) {
+    AvlTreePage& page = avlPage();
+    find<QCheckBox>("CheckBoxAVorhersagen")->click();
+    auto* panel = find<QFrame>("PanelAFrage");
+    auto* image = find<ImageView>("ImageABaum");
+    const QRect designed = panel->geometry();
+    const int designedFont =
+        panel->font().pixelSize() > 0 ? panel->font().pixelSize() : panel->fontInfo().pixelSize();
+    click("ButtonAInsert");
+    ASSERT_TRUE(page.player().playback().asking());
+    for (int percent : {150, 200, 300}) {
+        form->setZoom(percent);
+        EXPECT_NEAR(panel->geometry().width(), designed.width() * percent / 100, 1) << percent;
+        EXPECT_NEAR(panel->fontInfo().pixelSize(), designedFont * percent / 100, 2) << percent;
+        EXPECT_TRUE(image->geometry().contains(panel->geometry())) << percent;
+        EXPECT_TRUE(panel->isVisible());
+        // The answers stay readable in full: no caption wider than its button.
+        for (QPushButton* b : page.prediction().answerButtons()) {
+            if (!b->isVisible()) continue;
+            EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << percent;
+        }
+    }
+    form->setZoom(100);
+    EXPECT_EQ(panel->geometry(), designed);
+    page.player().ende();
+}
+
 }  // namespace
