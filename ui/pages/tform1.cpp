@@ -127,6 +127,12 @@ TForm1::TForm1(DialogService* dialogs, QWidget* parent, Building building, StepT
 }
 
 TForm1::~TForm1() {
+    // The pages' panels hide while the widgets go and would ask this window,
+    // no more a TForm1 by then, to fit the screen again.
+    for (AlgorithmPanel* panel : findChildren<AlgorithmPanel*>()) {
+        panel->disconnect(this);
+        panel->showAction()->disconnect(this);
+    }
     // The strip and column go back to their page, which owns them.
     undock();
     // A sort still running finishes with the list page's list before that

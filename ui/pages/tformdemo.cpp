@@ -269,6 +269,10 @@ bool TFormDemo::event(QEvent* event) {
 }
 
 TFormDemo::~TFormDemo() {
+    // The panel hides while the widgets go and would ask this window, no more
+    // a TFormDemo by then, to fit the screen again.
+    panel_->disconnect(this);
+    panel_->showAction()->disconnect(this);
     // A sort still running finishes, with the list, before the window goes.
     delete prediction_;
     delete lesson_;
