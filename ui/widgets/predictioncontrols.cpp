@@ -114,10 +114,15 @@ PredictionControls::PredictionControls(QWidget* page, const Names& names, QPoint
         refresh();
     });
     connect(restart_, &QPushButton::clicked, this, [this] {
-        if (exercising_ && hooks_.restart) hooks_.restart();
+        if (!exercising_ || !hooks_.restart) return;
+        // A copy: starting again replaces the hooks while this one runs.
+        const std::function<void()> restart = hooks_.restart;
+        restart();
     });
     connect(save_, &QPushButton::clicked, this, [this] {
-        if (hooks_.save) hooks_.save(playback().answeredRight(), playback().asked(), seconds_);
+        if (!hooks_.save) return;
+        const auto save = hooks_.save;
+        save(playback().answeredRight(), playback().asked(), seconds_);
     });
     // Round the picture while an exercise runs; clicks go through.
     frame_ = new QFrame(page);
